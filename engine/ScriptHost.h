@@ -1,0 +1,58 @@
+#pragma once
+// The script host: the object the Windows program created through COM as ProgID "ScriptControl",
+// here an object with the same operations running on Duktape. Texts are CP936 bytes.
+// A failing call never throws and shows nothing: it yields empty text and the error object
+// tells what went wrong.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace jsdebug {
+
+inline constexpr std::string_view kScriptControlProgId = "ScriptControl";
+
+// The error object's properties, each read as text. Number is "0" after a successful call.
+struct ScriptError {
+  std::string Number;
+  std::string Source;
+  std::string Description;
+  std::string Text;
+  std::string Line;
+  std::string Column;
+};
+
+// An argument of "run": nothing (undefined), text, a number or a truth value.
+using ScriptValue = std::variant<std::monostate, std::string, double, bool>;
+
+class ScriptHost {
+ public:
+  virtual ~ScriptHost() = default;
+
+  virtual void setLanguage(const std::string& language) = 0;
+  virtual void setTimeout(int milliseconds) = 0;
+  virtual void addCode(const std::string& code) = 0;
+  // The expression's value as text (strings as they are, true "-1", false "0", undefined and
+  // null "", numbers like the Windows variant conversion).
+  virtual std::string eval(const std::string& expression) = 0;
+  virtual std::string run(const std::string& procedure, const std::vector<ScriptValue>& args) = 0;
+  // Forgets all code added so far and its global state.
+  virtual void reset() = 0;
+  // A fresh snapshot of the error object.
+  virtual ScriptError error() = 0;
+};
+
+// Creates a host by ProgID; nullptr when it cannot be created (an unknown ProgID, or a test
+// that made creation fail).
+using ScriptHostFactory = std::function<std::unique_ptr<ScriptHost>(std::string_view progId)>;
+
+std::unique_ptr<ScriptHost> createScriptHost(std::string_view progId);
+
+// The factory createScriptHost uses; tests swap it to make creation fail. Passing an empty
+// function restores the default.
+void setScriptHostFactory(ScriptHostFactory factory);
+
+}  // namespace jsdebug

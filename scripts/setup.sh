@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages jsdebug builds, tests and runs with. Idempotent: packages that are
+# already present are skipped, and the package lists are refreshed at most once per run.
+set -euo pipefail
+
+packages=(
+  cmake g++ ninja-build pkg-config
+  qt6-base-dev libqscintilla2-qt6-dev
+  duktape-dev
+  libcurl4-openssl-dev libssl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-wqy-microhei xvfb xauth imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+# Node comes with the machines from another source; only install Debian's when none is there.
+command -v node >/dev/null 2>&1 || missing+=(nodejs)
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "setup: all packages present"
+  exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null 2>&1 || { echo "setup: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo="sudo"
+fi
+
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Set-up, build and every test: unit tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# GUI tests offscreen, end-to-end tests on the built executables.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/setup.sh
+
+# The core knows no Qt: the build would allow it, so check it here.
+if grep -rIl --include='*.cpp' --include='*.h' '#include <Q' text platform engine workflow transform generate 2>/dev/null; then
+  echo "test.sh: the files above include Qt, which the core must not" >&2
+  exit 1
+fi
+
+build=build-test
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DJSDEBUG_SANITIZE=ON -DJSDEBUG_BUILD_BENCH=ON >/dev/null
+cmake --build "$build"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+cd "$build"
+ctest --output-on-failure --timeout 300 -j "$(nproc)"

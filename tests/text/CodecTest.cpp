@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "text/Codec.h"
+
+using namespace jsdebug;
+
+TEST(Codec, ChineseBothWays) {
+  std::string g = "代码加载失败!!";  // compiled as CP936
+  const char8_t* utf8 = u8"代码加载失败!!";
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(utf8)), gbk::toUtf8(g));
+  EXPECT_EQ(g, gbk::fromUtf8(reinterpret_cast<const char*>(u8"代码加载失败!!")));
+  EXPECT_EQ(u"中文", gbk::toUtf16("中文"));
+  EXPECT_EQ("中文", gbk::fromUtf16(u"中文"));
+  EXPECT_EQ("\x80", gbk::fromUtf16(u"\u20AC"));  // the euro sign is one byte in CP936
+}
+
+TEST(Codec, StrayBytesEscapeAndComeBack) {
+  std::string raw = "a\xFF\x81\x7F\xE4";  // 81 7F is no pair: 7F is never a trail byte
+  std::u16string u = gbk::toUtf16(raw);
+  ASSERT_EQ(5u, u.size());
+  EXPECT_EQ(char16_t{0xF7FF}, u[1]);
+  EXPECT_EQ(char16_t{0xF781}, u[2]);
+  EXPECT_EQ(char16_t{0xF7E4}, u[4]);
+  EXPECT_EQ(raw, gbk::fromUtf16(u));
+  EXPECT_EQ(raw, gbk::fromUtf8(gbk::toUtf8(raw)));
+}
+
+TEST(Codec, UnrepresentableBecomesQuestionMark) {
+  EXPECT_EQ("a?b", gbk::fromUtf16(u"a\u0E01b"));          // Thai
+  EXPECT_EQ("?", gbk::fromUtf16(u"\U0001F600"));           // outside the BMP: one "?"
+  EXPECT_EQ("?", gbk::fromUtf16(std::u16string(1, 0xD800)));  // lone surrogate
+  EXPECT_EQ("a?", gbk::fromUtf8("a\xC3"));                 // truncated UTF-8
+  EXPECT_EQ("??", gbk::fromUtf8("\xC0\xAF"));              // overlong
+}
+
+TEST(Codec, CharLengthWalksPairs) {
+  std::string s = "a中\xFF";
+  EXPECT_EQ(1, gbk::charLength(s, 0));
+  EXPECT_EQ(2, gbk::charLength(s, 1));
+  EXPECT_EQ(1, gbk::charLength(s, 3));
+  EXPECT_EQ(1, gbk::charLength("\x81", 0));
+}
+
+TEST(Codec, RandomBytesRoundTripThroughUtf8AndUtf16) {
+  std::mt19937 rng(936);
+  std::uniform_int_distribution<int> byte(0, 255), length(0, 64);
+  for (int n = 0; n < 5000; ++n) {
+    std::string raw(length(rng), '\0');
+    for (char& c : raw) c = static_cast<char>(byte(rng));
+    ASSERT_EQ(raw, gbk::fromUtf8(gbk::toUtf8(raw))) << "case " << n;
+    ASSERT_EQ(raw, gbk::fromUtf16(gbk::toUtf16(raw))) << "case " << n;
+  }
+}

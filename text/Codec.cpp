@@ -1,0 +1,215 @@
+#include "text/Codec.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cstdint>
+#include <mutex>
+
+namespace jsdebug::gbk {
+namespace {
+
+// Decoding and encoding tables, built once from glibc's CP936 converter. Tables make the codec
+// fast (no iconv call per character) and let it escape the bytes iconv would reject.
+struct Tables {
+  // Single bytes 0x80..0xFF: their code unit, or 0 when the byte begins a pair or is invalid.
+  std::array<char16_t, 128> single{};
+  // Pairs: index (lead - 0x81) * 191 + (trail - 0x40); 0 when the pair is not a character.
+  std::array<char16_t, 126 * 191> pair{};
+  // Unicode BMP code unit -> CP936 bytes (high byte 0 for one byte); 0 when unrepresentable.
+  std::array<std::uint16_t, 65536> encode{};
+};
+
+char16_t decodeWithIconv(iconv_t cd, const char* in, std::size_t inLength) {
+  char16_t out[4] = {};
+  char* inPtr = const_cast<char*>(in);
+  char* outPtr = reinterpret_cast<char*>(out);
+  std::size_t inLeft = inLength;
+  std::size_t outLeft = sizeof(out);
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return 0;
+  if (inLeft != 0 || sizeof(out) - outLeft != 2) return 0;  // one BMP unit or nothing
+  char16_t unit = out[0];
+  // Never let a real character collide with the escape range.
+  if (unit >= kEscapeFirst && unit <= kEscapeLast) return 0;
+  return unit;
+}
+
+const Tables& tables() {
+  static const Tables* built = [] {
+    auto* t = new Tables();
+    iconv_t cd = iconv_open("UTF-16LE", "CP936");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return t;  // ASCII and escapes still work
+    for (int b = 0x80; b <= 0xFF; ++b) {
+      char in = static_cast<char>(b);
+      t->single[b - 0x80] = decodeWithIconv(cd, &in, 1);
+    }
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+      for (int trail = 0x40; trail <= 0xFE; ++trail) {
+        if (trail == 0x7F) continue;
+        char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+        t->pair[(lead - 0x81) * 191 + (trail - 0x40)] = decodeWithIconv(cd, in, 2);
+      }
+    }
+    iconv_close(cd);
+    // Reverse tables: the first CP936 form of a character wins, single bytes before pairs.
+    for (int b = 0x80; b <= 0xFF; ++b) {
+      char16_t u = t->single[b - 0x80];
+      if (u != 0 && t->encode[u] == 0) t->encode[u] = static_cast<std::uint16_t>(b);
+    }
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+      for (int trail = 0x40; trail <= 0xFE; ++trail) {
+        if (trail == 0x7F) continue;
+        char16_t u = t->pair[(lead - 0x81) * 191 + (trail - 0x40)];
+        if (u != 0 && t->encode[u] == 0) t->encode[u] = static_cast<std::uint16_t>(lead << 8 | trail);
+      }
+    }
+    return t;
+  }();
+  return *built;
+}
+
+char16_t pairUnit(const Tables& t, unsigned char lead, unsigned char trail) {
+  if (lead < 0x81 || lead > 0xFE || trail < 0x40 || trail > 0xFE || trail == 0x7F) return 0;
+  return t.pair[(lead - 0x81) * 191 + (trail - 0x40)];
+}
+
+// Decodes one character at s[i]; sets `length` to the bytes consumed.
+char16_t decodeAt(const Tables& t, std::string_view s, std::size_t i, int& length) {
+  auto b = static_cast<unsigned char>(s[i]);
+  length = 1;
+  if (b < 0x80) return b;
+  if (i + 1 < s.size()) {
+    if (char16_t u = pairUnit(t, b, static_cast<unsigned char>(s[i + 1]))) {
+      length = 2;
+      return u;
+    }
+  }
+  if (char16_t u = t.single[b - 0x80]) return u;
+  return static_cast<char16_t>(0xF700 + b);
+}
+
+void appendEncoded(const Tables& t, std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp >= kEscapeFirst && cp <= kEscapeLast) {
+    out.push_back(static_cast<char>(cp - 0xF700));
+  } else if (cp <= 0xFFFF && t.encode[cp] != 0) {
+    std::uint16_t code = t.encode[cp];
+    if (code > 0xFF) out.push_back(static_cast<char>(code >> 8));
+    out.push_back(static_cast<char>(code & 0xFF));
+  } else {
+    out.push_back('?');
+  }
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+// Reads one UTF-8 sequence at s[i]; returns U+FFFFFFFF for a malformed one (consuming 1 byte).
+char32_t readUtf8(std::string_view s, std::size_t& i) {
+  auto b0 = static_cast<unsigned char>(s[i]);
+  if (b0 < 0x80) {
+    ++i;
+    return b0;
+  }
+  int extra = b0 >= 0xF0 && b0 <= 0xF4 ? 3 : b0 >= 0xE0 ? 2 : b0 >= 0xC2 && b0 < 0xE0 ? 1 : -1;
+  if (extra < 0 || i + static_cast<std::size_t>(extra) >= s.size()) {
+    ++i;
+    return 0xFFFFFFFF;
+  }
+  char32_t cp = b0 & (0x3F >> extra);
+  for (int k = 1; k <= extra; ++k) {
+    auto b = static_cast<unsigned char>(s[i + k]);
+    if ((b & 0xC0) != 0x80) {
+      ++i;
+      return 0xFFFFFFFF;
+    }
+    cp = cp << 6 | (b & 0x3F);
+  }
+  static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    ++i;
+    return 0xFFFFFFFF;
+  }
+  i += extra + 1;
+  return cp;
+}
+
+}  // namespace
+
+int charLength(std::string_view gbk, std::size_t i) {
+  if (i + 1 >= gbk.size() || static_cast<unsigned char>(gbk[i]) < 0x81) return 1;
+  return pairUnit(tables(), static_cast<unsigned char>(gbk[i]), static_cast<unsigned char>(gbk[i + 1])) ? 2 : 1;
+}
+
+std::u16string toUtf16(std::string_view gbk) {
+  const Tables& t = tables();
+  std::u16string out;
+  out.reserve(gbk.size());
+  for (std::size_t i = 0; i < gbk.size();) {
+    int length = 1;
+    out.push_back(decodeAt(t, gbk, i, length));
+    i += length;
+  }
+  return out;
+}
+
+std::string fromUtf16(std::u16string_view utf16) {
+  const Tables& t = tables();
+  std::string out;
+  out.reserve(utf16.size() * 2);
+  for (std::size_t i = 0; i < utf16.size(); ++i) {
+    char32_t cp = utf16[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+        utf16[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
+      ++i;
+    }
+    appendEncoded(t, out, cp);
+  }
+  return out;
+}
+
+std::string toUtf8(std::string_view gbk) {
+  const Tables& t = tables();
+  std::string out;
+  out.reserve(gbk.size() * 3 / 2);
+  for (std::size_t i = 0; i < gbk.size();) {
+    int length = 1;
+    appendUtf8(out, decodeAt(t, gbk, i, length));
+    i += length;
+  }
+  return out;
+}
+
+std::string fromUtf8(std::string_view utf8) {
+  const Tables& t = tables();
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t cp = readUtf8(utf8, i);
+    if (cp == 0xFFFFFFFF)
+      out.push_back('?');
+    else
+      appendEncoded(t, out, cp);
+  }
+  return out;
+}
+
+}  // namespace jsdebug::gbk

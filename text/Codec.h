@@ -1,0 +1,30 @@
+#pragma once
+// The one place where CP936 (GBK) bytes meet Unicode.
+//
+// Every text of the program is a CP936 byte string. Conversion happens only at the edges (Qt,
+// the clipboard, the terminal, Node) and always through these functions. The codec is lossless:
+// a byte that does not begin a valid CP936 character decodes to U+F700 + byte (U+F780..U+F7FF,
+// which CP936 never produces) and encodes back to that byte, so arbitrary bytes survive a round
+// trip. A character that CP936 cannot represent encodes to "?", as the Windows conversion does.
+
+#include <string>
+#include <string_view>
+
+namespace jsdebug::gbk {
+
+// First and last code point used for undecodable bytes 0x80..0xFF.
+inline constexpr char32_t kEscapeFirst = 0xF780;
+inline constexpr char32_t kEscapeLast = 0xF7FF;
+
+std::u16string toUtf16(std::string_view gbk);
+std::string fromUtf16(std::u16string_view utf16);
+
+std::string toUtf8(std::string_view gbk);
+// Malformed UTF-8 sequences become "?" (they are not text a user could have typed).
+std::string fromUtf8(std::string_view utf8);
+
+// Length in bytes of the CP936 character starting at gbk[i]: 2 for a valid lead/trail pair,
+// otherwise 1. Walking a text with this never starts a match on a trail byte.
+int charLength(std::string_view gbk, std::size_t i);
+
+}  // namespace jsdebug::gbk

@@ -1,0 +1,35 @@
+#pragma once
+// Text helpers shared by every command. All texts are CP936 byte strings; positions handed to
+// users and returned by findText are 1-based.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace jsdebug::text {
+
+// 1-based byte position of needle in haystack at or after start, or -1. A start below 1 counts
+// as 1. The scan walks whole CP936 characters, so a match never begins on a trail byte. An empty
+// needle matches at the scan position while any text remains there. ignoreCase folds ASCII only.
+int findText(std::string_view haystack, std::string_view needle, int start = 1,
+             bool ignoreCase = false);
+
+// The text between the first `left` and the first `right` after it; empty when either is
+// missing. "#引号" inside left or right stands for a double quote.
+std::string TextBetween(std::string_view source, std::string_view left, std::string_view right);
+
+// Full-width digits, signs and blanks are folded to ASCII first; leading blanks are skipped, an
+// optional sign and the following digits are read; no digits give 0. Saturates at int32 bounds.
+std::int32_t toInteger(std::string_view text);
+
+// Integers as plain decimal, everything else with "%.13g".
+std::string numberToText(double value);
+
+// Removes ASCII blanks and full-width blanks (A1 A1) at both ends; tabs and line breaks stay.
+std::string trimBlanks(std::string_view text);
+
+// Replaces every occurrence of `from`, scanning from the start and continuing after each
+// replacement, so a replacement is never scanned again. An empty `from` changes nothing.
+std::string replaceAll(std::string_view source, std::string_view from, std::string_view to);
+
+}  // namespace jsdebug::text

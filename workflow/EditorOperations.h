@@ -1,0 +1,102 @@
+#pragma once
+// What commands may ask of the code editor. Texts are CP936 bytes; positions are 0-based byte
+// offsets and lines 0-based. The Qt CodeEditor implements this over Scintilla; MemoryEditor
+// implements it over a byte string for tests and the CLI.
+
+#include <string>
+
+namespace jsdebug {
+
+// Scintilla's search flags, as findText takes them.
+inline constexpr int kFindWholeWord = 2;
+inline constexpr int kFindMatchCase = 4;
+inline constexpr int kFindRegExp = 0x200000;
+
+// Scintilla's margin types.
+inline constexpr int kMarginSymbol = 0;
+inline constexpr int kMarginNumber = 1;
+
+// The editor's settings, by their index.
+enum class EditorSetting {
+  ReadOnly = 0,
+  ScrollBars = 1,
+  WhiteSpaceView = 2,
+  WhiteSpaceFore = 3,
+  WhiteSpaceBack = 4,
+  BusyPointer = 5,
+  EolMode = 6,
+  ShowLineBreaks = 7,
+  SelectionFore = 8,
+  SelectionBack = 9,
+  CaretFore = 10,
+  CaretLineVisible = 11,
+  CaretLineBack = 12,
+  CaretPeriod = 13,
+  CaretWidth = 14,
+  Utf8Text = 15,
+  IndentationGuides = 16,
+  WrapMode = 17,
+};
+
+struct FindResult {
+  bool found = false;
+  int start = 0;
+  int end = 0;
+};
+
+class EditorOperations {
+ public:
+  virtual ~EditorOperations() = default;
+
+  virtual int getLength() = 0;
+  // At most n bytes, cut before the first NUL.
+  virtual std::string getText(int n) = 0;
+  virtual void setText(const std::string& text) = 0;
+  virtual int getLineCount() = 0;
+  virtual std::string getLine(int line) = 0;
+  virtual int getCurrentPos() = 0;
+  virtual int lineFromPosition(int pos) = 0;
+  virtual int getColumn(int pos) = 0;
+  virtual std::string getCharAt(int pos) = 0;
+  virtual int getSelectionStart() = 0;
+  virtual int getSelectionEnd() = 0;
+  virtual void setSelection(int anchor, int caret) = 0;
+  virtual void moveCaretToLine(int line) = 0;
+  virtual void moveCaretToPos(int pos) = 0;
+  virtual void replaceSelection(const std::string& text) = 0;
+  // start <= end searches forwards, start > end backwards; `previous` is returned unchanged in
+  // start/end when nothing is found.
+  virtual FindResult findText(int flags, int start, int end, const std::string& text,
+                              FindResult previous = {}) = 0;
+
+  virtual void cut() = 0;
+  virtual void copy() = 0;
+  virtual void paste() = 0;
+  virtual void clear() = 0;
+  virtual void undo() = 0;
+  virtual void redo() = 0;
+
+  virtual void styleSetFont(int style, const std::string& font) = 0;
+  virtual void styleSetSize(int style, int points) = 0;
+  virtual void styleSetFore(int style, int bgr) = 0;
+  virtual void styleSetBack(int style, int bgr) = 0;
+  virtual void setMarginType(int margin, int type) = 0;
+  virtual void setMarginWidth(int margin, int pixels) = 0;
+  virtual int getMarginType(int margin) = 0;
+  virtual int getMarginWidth(int margin) = 0;
+  virtual void setLexer(int lexer) = 0;
+  virtual void setKeywords(int list, const std::string& words) = 0;
+
+  virtual void braceHighlight(int a, int b) = 0;
+  virtual void braceBadLight(int pos) = 0;
+  virtual int braceMatch(int pos) = 0;
+  virtual void setHighlightGuide(int column) = 0;
+
+  virtual void setSetting(EditorSetting setting, int value) = 0;
+  virtual int getSetting(EditorSetting setting) = 0;
+
+  // The whole text, as every command reads it.
+  std::string wholeText() { return getText(getLength()); }
+};
+
+}  // namespace jsdebug
