@@ -1,0 +1,43 @@
+#pragma once
+// The program's one script engine object: a script host plus its last error object, turning
+// that error into the five-line report the output log shows. Texts are CP936 bytes.
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/ScriptHost.h"
+
+namespace jsdebug {
+
+class ScriptEngine {
+ public:
+  // Shows "对象创建失败！" (title "信息：", no icon) when the host cannot be created.
+  using CreationFailureNotice = std::function<void(const std::string& text)>;
+
+  explicit ScriptEngine(const CreationFailureNotice& notice);
+  virtual ~ScriptEngine();
+
+  ScriptEngine(const ScriptEngine&) = delete;
+  ScriptEngine& operator=(const ScriptEngine&) = delete;
+
+  virtual void SetTimeout(int milliseconds);
+  // True exactly when the error's Number reads "0" afterwards.
+  virtual bool LoadCode(const std::string& code);
+  virtual void Reset();
+  // Evaluates name + "(" + arguments + ")"; the value as text.
+  virtual std::string CallFunction(const std::string& name, const std::string& arguments);
+  // Empty when there is no error; otherwise the five-line report.
+  virtual std::string ErrorReport();
+  virtual std::string RunProcedure(const std::string& name, std::array<ScriptValue, 10>& values);
+
+  bool hasHost() const { return host_ != nullptr; }
+
+ private:
+  std::unique_ptr<ScriptHost> host_;
+  std::optional<ScriptError> lastError_;
+};
+
+}  // namespace jsdebug
