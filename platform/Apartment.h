@@ -1,0 +1,20 @@
+#pragma once
+// CoInitialize / CoUninitialize. There is no COM here: the script host is an ordinary object, so
+// entering and leaving an apartment only has to nest and balance per thread as COM does.
+
+#include <cstdint>
+
+namespace jsdebug::platform {
+
+inline constexpr std::int32_t kS_OK = 0;
+inline constexpr std::int32_t kS_FALSE = 1;
+
+// S_OK on the thread's first entry, S_FALSE on a nested one. `reserved` must be null, as in COM.
+std::int32_t CoInitialize(void* reserved);
+// Leaves one level; a call without a matching entry does nothing.
+void CoUninitialize();
+
+// How deep the calling thread is inside apartments.
+int apartmentDepth();
+
+}  // namespace jsdebug::platform
