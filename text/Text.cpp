@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 #include "text/Codec.h"
@@ -61,8 +62,10 @@ std::string TextBetween(std::string_view source, std::string_view left, std::str
   return std::string(source.substr(from - 1, rightAt - from));
 }
 
-std::int32_t toInteger(std::string_view text) {
-  // Fold full-width forms (GBK A3 A1..A3 FE are U+FF01..U+FF5E) and the full-width blank.
+namespace {
+
+// Full-width forms (GBK A3 A1..A3 FE are U+FF01..U+FF5E) and the full-width blank as ASCII.
+std::string foldFullWidth(std::string_view text) {
   std::string folded;
   folded.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
@@ -77,10 +80,22 @@ std::int32_t toInteger(std::string_view text) {
     }
     i += length;
   }
+  return folded;
+}
+
+std::size_t skipLeadingBlanks(const std::string& folded) {
   std::size_t i = 0;
   while (i < folded.size() && (folded[i] == ' ' || folded[i] == '\t' || folded[i] == '\r' ||
                                folded[i] == '\n' || folded[i] == '\v' || folded[i] == '\f'))
     ++i;
+  return i;
+}
+
+}  // namespace
+
+std::int32_t toInteger(std::string_view text) {
+  const std::string folded = foldFullWidth(text);
+  std::size_t i = skipLeadingBlanks(folded);
   bool negative = false;
   if (i < folded.size() && (folded[i] == '+' || folded[i] == '-')) negative = folded[i++] == '-';
   long long value = 0;
@@ -92,6 +107,25 @@ std::int32_t toInteger(std::string_view text) {
   constexpr long long lo = std::numeric_limits<std::int32_t>::min();
   constexpr long long hi = std::numeric_limits<std::int32_t>::max();
   return static_cast<std::int32_t>(value < lo ? lo : value > hi ? hi : value);
+}
+
+double toNumber(std::string_view text) {
+  const std::string folded = foldFullWidth(text);
+  std::size_t i = skipLeadingBlanks(folded);
+  bool negative = false;
+  if (i < folded.size() && (folded[i] == '+' || folded[i] == '-')) negative = folded[i++] == '-';
+  // Digits are accumulated as text and handed to strtod, which rounds correctly; strtod alone
+  // would also accept hexadecimal, "inf" and exponents, which the box does not.
+  std::string number;
+  for (; i < folded.size() && folded[i] >= '0' && folded[i] <= '9'; ++i) number.push_back(folded[i]);
+  if (i + 1 < folded.size() && folded[i] == '.' && folded[i + 1] >= '0' && folded[i + 1] <= '9') {
+    number.push_back('.');
+    for (++i; i < folded.size() && folded[i] >= '0' && folded[i] <= '9'; ++i)
+      number.push_back(folded[i]);
+  }
+  if (number.empty()) return 0;
+  double value = std::strtod(number.c_str(), nullptr);
+  return negative ? -value : value;
 }
 
 std::string numberToText(double value) {

@@ -22,6 +22,11 @@ std::string TextBetween(std::string_view source, std::string_view left, std::str
 // optional sign and the following digits are read; no digits give 0. Saturates at int32 bounds.
 std::int32_t toInteger(std::string_view text);
 
+// The numeric value of a text as the go-to box reads it: full-width forms folded as toInteger
+// does, leading blanks skipped, an optional sign, digits and a decimal fraction; anything else
+// ends the number, and a text without digits gives 0.
+double toNumber(std::string_view text);
+
 // Integers as plain decimal, everything else with "%.13g".
 std::string numberToText(double value);
 

@@ -3,6 +3,7 @@
 // offsets and lines 0-based. The Qt CodeEditor implements this over Scintilla; MemoryEditor
 // implements it over a byte string for tests and the CLI.
 
+#include <cstdint>
 #include <string>
 
 namespace jsdebug {
@@ -94,6 +95,11 @@ class EditorOperations {
 
   virtual void setSetting(EditorSetting setting, int value) = 0;
   virtual int getSetting(EditorSetting setting) = 0;
+
+  // A number that changes whenever the text may have changed, so that a caller keeping a copy
+  // of the text (quick find) need not fetch and compare a whole document on every use. 0 means
+  // the editor does not count; such a caller then compares the text each time.
+  virtual std::uint64_t textVersion() { return 0; }
 
   // The whole text, as every command reads it.
   std::string wholeText() { return getText(getLength()); }

@@ -61,6 +61,19 @@ TEST(ToInteger, ReadsLeadingDigitsAfterFoldingFullWidth) {
   EXPECT_EQ(-2147483648, toInteger("-99999999999999999999"));
 }
 
+TEST(ToNumber, ReadsADecimalFractionAfterFoldingFullWidth) {
+  EXPECT_DOUBLE_EQ(1.9, toNumber("1.9"));
+  EXPECT_DOUBLE_EQ(2, toNumber("２"));
+  EXPECT_DOUBLE_EQ(-0.5, toNumber(" －０．５"));
+  EXPECT_DOUBLE_EQ(12, toNumber("12abc"));
+  EXPECT_DOUBLE_EQ(3, toNumber("3."));
+  EXPECT_DOUBLE_EQ(0.5, toNumber(".5"));
+  EXPECT_DOUBLE_EQ(0, toNumber("abc"));
+  EXPECT_DOUBLE_EQ(0, toNumber(""));
+  EXPECT_DOUBLE_EQ(0, toNumber("0x1A"));
+  EXPECT_DOUBLE_EQ(1, toNumber("1e5"));
+}
+
 TEST(NumberToText, IntegersPlainOthersWithThirteenDigits) {
   EXPECT_EQ("0", numberToText(0));
   EXPECT_EQ("123", numberToText(123));
