@@ -1,0 +1,20 @@
+# Turns one script file into a C++ source defining it as a constant, at build time, so the
+# readable .js in the repository is what the program carries, byte for byte.
+# Usage: cmake -DINPUT=x.js -DOUTPUT=x.cpp -DNAME=kSomeScript -P EmbedScript.cmake
+file(READ "${INPUT}" hex HEX)
+string(LENGTH "${hex}" hex_length)
+math(EXPR size "${hex_length} / 2")
+# A byte array rather than a string literal: no delimiter, escape or execution character set can
+# alter the text.
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "'\\\\x\\1'," bytes "${hex}")
+file(WRITE "${OUTPUT}.tmp"
+  "// Generated from ${INPUT} at build time; edit the script, not this file.\n"
+  "#include \"transform/CarriedScripts.h\"\n\n"
+  "namespace {\n"
+  "const char kBytes[${size} + 1] = {\n  ${bytes}'\\0'};\n"
+  "}  // namespace\n\n"
+  "namespace jsdebug::transform {\n"
+  "const std::string_view ${NAME}(kBytes, ${size});\n"
+  "}  // namespace jsdebug::transform\n")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.tmp")

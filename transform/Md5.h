@@ -1,0 +1,20 @@
+#pragma once
+// "MD5加密": the digest of the editor's bytes, reported in the output log.
+
+#include <string>
+#include <string_view>
+
+namespace jsdebug {
+class Workbench;
+}
+
+namespace jsdebug::transform {
+
+// RFC 1321 digest of the bytes as 32 lower-case hexadecimal digits.
+std::string md5Hex(std::string_view bytes);
+
+// Empties the output log and writes the digest of the editor's whole text (its GBK bytes)
+// between separators. The editor is only read.
+void md5Command(Workbench& workbench);
+
+}  // namespace jsdebug::transform

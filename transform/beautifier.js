@@ -1,0 +1,619 @@
+/*
+ * Re-lays out JavaScript: one statement per line, blocks indented, operators spaced.
+ *
+ * Runs on ES5 hosts. The program may carry this text joined into one line, so nothing here may
+ * depend on a line break: every statement ends with its own semicolon and only block comments
+ * are used.
+ */
+function js_beautify(js_source_text, indent_size, indent_character, indent_level) {
+    var TK_WORD = 1, TK_START_EXPR = 2, TK_END_EXPR = 3, TK_START_BLOCK = 4, TK_END_BLOCK = 5,
+        TK_SEMICOLON = 6, TK_STRING = 7, TK_OPERATOR = 8, TK_LINE_COMMENT = 9,
+        TK_BLOCK_COMMENT = 10, TK_UNKNOWN = 11, TK_EOF = 12;
+    var BLOCK = 1, EXPR = 2;
+
+    var source = (js_source_text === undefined || js_source_text === null) ? '' : String(js_source_text);
+    var len = source.length;
+    var pos = 0;
+
+    var unit = (indent_character === undefined || indent_character === null || indent_character === '') ? ' ' : String(indent_character);
+    var size = (typeof indent_size === 'number' && indent_size >= 0) ? Math.floor(indent_size) : 4;
+    var indent_string = '';
+    var i;
+    for (i = 0; i < size; i += 1) {
+        indent_string += unit;
+    }
+    var base_level = (typeof indent_level === 'number' && indent_level > 0) ? Math.floor(indent_level) : 0;
+
+    /* Longest match first: the table is keyed by operator text. */
+    var operators = {};
+    var operator_list = '+ - * / % & ++ -- = += -= *= /= %= == === != !== > < >= <= >> << >>> >>>= >>= <<= && &= | || ! !! , : ? ^ ^= |='.split(' ');
+    for (i = 0; i < operator_list.length; i += 1) {
+        operators[operator_list[i]] = true;
+    }
+    /* Words after which "(" gets a space, as after a statement keyword. */
+    var spaced_before_paren = {
+        'continue': true, 'try': true, 'throw': true, 'return': true, 'var': true, 'if': true,
+        'switch': true, 'case': true, 'default': true, 'for': true, 'while': true, 'break': true
+    };
+    /* Words that cannot be followed by a division, so a "/" after them opens a regular expression,
+       and after which a prefix operator keeps its distance. */
+    var expression_keywords = {
+        'return': true, 'typeof': true, 'case': true, 'throw': true, 'delete': true, 'void': true,
+        'in': true, 'else': true, 'do': true, 'instanceof': true, 'new': true
+    };
+
+    /* The current token. */
+    var tok_text = '', tok_type = TK_EOF, tok_newlines = 0;
+
+    function is_word_char(c) {
+        return (c >= 97 && c <= 122) || (c >= 65 && c <= 90) || (c >= 48 && c <= 57) ||
+            c === 95 || c === 36 || c > 127;
+    }
+
+    function is_digit_text(text) {
+        var c = text.charCodeAt(0);
+        return c >= 48 && c <= 57;
+    }
+
+    /* A regular expression literal from pos (at its "/"), including its flags; -1 when it does not
+       end on its line, in which case the "/" was a division after all. */
+    function regexp_end(start) {
+        var p = start + 1, in_class = false, c;
+        while (p < len) {
+            c = source.charAt(p);
+            if (c === '\\') {
+                p += 2;
+            } else if (c === '\n' || c === '\r') {
+                return -1;
+            } else if (in_class) {
+                if (c === ']') {
+                    in_class = false;
+                }
+                p += 1;
+            } else if (c === '[') {
+                in_class = true;
+                p += 1;
+            } else if (c === '/') {
+                p += 1;
+                while (p < len && is_word_char(source.charCodeAt(p))) {
+                    p += 1;
+                }
+                return p;
+            } else {
+                p += 1;
+            }
+        }
+        return -1;
+    }
+
+    function regexp_allowed(last_type, last_text) {
+        return last_type === TK_EOF || last_type === TK_OPERATOR || last_type === TK_START_EXPR ||
+            last_type === TK_START_BLOCK || last_type === TK_END_BLOCK || last_type === TK_SEMICOLON ||
+            (last_type === TK_WORD && expression_keywords.hasOwnProperty(last_text));
+    }
+
+    function next_token(last_type, last_text) {
+        var c, start, p, q;
+        tok_newlines = 0;
+        while (pos < len) {
+            c = source.charCodeAt(pos);
+            if (c === 10) {
+                tok_newlines += 1;
+            } else if (c !== 32 && c !== 9 && c !== 13) {
+                break;
+            }
+            pos += 1;
+        }
+        if (pos >= len) {
+            tok_text = '';
+            tok_type = TK_EOF;
+            return;
+        }
+        start = pos;
+        c = source.charAt(pos);
+
+        if (is_word_char(source.charCodeAt(pos))) {
+            pos += 1;
+            while (pos < len && is_word_char(source.charCodeAt(pos))) {
+                pos += 1;
+            }
+            tok_text = source.substring(start, pos);
+            /* 1e-5 and 1E+5 are one number, not a subtraction. */
+            c = source.charAt(pos);
+            if ((c === '-' || c === '+') && pos + 1 < len && /^[0-9]+[eE]$/.test(tok_text)) {
+                pos += 1;
+                while (pos < len && is_word_char(source.charCodeAt(pos))) {
+                    pos += 1;
+                }
+                tok_text = source.substring(start, pos);
+            }
+            tok_type = TK_WORD;
+            return;
+        }
+
+        if (c === '(' || c === '[') {
+            pos += 1;
+            tok_text = c;
+            tok_type = TK_START_EXPR;
+            return;
+        }
+        if (c === ')' || c === ']') {
+            pos += 1;
+            tok_text = c;
+            tok_type = TK_END_EXPR;
+            return;
+        }
+        if (c === '{') {
+            pos += 1;
+            tok_text = c;
+            tok_type = TK_START_BLOCK;
+            return;
+        }
+        if (c === '}') {
+            pos += 1;
+            tok_text = c;
+            tok_type = TK_END_BLOCK;
+            return;
+        }
+        if (c === ';') {
+            pos += 1;
+            tok_text = c;
+            tok_type = TK_SEMICOLON;
+            return;
+        }
+
+        if (c === '/' && pos + 1 < len && source.charAt(pos + 1) === '/') {
+            p = pos + 2;
+            while (p < len && source.charAt(p) !== '\n' && source.charAt(p) !== '\r') {
+                p += 1;
+            }
+            pos = p;
+            tok_text = source.substring(start, pos);
+            tok_type = TK_LINE_COMMENT;
+            return;
+        }
+        if (c === '/' && pos + 1 < len && source.charAt(pos + 1) === '*') {
+            q = source.indexOf('*/', pos + 2);
+            pos = q < 0 ? len : q + 2;
+            tok_text = source.substring(start, pos);
+            tok_type = TK_BLOCK_COMMENT;
+            return;
+        }
+
+        if (c === '"' || c === "'") {
+            p = pos + 1;
+            while (p < len) {
+                q = source.charAt(p);
+                if (q === '\\') {
+                    p += 2;
+                } else if (q === c) {
+                    p += 1;
+                    break;
+                } else {
+                    p += 1;
+                }
+            }
+            pos = p > len ? len : p;
+            tok_text = source.substring(start, pos);
+            tok_type = TK_STRING;
+            return;
+        }
+
+        if (c === '/' && regexp_allowed(last_type, last_text)) {
+            p = regexp_end(pos);
+            if (p > 0) {
+                pos = p > len ? len : p;
+                tok_text = source.substring(start, pos);
+                tok_type = TK_STRING;
+                return;
+            }
+        }
+
+        /* every prefix of an operator is an operator, so growing the match finds the longest */
+        if (operators.hasOwnProperty(c)) {
+            q = c;
+            p = pos + 1;
+            while (p < len && operators.hasOwnProperty(q + source.charAt(p))) {
+                q += source.charAt(p);
+                p += 1;
+            }
+            pos = p;
+            tok_text = q;
+            tok_type = TK_OPERATOR;
+            return;
+        }
+
+        pos += 1;
+        tok_text = c;
+        tok_type = TK_UNKNOWN;
+    }
+
+    /* The output is a list of pieces. Trailing spaces and indentation are counted in `tail`, so
+       they can be taken back when a line ends or a closing token hugs what precedes it;
+       `line_begun` says the last other piece was a line break. */
+    var out = [];
+    var tail = 0;
+    var line_begun = false;
+    var level = base_level;
+
+    function trim_tail() {
+        while (tail > 0) {
+            out.pop();
+            tail -= 1;
+        }
+    }
+
+    function print_newline(force) {
+        var n;
+        trim_tail();
+        if (out.length === 0) {
+            return;
+        }
+        if (!line_begun || force) {
+            out.push('\n');
+            line_begun = true;
+        }
+        if (indent_string !== '') {
+            for (n = 0; n < level; n += 1) {
+                out.push(indent_string);
+                tail += 1;
+            }
+        }
+    }
+
+    function print_space() {
+        if (out.length === 0 || tail > 0 || line_begun) {
+            return;
+        }
+        out.push(' ');
+        tail += 1;
+    }
+
+    function print_token(text) {
+        out.push(text);
+        tail = 0;
+        line_begun = false;
+    }
+
+    var modes = [{ kind: BLOCK, level: base_level, is_do: false }];
+    function mode() {
+        return modes[modes.length - 1].kind;
+    }
+
+    var last_type = TK_EOF, last_text = '';
+    var last_postfix = false;   /* the last token was a postfix ++ or -- */
+    var now_postfix = false;
+    var closed_do = false;      /* the last "}" closed the body of a do statement */
+    var var_line = false, var_tainted = false, var_depth = 0;
+    var in_case = false;
+
+    /* Whether the previous token ends an operand, making a following + or - binary. */
+    function after_operand() {
+        if (last_type === TK_WORD) {
+            return !expression_keywords.hasOwnProperty(last_text);
+        }
+        return last_type === TK_END_EXPR || last_type === TK_STRING || last_type === TK_END_BLOCK ||
+            (last_type === TK_OPERATOR && last_postfix);
+    }
+
+    /* The separator before a word, a string or another token that begins an operand. */
+    function separate_operand() {
+        if (last_type === TK_START_BLOCK) {
+            print_newline(false);
+        } else if (last_type === TK_SEMICOLON || last_type === TK_END_BLOCK) {
+            if (mode() === BLOCK) {
+                print_newline(false);
+            } else {
+                print_space();
+            }
+        } else if (last_type === TK_WORD || last_type === TK_END_EXPR || last_type === TK_STRING) {
+            print_space();
+        }
+    }
+
+    function pop_block() {
+        var m;
+        if (modes.length <= 1) {
+            return;
+        }
+        while (modes.length > 1) {
+            m = modes.pop();
+            if (m.kind === BLOCK) {
+                level = m.level;
+                closed_do = m.is_do;
+                return;
+            }
+        }
+    }
+
+    function handle_word(t) {
+        var after_dot = last_type === TK_UNKNOWN && last_text === '.';
+        if (!after_dot && mode() === BLOCK && (t === 'case' || t === 'default')) {
+            /* case labels stand one level out, at the level of their switch */
+            level -= 1;
+            print_newline(false);
+            level += 1;
+            print_token(t);
+            in_case = true;
+            return;
+        }
+        if (!after_dot && (t === 'else' || t === 'catch' || t === 'finally' ||
+                (t === 'while' && closed_do)) && last_type === TK_END_BLOCK) {
+            trim_tail();
+            print_space();
+            print_token(t);
+            return;
+        }
+        if (!after_dot && (t === 'else' || t === 'catch' || t === 'finally')) {
+            print_newline(false);
+            print_token(t);
+            return;
+        }
+        separate_operand();
+        print_token(t);
+        if (t === 'var' && !after_dot) {
+            var_line = true;
+            var_tainted = false;
+            var_depth = modes.length;
+        }
+    }
+
+    function handle_start_expr(t) {
+        if (last_type === TK_WORD) {
+            if (spaced_before_paren.hasOwnProperty(last_text)) {
+                print_space();
+            }
+        } else if (last_type === TK_START_BLOCK) {
+            print_newline(false);
+        } else if (last_type === TK_SEMICOLON) {
+            if (mode() === BLOCK) {
+                print_newline(false);
+            } else {
+                print_space();
+            }
+        } else if (last_type === TK_STRING && t === '(') {
+            print_space();
+        }
+        print_token(t);
+        modes.push({ kind: EXPR, level: level, is_do: false });
+    }
+
+    function handle_end_expr(t) {
+        trim_tail();
+        print_token(t);
+        if (modes.length > 1 && mode() === EXPR) {
+            modes.pop();
+        }
+    }
+
+    function handle_start_block(t) {
+        if (last_type === TK_WORD || last_type === TK_END_EXPR || last_type === TK_STRING ||
+                last_type === TK_UNKNOWN) {
+            print_space();
+        } else if (last_type === TK_START_BLOCK) {
+            print_newline(false);
+        } else if (last_type === TK_SEMICOLON || last_type === TK_END_BLOCK) {
+            if (mode() === BLOCK) {
+                print_newline(false);
+            } else {
+                print_space();
+            }
+        }
+        modes.push({ kind: BLOCK, level: level, is_do: last_type === TK_WORD && last_text === 'do' });
+        level += 1;
+        print_token(t);
+    }
+
+    function handle_end_block(t) {
+        var empty = last_type === TK_START_BLOCK;
+        pop_block();
+        if (var_line && modes.length < var_depth) {
+            var_line = false;
+        }
+        if (empty) {
+            trim_tail();
+        } else {
+            print_newline(false);
+        }
+        print_token(t);
+    }
+
+    function handle_semicolon(t) {
+        trim_tail();
+        print_token(t);
+        if (var_line && modes.length <= var_depth) {
+            var_line = false;
+        }
+        if (mode() === EXPR) {
+            print_space();
+        }
+    }
+
+    function handle_string(t) {
+        separate_operand();
+        print_token(t);
+    }
+
+    function handle_operator(t) {
+        var follows_operator = last_type === TK_OPERATOR && !last_postfix;
+        var statement_start = last_type === TK_START_BLOCK ||
+            (last_type === TK_SEMICOLON && mode() === BLOCK);
+
+        if (t === ',') {
+            trim_tail();
+            print_token(t);
+            if (mode() === EXPR) {
+                print_space();
+            } else if (var_line && modes.length === var_depth) {
+                if (var_tainted) {
+                    print_newline(false);
+                    var_tainted = false;
+                } else {
+                    print_space();
+                }
+            } else {
+                print_newline(false);
+            }
+            return;
+        }
+
+        if (t === ':') {
+            if (in_case && mode() === BLOCK) {
+                trim_tail();
+                print_token(t);
+                print_newline(false);
+                in_case = false;
+                return;
+            }
+            if (last_type === TK_WORD && is_digit_text(last_text)) {
+                print_space();
+            }
+            print_token(t);
+            print_space();
+            return;
+        }
+
+        if (t === '++' || t === '--') {
+            if (after_operand()) {
+                trim_tail();
+                print_token(t);
+                now_postfix = true;
+                return;
+            }
+            if (last_type === TK_SEMICOLON) {
+                print_space();
+            } else if (last_type === TK_START_BLOCK) {
+                print_newline(false);
+            } else if (last_type === TK_WORD) {
+                print_space();
+            }
+            print_token(t);
+            return;
+        }
+
+        if (t === '!' || t === '!!' || ((t === '-' || t === '+') && !after_operand())) {
+            if (statement_start) {
+                print_newline(false);
+            } else if (last_type !== TK_START_EXPR && !follows_operator) {
+                print_space();
+            }
+            print_token(t);
+            return;
+        }
+
+        if (t === '=' && var_line && modes.length === var_depth) {
+            var_tainted = true;
+        }
+        if (follows_operator) {
+            print_token(t);
+            return;
+        }
+        if (statement_start) {
+            print_newline(false);
+        } else if (last_type !== TK_START_EXPR) {
+            print_space();
+        }
+        print_token(t);
+        print_space();
+    }
+
+    function handle_line_comment(t) {
+        if (tok_newlines > 0 || last_type === TK_BLOCK_COMMENT) {
+            print_newline(false);
+        } else {
+            print_space();
+        }
+        print_token(t);
+    }
+
+    function handle_block_comment(t) {
+        print_newline(false);
+        print_token(t);
+    }
+
+    function handle_unknown(t) {
+        if (last_type === TK_START_BLOCK || (last_type === TK_SEMICOLON && mode() === BLOCK)) {
+            print_newline(false);
+        }
+        print_token(t);
+    }
+
+    for (;;) {
+        next_token(last_type, last_text);
+        if (tok_type === TK_EOF) {
+            break;
+        }
+        if (tok_newlines >= 2 && !(tok_type === TK_END_BLOCK && last_type === TK_START_BLOCK)) {
+            print_newline(false);
+            print_newline(true);
+        }
+        /* a comment owns the rest of its line */
+        if (last_type === TK_LINE_COMMENT || last_type === TK_BLOCK_COMMENT) {
+            print_newline(false);
+        }
+        now_postfix = false;
+        switch (tok_type) {
+        case TK_WORD:
+            handle_word(tok_text);
+            break;
+        case TK_START_EXPR:
+            handle_start_expr(tok_text);
+            break;
+        case TK_END_EXPR:
+            handle_end_expr(tok_text);
+            break;
+        case TK_START_BLOCK:
+            handle_start_block(tok_text);
+            break;
+        case TK_END_BLOCK:
+            handle_end_block(tok_text);
+            break;
+        case TK_SEMICOLON:
+            handle_semicolon(tok_text);
+            break;
+        case TK_STRING:
+            handle_string(tok_text);
+            break;
+        case TK_OPERATOR:
+            handle_operator(tok_text);
+            break;
+        case TK_LINE_COMMENT:
+            handle_line_comment(tok_text);
+            break;
+        case TK_BLOCK_COMMENT:
+            handle_block_comment(tok_text);
+            break;
+        default:
+            handle_unknown(tok_text);
+            break;
+        }
+        if (tok_type !== TK_END_BLOCK) {
+            closed_do = false;
+        }
+        last_postfix = now_postfix;
+        last_type = tok_type;
+        last_text = tok_text;
+    }
+
+    trim_tail();
+    while (out.length > 0 && out[out.length - 1] === '\n') {
+        out.pop();
+    }
+    if (out.length > 0 && base_level > 0 && indent_string !== '') {
+        var prefix = '';
+        for (i = 0; i < base_level; i += 1) {
+            prefix += indent_string;
+        }
+        out.unshift(prefix);
+    }
+    return out.join('');
+}
+
+/* What the workbench calls: four spaces per level, from level 0. */
+function format(str) {
+    return js_beautify(str, 4, '', undefined);
+}
+
+function test() {
+    return format('var a=1;var b=2;');
+}

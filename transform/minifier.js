@@ -1,0 +1,208 @@
+/*
+ * Removes comments and the whitespace JavaScript does not need, in the manner of JSMin.
+ * Level 1 keeps every line break, level 2 only those that may end a statement, level 3 only
+ * those between identifier characters (or before one of { [ ( + -).
+ *
+ * Runs on ES5 hosts. The program may carry this text joined into one line, so nothing here may
+ * depend on a line break: every statement ends with its own semicolon and only block comments
+ * are used.
+ */
+String.prototype.has = function (c) {
+    return this.indexOf(c) > -1;
+};
+
+var ret = '';
+
+function jsmin(comment, input, level) {
+    if (input === undefined) {
+        input = comment;
+        comment = '';
+        level = 2;
+    }
+    if (level === undefined || !(level >= 1 && level <= 3)) {
+        level = 2;
+    }
+    level = Math.floor(level);
+    comment = (comment === undefined || comment === null) ? '' : String(comment);
+    input = (input === undefined || input === null) ? '' : String(input);
+
+    var len = input.length;
+    var pos = 0;
+    var out = [];
+    /* The last character written; a line break before the first one, as if one preceded the
+       input. */
+    var last = '\n';
+    var pending_space = false;
+    var pending_newline = true;
+
+    function is_alnum(c) {
+        var n = c.charCodeAt(0);
+        return (n >= 97 && n <= 122) || (n >= 65 && n <= 90) || (n >= 48 && n <= 57) ||
+            n === 95 || n === 36 || n === 92 || n > 126;
+    }
+
+    function opens_line(c) {
+        return is_alnum(c) || '{[(+-'.has(c);
+    }
+
+    function keeps_newline(next) {
+        if (out.length === 0) {
+            return opens_line(next);
+        }
+        if (level === 1) {
+            return true;
+        }
+        if (!opens_line(next)) {
+            return false;
+        }
+        if (is_alnum(last)) {
+            return true;
+        }
+        return level === 2 && '}])+-"\''.has(last);
+    }
+
+    /* Two identifier characters must stay apart, and so must "+ +", "- -" and "/ /", which would
+       otherwise fuse into "++", "--" or a comment. */
+    function needs_space(next) {
+        if (out.length === 0) {
+            return false;
+        }
+        if (is_alnum(last) && is_alnum(next)) {
+            return true;
+        }
+        return last === next && '+-/'.has(next);
+    }
+
+    function emit(text) {
+        out.push(text);
+        last = text.charAt(text.length - 1);
+    }
+
+    /* Whether a "/" at this point starts a regular expression rather than a division. */
+    function regexp_may_start() {
+        if ('(,=:[!&|?{};'.has(last)) {
+            return true;
+        }
+        /* identifiers are written whole, so the last piece is the last word */
+        return out.length > 0 && keywords.hasOwnProperty(out[out.length - 1]);
+    }
+
+    /* words after which a "/" cannot be a division */
+    var keywords = {
+        'return': true, 'typeof': true, 'case': true, 'throw': true, 'delete': true, 'void': true,
+        'in': true, 'else': true, 'do': true, 'instanceof': true, 'new': true
+    };
+
+    var c, start, p, q;
+    while (pos < len) {
+        c = input.charAt(pos);
+
+        if (c === '/' && input.charAt(pos + 1) === '/') {
+            p = pos + 2;
+            while (p < len && input.charAt(p) !== '\n' && input.charAt(p) !== '\r') {
+                p += 1;
+            }
+            pos = p;
+            continue;
+        }
+        if (c === '/' && input.charAt(pos + 1) === '*') {
+            q = input.indexOf('*/', pos + 2);
+            if (q < 0) {
+                throw 'Error: Unterminated comment.';
+            }
+            pos = q + 2;
+            pending_space = true;
+            continue;
+        }
+        if (c === '\n' || c === '\r') {
+            pending_newline = true;
+            pos += 1;
+            continue;
+        }
+        if (c <= ' ') {
+            pending_space = true;
+            pos += 1;
+            continue;
+        }
+
+        if (pending_newline && keeps_newline(c)) {
+            emit('\n');
+        } else if ((pending_space || pending_newline) && needs_space(c)) {
+            emit(' ');
+        }
+        pending_space = false;
+        pending_newline = false;
+
+        start = pos;
+        if (c === '"' || c === "'") {
+            /* copied as written: a tab inside stays a tab */
+            p = pos + 1;
+            for (;;) {
+                if (p >= len) {
+                    throw 'Error: unterminated string literal: ';
+                }
+                q = input.charAt(p);
+                if (q === c) {
+                    break;
+                }
+                if (q === '\\') {
+                    p += 1;
+                    if (p < len && input.charAt(p) === '\r' && input.charAt(p + 1) === '\n') {
+                        p += 1;
+                    }
+                } else if (q === '\n' || q === '\r') {
+                    throw 'Error: unterminated string literal: ' + q;
+                }
+                p += 1;
+            }
+            pos = p + 1;
+            emit(input.substring(start, pos));
+            continue;
+        }
+
+        if (c === '/' && regexp_may_start()) {
+            p = pos + 1;
+            var in_class = false;
+            for (;;) {
+                if (p >= len) {
+                    throw 'Error: unterminated Regular Expression literal';
+                }
+                q = input.charAt(p);
+                if (q === '\n' || q === '\r') {
+                    throw 'Error: unterminated Regular Expression literal';
+                }
+                if (q === '\\') {
+                    p += 1;
+                } else if (in_class) {
+                    in_class = q !== ']';
+                } else if (q === '[') {
+                    in_class = true;
+                } else if (q === '/') {
+                    break;
+                }
+                p += 1;
+            }
+            pos = p + 1;
+            emit(input.substring(start, pos));
+            continue;
+        }
+
+        if (is_alnum(c)) {
+            p = pos + 1;
+            while (p < len && is_alnum(input.charAt(p))) {
+                p += 1;
+            }
+            pos = p;
+            emit(input.substring(start, pos));
+            continue;
+        }
+
+        pos += 1;
+        emit(c);
+    }
+
+    ret = out.join('');
+    jsmin.oldSize = len;
+    jsmin.newSize = ret.length;
+    return comment + (comment !== '' ? '\n' : '') + ret;
+}
