@@ -1,0 +1,152 @@
+#include "v8engine/Engine.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "text/Codec.h"
+
+namespace jsdebug::v8engine {
+
+// The runner script, embedded at build time (RunnerScript.cpp is generated from runner.js).
+extern const char* const kRunnerScript;
+
+namespace {
+
+int settingFromEnvironment(const char* name, int fallback) {
+  const char* text = std::getenv(name);
+  if (text == nullptr || *text == 0) return fallback;
+  char* end = nullptr;
+  long value = std::strtol(text, &end, 10);
+  if (*end != 0 || value <= 0 || value > 24L * 3600 * 1000) return fallback;
+  return static_cast<int>(value);
+}
+
+int timeLimitMs() { return settingFromEnvironment("JSDEBUG_V8_TIMEOUT_MS", 10000); }
+int heapLimitMb() { return settingFromEnvironment("JSDEBUG_V8_HEAP_MB", 512); }
+
+std::string nodeProgram() {
+  const char* chosen = std::getenv("JSDEBUG_NODE");
+  return chosen != nullptr && *chosen != 0 ? chosen : "node";
+}
+
+void appendU32(std::string& out, std::size_t value) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+std::string format(const char* pattern, long long a, long long b = 0) {
+  char text[512];
+  std::snprintf(text, sizeof text, pattern, a, b);
+  return text;
+}
+
+// Where the child's answer ends without a value: it died, hung, or was never there.
+std::string answerToReport(const std::string& answer) {
+  std::string_view body = answer;
+  if (body.empty()) return errorReport(0, "Error: V8 引擎返回了无法识别的应答");
+  char kind = body.front();
+  body.remove_prefix(1);
+  if (kind == 'V') return gbk::fromUtf8(body);
+  if (kind == 'E') {
+    std::size_t newline = body.find('\n');
+    long line = std::strtol(std::string(body.substr(0, newline)).c_str(), nullptr, 10);
+    std::string_view message = newline == std::string_view::npos ? "" : body.substr(newline + 1);
+    return errorReport(line, gbk::fromUtf8(message));
+  }
+  return errorReport(0, "Error: V8 引擎返回了无法识别的应答");
+}
+
+}  // namespace
+
+std::string errorReport(long line, std::string_view message) {
+  std::string report = "错误所在行:\r\n";
+  report += std::to_string(line);
+  report += "\r\n错误信息:\r\n";
+  report += message;
+  report += "\r\n";
+  return report;
+}
+
+void writeResult(std::string_view result, char* buffer, int bufferLength) {
+  if (buffer == nullptr || bufferLength < 1) return;
+  auto capacity = static_cast<std::size_t>(bufferLength);
+  std::string tooLong;
+  if (result.size() > capacity) {
+    tooLong = errorReport(0, format("RangeError: 返回结果长度为 %lld 字节，超过了缓冲区长度 %lld，"
+                                    "请增大缓冲区长度",
+                                    static_cast<long long>(result.size()), bufferLength));
+    result = tooLong;
+    if (result.size() > capacity) {
+      // Cut at a character boundary so that no half character ends the text.
+      std::size_t end = 0;
+      while (end < result.size()) {
+        std::size_t next = end + static_cast<std::size_t>(gbk::charLength(result, end));
+        if (next > capacity) break;
+        end = next;
+      }
+      result = result.substr(0, end);
+    }
+  }
+  std::memcpy(buffer, result.data(), result.size());
+  buffer[result.size()] = '\0';
+}
+
+std::string Engine::startLocked() {
+  if (node_.alive()) return {};
+  std::string program = nodeProgram();
+  int error = node_.start(program, kRunnerScript, heapLimitMb());
+  if (error == 0) return {};
+  if (error == ENOENT)
+    return errorReport(0, "Error: 找不到 node 程序“" + gbk::fromUtf8(program) +
+                              "”。V8 引擎需要 Node.js 18 或更高版本：请安装它，或用环境变量 "
+                              "JSDEBUG_NODE 指定其路径");
+  return errorReport(0, "Error: 无法启动 node 程序“" + gbk::fromUtf8(program) + "”：" +
+                            gbk::fromUtf8(std::strerror(error)));
+}
+
+void Engine::start() {
+  std::lock_guard lock(mutex_);
+  startLocked();
+}
+
+std::string Engine::run(std::string_view script, std::string_view call) {
+  std::lock_guard lock(mutex_);
+  if (std::string failure = startLocked(); !failure.empty()) return failure;
+
+  int limit = timeLimitMs();
+  std::string utf8Script = gbk::toUtf8(script);
+  std::string utf8Call = gbk::toUtf8(call);
+  std::string request;
+  request.reserve(12 + utf8Script.size() + utf8Call.size());
+  appendU32(request, static_cast<std::size_t>(limit));
+  appendU32(request, utf8Script.size());
+  request += utf8Script;
+  appendU32(request, utf8Call.size());
+  request += utf8Call;
+
+  std::string answer;
+  // The runner enforces the limit itself; ours only catches a child that stopped answering (a
+  // conversion stuck outside the limit, a boot that never finished), with room for node to boot.
+  switch (node_.exchange(request, answer, limit + 5000)) {
+    case NodeProcess::Outcome::Answered:
+      return answerToReport(answer);
+    case NodeProcess::Outcome::TimedOut:
+      node_.stop();
+      return errorReport(0, format("Error: V8 引擎超过 %lld 毫秒没有应答，已被终止；下次运行时重新启动",
+                                   limit + 5000));
+    case NodeProcess::Outcome::Died:
+      break;
+  }
+  node_.stop();
+  return errorReport(0, format("Error: V8 引擎进程意外退出（脚本可能超出了 %lld MB 的内存上限）；"
+                               "下次运行时重新启动",
+                               heapLimitMb()));
+}
+
+Engine& engine() {
+  static Engine instance;
+  return instance;
+}
+
+}  // namespace jsdebug::v8engine

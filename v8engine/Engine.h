@@ -1,0 +1,37 @@
+#pragma once
+// The engine behind the two exports: one node child, one call at a time.
+
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "v8engine/NodeProcess.h"
+
+namespace jsdebug::v8engine {
+
+// "错误所在行:\r\n<line>\r\n错误信息:\r\n<message>\r\n", the form the program reads.
+std::string errorReport(long line, std::string_view message);
+
+// Writes `result` into a caller's buffer of bufferLength bytes of text plus the NUL. A result
+// that does not fit is replaced by an error report telling its length, cut to fit if need be;
+// a null buffer or a length below 1 gets nothing.
+void writeResult(std::string_view result, char* buffer, int bufferLength);
+
+class Engine {
+ public:
+  // Starts node unless it runs already. Never waits for node to boot.
+  void start();
+  // The script, then the call, in a fresh context: the value's text or an error report, GBK.
+  std::string run(std::string_view script, std::string_view call);
+
+ private:
+  std::string startLocked();
+
+  // The GUI thread's run and the jsfuck worker share one child; requests must not interleave.
+  std::mutex mutex_;
+  NodeProcess node_;
+};
+
+Engine& engine();
+
+}  // namespace jsdebug::v8engine

@@ -1,0 +1,147 @@
+#include "v8engine/NodeProcess.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <vector>
+
+extern char** environ;
+
+namespace jsdebug::v8engine {
+namespace {
+
+std::int64_t nowMs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// Waits until the socket is ready for `events` or the deadline passed; false on time-out.
+bool waitFor(int fd, short events, std::int64_t deadline) {
+  for (;;) {
+    std::int64_t left = deadline - nowMs();
+    if (left <= 0) return false;
+    pollfd p{fd, events, 0};
+    int r = poll(&p, 1, static_cast<int>(left > 1000000 ? 1000000 : left));
+    if (r > 0) return true;  // ready, or hung up: the following read or write tells which
+    if (r < 0 && errno != EINTR) return true;
+  }
+}
+
+}  // namespace
+
+int NodeProcess::start(const std::string& program, const std::string& runnerScript,
+                       int heapLimitMb) {
+  stop();
+  int fds[2];
+  // A socket rather than pipes: sending with MSG_NOSIGNAL turns a dead child into EPIPE instead
+  // of a SIGPIPE that would end the host program.
+  if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) return errno;
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], 0);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+  // Node's own diagnostics (an out-of-memory trace) must not mix into the host's output.
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+
+  std::string heap = "--max-old-space-size=" + std::to_string(heapLimitMb);
+  std::vector<char*> argv = {const_cast<char*>(program.c_str()), const_cast<char*>(heap.c_str()),
+                             const_cast<char*>("-e"), const_cast<char*>(runnerScript.c_str()),
+                             nullptr};
+  pid_t pid = -1;
+  int error = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  if (error != 0) {
+    close(fds[0]);
+    return error;
+  }
+  pid_ = pid;
+  socket_ = fds[0];
+  fcntl(socket_, F_SETFL, fcntl(socket_, F_GETFL) | O_NONBLOCK);
+  return 0;
+}
+
+bool NodeProcess::alive() {
+  if (pid_ <= 0) return false;
+  int status = 0;
+  pid_t r = waitpid(pid_, &status, WNOHANG);
+  if (r == 0) return true;
+  // Ended (or not ours any more): forget it, the socket with it.
+  pid_ = -1;
+  stop();
+  return false;
+}
+
+NodeProcess::Outcome NodeProcess::exchange(const std::string& request, std::string& answer,
+                                           int waitMs) {
+  answer.clear();
+  if (socket_ < 0) return Outcome::Died;
+  std::int64_t deadline = nowMs() + waitMs;
+
+  for (std::size_t sent = 0; sent < request.size();) {
+    ssize_t n = send(socket_, request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
+    if (n > 0) {
+      sent += static_cast<std::size_t>(n);
+    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      if (!waitFor(socket_, POLLOUT, deadline)) return Outcome::TimedOut;
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      return Outcome::Died;
+    }
+  }
+
+  // Frame: u32 length (little endian), then that many bytes.
+  std::string frame;
+  std::size_t wanted = 4;
+  bool haveLength = false;
+  char chunk[65536];
+  for (;;) {
+    if (frame.size() >= wanted) {
+      if (haveLength) break;
+      auto b = [&](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(frame[i])); };
+      wanted = 4 + (b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24);
+      haveLength = true;
+      frame.reserve(wanted);
+      continue;
+    }
+    ssize_t n = recv(socket_, chunk, sizeof chunk, 0);
+    if (n > 0) {
+      frame.append(chunk, static_cast<std::size_t>(n));
+    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      if (!waitFor(socket_, POLLIN, deadline)) return Outcome::TimedOut;
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      return Outcome::Died;
+    }
+  }
+  if (frame.size() != wanted) return Outcome::Died;  // more than one answer: out of step
+  answer = frame.substr(4);
+  return Outcome::Answered;
+}
+
+void NodeProcess::stop() {
+  if (socket_ >= 0) {
+    close(socket_);
+    socket_ = -1;
+  }
+  if (pid_ > 0) {
+    kill(pid_, SIGKILL);
+    while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    pid_ = -1;
+  }
+}
+
+}  // namespace jsdebug::v8engine
