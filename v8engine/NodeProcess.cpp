@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstdint>
 #include <vector>
 
@@ -36,11 +37,32 @@ bool waitFor(int fd, short events, std::int64_t deadline) {
   }
 }
 
+// The program's full path, looked up on PATH when the name has no slash; empty when none is
+// executable. Done here rather than left to posix_spawnp, which may report a failed exec only
+// as a child that exits at once.
+std::string findProgram(const std::string& program) {
+  if (program.find('/') != std::string::npos)
+    return access(program.c_str(), X_OK) == 0 ? program : std::string();
+  const char* path = std::getenv("PATH");
+  std::string dirs = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+  for (std::size_t begin = 0; begin <= dirs.size();) {
+    std::size_t end = dirs.find(':', begin);
+    if (end == std::string::npos) end = dirs.size();
+    std::string dir = dirs.substr(begin, end - begin);
+    std::string candidate = (dir.empty() ? "." : dir) + "/" + program;
+    if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    begin = end + 1;
+  }
+  return {};
+}
+
 }  // namespace
 
 int NodeProcess::start(const std::string& program, const std::string& runnerScript,
                        int heapLimitMb) {
   stop();
+  std::string path = findProgram(program);
+  if (path.empty()) return ENOENT;
   int fds[2];
   // A socket rather than pipes: sending with MSG_NOSIGNAL turns a dead child into EPIPE instead
   // of a SIGPIPE that would end the host program.
@@ -54,11 +76,11 @@ int NodeProcess::start(const std::string& program, const std::string& runnerScri
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
 
   std::string heap = "--max-old-space-size=" + std::to_string(heapLimitMb);
-  std::vector<char*> argv = {const_cast<char*>(program.c_str()), const_cast<char*>(heap.c_str()),
+  std::vector<char*> argv = {const_cast<char*>(path.c_str()), const_cast<char*>(heap.c_str()),
                              const_cast<char*>("-e"), const_cast<char*>(runnerScript.c_str()),
                              nullptr};
   pid_t pid = -1;
-  int error = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  int error = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   close(fds[1]);
   if (error != 0) {

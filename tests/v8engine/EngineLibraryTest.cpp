@@ -66,14 +66,19 @@ std::vector<pid_t> nodeChildren() {
   return pids;
 }
 
-// Kills node and waits until it has really ended (a zombie), as a crash between calls would leave it.
+// Kills node and waits until it can be reaped, as a crash between two calls would leave it. (A
+// killed leader shows as a zombie before its other threads are gone; only then can it be waited.)
 void killNode() {
   for (pid_t pid : nodeChildren()) {
     kill(pid, SIGKILL);
     for (int i = 0; i < 500; ++i) {
       std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-      std::string pidText, name, state;
-      if (!(stat >> pidText >> name >> state) || state == "Z") break;
+      std::string field, state;
+      std::vector<std::string> rest;
+      if (!(stat >> field >> field >> state)) break;
+      while (stat >> field) rest.push_back(field);
+      // Field 20 of stat, the 17th after the state, counts the threads.
+      if (state == "Z" && rest.size() > 16 && rest[16] == "1") break;
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
   }
