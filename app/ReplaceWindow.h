@@ -1,0 +1,32 @@
+#pragma once
+// The replace window "替换...": find, replace one, replace all.
+
+#include "app/SearchControls.h"
+#include "app/SecondaryWindow.h"
+
+namespace jsdebug {
+
+class ReplaceWindow : public SecondaryWindow {
+ public:
+  // `match` is the replace window's latest match, kept for the whole run.
+  ReplaceWindow(QWidget* mainWindow, Workbench& workbench, FindHistory& history,
+                ReplaceMatch& match);
+
+  SearchControls& controls() { return controls_; }
+  QPushButton* findButton() const { return find_; }
+  QPushButton* replaceButton() const { return replace_; }
+  QPushButton* replaceAllButton() const { return replaceAll_; }
+  QPushButton* closeButton() const { return close_; }
+
+ private:
+  Workbench& workbench_;
+  FindHistory& history_;
+  ReplaceMatch& match_;
+  SearchControls controls_{*this};
+  QPushButton* find_ = nullptr;
+  QPushButton* replace_ = nullptr;
+  QPushButton* replaceAll_ = nullptr;
+  QPushButton* close_ = nullptr;
+};
+
+}  // namespace jsdebug

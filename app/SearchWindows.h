@@ -1,0 +1,42 @@
+#pragma once
+// Opening the find, replace and go-to windows from the main window's toolbar. At most one of
+// each exists; opening it again restores or activates it. The windows have no owner and do
+// not close with the main window: once it has closed, their commands are disabled and they
+// only wait to be closed, the program ending with the last of them.
+
+#include <QPointer>
+
+#include "editor/FindReplace.h"
+
+class QWidget;
+
+namespace jsdebug {
+
+class FindWindow;
+class GoToWindow;
+class ReplaceWindow;
+class Workbench;
+
+class SearchWindows {
+ public:
+  // `mainWindow` is watched, not owned; `workbench` must live as long as it.
+  SearchWindows(QWidget* mainWindow, Workbench& workbench);
+  ~SearchWindows();
+
+  FindWindow* openFindWindow();
+  ReplaceWindow* openReplaceWindow();
+  GoToWindow* openGoToWindow();
+
+  FindHistory& history() { return history_; }
+
+ private:
+  QWidget* mainWindow_;
+  Workbench& workbench_;
+  FindHistory history_;
+  ReplaceMatch replaceMatch_;
+  QPointer<FindWindow> find_;
+  QPointer<ReplaceWindow> replace_;
+  QPointer<GoToWindow> goTo_;
+};
+
+}  // namespace jsdebug

@@ -1,0 +1,70 @@
+#pragma once
+// What the find, replace and go-to windows have in common: a fixed frame of a given outer size
+// without minimize or maximize button, no owner (so a taskbar entry of its own), centred on
+// opening, destroyed on closing; Enter clicks the default button from any control, Esc closes;
+// and a watch on the main window, whose editor the commands work on.
+
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+
+namespace jsdebug {
+
+// CP936 bytes to and from Qt, through the one codec.
+QString toQt(const std::string& gbk);
+std::string fromQt(const QString& text);
+
+class SecondaryWindow : public QWidget {
+ public:
+  // `mainWindow` is watched, not the owner; null means the editor is always there (tests).
+  SecondaryWindow(const QString& title, QSize outerSize, bool alwaysOnTop, QWidget* mainWindow);
+
+  // Shows the window centred on the screen.
+  void open();
+  // A second opening: restored when minimized, otherwise activated and raised.
+  void bringToFront();
+
+  bool alwaysOnTop() const;
+  void setAlwaysOnTop(bool on);
+
+  // Whether the main window, and with it the editor, is still there.
+  bool editorAvailable() const;
+
+  QPushButton* defaultButton() const { return defaultButton_; }
+
+ protected:
+  QPushButton* addButton(const QString& caption, int left, int top, int width, int height);
+  QLabel* addLabel(const QString& text, int left, int top, int width, int height);
+  // An editable combo box whose list, when open, makes it 160 pixels tall.
+  QComboBox* addComboBox(int left, int top, int width, int height);
+  QCheckBox* addCheckBox(const QString& caption, int left, int top, int width, int height);
+
+  void setDefaultButton(QPushButton* button);
+  // Buttons that work on the editor: disabled for good once the main window has closed.
+  void addEditorCommand(QPushButton* button) { editorCommands_.push_back(button); }
+  // Called once all controls exist: routes Enter and Esc of every control through the window.
+  void finishControls();
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+
+ private:
+  void fitOuterSize();
+  void centre();
+  void mainWindowGone();
+
+  QSize outerSize_;
+  QSize appliedFrame_{-1, -1};
+  QPointer<QWidget> mainWindow_;
+  bool watchingMainWindow_ = false;
+  QPushButton* defaultButton_ = nullptr;
+  QList<QPointer<QPushButton>> editorCommands_;
+};
+
+}  // namespace jsdebug

@@ -1,0 +1,72 @@
+#include "editor/QuickFind.h"
+
+#include <string_view>
+
+#include "text/Codec.h"
+
+namespace jsdebug {
+namespace {
+
+// Whether offset `at` of `text` is a character boundary. A byte below 0x80 is never the lead
+// byte of a pair, so the offset after it is a boundary: walking from there keeps the cost to
+// the run of non-ASCII bytes before `at` instead of the whole text.
+bool isCharacterBoundary(std::string_view text, std::size_t at) {
+  std::size_t from = at;
+  while (from > 0 && static_cast<unsigned char>(text[from - 1]) >= 0x80) --from;
+  while (from < at) from += gbk::charLength(text, from);
+  return from == at;
+}
+
+constexpr std::size_t kNotFound = std::string_view::npos;
+
+// First occurrence beginning on a boundary at or after `from`.
+std::size_t findForward(std::string_view text, std::string_view needle, std::size_t from) {
+  for (std::size_t at = text.find(needle, from); at != kNotFound; at = text.find(needle, at + 1))
+    if (isCharacterBoundary(text, at)) return at;
+  return kNotFound;
+}
+
+// Last occurrence beginning on a boundary and ending at or before `limit`.
+std::size_t findBackward(std::string_view text, std::string_view needle, std::size_t limit) {
+  if (needle.size() > limit) return kNotFound;
+  for (std::size_t at = text.rfind(needle, limit - needle.size()); at != kNotFound;
+       at = at == 0 ? kNotFound : text.rfind(needle, at - 1))
+    if (isCharacterBoundary(text, at)) return at;
+  return kNotFound;
+}
+
+void refreshCopy(EditorOperations& editor, QuickFindState& state) {
+  const std::uint64_t version = editor.textVersion();
+  if (version != 0 && version == state.copyVersion) return;
+  std::string text = editor.wholeText();
+  if (text != state.copy) {
+    state.copy = std::move(text);
+    state.matchStart = 0;
+    state.matchLength = 0;
+  }
+  state.copyVersion = version;
+}
+
+}  // namespace
+
+void quickFind(Workbench& workbench, QuickFindState& state) {
+  EditorOperations& editor = workbench.editor();
+  refreshCopy(editor, state);
+  const std::string needle = workbench.findBoxText();
+  if (needle.empty()) return;
+
+  const auto start = static_cast<std::size_t>(state.matchStart);
+  const std::size_t at =
+      workbench.searchDownChecked()
+          ? findForward(state.copy, needle, start + static_cast<std::size_t>(state.matchLength))
+          : findBackward(state.copy, needle, start);
+  if (at == kNotFound) {
+    workbench.messageBox("未找到指定文本“" + needle + "”", "错误", MessageIcon::Error);
+    return;
+  }
+  state.matchStart = static_cast<int>(at);
+  state.matchLength = static_cast<int>(needle.size());
+  editor.setSelection(state.matchStart, state.matchStart + state.matchLength);
+}
+
+}  // namespace jsdebug
