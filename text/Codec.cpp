@@ -122,7 +122,8 @@ void appendUtf8(std::string& out, char32_t cp) {
 }
 
 // Reads one UTF-8 sequence at s[i]; returns U+FFFFFFFF for a malformed one (consuming 1 byte).
-char32_t readUtf8(std::string_view s, std::size_t& i) {
+// With allowSurrogates, a three-byte encoded surrogate (CESU-8) is read as that code unit.
+char32_t readUtf8(std::string_view s, std::size_t& i, bool allowSurrogates = false) {
   auto b0 = static_cast<unsigned char>(s[i]);
   if (b0 < 0x80) {
     ++i;
@@ -143,7 +144,7 @@ char32_t readUtf8(std::string_view s, std::size_t& i) {
     cp = cp << 6 | (b & 0x3F);
   }
   static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-  if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+  if (cp < kMin[extra] || cp > 0x10FFFF || (!allowSurrogates && cp >= 0xD800 && cp <= 0xDFFF)) {
     ++i;
     return 0xFFFFFFFF;
   }
@@ -205,6 +206,28 @@ std::string fromUtf8(std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     char32_t cp = readUtf8(utf8, i);
     if (cp == 0xFFFFFFFF)
+      out.push_back('?');
+    else
+      appendEncoded(t, out, cp);
+  }
+  return out;
+}
+
+std::string fromCesu8(std::string_view cesu8) {
+  const Tables& t = tables();
+  std::string out;
+  out.reserve(cesu8.size());
+  for (std::size_t i = 0; i < cesu8.size();) {
+    char32_t cp = readUtf8(cesu8, i, true);
+    if (cp >= 0xD800 && cp <= 0xDBFF && i < cesu8.size()) {
+      std::size_t next = i;
+      char32_t low = readUtf8(cesu8, next, true);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+        i = next;
+      }
+    }
+    if (cp == 0xFFFFFFFF || (cp >= 0xD800 && cp <= 0xDFFF))
       out.push_back('?');
     else
       appendEncoded(t, out, cp);

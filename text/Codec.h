@@ -22,6 +22,9 @@ std::string fromUtf16(std::u16string_view utf16);
 std::string toUtf8(std::string_view gbk);
 // Malformed UTF-8 sequences become "?" (they are not text a user could have typed).
 std::string fromUtf8(std::string_view utf8);
+// Like fromUtf8, for engines that keep strings as CESU-8 (Duktape): a surrogate pair encoded as
+// two three-byte sequences is one character; a lone surrogate becomes "?".
+std::string fromCesu8(std::string_view cesu8);
 
 // Length in bytes of the CP936 character starting at gbk[i]: 2 for a valid lead/trail pair,
 // otherwise 1. Walking a text with this never starts a match on a trail byte.
