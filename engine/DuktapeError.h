@@ -1,0 +1,38 @@
+#pragma once
+// Turns what Duktape tells about a failed call into the script host's error object: a
+// JScript-like number, source, description, the failing line with its text and column.
+
+#include <string>
+#include <vector>
+
+#include "engine/ScriptHost.h"
+
+namespace jsdebug::engine {
+
+// One piece of code the host compiled, under the file name Duktape reports for it.
+struct SourceUnit {
+  std::string fileName;
+  std::string code;  // CP936, as the caller passed it
+};
+
+// An error as read from the engine; texts already in CP936.
+struct RawScriptError {
+  bool compiling = false;  // raised while compiling, before any of the code ran
+  bool timedOut = false;   // the host's time limit stopped the script
+  bool isErrorObject = false;
+  std::string name;        // "ReferenceError", ...; empty for a thrown plain value
+  std::string message;     // the message, or the thrown value as text
+  std::string fileName;    // where the engine blames the error
+  int lineNumber = 0;      // 1-based within fileName, 0 when unknown
+  std::string stack;       // the engine's traceback, "    at f (file:line)" per frame
+};
+
+// The error object after a successful call: Number "0", Line and Column "0".
+ScriptError noScriptError();
+
+// The failing line is looked up in `units` (the code added plus the evaluated text): the blamed
+// file first, else the innermost frame of the traceback that lies in one of them.
+ScriptError describeScriptError(const RawScriptError& raw, const std::vector<SourceUnit>& units,
+                                int timeoutMs);
+
+}  // namespace jsdebug::engine

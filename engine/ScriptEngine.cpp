@@ -1,0 +1,54 @@
+#include "engine/ScriptEngine.h"
+
+#include <vector>
+
+namespace jsdebug {
+
+ScriptEngine::ScriptEngine(const CreationFailureNotice& notice)
+    : host_(createScriptHost(kScriptControlProgId)) {
+  if (!host_ && notice) notice("对象创建失败！");
+  if (host_) host_->setLanguage("JScript");
+}
+
+// The host goes before the last error object, as the program released them.
+ScriptEngine::~ScriptEngine() {
+  host_.reset();
+  lastError_.reset();
+}
+
+void ScriptEngine::SetTimeout(int milliseconds) {
+  if (host_) host_->setTimeout(milliseconds);
+}
+
+bool ScriptEngine::LoadCode(const std::string& code) {
+  if (host_) host_->addCode(code);
+  lastError_ = host_ ? host_->error() : ScriptError{};
+  return lastError_->Number == "0";
+}
+
+void ScriptEngine::Reset() {
+  if (host_) host_->reset();
+}
+
+std::string ScriptEngine::CallFunction(const std::string& name, const std::string& arguments) {
+  if (!host_) return {};
+  return host_->eval(name + "(" + arguments + ")");
+}
+
+std::string ScriptEngine::ErrorReport() {
+  // Without a host there is no error object: every property reads as empty text.
+  lastError_ = host_ ? host_->error() : ScriptError{};
+  const ScriptError& e = *lastError_;
+  if (e.Number == "0") return {};
+  return "错误代码：  " + e.Number + "\r\n错误说明：  " + e.Source + " 【" + e.Description +
+         "】\r\n错误语句：  " + e.Text + "\r\n错误所在行：  " + e.Line +
+         "\r\n错误所在行的位置：  " + e.Column;
+}
+
+std::string ScriptEngine::RunProcedure(const std::string& name,
+                                       std::array<ScriptValue, 10>& values) {
+  if (!host_) return {};
+  return host_->run(name, std::vector<ScriptValue>(values.begin(), values.end()));
+}
+
+}  // namespace jsdebug

@@ -1,0 +1,27 @@
+/* jsdebug overrides, inserted into the generated duk_config.h. */
+
+/* A runaway script must be stoppable: Duktape asks this function on its interrupt counter
+ * whether the heap's deadline has passed (the heap udata carries the deadline). */
+#define DUK_USE_INTERRUPT_COUNTER
+#define DUK_USE_EXEC_TIMEOUT_CHECK(udata) jsdebug_duk_exec_timeout_check(udata)
+#if defined(__cplusplus)
+extern "C" {
+#endif
+int jsdebug_duk_exec_timeout_check(void *udata);
+#if defined(__cplusplus)
+}
+#endif
+
+/* Native recursion (accessors, toString, sort and forEach callbacks, the compiler, the regexp
+ * engine) uses the C stack, and a script that recurses past it would crash the program. The
+ * shipped limits need more than 8 MB under AddressSanitizer; these fit in 3 MB there (measured
+ * with ulimit -s), leaving room on the 8 MB main-thread stack. JavaScript-to-JavaScript calls do
+ * not use the C stack and keep the shipped callstack limit. */
+#undef DUK_USE_NATIVE_CALL_RECLIMIT
+#define DUK_USE_NATIVE_CALL_RECLIMIT 400
+#undef DUK_USE_COMPILER_RECLIMIT
+#define DUK_USE_COMPILER_RECLIMIT 1000
+#undef DUK_USE_REGEXP_COMPILER_RECLIMIT
+#define DUK_USE_REGEXP_COMPILER_RECLIMIT 4000
+#undef DUK_USE_REGEXP_EXECUTOR_RECLIMIT
+#define DUK_USE_REGEXP_EXECUTOR_RECLIMIT 4000
