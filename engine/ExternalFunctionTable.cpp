@@ -1,0 +1,141 @@
+#include "engine/ExternalFunctionTable.h"
+
+#include <unistd.h>
+
+#include <climits>
+
+#include "engine/FatalError.h"
+#include "platform/Apartment.h"
+#include "platform/CodePages.h"
+#include "v8engine/Exports.h"
+
+namespace jsdebug {
+namespace {
+
+// Searched in this order for an entry without a library name.
+constexpr const char* kSystemLibraries[] = {"Kernel32.dll", "Gdi32.dll",  "User32.dll",
+                                            "Advapi32.dll", "Mpr.dll",    "Shell32.dll"};
+
+enum Index : std::size_t { kInitialize, kMultiByte, kWideChar, kExec, kCoInitialize, kCoUninitialize };
+
+std::string executablePath() {
+  char path[PATH_MAX];
+  ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+  return n > 0 ? std::string(path, static_cast<std::size_t>(n)) : std::string();
+}
+
+}  // namespace
+
+ExternalFunctionTable::ExternalFunctionTable(std::string programDirectory)
+    : programDirectory_(std::move(programDirectory)) {
+  const char* names[kEntries][2] = {
+      {"v8.dll", "InitializeV8"},      {"", "MultiByteToWideChar"},
+      {"kernel32.dll", "WideCharToMultiByte"}, {"v8.dll", "ExecJavaScriptV8"},
+      {"ole32.dll", "CoInitialize"},   {"ole32.dll", "CoUninitialize"},
+  };
+  for (std::size_t i = 0; i < kEntries; ++i) {
+    entries_[i].library = names[i][0];
+    entries_[i].exportName = names[i][1];
+  }
+}
+
+ExternalFunctionTable::~ExternalFunctionTable() { releaseLibraries(); }
+
+platform::ProcAddress ExternalFunctionTable::resolve(Entry& entry) {
+  if (platform::ProcAddress known = entry.address.load(std::memory_order_acquire)) return known;
+  std::string failure;
+  {
+    std::lock_guard lock(mutex_);
+    if (platform::ProcAddress known = entry.address.load(std::memory_order_acquire)) return known;
+    std::string library = entry.library;
+    if (library.empty()) {
+      for (const char* name : kSystemLibraries) {
+        platform::ModuleHandle module = platform::loadLibrary(name);
+        if (platform::ProcAddress found = platform::getProcAddress(module, entry.exportName)) {
+          entry.module = module;
+          entry.address.store(found, std::memory_order_release);
+          return found;
+        }
+        platform::freeLibrary(module);
+      }
+      failure = "无法找到指定DLL库文件中的输出命令“" + std::string(entry.exportName) + "”";
+    } else {
+      platform::ModuleHandle module = nullptr;
+      // A drive-qualified name is taken as given. Otherwise the program's own directory comes
+      // first (joined with this platform's separator), then the standard library search.
+      if (library.find(':') == std::string::npos)
+        module = platform::loadLibrary(programDirectory_ + "/" + library);
+      if (module == nullptr) module = platform::loadLibrary(library);
+      if (platform::ProcAddress found = platform::getProcAddress(module, entry.exportName)) {
+        entry.module = module;
+        entry.address.store(found, std::memory_order_release);
+        return found;
+      }
+      platform::freeLibrary(module);
+      failure = "无法找到指定DLL库文件“" + library + "”中的输出命令“" + entry.exportName + "”";
+    }
+  }
+  // Outside the lock: FatalError releases this process's libraries through the same table.
+  FatalError(0, failure);
+}
+
+std::intptr_t ExternalFunctionTable::InitializeV8(const char* startupPath) {
+  return function<v8contract::InitializeV8Function>(kInitialize)(startupPath);
+}
+
+int ExternalFunctionTable::MultiByteToWideChar(unsigned codePage, std::uint32_t flags,
+                                               const char* source, int sourceLength,
+                                               char16_t* destination, int destinationCapacity) {
+  return function<decltype(&platform::MultiByteToWideChar)>(kMultiByte)(
+      codePage, flags, source, sourceLength, destination, destinationCapacity);
+}
+
+int ExternalFunctionTable::WideCharToMultiByte(unsigned codePage, std::uint32_t flags,
+                                               const char16_t* source, int sourceLength,
+                                               char* destination, int destinationCapacity,
+                                               const char* defaultChar, int* usedDefaultChar) {
+  return function<decltype(&platform::WideCharToMultiByte)>(kWideChar)(
+      codePage, flags, source, sourceLength, destination, destinationCapacity, defaultChar,
+      usedDefaultChar);
+}
+
+void ExternalFunctionTable::ExecJavaScriptV8(std::intptr_t context, const char* script,
+                                             const char* call, char* buffer, int bufferLength) {
+  function<v8contract::ExecJavaScriptV8Function>(kExec)(context, script, call, buffer,
+                                                        bufferLength);
+}
+
+void ExternalFunctionTable::CoInitialize(void* reserved) {
+  function<decltype(&platform::CoInitialize)>(kCoInitialize)(reserved);
+}
+
+void ExternalFunctionTable::CoUninitialize() {
+  function<decltype(&platform::CoUninitialize)>(kCoUninitialize)();
+}
+
+void ExternalFunctionTable::releaseLibraries() {
+  std::lock_guard lock(mutex_);
+  for (Entry& entry : entries_) {
+    entry.address.store(nullptr, std::memory_order_release);
+    platform::freeLibrary(entry.module);
+    entry.module = nullptr;
+  }
+}
+
+std::string programDirectory() {
+  std::string path = executablePath();
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+std::string programFileName() {
+  std::string path = executablePath();
+  return path.substr(path.rfind('/') + 1);
+}
+
+ExternalFunctionTable& externalFunctions() {
+  static ExternalFunctionTable table(programDirectory());
+  return table;
+}
+
+}  // namespace jsdebug

@@ -1,0 +1,53 @@
+#pragma once
+// The one place that talks to the engine library and the code-page and apartment functions, all
+// through the external function table. initializeV8 runs once at start-up; executeV8 serves the
+// V8 run (GUI thread) and the jsfuck decoding (its worker) with the same context.
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/ExternalFunctionTable.h"
+
+namespace jsdebug {
+
+inline constexpr int kDefaultV8BufferLength = 1024;
+
+class V8Bridge {
+ public:
+  explicit V8Bridge(ExternalFunctionTable& table) : table_(table) {}
+
+  // Calls InitializeV8 and keeps its result as the context. A missing library ends the program.
+  void initializeV8(const std::string& startupPath);
+
+  // Runs `script`, then functionName + "(" + arguments + ")" (nothing quoted or trimmed), with a
+  // buffer of bufferLength spaces and a NUL (none when bufferLength is below 1); the result is
+  // the buffer up to its first NUL.
+  std::string executeV8(const std::string& script, const std::string& functionName,
+                        const std::string& arguments, int bufferLength = kDefaultV8BufferLength);
+
+  // UTF-8 bytes to GBK text through the two conversion entries: measure, convert, measure,
+  // convert. The result ends at the first NUL.
+  std::string utf8ToGbk(std::string_view bytes);
+
+  void comEnter();
+  void comLeave();
+
+  std::intptr_t context() const { return context_.load(); }
+
+ private:
+  ExternalFunctionTable& table_;
+  std::atomic<std::intptr_t> context_{0};
+};
+
+// The process-wide bridge over externalFunctions().
+V8Bridge& v8Bridge();
+
+// The start-up path handed to InitializeV8: the executable's directory without its trailing
+// separator, immediately followed by the file name ("/opt/x/jsdebug" gives "/opt/xjsdebug").
+std::string startupPath(std::string_view executablePath);
+// The same for the running executable.
+std::string startupPath();
+
+}  // namespace jsdebug
