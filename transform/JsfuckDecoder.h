@@ -1,0 +1,27 @@
+#pragma once
+// "jsfuck解密": the editor text is evaluated by V8 as the argument of an identity function, and
+// its value replaces the text. A failed evaluation leaves the editor alone and says nothing.
+
+#include <functional>
+
+#include "engine/V8Bridge.h"
+
+namespace jsdebug {
+class Workbench;
+}
+
+namespace jsdebug::transform {
+
+inline constexpr const char* kJsfuckWrapperScript = "function test(aa){return (aa);}";
+inline constexpr int kJsfuckBufferLength = 1024000;
+
+// The decoding itself, as the worker thread runs it: reads and replaces the editor text only
+// through runOnGuiThread, calls the engine in between.
+void decodeJsfuck(Workbench& bench, V8Bridge& bridge);
+
+// The command: one detached thread per click, holding nothing afterwards. `finished`, when
+// given, is called by the thread as its last act (tests and the CLI wait on it). The workbench
+// and the bridge must outlive the thread, as the main window and the process-wide bridge do.
+void jsfuckCommand(Workbench& bench, V8Bridge& bridge, std::function<void()> finished = {});
+
+}  // namespace jsdebug::transform
