@@ -1,0 +1,114 @@
+#include "cli/Cli.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "text/Codec.h"
+#include "text/Text.h"
+#include "workflow/OutputLog.h"
+
+namespace jsdebug::cli {
+
+Context::Context(bool utf8, std::ostream& out, std::ostream& err)
+    : utf8_(utf8), out_(out), err_(err) {
+  bench.onMessage = [this](const ShownMessage& m) {
+    const std::string line = "[" + m.title + "] " + m.text + "\n";
+    err_ << (utf8_ ? gbk::toUtf8(line) : line);
+  };
+}
+
+ScriptEngine& Context::engine() {
+  if (!engine_) {
+    engine_ = std::make_unique<ScriptEngine>(
+        [this](const std::string& text) { bench.messageBox(text, kDefaultMessageTitle, MessageIcon::None); });
+  }
+  return *engine_;
+}
+
+bool Context::loadEditorFrom(const std::string& path) {
+  std::string bytes;
+  if (path == "-") {
+    bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+  } else {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+      error("cannot read " + path);
+      return false;
+    }
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  bench.editor().setText(bytes);
+  return true;
+}
+
+std::string Context::fromTerminal(const std::string& utf8) const { return gbk::fromUtf8(utf8); }
+
+void Context::write(const std::string& gbkText) {
+  out_ << (utf8_ ? gbk::toUtf8(gbkText) : gbkText);
+  out_.flush();
+}
+
+void Context::error(const std::string& message) { err_ << "jsdebug-cli: " << message << "\n"; }
+
+bool Context::refusedInput() const {
+  for (const ShownMessage& m : bench.messages)
+    if (m.icon == MessageIcon::Error) return true;
+  return false;
+}
+
+int Context::statusFromLog() {
+  const std::string& log = bench.log;
+  const bool failed = text::findText(log, kLoadFailedHeader) > 0 ||
+                      text::findText(log, kRunFailedHeader) > 0;
+  return failed || refusedInput() ? kExitFailure : kExitSuccess;
+}
+
+namespace {
+
+std::vector<Command> allCommands() {
+  std::vector<Command> all;
+  for (auto table : {debuggingCommands}) {
+    auto part = table();
+    all.insert(all.end(), part.begin(), part.end());
+  }
+  return all;
+}
+
+void usage(std::ostream& err, const std::vector<Command>& commands) {
+  err << "usage: jsdebug-cli [--utf8] COMMAND ARGS...\n";
+  for (const Command& c : commands) err << "  jsdebug-cli [--utf8] " << c.name << " " << c.usage << "\n";
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const std::vector<Command> commands = allCommands();
+  std::size_t i = 0;
+  bool utf8 = false;
+  if (i < args.size() && args[i] == "--utf8") {
+    utf8 = true;
+    ++i;
+  }
+  if (i >= args.size()) {
+    usage(err, commands);
+    return kExitUsage;
+  }
+  const std::string name = args[i++];
+  const std::vector<std::string> rest(args.begin() + static_cast<long>(i), args.end());
+  for (const Command& c : commands) {
+    if (c.name != name) continue;
+    if (static_cast<int>(rest.size()) < c.minArgs || static_cast<int>(rest.size()) > c.maxArgs) {
+      err << "usage: jsdebug-cli [--utf8] " << c.name << " " << c.usage << "\n";
+      return kExitUsage;
+    }
+    Context context(utf8, out, err);
+    return c.run(context, rest);
+  }
+  err << "jsdebug-cli: unknown command '" << name << "'\n";
+  usage(err, commands);
+  return kExitUsage;
+}
+
+}  // namespace jsdebug::cli

@@ -1,0 +1,64 @@
+#pragma once
+// jsdebug-cli: the workbench's commands on a headless workbench whose editor holds a file's bytes.
+// Each area contributes a table of subcommands; runCli parses the options and dispatches.
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/ScriptEngine.h"
+#include "workflow/HeadlessWorkbench.h"
+
+namespace jsdebug::cli {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;  // a failure block in the log, or input refused
+inline constexpr int kExitUsage = 2;
+
+class Context {
+ public:
+  Context(bool utf8, std::ostream& out, std::ostream& err);
+
+  HeadlessWorkbench bench;
+
+  // The one ScriptEngine, created on first use as the program creates it at start-up.
+  ScriptEngine& engine();
+
+  // Reads FILE as raw bytes ("-" is standard input) into the editor; false (with a message on
+  // standard error) when it cannot be read.
+  bool loadEditorFrom(const std::string& path);
+  // CALL and LENGTH arrive from a UTF-8 terminal.
+  std::string fromTerminal(const std::string& utf8) const;
+
+  // Writes program bytes (GBK), converted when --utf8 was given.
+  void write(const std::string& gbkText);
+  void error(const std::string& message);  // plain UTF-8 message of the CLI itself
+
+  // The exit status after a command whose outcome is in the log: 1 when it holds a failure
+  // block or a command refused its input with an error message box.
+  int statusFromLog();
+  bool refusedInput() const;
+
+ private:
+  bool utf8_;
+  std::ostream& out_;
+  std::ostream& err_;
+  std::unique_ptr<ScriptEngine> engine_;
+};
+
+struct Command {
+  std::string name;
+  std::string usage;  // the arguments after the name, for the usage text
+  int minArgs;
+  int maxArgs;
+  std::function<int(Context&, const std::vector<std::string>&)> run;
+};
+
+// The tables, one per area.
+std::vector<Command> debuggingCommands();
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace jsdebug::cli

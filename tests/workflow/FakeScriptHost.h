@@ -1,0 +1,60 @@
+#pragma once
+// A script host whose outcomes a test sets, installed through the host factory.
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "engine/ScriptHost.h"
+
+namespace jsdebug::testing {
+
+struct FakeHostScript {
+  ScriptError loadError;                       // Number "0" when loading succeeds
+  std::map<std::string, std::string> values;   // expression -> value
+  std::map<std::string, ScriptError> errors;   // expression -> error
+  std::string lastCode, lastExpression;
+  int resets = 0;
+};
+
+class FakeScriptHost : public ScriptHost {
+ public:
+  explicit FakeScriptHost(FakeHostScript& script) : s_(script) {}
+  void setLanguage(const std::string&) override {}
+  void setTimeout(int) override {}
+  void addCode(const std::string& code) override {
+    s_.lastCode = code;
+    error_ = s_.loadError;
+  }
+  std::string eval(const std::string& expression) override {
+    s_.lastExpression = expression;
+    error_ = ScriptError{"0", "", "", "", "", ""};
+    if (auto e = s_.errors.find(expression); e != s_.errors.end()) {
+      error_ = e->second;
+      return {};
+    }
+    auto v = s_.values.find(expression);
+    return v == s_.values.end() ? std::string() : v->second;
+  }
+  std::string run(const std::string&, const std::vector<ScriptValue>&) override { return {}; }
+  void reset() override { ++s_.resets; }
+  ScriptError error() override { return error_; }
+
+ private:
+  FakeHostScript& s_;
+  ScriptError error_{"0", "", "", "", "", ""};
+};
+
+// Installs the fake for the lifetime of the guard.
+class FakeHostGuard {
+ public:
+  explicit FakeHostGuard(FakeHostScript& script, bool fail = false) {
+    setScriptHostFactory([&script, fail](std::string_view) -> std::unique_ptr<ScriptHost> {
+      if (fail) return nullptr;
+      return std::make_unique<FakeScriptHost>(script);
+    });
+  }
+  ~FakeHostGuard() { setScriptHostFactory({}); }
+};
+
+}  // namespace jsdebug::testing

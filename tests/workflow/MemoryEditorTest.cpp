@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "workflow/MemoryEditor.h"
+
+using namespace jsdebug;
+
+TEST(MemoryEditorTest, LinesCharsAndArgumentRules) {
+  MemoryEditor e;
+  e.setText("a\r\nb");
+  EXPECT_EQ("b", e.getLine(1));
+  EXPECT_EQ("a\r\n", e.getLine(0));
+  EXPECT_EQ("", e.getLine(-1));
+  EXPECT_EQ(2, e.getLineCount());
+  EXPECT_EQ("", e.getCharAt(-1));
+  EXPECT_EQ("", e.getCharAt(e.getLength()));
+  EXPECT_EQ(0, e.lineFromPosition(-5));
+  e.moveCaretToPos(3);
+  e.moveCaretToLine(-1);
+  EXPECT_EQ(3, e.getCurrentPos());
+  e.setText("a\0b");
+  EXPECT_EQ("a", e.wholeText());
+}
+
+TEST(MemoryEditorTest, FindTextBothDirectionsWholeMatchInside) {
+  MemoryEditor e;
+  e.setText("中ab中ab中ab");  // matches at 2, 6, 10
+  FindResult r = e.findText(kFindMatchCase, 0, e.getLength(), "ab");
+  EXPECT_TRUE(r.found);
+  EXPECT_EQ(2, r.start);
+  r = e.findText(kFindMatchCase, 11, 0, "ab");  // the match at 10 straddles 11
+  EXPECT_EQ(6, r.start);
+  EXPECT_EQ(8, r.end);
+  r = e.findText(0, 0, 5, "x", FindResult{false, 7, 9});
+  EXPECT_FALSE(r.found);
+  EXPECT_EQ(7, r.start);
+}

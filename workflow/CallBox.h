@@ -1,0 +1,44 @@
+#pragma once
+// The call box: its cue text, the refusal of a missing call, splitting a call into name and
+// arguments, and the two editor gestures around it (picking a function by double click, brace
+// highlighting on left-button release).
+
+#include <string>
+
+#include "workflow/Workbench.h"
+
+namespace jsdebug {
+
+inline constexpr const char* kCallBoxCueText =
+    "调用例子：test('abc',123) 字符串用单引号括起来 双击函数名有惊喜";
+inline constexpr const char* kMissingCallMessage =
+    "请输入调用方法 如 test('abc',123) 或者双击调用函数名";
+
+// When the call box is empty or shows its cue text: the message box (error icon), the focus to
+// the call box, and true. Commands that need a call stop when this returns true.
+bool refuseMissingCall(Workbench& bench);
+
+void callBoxFocusIn(Workbench& bench);
+void callBoxFocusOut(Workbench& bench);
+
+struct SplitCall {
+  std::string name;
+  std::string arguments;
+};
+
+// Trims ASCII and full-width blanks, wraps the text in "|" and takes the name before the first
+// "(" and the arguments up to the first ")|" after it.
+SplitCall splitCall(const std::string& callBoxText);
+
+// Function picking from a double-clicked line: the text after "function " up to the first ")";
+// empty when there is none.
+std::string pickedSignature(const std::string& lineText);
+// "调试 [" + signature + "] 函数！"
+std::string debugItemCaption(const std::string& signature);
+// The call the call box receives, read back from the item's caption.
+std::string callFromCaption(const std::string& caption);
+
+// Brace highlighting after the left button is released in the editor.
+void highlightBraces(EditorOperations& editor);
+
+}  // namespace jsdebug

@@ -1,0 +1,60 @@
+#pragma once
+// The workbench without a window: for the CLI and for tests of commands. Message boxes are
+// recorded (and passed to an optional sink), the clipboard is a string, the "GUI thread" is a
+// mutex so worker threads take turns with the caller.
+
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "workflow/MemoryEditor.h"
+#include "workflow/Workbench.h"
+
+namespace jsdebug {
+
+struct ShownMessage {
+  std::string text;
+  std::string title;
+  MessageIcon icon;
+};
+
+class HeadlessWorkbench : public Workbench {
+ public:
+  HeadlessWorkbench();
+
+  void clearLog() override;
+  void appendLog(const std::string& text) override;
+  std::string logText() override;
+  std::string callBoxText() override;
+  void setCallBoxText(const std::string& text) override;
+  std::string findBoxText() override;
+  void setFindBoxText(const std::string& text) override;
+  std::string v8BufferLengthText() override;
+  std::string urlBoxText() override;
+  bool searchDownChecked() override;
+  EditorOperations& editor() override;
+  void setFocus(Control control) override;
+  void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
+  std::string clipboardText() override;
+  void setClipboardText(const std::string& text) override;
+  void runOnGuiThread(const std::function<void()>& work) override;
+
+  // Public so tests and the CLI set up and inspect the window's state directly.
+  std::string log;
+  std::string callBox;
+  std::string findBox;
+  std::string v8BufferLength = "1024";
+  std::string urlBox;
+  bool searchDown = true;
+  std::string clipboard;
+  MemoryEditor memoryEditor{&clipboard};
+  std::vector<Control> focusHistory;
+  std::vector<ShownMessage> messages;
+  std::function<void(const ShownMessage&)> onMessage;
+
+ private:
+  std::recursive_mutex gui_;
+};
+
+}  // namespace jsdebug

@@ -1,0 +1,79 @@
+#pragma once
+// An editor over a byte string: the headless stand-in for the CodeEditor, used by the CLI and by
+// tests of commands. Text operations behave as the CodeEditor's do (GBK bytes, 0-based byte
+// positions, the same argument rules); styles, margins and lexing are only remembered.
+
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "workflow/EditorOperations.h"
+
+namespace jsdebug {
+
+class MemoryEditor : public EditorOperations {
+ public:
+  explicit MemoryEditor(std::string* clipboard = nullptr);
+
+  int getLength() override;
+  std::string getText(int n) override;
+  void setText(const std::string& text) override;
+  int getLineCount() override;
+  std::string getLine(int line) override;
+  int getCurrentPos() override;
+  int lineFromPosition(int pos) override;
+  int getColumn(int pos) override;
+  std::string getCharAt(int pos) override;
+  int getSelectionStart() override;
+  int getSelectionEnd() override;
+  void setSelection(int anchor, int caret) override;
+  void moveCaretToLine(int line) override;
+  void moveCaretToPos(int pos) override;
+  void replaceSelection(const std::string& text) override;
+  FindResult findText(int flags, int start, int end, const std::string& text,
+                      FindResult previous = {}) override;
+
+  void cut() override;
+  void copy() override;
+  void paste() override;
+  void clear() override;
+  void undo() override;
+  void redo() override;
+
+  void styleSetFont(int style, const std::string& font) override;
+  void styleSetSize(int style, int points) override;
+  void styleSetFore(int style, int bgr) override;
+  void styleSetBack(int style, int bgr) override;
+  void setMarginType(int margin, int type) override;
+  void setMarginWidth(int margin, int pixels) override;
+  int getMarginType(int margin) override;
+  int getMarginWidth(int margin) override;
+  void setLexer(int lexer) override;
+  void setKeywords(int list, const std::string& words) override;
+
+  void braceHighlight(int a, int b) override;
+  void braceBadLight(int pos) override;
+  int braceMatch(int pos) override;
+  void setHighlightGuide(int column) override;
+
+  void setSetting(EditorSetting setting, int value) override;
+  int getSetting(EditorSetting setting) override;
+
+  // What the brace and guide operations were last asked, for tests.
+  int highlightA = -1, highlightB = -1, badLight = -1, highlightGuide = 0;
+
+ private:
+  void edit(std::string text, int caret);
+  std::vector<int> lineStarts() const;
+
+  std::string text_;
+  int anchor_ = 0;
+  int caret_ = 0;
+  std::string* clipboard_;
+  std::vector<std::string> undo_, redo_;
+  std::map<int, int> marginType_{{0, 1}, {1, 0}}, marginWidth_{{0, 32}, {1, 20}};
+  std::array<int, 18> settings_{};
+};
+
+}  // namespace jsdebug

@@ -1,0 +1,27 @@
+#pragma once
+// The blocks that loading, running a call and the V8 run write into the output log, and the
+// jump to the line a failure names. Every text here is the program's own, byte for byte.
+
+#include <string>
+
+#include "workflow/Workbench.h"
+
+namespace jsdebug {
+
+inline const std::string kLogSeparator(65, '-');
+
+inline constexpr const char* kLoadFailedHeader = "代码加载失败!!\r\n";
+inline constexpr const char* kRunFailedHeader = "代码运算失败!!\r\n";
+
+// header; separator + CR LF CR LF; body; CR LF CR LF; separator.
+void appendFailureBlock(Workbench& bench, const std::string& header, const std::string& body);
+// "代码运算成功!!执行时间：" ms CR LF; separator + CR LF CR LF; "返回内容：" result CR LF CR LF
+// separator.
+void appendResultBlock(Workbench& bench, const std::string& milliseconds, const std::string& result);
+void appendLoadSuccessBlock(Workbench& bench);
+
+// Gives the editor the focus and moves the caret to the 1-based line named by lineText (read as
+// an integer); a number below 1 leaves the caret where it is.
+void jumpToReportedLine(Workbench& bench, const std::string& lineText);
+
+}  // namespace jsdebug
