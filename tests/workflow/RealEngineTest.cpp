@@ -1,0 +1,90 @@
+// The commands on the real script host: what a user sees for scripts that misbehave.
+
+#include <gtest/gtest.h>
+
+#include "text/Text.h"
+#include "workflow/Debugging.h"
+#include "workflow/HeadlessWorkbench.h"
+#include "workflow/OutputLog.h"
+
+using namespace jsdebug;
+using namespace std::string_literals;
+
+namespace {
+
+struct RealEngine : ::testing::Test {
+  HeadlessWorkbench bench;
+  ScriptEngine engine{[](const std::string&) { FAIL() << "host creation failed"; }};
+  TickCounter ticks = [] { return std::uint32_t{7}; };
+
+  std::string reportedLine() { return text::TextBetween(bench.log, "错误所在行：  ", "\r\n"); }
+  std::string run(const std::string& script, const std::string& call) {
+    bench.editor().setText(script);
+    bench.callBox = call;
+    runCall(bench, engine, ticks);
+    return bench.log;
+  }
+};
+
+const std::string sep(65, '-');
+
+}  // namespace
+
+TEST_F(RealEngine, RunawayScriptAtLoadIsStoppedWithItsLineAndTheNextRunWorks) {
+  // Long enough that a starved test process is not stopped before it reaches the loop.
+  engine.SetTimeout(1000);
+  bench.editor().setText("var i = 0;\r\nwhile (true) { i++; }\r\n");
+  EXPECT_FALSE(loadCode(bench, engine));
+  EXPECT_EQ(0u, bench.log.find(kLoadFailedHeader));
+  EXPECT_EQ("2", reportedLine());
+  EXPECT_EQ(12, bench.editor().getCurrentPos());
+
+  EXPECT_EQ("代码运算成功!!执行时间：0\r\n" + sep + "\r\n\r\n返回内容：3\r\n\r\n" + sep,
+            run("function f(a,b){return a+b;}", "f(1,2)"));
+}
+
+TEST_F(RealEngine, RunawayCallIsStoppedWithItsLineAndTheNextRunWorks) {
+  engine.SetTimeout(1000);
+  run("function spin() {\r\n  for (;;) {}\r\n}\r\nfunction ok() { return 'ok'; }", "spin()");
+  EXPECT_EQ(0u, bench.log.find(kRunFailedHeader));
+  EXPECT_EQ("2", reportedLine());
+  EXPECT_NE(std::string::npos, run(bench.editor().wholeText(), "ok()").find("返回内容：ok\r\n"));
+}
+
+TEST_F(RealEngine, DeepRecursionIsAnErrorNotACrash) {
+  run("function f(n) {\r\n  return f(n + 1) + 1;\r\n}", "f(0)");
+  EXPECT_EQ(0u, bench.log.find(kRunFailedHeader));
+}
+
+TEST_F(RealEngine, TenMegabyteResult) {
+  const std::string log = run("function big(){ var s = 'x'; while (s.length < 10485760) s += s; return s; }", "big()");
+  EXPECT_EQ(0u, log.find("代码运算成功!!"));
+  EXPECT_GT(log.size(), 10485760u);
+}
+
+TEST_F(RealEngine, ValuesAsTheUserReadsThem) {
+  const std::string script = "function t(){return true;} function e(){return '';} function u(){}"
+                             " function n(){return 0.1+0.2;} function c(){return '中文';}";
+  struct Case {
+    std::string call, value;
+  } cases[] = {{"t()", "-1"}, {"e()", ""}, {"u()", ""}, {"n()", "0.3"}, {"c()", "中文"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ("代码运算成功!!执行时间：0\r\n" + sep + "\r\n\r\n返回内容：" + c.value + "\r\n\r\n" + sep,
+              run(script, c.call))
+        << c.call;
+  }
+}
+
+TEST_F(RealEngine, UndefinedNameAtLoadGoesToTheFindBox) {
+  bench.editor().setText("var a = 1;\r\nmissingFunction();\r\n");
+  loadCode(bench, engine);
+  EXPECT_EQ("missingFunction", bench.findBox);
+  EXPECT_EQ("2", reportedLine());
+}
+
+TEST_F(RealEngine, StrayBytesAndNulInTheScript) {
+  // A NUL ends the text the editor hands out; stray bytes survive into the result.
+  EXPECT_NE(std::string::npos,
+            run("function s(){return '\xFF\x81';}\0garbage"s, "s()")
+                .find("返回内容：\xFF\x81\r\n"));
+}
