@@ -1,0 +1,38 @@
+#pragma once
+// "浏览器运行": a page that embeds the editor's script and writes the value of the call, saved as
+// test.html beside the executable and opened in the default browser, whose own engine then runs
+// it.
+
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace jsdebug {
+class Workbench;
+class Desktop;
+}  // namespace jsdebug
+
+namespace jsdebug::generate {
+
+inline constexpr const char* kTestPageName = "test.html";
+
+// The page is GBK like every text here. Without a declared character set a browser on a
+// non-Chinese system guesses another code page and shows the Chinese garbled, so the page
+// starts with the declaration; every byte after it is the page users know.
+inline constexpr std::string_view kTestPageCharset = "<meta charset=\"gbk\">";
+
+// Neither the script nor the call is escaped: the page is a test bench, not a document.
+std::string testPageText(std::string_view script, std::string_view call);
+
+// The page's path in the executable's directory (given without a trailing separator).
+std::string testPagePath(std::string_view executableDirectory);
+
+// Writes the page, reporting why it could not be written.
+std::error_code writeTestPage(const std::string& path, std::string_view script,
+                              std::string_view call);
+
+// The button and toolbar command. A page that cannot be written is not reported: the browser
+// shows an older page, or the desktop says the file is missing.
+void browserRun(Workbench& bench, Desktop& desktop);
+
+}  // namespace jsdebug::generate

@@ -1,0 +1,152 @@
+#include "generate/ECode.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "generate/Author.h"
+#include "workflow/CallBox.h"
+#include "workflow/HeadlessWorkbench.h"
+
+namespace jsdebug::generate {
+namespace {
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::size_t start = 0;
+  for (std::size_t crlf; (crlf = text.find("\r\n", start)) != std::string::npos; start = crlf + 2)
+    out.push_back(text.substr(start, crlf - start));
+  out.push_back(text.substr(start));
+  return out;
+}
+
+TEST(CallParts, ArgumentPiecesAreTrimmedButNotDropped) {
+  struct Row {
+    const char* argumentText;
+    const char* list;
+  } rows[] = {
+      {"'abc',123", "'abc',123"},
+      {"'abc', 123", "'abc',123"},
+      {"1,", "1"},
+      {"1,,2", "1,,2"},
+      {",1", ",1"},
+      {",", ""},
+      {",,", ","},
+      {"'a , b'", "'a,b'"},           // quotes are not understood
+      {"\xA1\xA1" "1\xA1\xA1,2", "1,2"},  // ideographic spaces count as spaces
+      {"\t1,\r\n2", "\t1,\r\n2"},     // tabs and line breaks do not
+      {"", ""},
+      {"  ", ""},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(row.list, normalizeArgumentList(row.argumentText)) << row.argumentText;
+}
+
+TEST(CallParts, NameKeepsItsSpacesAndParenthesesAreNotCounted) {
+  CallParts p = splitCallParts("  test ( 'a' , 1 ) ");
+  EXPECT_EQ("  test ", p.name);
+  EXPECT_EQ("'a',1", p.argumentList);
+
+  p = splitCallParts("f(a(1),2)");
+  EXPECT_EQ("f", p.name);
+  EXPECT_EQ("a(1", p.argumentList);
+
+  p = splitCallParts("go");
+  EXPECT_EQ("", p.name);
+  EXPECT_EQ("", p.argumentList);
+
+  p = splitCallParts("go(1, 2");  // no closing parenthesis: no arguments
+  EXPECT_EQ("go", p.name);
+  EXPECT_EQ("", p.argumentList);
+
+  p = splitCallParts("x)(1)");  // the ")" must come after the "("
+  EXPECT_EQ("x)", p.name);
+  EXPECT_EQ("1", p.argumentList);
+}
+
+TEST(SystemCallingCode, TwentyThreeLinesWithTheCallTwice) {
+  const std::string code = systemCallingCode("test('abc',123)");
+  const std::string call = "JS调试 (调试成功的JS代码,\"test\" ,\"'abc',123\" )";
+  const std::vector<std::string> l = lines(code);
+  ASSERT_EQ(23u, l.size());
+  EXPECT_EQ(".版本 2", l[0]);
+  EXPECT_EQ(std::string(".子程序 JS调试, 文本型, 公开, 代码由墨岩JS调试工具生成 BY QQ:") + kAuthorContact,
+            l[2]);
+  EXPECT_EQ("' CoInitialize (0) 线程中请初始化COM  否则会出错", l[9]);
+  EXPECT_EQ("js.数值方法 (“AddCode”, JS代码)  ' 调试成功的JS代码段", l[12]);
+  EXPECT_EQ("return ＝ js.通用方法 (“eval”, 函数名 ＋ “(” ＋ 参数 ＋ “)”).取文本 ()", l[13]);
+  EXPECT_EQ("'本例程调用方法直接复制    " + call, l[18]);
+  EXPECT_EQ("调试输出 (" + call + ")", l[22]);
+  EXPECT_NE("\r\n", code.substr(code.size() - 2));
+  EXPECT_EQ(std::string::npos, code.find(kCallMarker));
+  // the full-width marks are the GBK ones, not ASCII look-alikes
+  EXPECT_NE(std::string::npos, l[10].find("\xA1\xB0ScriptControl\xA1\xB1"));
+}
+
+TEST(SystemCallingCode, NoParenthesesGiveEmptyQuotedParts) {
+  const std::vector<std::string> l = lines(systemCallingCode("go"));
+  EXPECT_EQ("调试输出 (JS调试 (调试成功的JS代码,\"\" ,\"\" ))", l[22]);
+}
+
+TEST(SystemCallingCode, AMarkerTypedIntoTheCallIsNotReplacedAgain) {
+  const std::string code = systemCallingCode("f('------------------')");
+  const std::vector<std::string> l = lines(code);
+  ASSERT_EQ(23u, l.size());
+  EXPECT_EQ("调试输出 (JS调试 (调试成功的JS代码,\"f\" ,\"'------------------'\" ))", l[22]);
+}
+
+TEST(V8CallingCode, SevenLinesEndingInCrLfWithTheLengthVerbatim) {
+  const std::string code = v8CallingCode("test('abc', 123)", "1024");
+  const std::vector<std::string> l = lines(code);
+  ASSERT_EQ(8u, l.size());  // seven lines and the empty rest after the final CR LF
+  EXPECT_EQ("", l[7]);
+  EXPECT_EQ(".支持库 spec", l[1]);
+  EXPECT_EQ("V8调试初始化 (取运行目录 () ＋ 取执行文件名 ())  ' 首次启动初始化即可 需下载模块和DLL", l[5]);
+  EXPECT_EQ(std::string("调试输出 (V8JS调试 (调试成功的JS代码,\"test\" ,\"'abc',123\" ,1024 )) "
+                        "'V8引擎代码由墨岩JS调试工具生成 BY:QQ") +
+                kAuthorContact + " 需下载模块和DLL",
+            l[6]);
+
+  EXPECT_NE(std::string::npos, v8CallingCode("t(1)", " 2048").find(" , 2048 ))"));
+  EXPECT_NE(std::string::npos, v8CallingCode("t(1)", "").find("\"1\" , ))"));
+}
+
+TEST(GenerateCommands, ClipboardAndConfirmationWithoutReadingTheEditor) {
+  HeadlessWorkbench bench;
+  bench.memoryEditor.setText("function test(a,b){return a+b}");
+  bench.callBox = "test('abc',123)";
+  generateSystemCode(bench);
+  EXPECT_EQ(systemCallingCode("test('abc',123)"), bench.clipboard);
+  ASSERT_EQ(1u, bench.messages.size());
+  EXPECT_EQ(kSystemCodeCopiedMessage, bench.messages[0].text);
+  EXPECT_EQ("信息：", bench.messages[0].title);
+  EXPECT_EQ(MessageIcon::None, bench.messages[0].icon);
+
+  bench.memoryEditor.setText("something else entirely");
+  bench.v8BufferLength = "abc";
+  generateV8Code(bench);
+  EXPECT_EQ(v8CallingCode("test('abc',123)", "abc"), bench.clipboard);
+  ASSERT_EQ(2u, bench.messages.size());
+  EXPECT_EQ(kV8CodeCopiedMessage, bench.messages[1].text);
+  EXPECT_EQ(MessageIcon::None, bench.messages[1].icon);
+}
+
+TEST(GenerateCommands, MissingCallLeavesTheClipboardAlone) {
+  for (const char* call : {"", kCallBoxCueText}) {
+    for (auto command : {generateSystemCode, generateV8Code}) {
+      HeadlessWorkbench bench;
+      bench.clipboard = "kept";
+      bench.callBox = call;
+      command(bench);
+      EXPECT_EQ("kept", bench.clipboard);
+      ASSERT_EQ(1u, bench.messages.size());
+      EXPECT_EQ(kMissingCallMessage, bench.messages[0].text);
+      EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+      ASSERT_FALSE(bench.focusHistory.empty());
+      EXPECT_EQ(Control::CallBox, bench.focusHistory.back());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace jsdebug::generate

@@ -1,0 +1,112 @@
+#include "generate/TestPage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/FileBytes.h"
+#include "workflow/CallBox.h"
+#include "workflow/HeadlessDesktop.h"
+#include "workflow/HeadlessWorkbench.h"
+
+namespace jsdebug::generate {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kSampleScript =
+    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::size_t start = 0;
+  for (std::size_t crlf; (crlf = text.find("\r\n", start)) != std::string::npos; start = crlf + 2)
+    out.push_back(text.substr(start, crlf - start));
+  out.push_back(text.substr(start));
+  return out;
+}
+
+class TestPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("jsdebug_page_" + std::to_string(::getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir);
+    desktop.directory = dir.string();
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  fs::path dir;
+  HeadlessWorkbench bench;
+  HeadlessDesktop desktop;
+};
+
+TEST_F(TestPageTest, SampleScriptPageByteForByte) {
+  const std::string page = testPageText(kSampleScript, "test(1,2)");
+  EXPECT_EQ(std::string("<meta charset=\"gbk\"><br><br>如果浏览器返回结果正常，那离成功不远了！<br><br>\r\n"
+                        "<script type=\"text/javascript\">\r\n") +
+                kSampleScript +
+                "\r\ndocument.write('运行结果:')\r\ndocument.write(test(1,2))\r\n</script>",
+            page);
+  const std::vector<std::string> l = lines(page);
+  ASSERT_GE(l.size(), 3u);
+  EXPECT_EQ("document.write('运行结果:')", l[l.size() - 3]);
+  EXPECT_EQ("document.write(test(1,2))", l[l.size() - 2]);
+  EXPECT_EQ("</script>", l[l.size() - 1]);
+}
+
+TEST_F(TestPageTest, EmptyScriptLeavesAnEmptyLineAndTheCallPassesUnchanged) {
+  const std::vector<std::string> l = lines(testPageText("", " f( '<b>\"x\"</b>' , 1 ) "));
+  ASSERT_EQ(6u, l.size());
+  EXPECT_EQ("<script type=\"text/javascript\">", l[1]);
+  EXPECT_EQ("", l[2]);
+  EXPECT_EQ("document.write( f( '<b>\"x\"</b>' , 1 ) )", l[4]);
+}
+
+TEST_F(TestPageTest, CommandWritesBesideTheExecutableAndOpensIt) {
+  bench.memoryEditor.setText(kSampleScript);
+  bench.callBox = "test(1,2)";
+  const std::string path = (dir / "test.html").string();
+  ASSERT_FALSE(platform::writeFileBytes(path, std::string(100000, 'x')));  // an older, longer page
+
+  browserRun(bench, desktop);
+  EXPECT_EQ(testPageText(kSampleScript, "test(1,2)"), platform::readFileBytes(path));
+  ASSERT_EQ(1u, desktop.opened.size());
+  EXPECT_EQ(path, desktop.opened[0]);
+  EXPECT_TRUE(bench.messages.empty());
+
+  bench.memoryEditor.setText("");
+  bench.callBox = "x()";
+  browserRun(bench, desktop);
+  EXPECT_EQ(testPageText("", "x()"), platform::readFileBytes(path));
+  EXPECT_EQ(2u, desktop.opened.size());
+}
+
+TEST_F(TestPageTest, MissingCallWritesAndOpensNothing) {
+  for (const char* call : {"", kCallBoxCueText}) {
+    bench.callBox = call;
+    browserRun(bench, desktop);
+  }
+  EXPECT_FALSE(fs::exists(dir / "test.html"));
+  EXPECT_TRUE(desktop.opened.empty());
+  ASSERT_EQ(2u, bench.messages.size());
+  EXPECT_EQ(kMissingCallMessage, bench.messages[1].text);
+  EXPECT_EQ(MessageIcon::Error, bench.messages[1].icon);
+  EXPECT_EQ(Control::CallBox, bench.focusHistory.back());
+}
+
+TEST_F(TestPageTest, UnwritablePageIsStillOpenedWithoutComplaint) {
+  fs::create_directory(dir / "test.html");  // a directory in the way
+  bench.callBox = "test(1,2)";
+  browserRun(bench, desktop);
+  EXPECT_EQ(1u, desktop.opened.size());
+  EXPECT_TRUE(bench.messages.empty());
+  EXPECT_TRUE(writeTestPage((dir / "test.html").string(), "", "x()"));  // the reason is there
+}
+
+}  // namespace
+}  // namespace jsdebug::generate
