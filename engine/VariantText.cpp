@@ -30,19 +30,20 @@ std::string numberToVariantText(double value) {
   std::string out = negative ? "-" : "";
   if (exponent >= 15 || exponent < -5) {
     out += significant[0];
-    if (significant.size() > 1) out += "." + significant.substr(1);
+    if (significant.size() > 1) out.append(".").append(significant, 1);
     char tail[16];
     std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
     return out + tail;
   }
   if (exponent < 0) {
-    out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + significant;
+    out.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(significant);
     return out;
   }
   auto integerDigits = static_cast<std::size_t>(exponent + 1);
   if (significant.size() <= integerDigits)
     return out + significant + std::string(integerDigits - significant.size(), '0');
-  return out + significant.substr(0, integerDigits) + "." + significant.substr(integerDigits);
+  out.append(significant, 0, integerDigits).append(".").append(significant, integerDigits);
+  return out;
 }
 
 }  // namespace jsdebug::engine

@@ -23,7 +23,8 @@ void callBoxFocusOut(Workbench& bench) {
 }
 
 SplitCall splitCall(const std::string& callBoxText) {
-  const std::string wrapped = "|" + text::trimBlanks(callBoxText) + "|";
+  std::string wrapped = "|";
+  wrapped.append(text::trimBlanks(callBoxText)).append("|");
   return {text::TextBetween(wrapped, "|", "("), text::TextBetween(wrapped, "(", ")|")};
 }
 
@@ -32,7 +33,8 @@ std::string pickedSignature(const std::string& lineText) {
 }
 
 std::string debugItemCaption(const std::string& signature) {
-  return "调试 [" + signature + "] 函数！";
+  std::string caption = "调试 [";
+  return caption.append(signature).append("] 函数！");
 }
 
 std::string callFromCaption(const std::string& caption) {

@@ -1,0 +1,79 @@
+// The script host behind "系统引擎运行": the whole command on the default code (reset, load,
+// call, log), and a CPU-heavy call (an MD5 written in JavaScript over a 100 KB string).
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "engine/ScriptEngine.h"
+#include "platform/Ticks.h"
+#include "workflow/Debugging.h"
+#include "workflow/HeadlessWorkbench.h"
+
+namespace {
+
+constexpr const char* kDefaultCode =
+    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\r\n\r\n}";
+
+// A plain MD5 over the string's UTF-16 code units taken as bytes (ASCII input), returning hex.
+constexpr const char* kJsMd5 = R"JS(
+function md5(s) {
+  function add(x, y) { return (x + y) | 0; }
+  function rol(x, c) { return (x << c) | (x >>> (32 - c)); }
+  var K = [], S = [7,12,17,22,7,12,17,22,7,12,17,22,7,12,17,22,5,9,14,20,5,9,14,20,5,9,14,20,
+           5,9,14,20,4,11,16,23,4,11,16,23,4,11,16,23,4,11,16,23,6,10,15,21,6,10,15,21,6,10,
+           15,21,6,10,15,21];
+  for (var i = 0; i < 64; i++) K[i] = (Math.abs(Math.sin(i + 1)) * 4294967296) | 0;
+  var n = s.length, words = [], total = ((n + 8) >>> 6) + 1;
+  for (i = 0; i < total * 16; i++) words[i] = 0;
+  for (i = 0; i < n; i++) words[i >> 2] |= (s.charCodeAt(i) & 255) << ((i % 4) * 8);
+  words[n >> 2] |= 0x80 << ((n % 4) * 8);
+  words[total * 16 - 2] = n * 8;
+  var a0 = 0x67452301, b0 = 0xefcdab89 | 0, c0 = 0x98badcfe | 0, d0 = 0x10325476;
+  for (var blk = 0; blk < words.length; blk += 16) {
+    var a = a0, b = b0, c = c0, d = d0;
+    for (var j = 0; j < 64; j++) {
+      var f, g;
+      if (j < 16) { f = (b & c) | (~b & d); g = j; }
+      else if (j < 32) { f = (d & b) | (~d & c); g = (5 * j + 1) % 16; }
+      else if (j < 48) { f = b ^ c ^ d; g = (3 * j + 5) % 16; }
+      else { f = c ^ (b | ~d); g = (7 * j) % 16; }
+      var t = d; d = c; c = b;
+      b = add(b, rol(add(add(a, f), add(K[j], words[blk + g])), S[j]));
+      a = t;
+    }
+    a0 = add(a0, a); b0 = add(b0, b); c0 = add(c0, c); d0 = add(d0, d);
+  }
+  var out = "", all = [a0, b0, c0, d0];
+  for (i = 0; i < 4; i++)
+    for (j = 0; j < 4; j++) out += ((all[i] >>> (j * 8)) & 255 | 256).toString(16).substr(1);
+  return out;
+}
+var input = (function () { var p = "", i; for (i = 0; i < 1024; i++) p += "abcdefghij"; return p; })();
+input = input + input; input = input + input; input = input + input;
+input = input.substr(0, 102400);
+)JS";
+
+void BM_SystemEngineRun(benchmark::State& state) {
+  jsdebug::HeadlessWorkbench bench;
+  jsdebug::ScriptEngine engine([](const std::string&) {});
+  bench.memoryEditor.setText(kDefaultCode);
+  bench.callBox = "test('abc',123)";
+  for (auto _ : state) jsdebug::runCall(bench, engine, jsdebug::platform::tickCount);
+  if (bench.log.find("abc123") == std::string::npos) state.SkipWithError("no result in the log");
+}
+
+void BM_JsMd5Over100KB(benchmark::State& state) {
+  jsdebug::ScriptEngine engine([](const std::string&) {});
+  if (!engine.LoadCode(kJsMd5)) state.SkipWithError("MD5 script did not load");
+  std::string digest;
+  for (auto _ : state) digest = engine.CallFunction("md5", "input");
+  if (digest.size() != 32) state.SkipWithError("no digest");
+}
+
+}  // namespace
+
+BENCHMARK(BM_SystemEngineRun)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_JsMd5Over100KB)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+BENCHMARK_MAIN();

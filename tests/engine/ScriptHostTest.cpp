@@ -1,0 +1,120 @@
+// The script host as the program's callers see it: values read as the Windows variant
+// conversion writes them, the JScript-like error object, the time limit and Reset.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/ScriptHost.h"
+#include "engine/VariantText.h"
+
+namespace jsdebug {
+namespace {
+
+TEST(VariantText, NumbersReadAsTheVariantConversionWritesThem) {
+  struct Case {
+    double value;
+    const char* text;
+  } cases[] = {
+      {0, "0"},           {-0.0, "0"},
+      {2147483647, "2147483647"}, {-2147483648.0, "-2147483648"},
+      {2147483648.0, "2147483648"},  // past 32 bits: the 15-digit form, still plain
+      {0.1 + 0.2, "0.3"}, {1.0 / 3, "0.333333333333333"}, {-2.5, "-2.5"},
+      {123456789012345678.0, "1.23456789012346E+17"},
+      {1e21, "1E+21"},    {0.0001, "0.0001"},  {0.00001, "0.00001"}, {1e-7, "1E-07"},
+      {1.5e-300, "1.5E-300"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.text, engine::numberToVariantText(c.value)) << c.value;
+}
+
+class HostTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host = createScriptHost(kScriptControlProgId);
+    ASSERT_NE(nullptr, host);
+    host->setLanguage("JavaScript");
+  }
+  std::unique_ptr<ScriptHost> host;
+};
+
+TEST_F(HostTest, ValuesAsText) {
+  host->addCode("var o = {toString: function(){ return 'obj'; }};");
+  EXPECT_EQ("-1", host->eval("1 == 1"));
+  EXPECT_EQ("0", host->eval("1 == 2"));
+  EXPECT_EQ("", host->eval("null"));
+  EXPECT_EQ("", host->eval("undefined"));
+  EXPECT_EQ("1,2", host->eval("[1, 2]"));
+  EXPECT_EQ("obj", host->eval("o"));
+  EXPECT_EQ("\xD6\xD0\xCE\xC4", host->eval("'\xD6\xD0\xCE\xC4'"));
+  EXPECT_EQ("0", host->error().Number);
+}
+
+TEST_F(HostTest, ErrorObjectForSyntaxUndefinedAndThrownValues) {
+  host->addCode("var a = 1;\r\nvar b = 2;\r\nvar c = ;\r\n");
+  ScriptError e = host->error();
+  EXPECT_EQ("1002", e.Number);
+  EXPECT_EQ("语法错误", e.Description);
+  EXPECT_EQ("3", e.Line);
+
+  host->reset();
+  host->addCode("function f(){\n  return  missing + 1;\n}");
+  EXPECT_EQ("", host->eval("f()"));
+  e = host->error();
+  EXPECT_EQ("5009", e.Number);
+  EXPECT_EQ("'missing' 未定义", e.Description);
+  EXPECT_EQ("2", e.Line);
+  EXPECT_EQ("  return  missing + 1;", e.Text);
+  EXPECT_EQ("10", e.Column);  // 1-based character position of the name within its line
+
+  EXPECT_EQ("", host->eval("(function(){ throw 'plain text'; })()"));
+  EXPECT_EQ("plain text", host->error().Description);
+
+  // The next successful call clears the error object.
+  EXPECT_EQ("2", host->eval("1+1"));
+  EXPECT_EQ("0", host->error().Number);
+}
+
+TEST_F(HostTest, TimeLimitStopsARunawayScriptAndTheHostStaysUsable) {
+  host->setTimeout(200);
+  host->addCode("function spin(){ for(;;){} }");
+  EXPECT_EQ("", host->eval("spin()"));
+  EXPECT_EQ("-2147467260", host->error().Number);
+  EXPECT_EQ("7", host->eval("3+4"));
+}
+
+TEST_F(HostTest, ResetForgetsCodeAndRunPassesArguments) {
+  host->addCode("function add(a, b){ return a + b; } var g = 5;");
+  EXPECT_EQ("abc123", host->run("add", {std::string("abc"), 123.0}));
+  EXPECT_EQ("1", host->run("add", {true, false}));
+  host->reset();
+  EXPECT_EQ("", host->eval("g"));
+  EXPECT_NE("0", host->error().Number);
+}
+
+TEST_F(HostTest, LargeScriptAndStrayBytesLoad) {
+  std::string script = "var s = '\x80\xFF', n = 0;\n";
+  while (script.size() < 5u * 1024 * 1024) script += "n = n + 1; // \xD7\xA2\xCA\xCD padding the line out\n";
+  host->addCode(script);
+  EXPECT_EQ("0", host->error().Number);
+  EXPECT_EQ("\x80\xFF", host->eval("s"));  // bytes that form no character come back unchanged
+
+  // Duktape caps one function at 65,535 constants: past it the load fails with a report, as a
+  // syntax error would, instead of crashing.
+  std::string constants = "var a = [];\n";
+  for (int i = 0; i < 70000; ++i) constants += "a.push('c" + std::to_string(i) + "');\n";
+  host->reset();
+  host->addCode(constants);
+  EXPECT_NE("0", host->error().Number);
+  EXPECT_FALSE(host->error().Description.empty());
+}
+
+TEST(HostCreation, UnknownProgIdAndFailingFactoryGiveNoHost) {
+  EXPECT_EQ(nullptr, createScriptHost("NoSuch.Control"));
+  setScriptHostFactory([](std::string_view) { return std::unique_ptr<ScriptHost>(); });
+  EXPECT_EQ(nullptr, createScriptHost(kScriptControlProgId));
+  setScriptHostFactory({});
+  EXPECT_NE(nullptr, createScriptHost(kScriptControlProgId));
+}
+
+}  // namespace
+}  // namespace jsdebug
