@@ -78,6 +78,14 @@ void writeResult(std::string_view result, char* buffer, int bufferLength) {
                                     static_cast<long long>(result.size()), bufferLength));
     result = tooLong;
     if (result.size() > capacity) {
+      // The V8 run takes a text for a failure only when it holds "错误信息"; a buffer too short
+      // for the first line and that marker both keeps the marker, or the cut report would be
+      // shown as a successful value.
+      constexpr std::string_view kMarker = "错误信息";
+      std::size_t marker = result.find(kMarker);
+      if (marker != std::string_view::npos && marker + kMarker.size() > capacity &&
+          kMarker.size() <= capacity)
+        result.remove_prefix(marker);
       // Cut at a character boundary so that no half character ends the text.
       std::size_t end = 0;
       while (end < result.size()) {

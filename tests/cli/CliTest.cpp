@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "cli/Cli.h"
@@ -81,4 +86,124 @@ TEST(CliExecutable, PrintsTheResultBlockInUtf8) {
   for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) out.append(buffer.data(), n);
   EXPECT_EQ(0, pclose(pipe));
   EXPECT_NE(std::string::npos, out.find(gbk::toUtf8("返回内容：abc123")));
+}
+
+namespace {
+
+// A scratch directory with files in it, removed afterwards.
+class ScratchDir {
+ public:
+  ScratchDir() {
+    char pattern[] = "/tmp/jsdebug-cli-XXXXXX";
+    path_ = mkdtemp(pattern);
+  }
+  ~ScratchDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
+  std::string file(const std::string& name, const std::string& bytes) const {
+    std::string full = path_ + "/" + name;
+    std::ofstream(full, std::ios::binary) << bytes;
+    return full;
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// Runs a shell command line; standard output and standard error separately.
+Outcome shell(const std::string& commandLine, const ScratchDir& dir) {
+  const std::string errFile = dir.path() + "/stderr.txt";
+  FILE* pipe = popen((commandLine + " 2>" + errFile).c_str(), "r");
+  Outcome o{-1, "", ""};
+  if (pipe == nullptr) return o;
+  std::array<char, 4096> buffer;
+  for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) o.out.append(buffer.data(), n);
+  int status = pclose(pipe);
+  o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ifstream err(errFile, std::ios::binary);
+  o.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+  return o;
+}
+
+}  // namespace
+
+TEST(CliV8, DefaultCodeReturnsAbc123) {
+  Outcome o = runCommand({"v8", data("examples/test.js"), "test('abc',123)"});
+  EXPECT_EQ(0, o.status) << o.err;
+  EXPECT_EQ(0u, o.out.find("代码运算成功!!执行时间："));
+  EXPECT_NE(std::string::npos, o.out.find("\r\n" + sep + "\r\n\r\n返回内容：abc123\r\n\r\n" + sep));
+  EXPECT_EQ("", o.err);
+}
+
+TEST(CliV8, FailuresLengthsAndTheUncheckedCall) {
+  Outcome failed = runCommand({"v8", data("examples/test.js"), "nope()"});
+  EXPECT_EQ(1, failed.status);
+  EXPECT_EQ("代码运算失败!!\r\n" + sep + "\r\n\r\n错误行:0\r\n\r\n错误信息:ReferenceError: nope is not defined\r\n\r\n" + sep,
+            failed.out);
+
+  Outcome noBuffer = runCommand({"v8", data("examples/test.js"), "test('abc',123)", "0"});
+  EXPECT_EQ(0, noBuffer.status);
+  EXPECT_NE(std::string::npos, noBuffer.out.find("返回内容：\r\n\r\n"));
+
+  // LENGTH comes from the terminal too: full-width digits count. Nine bytes fit, ten do not.
+  const std::string nine = gbk::toUtf8("９");
+  Outcome fits = runCommand({"--utf8", "v8", data("examples/test.js"), "test('abcdefgh',1)", nine});
+  EXPECT_EQ(0, fits.status);
+  EXPECT_NE(std::string::npos, fits.out.find(gbk::toUtf8("返回内容：abcdefgh1\r\n"))) << fits.out;
+  Outcome tight = runCommand({"--utf8", "v8", data("examples/test.js"), "test('abcdefgh',12)", nine});
+  EXPECT_EQ(1, tight.status);
+  EXPECT_NE(std::string::npos, tight.out.find(gbk::toUtf8("错误行:\r\n\r\n错误信息:"))) << tight.out;
+
+  // No refusal here, unlike run: the empty call is sent and fails in the engine.
+  Outcome empty = runCommand({"v8", data("examples/test.js"), ""});
+  EXPECT_EQ(1, empty.status);
+  EXPECT_EQ("", empty.err);
+}
+
+TEST(CliJsfuck, DecodesOrLeavesTheTextAsItWas) {
+  ScratchDir dir;
+  EXPECT_EQ("f", runCommand({"jsfuck", dir.file("f.js", "(![]+[])[+[]]")}).out);
+  EXPECT_EQ("2", runCommand({"jsfuck", dir.file("two.js", "1+1")}).out);
+  Outcome bad = runCommand({"jsfuck", dir.file("bad.js", "(![]+[])[+[]]);")});
+  EXPECT_EQ(0, bad.status);
+  EXPECT_EQ("(![]+[])[+[]]);", bad.out);
+  EXPECT_EQ("", bad.err);
+}
+
+TEST(CliUtf8, ReinterpretsTheBytesAsUtf8) {
+  ScratchDir dir;
+  EXPECT_EQ("\xD6\xD0 = 1;", runCommand({"utf8", dir.file("u.js", "\xE4\xB8\xAD = 1;")}).out);
+  EXPECT_EQ("", runCommand({"utf8", dir.file("empty.js", "")}).out);
+}
+
+// The built executable alone in a directory, with no engine library anywhere it looks.
+TEST(CliExecutable, MissingEngineLibraryIsFatal) {
+  ScratchDir dir;
+  ASSERT_EQ(0, std::system(("cp '" JSDEBUG_CLI "' '" + dir.path() + "/'").c_str()));
+  const std::string cli = "env -u LD_LIBRARY_PATH '" + dir.path() + "/jsdebug-cli'";
+  const std::string script = dir.file("t.js", "function test(a,b){return a+b;}");
+  const std::string fatal =
+      "[错误] 运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“v8.dll”中的输出命令“InitializeV8”\r\n\n";
+  for (const char* command : {"v8", "jsfuck"}) {
+    Outcome o = shell(cli + " " + command + " '" + script + "' \"test('abc',123)\"", dir);
+    if (std::string(command) == "jsfuck") o = shell(cli + " jsfuck '" + script + "'", dir);
+    EXPECT_EQ(255, o.status) << command;
+    EXPECT_EQ("", o.out) << command;
+    EXPECT_EQ(fatal, o.err) << command;
+  }
+  // The other commands do not need it.
+  Outcome utf8 = shell(cli + " utf8 '" + dir.file("u.js", "\xE4\xB8\xAD") + "'", dir);
+  EXPECT_EQ(0, utf8.status);
+  EXPECT_EQ("\xD6\xD0", utf8.out);
+}
+
+// An engine library without ExecJavaScriptV8: start works, the first call ends the program.
+TEST(CliExecutable, EngineLibraryWithoutExecDiesAtTheFirstCall) {
+  ScratchDir dir;
+  ASSERT_EQ(0, std::system(("cp '" JSDEBUG_CLI "' '" JSDEBUG_ONLY_INITIALIZE_ENGINE "' '" + dir.path() + "/'").c_str()));
+  const std::string cli = "env -u LD_LIBRARY_PATH '" + dir.path() + "/jsdebug-cli'";
+  Outcome o = shell(cli + " --utf8 v8 '" + dir.file("t.js", "") + "' \"f()\"", dir);
+  EXPECT_EQ(255, o.status);
+  EXPECT_EQ("", o.out);
+  EXPECT_EQ(gbk::toUtf8("[错误] 运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“v8.dll”中的输出命令“ExecJavaScriptV8”\r\n\n"),
+            o.err);
 }

@@ -1,0 +1,69 @@
+// v8, jsfuck and utf8: the commands that go through the V8 bridge.
+
+#include <future>
+
+#include "cli/Cli.h"
+#include "engine/FatalError.h"
+#include "engine/V8Bridge.h"
+#include "platform/Ticks.h"
+#include "transform/JsfuckDecoder.h"
+#include "transform/Utf8Decoding.h"
+#include "workflow/V8Run.h"
+
+namespace jsdebug::cli {
+namespace {
+
+// What the window does at start: a missing engine library ends the run here. For the length of
+// the command the fatal box goes where the CLI's other boxes go (converted under --utf8).
+class EngineStart {
+ public:
+  explicit EngineStart(Context& c) {
+    setFatalErrorBox([&c](const std::string& text, const std::string& title) {
+      c.bench.messageBox(text, title, MessageIcon::Error);
+    });
+    v8Bridge().initializeV8(startupPath());
+  }
+  EngineStart(const EngineStart&) = delete;
+  EngineStart& operator=(const EngineStart&) = delete;
+  ~EngineStart() { setFatalErrorBox(nullptr); }
+
+  V8Bridge& bridge() { return v8Bridge(); }
+};
+
+}  // namespace
+
+std::vector<Command> v8Commands() {
+  return {
+      {"v8", "FILE CALL [LENGTH]", 2, 3,
+       [](Context& c, const std::vector<std::string>& a) {
+         EngineStart engine(c);
+         if (!c.loadEditorFrom(a[0])) return kExitUsage;
+         c.bench.callBox = c.fromTerminal(a[1]);
+         if (a.size() > 2) c.bench.v8BufferLength = c.fromTerminal(a[2]);
+         runV8(c.bench, engine.bridge(), platform::tickCount);
+         c.write(c.bench.log);
+         return c.statusFromLog();
+       }},
+      {"jsfuck", "FILE", 1, 1,
+       [](Context& c, const std::vector<std::string>& a) {
+         EngineStart engine(c);
+         if (!c.loadEditorFrom(a[0])) return kExitUsage;
+         // The command returns at once, as in the window; the CLI has nothing else to do but
+         // wait for the worker to finish.
+         std::promise<void> done;
+         transform::jsfuckCommand(c.bench, engine.bridge(), [&done] { done.set_value(); });
+         done.get_future().wait();
+         c.write(c.bench.editor().wholeText());
+         return kExitSuccess;
+       }},
+      {"utf8", "FILE", 1, 1,
+       [](Context& c, const std::vector<std::string>& a) {
+         if (!c.loadEditorFrom(a[0])) return kExitUsage;
+         transform::utf8DecodeCommand(c.bench, v8Bridge());
+         c.write(c.bench.editor().wholeText());
+         return kExitSuccess;
+       }},
+  };
+}
+
+}  // namespace jsdebug::cli

@@ -1,0 +1,40 @@
+#include "workflow/V8Run.h"
+
+#include <cstdio>
+
+#include "text/Text.h"
+#include "workflow/CallBox.h"
+#include "workflow/OutputLog.h"
+
+namespace jsdebug {
+namespace {
+
+std::string elapsedText(std::uint32_t milliseconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.13g", static_cast<double>(milliseconds));
+  return text;
+}
+
+}  // namespace
+
+void runV8(Workbench& bench, V8Bridge& bridge, const TickCounter& ticks) {
+  const SplitCall call = splitCall(bench.callBoxText());
+  // The time covers reading the editor, the engine call and the log work after it: what the
+  // user waited for, not the engine alone.
+  const std::uint32_t start = ticks();
+  const std::string script = bench.editor().wholeText();
+  const int bufferLength = text::toInteger(bench.v8BufferLengthText());
+  const std::string result = bridge.executeV8(script, call.name, call.arguments, bufferLength);
+  bench.clearLog();
+
+  if (text::findText(result, "错误信息") > 0) {
+    const std::string line = text::TextBetween(result, "错误所在行:\r\n", "\r\n");
+    const std::string message = text::TextBetween(result, "错误信息:\r\n", "\r\n");
+    appendFailureBlock(bench, kRunFailedHeader, "错误行:" + line + "\r\n\r\n错误信息:" + message);
+    jumpToReportedLine(bench, line);
+    return;
+  }
+  appendResultBlock(bench, elapsedText(ticks() - start), result);
+}
+
+}  // namespace jsdebug
