@@ -286,6 +286,7 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     var closed_do = false;      /* the last "}" closed the body of a do statement */
     var var_line = false, var_tainted = false, var_depth = 0;
     var in_case = false;
+    var word_is_property = false; /* the last word followed a ".": x.return is no statement */
 
     /* Whether the previous token ends an operand, making a following + or - binary. */
     function after_operand() {
@@ -328,6 +329,7 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
 
     function handle_word(t) {
         var after_dot = last_type === TK_UNKNOWN && last_text === '.';
+        word_is_property = after_dot;
         if (!after_dot && mode() === BLOCK && (t === 'case' || t === 'default')) {
             /* case labels stand one level out, at the level of their switch */
             level -= 1;
@@ -360,7 +362,7 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
 
     function handle_start_expr(t) {
         if (last_type === TK_WORD) {
-            if (spaced_before_paren.hasOwnProperty(last_text)) {
+            if (spaced_before_paren.hasOwnProperty(last_text) && !word_is_property) {
                 print_space();
             }
         } else if (last_type === TK_START_BLOCK) {

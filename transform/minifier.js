@@ -151,7 +151,8 @@ function jsmin(comment, input, level) {
                         p += 1;
                     }
                 } else if (q === '\n' || q === '\r') {
-                    throw 'Error: unterminated string literal: ' + q;
+                    /* CR is read as LF, so the offending character is a line break either way */
+                    throw 'Error: unterminated string literal: \n';
                 }
                 p += 1;
             }

@@ -1,0 +1,450 @@
+// The beautifier, the minifier and the unpacker, run the way the program runs them: the carried
+// script in a fresh Duktape host. Expected texts are compared byte for byte.
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "engine/DuktapeHost.h"
+#include "engine/ScriptHost.h"
+#include "transform/CarriedScripts.h"
+#include "transform/ScriptTransforms.h"
+#include "workflow/HeadlessWorkbench.h"
+
+namespace jsdebug::transform {
+namespace {
+
+// The editor's initial sample script.
+const std::string kSample =
+    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
+
+// A carried script's function called directly, for the parameters the commands do not pass.
+std::string callCarried(std::string_view script, const std::string& procedure,
+                        const std::vector<ScriptValue>& args) {
+  std::unique_ptr<ScriptHost> host = createScriptHost(kScriptControlProgId);
+  host->setLanguage("JavaScript");
+  host->addCode(std::string(script));
+  std::string value = host->run(procedure, args);
+  EXPECT_EQ("0", host->error().Number) << host->error().Description;
+  return value;
+}
+
+std::string jsmin(const std::string& input, double level) {
+  return callCarried(kMinifierScript, "jsmin", {std::string(), input, level});
+}
+
+// Lets a test change how hosts are made, and puts the default back whatever happens.
+class HostFactoryScope {
+ public:
+  explicit HostFactoryScope(ScriptHostFactory factory) { setScriptHostFactory(std::move(factory)); }
+  ~HostFactoryScope() { setScriptHostFactory({}); }
+  HostFactoryScope(const HostFactoryScope&) = delete;
+  HostFactoryScope& operator=(const HostFactoryScope&) = delete;
+};
+
+// --- beautifier -----------------------------------------------------------------------------
+
+TEST(BeautifyScript, SampleScriptKeepsOneEmptyLinePerBlankRunAndLosesItsIndentation) {
+  EXPECT_EQ("function test(aa, bb) {\n\r\ncc = aa + bb;\n\r\nreturn cc;\n\n}", BeautifyScript(kSample));
+}
+
+TEST(BeautifyScript, RunningItAgainOnTheSampleChangesNothing) {
+  const std::string once = BeautifyScript(kSample);
+  EXPECT_EQ(once, BeautifyScript(once));
+  EXPECT_EQ(once, BeautifyScript(BeautifyScript(once)));
+}
+
+TEST(BeautifyScript, LayoutExamples) {
+  EXPECT_EQ("function a() {\r\nif (x) {\r\n    y = 1;\r\n} else {\r\n    z = 2;\r\n}\n}",
+            BeautifyScript("function a(){if(x){y=1;}else{z=2;}}"));
+  EXPECT_EQ("a = 1;\nb = 2;", BeautifyScript("a=1;b=2;"));
+  EXPECT_EQ("x = f(1, 2)", BeautifyScript("x=f(1,2)"));
+  EXPECT_EQ("var a = 1,\nb = 2;", BeautifyScript("var a=1,b=2;"));
+  EXPECT_EQ("", BeautifyScript(""));
+  EXPECT_EQ("", BeautifyScript(" \r\n\t\n"));
+}
+
+TEST(JsBeautify, LaysOutWithLfAloneBeforePostProcessing) {
+  EXPECT_EQ("function a() {\n    if (x) {\n        y = 1;\n    } else {\n        z = 2;\n    }\n}",
+            callCarried(kBeautifierScript, "js_beautify",
+                        {std::string("function a(){if(x){y=1;}else{z=2;}}"), 4.0, std::string(" "),
+                         std::monostate{}}));
+}
+
+TEST(JsBeautify, IndentSizeCharacterAndStartingLevel) {
+  const std::string code = "if(x){y=1;}";
+  // An empty indent character stands for a space, which is what format relies on.
+  EXPECT_EQ("if (x) {\n  y = 1;\n}",
+            callCarried(kBeautifierScript, "js_beautify", {code, 2.0, std::string(), 0.0}));
+  EXPECT_EQ("if (x) {\n\ty = 1;\n}",
+            callCarried(kBeautifierScript, "js_beautify", {code, 1.0, std::string("\t"), 0.0}));
+  EXPECT_EQ("    if (x) {\n        y = 1;\n    }",
+            callCarried(kBeautifierScript, "js_beautify", {code, 4.0, std::string(" "), 1.0}));
+}
+
+TEST(JsBeautify, FormatAndTestAreTheProgramsOwnFunctions) {
+  EXPECT_EQ("x = f(1, 2)", callCarried(kBeautifierScript, "format", {std::string("x=f(1,2)")}));
+  EXPECT_EQ("var a = 1;\nvar b = 2;", callCarried(kBeautifierScript, "test", {}));
+}
+
+TEST(BeautifyScript, RegularExpressionsVersusDivision) {
+  EXPECT_EQ("var r = /ab+c/g.test(s);\nx = a / b / c;",
+            BeautifyScript("var r=/ab+c/g.test(s);x=a/b/c;"));
+  // After return, "(" and "}" a "/" opens a literal; a "/" inside a character class does not
+  // end it.
+  EXPECT_EQ("function f() {\r\nif (/x/.test(y)) {\r\n    return /[/]/;\r\n}\n}",
+            BeautifyScript("function f(){if(/x/.test(y)){return /[/]/;}}"));
+  EXPECT_EQ("a = b / c / g", BeautifyScript("a=b\n/c/g"));
+  EXPECT_EQ("s = s.replace(/\"/g, '\\'');", BeautifyScript("s=s.replace(/\"/g,'\\'');"));
+}
+
+TEST(BeautifyScript, BlocksNestedThreeDeepKeepTheirLevelsAfterTheFirst) {
+  EXPECT_EQ(
+      "function f() {\r\nif (a) {\r\n    if (b) {\r\n        if (c) {\r\n            d();\r\n"
+      "        }\r\n    }\r\n}\n}",
+      BeautifyScript("function f(){if(a){if(b){if(c){d();}}}}"));
+}
+
+TEST(BeautifyScript, SwitchCaseLabelsStandAtTheSwitchsLevelAndEndTheirLine) {
+  EXPECT_EQ(
+      "switch (x) {\ncase 1:\r\na();\r\nbreak;\ncase \"b\":\r\n{\r\n    b();\r\n}\ndefault:\r\nc();\n}",
+      BeautifyScript("switch(x){case 1:a();break;case \"b\":{b();}default:c();}"));
+  // A ternary's ":" is not a case label, even inside a case clause.
+  EXPECT_EQ("switch (x) {\ncase 1:\r\ny = a ? b: c;\n}",
+            BeautifyScript("switch(x){case 1:y=a?b:c;}"));
+}
+
+TEST(BeautifyScript, StringsWithEscapedQuotesAreOneToken) {
+  EXPECT_EQ("s = \"a\\\"b;c\";\nt = 'it\\'s {';", BeautifyScript("s=\"a\\\"b;c\";t='it\\'s {';"));
+}
+
+TEST(BeautifyScript, CommentsOfBothKinds) {
+  EXPECT_EQ("// top\nvar a = 1; // trailing\n/* block */\nb = 2;",
+            BeautifyScript("// top\nvar a=1; // trailing\n/* block */\nb=2;"));
+  EXPECT_EQ("a();\n/* one */\n/* two */\nb();", BeautifyScript("a();/* one *//* two */b();"));
+  EXPECT_EQ("x = 1;\n/* a comment that never ends", BeautifyScript("x=1;/* a comment that never ends"));
+}
+
+TEST(BeautifyScript, CrLfInputLaysOutLikeLfInput) {
+  EXPECT_EQ(BeautifyScript("a=1;\n\nb=2;\nif(x){\ny();\n}"),
+            BeautifyScript("a=1;\r\n\r\nb=2;\r\nif(x){\r\ny();\r\n}"));
+  EXPECT_EQ("a = 1;\n\nb = 2;", BeautifyScript("a=1;\r\n\r\n\r\n\r\nb=2;"));
+}
+
+TEST(BeautifyScript, ChineseInStringsCommentsAndNamesPassesThroughUntouched) {
+  EXPECT_EQ("var s = \"中文 , {x}\"; // 注释：说明\n/* 块注释 */\nx = 1;",
+            BeautifyScript("var s=\"中文 , {x}\";// 注释：说明\n/* 块注释 */\nx=1;"));
+  EXPECT_EQ("var 变量 = 1;\nx = 变量 + 2;", BeautifyScript("var 变量=1;x=变量+2;"));
+}
+
+TEST(BeautifyScript, SignsAndIncrementsStayWithTheirOperands) {
+  EXPECT_EQ("a = -1;\nb = +c;\nd = a - -b;\ne = !f;\ng = (!h);\ni++; --j;\nk = l++ + m;",
+            BeautifyScript("a=-1;b=+c;d=a- -b;e=!f;g=(!h);i++;--j;k=l++ +m;"));
+  EXPECT_EQ("x = 1e-5 + 2E+3;", BeautifyScript("x=1e-5+2E+3;"));
+  EXPECT_EQ("return -1;", BeautifyScript("return -1;"));
+}
+
+TEST(BeautifyScript, ElseCatchFinallyAndDoWhileJoinTheClosingBrace) {
+  EXPECT_EQ("try {\r\na();\n} catch(e) {\r\nb();\n} finally {\r\nc();\n}",
+            BeautifyScript("try{a();}catch(e){b();}finally{c();}"));
+  EXPECT_EQ("if (a) {\r\nb();\n} else {\r\nc();\n}", BeautifyScript("if(a){b();}\nelse{c();}"));
+  EXPECT_EQ("if (a) b();\nelse c();", BeautifyScript("if(a)b();else c();"));
+  EXPECT_EQ("do {\r\nx++;\n} while (x < 10);\nwhile (y) {}",
+            BeautifyScript("do{x++;}while(x<10);while(y){}"));
+}
+
+TEST(BeautifyScript, ForLoopsKeepTheirSemicolonsOnOneLine) {
+  EXPECT_EQ("for (;;) {\r\nbreak;\n}\nfor (var i = 0, j = 1; i < n; i++) {}",
+            BeautifyScript("for(;;){break;}for(var i=0,j=1;i<n;i++){}"));
+}
+
+TEST(BeautifyScript, ObjectMembersOnePerLineAndVarCommas) {
+  EXPECT_EQ("o = {\r\na: 1,\r\nb: [1, 2],\r\nc: function() {\r\n    return 1;\r\n}\n};",
+            BeautifyScript("o={a:1,b:[1,2],c:function(){return 1;}};"));
+  EXPECT_EQ("var x = function() {},\ny;\nvar z, w = 3;", BeautifyScript("var x=function(){},y;var z,w=3;"));
+}
+
+TEST(BeautifyScript, KeywordsAsPropertyNamesAreNotStatements) {
+  EXPECT_EQ("a = x.return(1);\nif (x) return (2);", BeautifyScript("a=x.return(1);if(x)return(2);"));
+}
+
+// --- minifier -------------------------------------------------------------------------------
+
+TEST(MinifyScript, LevelThreeExamples) {
+  EXPECT_EQ("\nfunction test(aa,bb){cc=aa+bb;return cc;}", MinifyScript(kSample));
+  EXPECT_EQ("\nvar a=1;var b=2;", MinifyScript("var a = 1;\nvar b = 2;"));
+  // Removing this line break changes the script; it is how level 3 has always behaved.
+  EXPECT_EQ("\nf(1)g(2)", MinifyScript("f(1)\ng(2)"));
+  EXPECT_EQ("\nx=a\n+b", MinifyScript("x = a\n+ b"));
+  EXPECT_EQ("\na=1", MinifyScript("a = 1 // end"));
+  EXPECT_EQ("", MinifyScript(""));
+  EXPECT_EQ("\nx=1;", MinifyScript("  /* lead */ x = 1;\r\n"));
+  EXPECT_EQ(";x=1;", MinifyScript("\r\n ;\r\n x = 1;\r\n"));
+}
+
+TEST(MinifyScript, CommentsStringsAndRegularExpressions) {
+  EXPECT_EQ("\na=1;b=2;", MinifyScript("a=1; // one\r\n/* two\n lines */ b=2;"));
+  EXPECT_EQ("\nvar x=a b", MinifyScript("var x=a/* gap */b"));
+  EXPECT_EQ("\ns='a  // not a comment';t=\"b /* nor this */ \\\"\";",
+            MinifyScript("s = 'a  // not a comment';\nt = \"b /* nor this */ \\\"\";"));
+  EXPECT_EQ("\nvar r=/ a  b /g,q=x/y/z;", MinifyScript("var r = / a  b /g, q = x / y / z;"));
+  EXPECT_EQ("\ns=\"中文 注释\";t=变量 名", MinifyScript("s = \"中文 注释\"; // 注释\nt = 变量 名"));
+}
+
+TEST(MinifyScript, RegularExpressionsAfterEveryTokenThatAllowsThem) {
+  EXPECT_EQ("\nx=a?/ b/:/ c/;{/ d/.test(x)};return/ e/;",
+            MinifyScript("x = a ? / b/ : / c/;\n{ / d/.test(x) };\nreturn / e/;"));
+  EXPECT_EQ("\nx=/[/ ]/g;", MinifyScript("x = /[/ ]/g;"));
+  EXPECT_EQ("\nx=/\\/ \\[/;", MinifyScript("x = /\\/ \\[/;"));
+}
+
+TEST(MinifyScript, MendedFaultsStayMended) {
+  // Spaces that keep operators apart: "a++b" and "a--b" would be syntax errors or a different sum.
+  EXPECT_EQ("\na+ +b;a- -b;a++ +b;a- --b;x=a/ /re/.exec(s)[0];",
+            MinifyScript("a + +b; a - -b; a++ + b; a - --b; x = a / /re/.exec(s)[0];"));
+  // A tab inside a string is part of the value.
+  EXPECT_EQ("\ns=\"\ta\tb\";", MinifyScript("s = \"\ta\tb\";"));
+  // The last character of the input is never lost, whatever it is.
+  EXPECT_EQ("\nabc", MinifyScript("abc"));
+  EXPECT_EQ("\nf()", MinifyScript("f()"));
+  EXPECT_EQ("\nx='y'", MinifyScript("x='y'"));
+  EXPECT_EQ("}", MinifyScript("}"));
+}
+
+TEST(MinifyScript, ErrorsGiveTheEmptyText) {
+  EXPECT_EQ("", MinifyScript("a = 1; /* never closed"));
+  EXPECT_EQ("", MinifyScript("s = 'runs into\na line break';"));
+  EXPECT_EQ("", MinifyScript("s = \"runs into the end"));
+  EXPECT_EQ("", MinifyScript("x = (/never closed"));
+}
+
+TEST(Jsmin, ErrorTextsAreThrownAsTheyStand) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"/* open", "Error: Unterminated comment."},
+      {"s='a\r\nb'", "Error: unterminated string literal: \n"},
+      {"x=[/abc\n/]", "Error: unterminated Regular Expression literal"},
+  };
+  for (const auto& [input, thrown] : cases) {
+    std::unique_ptr<ScriptHost> host = createScriptHost(kScriptControlProgId);
+    host->addCode(std::string(kMinifierScript) +
+                  ";function caught(s){try{jsmin('',s,3);return 'none';}catch(e){return e;}}");
+    EXPECT_EQ(thrown, host->run("caught", {input})) << input;
+  }
+}
+
+TEST(Jsmin, LevelOneKeepsEveryLineBreakButCollapsesRuns) {
+  EXPECT_EQ("\na=1;\nb=2;\nc()\n}", jsmin("a = 1;\n\n\nb = 2;\r\n  c()\n}", 1));
+}
+
+TEST(Jsmin, LevelTwoKeepsLineBreaksThatMayEndAStatement) {
+  EXPECT_EQ("\na=1;b=2;f(1)\ng(2)\nx='s'\ny=[1]\n[0];{x}\nz", jsmin(
+      "a = 1;\nb = 2;\nf(1)\ng(2)\nx = 's'\ny = [1]\n[0];\n{ x }\nz", 2));
+  EXPECT_EQ("\na++\n+b\nc=d\n-e", jsmin("a++\n+b\nc = d\n-e", 2));
+}
+
+TEST(Jsmin, InterfaceDetails) {
+  std::unique_ptr<ScriptHost> host = createScriptHost(kScriptControlProgId);
+  host->setLanguage("JavaScript");
+  host->addCode(std::string(kMinifierScript));
+  // One argument: it is the input, the comment is empty and the level is 2.
+  EXPECT_EQ("\nf(1)\ng(2)", host->eval("jsmin('f(1)\\n g(2)')"));
+  // A level outside 1 to 3 is level 2.
+  EXPECT_EQ("\nf(1)\ng(2)", host->eval("jsmin('', 'f(1)\\ng(2)', 7)"));
+  EXPECT_EQ("/* c */\n\nx=1", host->eval("jsmin('/* c */', 'x = 1', 3)"));
+  EXPECT_EQ("\nx=1", host->eval("ret"));
+  EXPECT_EQ("5", host->eval("jsmin.oldSize"));
+  EXPECT_EQ("4", host->eval("jsmin.newSize"));
+  EXPECT_EQ("-1", host->eval("'abc'.has('b')"));
+  EXPECT_EQ("0", host->eval("'abc'.has('d')"));
+}
+
+// --- unpacker -------------------------------------------------------------------------------
+
+// Packs a script in the p,a,c,k,e,d form, as the common packer does: every word becomes its
+// base-36 index into a word list, and the packed script rebuilds the source and evals it.
+std::string packForTest(const std::string& source) {
+  std::vector<std::string> words;
+  std::string body;
+  auto isWord = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+  auto base36 = [](std::size_t n) {
+    std::string digits;
+    do {
+      digits.insert(digits.begin(), "0123456789abcdefghijklmnopqrstuvwxyz"[n % 36]);
+      n /= 36;
+    } while (n > 0);
+    return digits;
+  };
+  for (std::size_t i = 0; i < source.size();) {
+    if (!isWord(source[i])) {
+      if (source[i] == '\'' || source[i] == '\\') body += '\\';
+      body += source[i++];
+      continue;
+    }
+    std::size_t end = i;
+    while (end < source.size() && isWord(source[end])) ++end;
+    const std::string word = source.substr(i, end - i);
+    std::size_t index = 0;
+    while (index < words.size() && words[index] != word) ++index;
+    if (index == words.size()) words.push_back(word);
+    body += base36(index);
+    i = end;
+  }
+  std::string list;
+  for (const std::string& word : words) list += (list.empty() ? "" : "|") + word;
+  return R"(eval(function(p,a,c,k,e,d){e=function(c){return c.toString(36)};)"
+         R"(if(!''.replace(/^/,String)){while(c--){d[c.toString(a)]=k[c]||c.toString(a)})"
+         R"(k=[function(e){return d[e]}];e=function(){return'\\w+'};c=1};)"
+         R"(while(c--){if(k[c]){p=p.replace(new RegExp('\\b'+e(c)+'\\b','g'),k[c])}}return p}(')" +
+         body + "'," + std::to_string(36) + "," + std::to_string(words.size()) + ",'" + list +
+         "'.split('|'),0,{}))";
+}
+
+const std::string kPackedSource =
+    "function greet(name){var text='你好, '+name;return text+\"!\"}greet('E')";
+
+TEST(UnpackScript, PackedScriptGivesBackItsSource) {
+  const std::string packed = packForTest(kPackedSource);
+  ASSERT_EQ(0u, packed.find("eval(function(p,a,c,k,e,d)"));
+  EXPECT_EQ(kPackedSource, UnpackScript(packed));
+}
+
+TEST(UnpackScript, PackedScriptAfterABlankIsRunInstead) {
+  const std::string packed = packForTest(kPackedSource);
+  EXPECT_EQ("你好, E!", UnpackScript(" " + packed));
+  EXPECT_EQ("你好, E!", UnpackScript("\n" + packed));
+  // A source whose last statement has no value gives the empty text when run.
+  EXPECT_EQ("", UnpackScript(" " + packForTest("function f(){return 1}")));
+  EXPECT_EQ("function f(){return 1}", UnpackScript(packForTest("function f(){return 1}")));
+}
+
+TEST(UnpackScript, OtherTextIsEvaluatedAsAWhole) {
+  EXPECT_EQ("3", UnpackScript("1+2"));
+  EXPECT_EQ("2.5", UnpackScript("5/2"));
+  EXPECT_EQ("-1", UnpackScript("1<2"));
+  // Only an eval at the very first character goes; a later one stays and runs.
+  EXPECT_EQ("2", UnpackScript("x=1;eval('x+1')"));
+  EXPECT_EQ("abc", UnpackScript("eval('abc')"));
+  EXPECT_EQ("", UnpackScript(""));
+  EXPECT_EQ("", UnpackScript("var a = 1;"));
+  EXPECT_EQ("", UnpackScript("null"));
+}
+
+TEST(UnpackScript, SyntaxErrorsAndThrowsGiveTheEmptyText) {
+  EXPECT_EQ("", UnpackScript("1+"));
+  EXPECT_EQ("", UnpackScript("function ("));
+  EXPECT_EQ("", UnpackScript("throw 'stop'"));
+  EXPECT_EQ("", UnpackScript("undefinedName + 1"));
+}
+
+TEST(UnpackScript, ScriptThatNeverEndsIsStoppedByTheHostsTimeLimit) {
+  HostFactoryScope quick([](std::string_view progId) -> std::unique_ptr<ScriptHost> {
+    if (progId != kScriptControlProgId) return nullptr;
+    std::unique_ptr<ScriptHost> host = engine::createDuktapeHost();
+    host->setTimeout(200);
+    return host;
+  });
+  EXPECT_EQ("", UnpackScript("for(;;){}"));
+  EXPECT_EQ("", UnpackScript("eval(function(){while(true){}return 'x'}())"));
+  // And the next run in a fresh host works.
+  EXPECT_EQ("3", UnpackScript("1+2"));
+}
+
+// --- commands -------------------------------------------------------------------------------
+
+TEST(TransformCommands, ReplaceTheWholeEditorTextAndLogNothing) {
+  HeadlessWorkbench bench;
+  bench.log = "earlier";
+  bench.editor().setText("a=1;b=2;");
+  beautifyCommand(bench);
+  EXPECT_EQ("a = 1;\nb = 2;", bench.editor().wholeText());
+  minifyCommand(bench);
+  EXPECT_EQ("\na=1;b=2;", bench.editor().wholeText());
+  bench.editor().setText("1+2");
+  unpackCommand(bench);
+  EXPECT_EQ("3", bench.editor().wholeText());
+  EXPECT_EQ("earlier", bench.log);
+  EXPECT_TRUE(bench.messages.empty());
+}
+
+TEST(TransformCommands, FailuresEmptyTheEditor) {
+  HeadlessWorkbench bench;
+  bench.editor().setText("x = 'open");
+  minifyCommand(bench);
+  EXPECT_EQ("", bench.editor().wholeText());
+  bench.editor().setText("/* open");
+  minifyCommand(bench);
+  EXPECT_EQ("", bench.editor().wholeText());
+  bench.editor().setText("1+");
+  unpackCommand(bench);
+  EXPECT_EQ("", bench.editor().wholeText());
+  EXPECT_TRUE(bench.messages.empty());
+}
+
+TEST(TransformCommands, HostThatCannotBeCreatedGivesTheEmptyText) {
+  HostFactoryScope none([](std::string_view) { return std::unique_ptr<ScriptHost>(); });
+  EXPECT_EQ("", BeautifyScript("a=1;"));
+  EXPECT_EQ("", MinifyScript("a=1;"));
+  EXPECT_EQ("", UnpackScript("1+2"));
+  HeadlessWorkbench bench;
+  bench.editor().setText("a=1;");
+  beautifyCommand(bench);
+  EXPECT_EQ("", bench.editor().wholeText());
+}
+
+// --- input that is not JavaScript -----------------------------------------------------------
+
+TEST(TransformBadInput, BinaryBytesLoneQuotesAndUnbalancedBraces) {
+  const std::string binary("\x00\x01\xFF\xFE\x80\x7F{\x81\x30;\xA1", 12);
+  // Nothing here may crash or hang; the beautifier copies what it cannot read.
+  BeautifyScript(binary);
+  MinifyScript(binary);
+  UnpackScript(binary);
+  EXPECT_EQ("'", BeautifyScript("'"));
+  EXPECT_EQ("\"abc", BeautifyScript("\"abc"));
+  EXPECT_EQ("}\n}\n}\n{\r\n{", BeautifyScript("}}}{{"));
+  EXPECT_EQ("{\r\n{\r\n    {", BeautifyScript("{{{"));
+  EXPECT_EQ("", MinifyScript("'"));
+  EXPECT_EQ("}}}{{", MinifyScript("}}}{{"));
+  EXPECT_EQ("", UnpackScript("'"));
+  EXPECT_EQ("", UnpackScript("{{{"));
+}
+
+TEST(TransformBadInput, StrayHighBytesInStringsSurviveTheRoundTrip) {
+  // A lead byte without a valid trail byte, and a lone 0x80: both come back as the same bytes.
+  const std::string strange = "s=\"\x81\x20\x80\xFF\";";
+  EXPECT_EQ("s = \"\x81\x20\x80\xFF\";", BeautifyScript(strange));
+  EXPECT_EQ("\ns=\"\x81\x20\x80\xFF\";", MinifyScript(strange));
+}
+
+// Builds a script of about `bytes` bytes from varied functions.
+std::string largeScript(std::size_t bytes) {
+  std::string script;
+  for (int i = 0; script.size() < bytes; ++i) {
+    const std::string n = std::to_string(i);
+    script += "function f" + n + "(a,b){\r\n  // 第" + n + "个\r\n  var s='x" + n +
+              "',r=/a+b/g;\r\n  if(a>b){return a-b;}else{return s.replace(r,\"\\t\")+b;}\r\n}\r\n";
+  }
+  return script;
+}
+
+TEST(TransformBadInput, FiveMegabyteScriptThroughEachTransformer) {
+  const std::string script = largeScript(5u << 20);
+  const std::string beautified = BeautifyScript(script);
+  // Either the whole text or, if the host's time limit stopped it, the empty text.
+  if (!beautified.empty()) {
+    EXPECT_EQ(0u, beautified.find("function f0(a, b) {\r\n// 第0个\r\nvar s = 'x0',\r\nr = /a+b/g;"));
+    EXPECT_GT(beautified.size(), script.size() / 2);
+  }
+  const std::string minified = MinifyScript(script);
+  if (!minified.empty()) {
+    EXPECT_EQ(0u, minified.find("\nfunction f0(a,b){var s='x0',r=/a+b/g;if(a>b){return a-b;}"));
+    EXPECT_LT(minified.size(), script.size());
+  }
+  EXPECT_EQ("", UnpackScript(script));
+  EXPECT_EQ("7", UnpackScript(script + "f0(9,2)"));
+}
+
+}  // namespace
+}  // namespace jsdebug::transform
