@@ -1,0 +1,110 @@
+#include "editor/Download.h"
+
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+#include <mutex>
+
+namespace jsdebug::editor {
+
+namespace {
+
+// Bodies arrive in pieces of up to this size, so a small script normally takes one piece.
+constexpr long kReadSize = 102400;
+constexpr long kConnectTimeoutSeconds = 30;
+// A stalled server is given up after a minute without a byte; a slow but steady one is not.
+constexpr long kStallSeconds = 60;
+constexpr long kMaxRedirects = 10;
+
+void initializeCurlOnce() {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct EasyCleanup {
+  void operator()(CURL* curl) const noexcept { curl_easy_cleanup(curl); }
+};
+struct ListCleanup {
+  void operator()(curl_slist* list) const noexcept { curl_slist_free_all(list); }
+};
+
+struct Transfer {
+  CURL* curl;
+  std::string body;
+  bool sized = false;
+};
+
+std::size_t appendBody(char* data, std::size_t size, std::size_t count, void* user) {
+  Transfer& t = *static_cast<Transfer*>(user);
+  const std::size_t n = size * count;
+  if (!t.sized) {
+    t.sized = true;
+    curl_off_t announced = -1;
+    if (curl_easy_getinfo(t.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) == CURLE_OK &&
+        announced > 0)
+      t.body.reserve(std::min<std::size_t>(static_cast<std::size_t>(announced), kMaxDownloadBytes));
+  }
+  const std::size_t room = kMaxDownloadBytes - t.body.size();
+  t.body.append(data, std::min(n, room));
+  // Returning less than offered stops the transfer; what arrived so far is kept.
+  return n <= room ? n : 0;
+}
+
+bool isWebAddress(std::string_view address) {
+  const std::size_t colon = address.find("://");
+  if (colon == std::string_view::npos) return false;
+  std::string scheme(address.substr(0, colon));
+  std::transform(scheme.begin(), scheme.end(), scheme.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return (scheme == "http" || scheme == "https") && address.size() > colon + 3;
+}
+
+}  // namespace
+
+std::string downloadBytes(std::string_view address) {
+  address = address.substr(0, address.find('#'));
+  // Without a scheme libcurl would guess one; an address we cannot split gives nothing.
+  if (!isWebAddress(address)) return {};
+  initializeCurlOnce();
+
+  std::unique_ptr<CURL, EasyCleanup> curl(curl_easy_init());
+  if (!curl) return {};
+  CURL* c = curl.get();
+  Transfer transfer{c, {}, false};
+
+  curl_slist* headers = nullptr;
+  for (const char* line : {"Accept: */*", "Pragma: no-cache", "Cache-Control: no-cache"}) {
+    curl_slist* grown = curl_slist_append(headers, line);
+    if (!grown) break;
+    headers = grown;
+  }
+  std::unique_ptr<curl_slist, ListCleanup> headerList(headers);
+
+  const std::string url(address);
+  curl_easy_setopt(c, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
+  curl_easy_setopt(c, CURLOPT_MAXREDIRS, kMaxRedirects);
+  // The path goes out as typed, dot segments included.
+  curl_easy_setopt(c, CURLOPT_PATH_AS_IS, 1L);
+  curl_easy_setopt(c, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
+  curl_easy_setopt(c, CURLOPT_USERAGENT, kDownloadUserAgent);
+  curl_easy_setopt(c, CURLOPT_HTTPHEADER, headerList.get());
+  curl_easy_setopt(c, CURLOPT_BUFFERSIZE, kReadSize);
+  curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+  curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
+  // Downloads run on worker threads: no SIGALRM-based timeouts.
+  curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, appendBody);
+  curl_easy_setopt(c, CURLOPT_WRITEDATA, &transfer);
+
+  // Whatever the outcome, the bytes gathered so far are the answer.
+  (void)curl_easy_perform(c);
+  return std::move(transfer.body);
+}
+
+}  // namespace jsdebug::editor

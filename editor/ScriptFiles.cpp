@@ -1,0 +1,99 @@
+#include "editor/ScriptFiles.h"
+
+#include <cerrno>
+
+#include "platform/FileBytes.h"
+#include "text/Codec.h"
+#include "workflow/CallBox.h"
+#include "workflow/Desktop.h"
+#include "workflow/Workbench.h"
+
+namespace jsdebug::editor {
+
+namespace {
+
+// File names and system messages arrive in the platform's narrow encoding; the message box
+// takes GBK.
+std::string platformToGbk(const std::string& text) {
+#ifdef _WIN32
+  return text;  // the ANSI code page is the program's own
+#else
+  return gbk::fromUtf8(text);
+#endif
+}
+
+std::string reasonText(std::error_code reason) {
+  if (reason.category() == std::generic_category() || reason.category() == std::system_category()) {
+    switch (reason.value()) {
+      case EACCES:
+      case EPERM:
+        return "没有写入权限";
+      case ENOSPC:
+#ifdef EDQUOT
+      case EDQUOT:
+#endif
+        return "磁盘空间不足";
+      case EISDIR:
+        return "选择的是一个文件夹";
+      case EROFS:
+        return "磁盘是只读的";
+      case ENOENT:
+      case ENOTDIR:
+        return "文件夹不存在";
+      case ENAMETOOLONG:
+        return "文件名太长";
+      default:
+        break;
+    }
+  }
+  return "写入出错（" + platformToGbk(reason.message()) + "）";
+}
+
+}  // namespace
+
+std::string bytesToText(std::string_view bytes) {
+  return std::string(bytes.substr(0, bytes.find('\0')));
+}
+
+std::string saveFailedMessage(const std::string& path, std::error_code reason) {
+  return "文件保存失败：" + platformToGbk(path) + "\r\n" + reasonText(reason) + "，脚本没有保存。";
+}
+
+void ScriptFiles::openScriptFile() {
+  const std::optional<std::string> path =
+      desktop_.chooseFile({FileDialogKind::Open, kOpenDialogTitle, kOpenDialogFilter, lastPath_});
+  if (!path) return;
+  lastPath_ = *path;
+  bench_.editor().setText(bytesToText(platform::readFileBytes(*path)));
+}
+
+void ScriptFiles::saveScriptFile() {
+  if (const std::optional<std::string> path = chooseSavePath())
+    saveText(*path, bench_.editor().wholeText());
+}
+
+void ScriptFiles::saveScriptWithCall() {
+  if (refuseMissingCall(bench_)) return;
+  // The texts are read once the dialog has closed: a download may have replaced the editor
+  // text meanwhile, and the file should hold what the window shows.
+  if (const std::optional<std::string> path = chooseSavePath())
+    saveText(*path, bench_.editor().wholeText() + kCallMethodSeparator + bench_.callBoxText());
+}
+
+std::optional<std::string> ScriptFiles::chooseSavePath() {
+  std::optional<std::string> path =
+      desktop_.chooseFile({FileDialogKind::Save, kSaveDialogTitle, kSaveDialogFilter, lastPath_});
+  if (path) lastPath_ = *path;
+  return path;
+}
+
+void ScriptFiles::saveText(const std::string& path, const std::string& text) {
+  // A failed save must not look like a successful one: the user would close the window
+  // believing the script is safe.
+  if (const std::error_code error = platform::writeFileBytes(path, text))
+    bench_.messageBox(saveFailedMessage(path, error), kDefaultMessageTitle, MessageIcon::Error);
+}
+
+void openNewWindow(Desktop& desktop) { desktop.startDetached(desktop.executablePath()); }
+
+}  // namespace jsdebug::editor

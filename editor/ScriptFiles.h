@@ -1,0 +1,56 @@
+#pragma once
+// Scripts in and out of files as raw bytes, through the window's one file dialog, whose last path
+// is offered again by the next file command; and a second instance of the workbench.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace jsdebug {
+class Workbench;
+class Desktop;
+}  // namespace jsdebug
+
+namespace jsdebug::editor {
+
+inline constexpr const char* kOpenDialogTitle = "打开保存域名文本";
+inline constexpr const char* kOpenDialogFilter = "文本文件（*.txt）|*.txt|JS文件（*.js）|*.js";
+inline constexpr const char* kSaveDialogTitle = "保存文件名";
+inline constexpr const char* kSaveDialogFilter = "所有类型";
+inline constexpr const char* kCallMethodSeparator = "\r\n调用方法：";
+
+// The editor holds text, and a text ends at its first NUL: what follows cannot be shown.
+std::string bytesToText(std::string_view bytes);
+
+// "文件保存失败：<path>\r\n<reason>，脚本没有保存。" with the path and the reason as GBK text.
+std::string saveFailedMessage(const std::string& path, std::error_code reason);
+
+class ScriptFiles {
+ public:
+  // Both must outlive this object, as the main window owns all three.
+  ScriptFiles(Workbench& bench, Desktop& desktop) : bench_(bench), desktop_(desktop) {}
+
+  // "打开": the chosen file's bytes replace the editor text; an unreadable file empties it.
+  void openScriptFile();
+  // "保存（不带调用方法）"
+  void saveScriptFile();
+  // "保存（带调用方法）": the editor text followed by the call, so the file says how to call it.
+  void saveScriptWithCall();
+
+  // The path chosen last by any of the three; empty until one was chosen.
+  const std::string& lastPath() const { return lastPath_; }
+
+ private:
+  std::optional<std::string> chooseSavePath();
+  void saveText(const std::string& path, const std::string& text);
+
+  Workbench& bench_;
+  Desktop& desktop_;
+  std::string lastPath_;
+};
+
+// "打开新窗口": the own executable by its full path, so the current directory does not matter.
+void openNewWindow(Desktop& desktop);
+
+}  // namespace jsdebug::editor

@@ -1,0 +1,35 @@
+#include "editor/UrlLoading.h"
+
+#include <thread>
+
+#include "editor/Download.h"
+#include "editor/ScriptFiles.h"
+#include "workflow/Workbench.h"
+
+namespace jsdebug::editor {
+
+void loadFromUrlBox(Workbench& bench, const Downloader& download) {
+  // Read again here, not at the click: that is the address the user sees when the worker starts.
+  std::string address;
+  bench.runOnGuiThread([&] { address = bench.urlBoxText(); });
+  const std::string text = bytesToText(download(address));
+  bench.runOnGuiThread([&] {
+    bench.editor().setText(text);
+    bench.setFocus(Control::CodeEditor);
+  });
+}
+
+void loadScriptFromUrl(Workbench& bench, std::function<void()> finished, Downloader download) {
+  if (bench.urlBoxText() == kSampleAddress) {
+    bench.editor().setText(kSampleScript);
+    if (finished) finished();
+    return;
+  }
+  if (!download) download = downloadBytes;
+  std::thread([&bench, finished = std::move(finished), download = std::move(download)] {
+    loadFromUrlBox(bench, download);
+    if (finished) finished();
+  }).detach();
+}
+
+}  // namespace jsdebug::editor

@@ -1,0 +1,37 @@
+#pragma once
+// "下载JS代码": the script at the address in the URL box replaces the editor text. The download
+// runs on a worker of its own so the window stays responsive; the sample address needs no
+// network at all.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace jsdebug {
+class Workbench;
+}
+
+namespace jsdebug::editor {
+
+// The URL box's initial text. Its host is reserved for examples and never resolves, which is
+// why this exact text is answered without a download.
+inline constexpr const char* kSampleAddress = "http://www.example.com/test.js";
+
+// The editor's initial script, and what the sample address gives. The lone LF after "cc;" is
+// part of it.
+inline constexpr const char* kSampleScript =
+    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
+
+using Downloader = std::function<std::string(std::string_view address)>;
+
+// The worker's part: reads the URL box, downloads, replaces the editor text (emptying it when
+// nothing arrived) and focuses the editor; the window is reached only through runOnGuiThread.
+void loadFromUrlBox(Workbench& bench, const Downloader& download);
+
+// The command. Starts one detached worker per click and returns at once; `finished`, when given,
+// is the worker's last act (tests and the CLI wait on it), and is called at once when no worker
+// was needed. The workbench must outlive the worker, as the main window does.
+void loadScriptFromUrl(Workbench& bench, std::function<void()> finished = {},
+                       Downloader download = {});
+
+}  // namespace jsdebug::editor

@@ -1,0 +1,149 @@
+#pragma once
+// A tiny HTTP server on 127.0.0.1 for download tests and benchmarks: each connection gets the
+// raw bytes a handler returns for its request, after an optional delay, and is then closed.
+// Raw bytes let a test send what a well-behaved server would not (no Content-Length, a body cut
+// short).
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace jsdebug::testing {
+
+struct HttpReply {
+  std::string bytes;
+  int delayMs = 0;
+};
+
+// A complete response; without a Content-Length the end of the body is the connection's end.
+inline std::string httpResponse(const std::string& status, const std::string& body,
+                                bool withContentLength = true) {
+  std::string r = "HTTP/1.0 " + status + "\r\nContent-Type: application/javascript\r\n";
+  if (withContentLength) r += "Content-Length: " + std::to_string(body.size()) + "\r\n";
+  return r + "Connection: close\r\n\r\n" + body;
+}
+
+class LoopbackHttpServer {
+ public:
+  using Handler = std::function<HttpReply(const std::string& request)>;
+
+  explicit LoopbackHttpServer(Handler handler) : handler_(std::move(handler)) {
+    listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (listener_ < 0) throw std::runtime_error("socket");
+    int yes = 1;
+    ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = 0;
+    if (::bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+        ::listen(listener_, 64) != 0) {
+      ::close(listener_);
+      throw std::runtime_error("bind/listen");
+    }
+    socklen_t len = sizeof a;
+    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &len);
+    port_ = ntohs(a.sin_port);
+    acceptor_ = std::thread([this] { acceptLoop(); });
+  }
+
+  ~LoopbackHttpServer() {
+    stop_ = true;
+    acceptor_.join();
+    ::close(listener_);
+    std::vector<std::thread> connections;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      connections.swap(connections_);
+    }
+    for (std::thread& t : connections) t.join();
+  }
+
+  LoopbackHttpServer(const LoopbackHttpServer&) = delete;
+  LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
+
+  int port() const { return port_; }
+  std::string url(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(port_) + path;
+  }
+  std::vector<std::string> requests() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return requests_;
+  }
+
+  // A port on which nothing listens: bound, then released.
+  static int closedPort() {
+    int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    socklen_t len = sizeof a;
+    ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &len);
+    ::close(s);
+    return ntohs(a.sin_port);
+  }
+
+ private:
+  void acceptLoop() {
+    while (!stop_) {
+      pollfd p{listener_, POLLIN, 0};
+      if (::poll(&p, 1, 20) <= 0) continue;
+      const int fd = ::accept(listener_, nullptr, nullptr);
+      if (fd < 0) continue;
+      std::lock_guard<std::mutex> lock(mutex_);
+      connections_.emplace_back([this, fd] { serve(fd); });
+    }
+  }
+
+  void serve(int fd) {
+    timeval timeout{5, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    std::string request;
+    char buffer[4096];
+    while (request.find("\r\n\r\n") == std::string::npos) {
+      const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+      if (n <= 0) break;
+      request.append(buffer, static_cast<std::size_t>(n));
+    }
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      requests_.push_back(request);
+    }
+    const HttpReply reply = handler_(request);
+    if (reply.delayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(reply.delayMs));
+    std::size_t sent = 0;
+    while (sent < reply.bytes.size()) {
+      const ssize_t n = ::send(fd, reply.bytes.data() + sent, reply.bytes.size() - sent, MSG_NOSIGNAL);
+      if (n <= 0) break;
+      sent += static_cast<std::size_t>(n);
+    }
+    ::shutdown(fd, SHUT_WR);
+    // Let the client read to the end before the socket goes away.
+    while (::recv(fd, buffer, sizeof buffer, 0) > 0) {
+    }
+    ::close(fd);
+  }
+
+  Handler handler_;
+  int listener_ = -1;
+  int port_ = 0;
+  std::atomic<bool> stop_{false};
+  std::thread acceptor_;
+  std::mutex mutex_;
+  std::vector<std::thread> connections_;
+  std::vector<std::string> requests_;
+};
+
+}  // namespace jsdebug::testing

@@ -1,0 +1,160 @@
+#include "editor/ScriptFiles.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/FileBytes.h"
+#include "workflow/CallBox.h"
+#include "workflow/HeadlessDesktop.h"
+#include "workflow/HeadlessWorkbench.h"
+
+namespace jsdebug::editor {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScriptFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("jsdebug_files_" + std::to_string(::getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  std::string path(const char* name) const { return (dir / name).string(); }
+  void answer(const std::string& chosen) { desktop.answers.push_back(chosen); }
+
+  fs::path dir;
+  HeadlessWorkbench bench;
+  HeadlessDesktop desktop;
+  ScriptFiles files{bench, desktop};
+};
+
+TEST_F(ScriptFilesTest, SaveAndReopenKeepEveryByteUpToTheFirstNul) {
+  const std::string samples[] = {
+      "\xEF\xBB\xBF" "var s = '\xE4\xB8\xAD\xE6\x96\x87';\r\n",  // UTF-8 with its byte order mark
+      "var s = '中文';\r\n\tvar t = \"\xA1\xA1\";",             // GBK
+      std::string("\x01\x80\xFF\xFE\x7F\r\rx", 8),               // stray bytes
+  };
+  for (const std::string& bytes : samples) {
+    bench.memoryEditor.setText(bytes);
+    answer(path("a.js"));
+    files.saveScriptFile();
+    EXPECT_EQ(bytes, platform::readFileBytes(path("a.js")));
+    bench.memoryEditor.setText("other");
+    answer(path("a.js"));
+    files.openScriptFile();
+    EXPECT_EQ(bytes, bench.memoryEditor.wholeText());
+  }
+  ASSERT_FALSE(platform::writeFileBytes(path("nul.bin"), std::string("abc\0def", 7)));
+  answer(path("nul.bin"));
+  files.openScriptFile();
+  EXPECT_EQ("abc", bench.memoryEditor.wholeText());
+  EXPECT_TRUE(bench.messages.empty());
+}
+
+TEST_F(ScriptFilesTest, DialogsCarryTheirTitlesFiltersAndTheLastPath) {
+  answer(path("first.js"));
+  files.openScriptFile();
+  answer(path("noextension"));
+  files.saveScriptFile();
+  files.saveScriptFile();  // cancelled
+  ASSERT_EQ(3u, desktop.dialogs.size());
+  EXPECT_EQ(FileDialogKind::Open, desktop.dialogs[0].kind);
+  EXPECT_EQ("打开保存域名文本", desktop.dialogs[0].title);
+  EXPECT_EQ("文本文件（*.txt）|*.txt|JS文件（*.js）|*.js", desktop.dialogs[0].filter);
+  EXPECT_EQ("", desktop.dialogs[0].initialPath);
+  EXPECT_EQ(FileDialogKind::Save, desktop.dialogs[1].kind);
+  EXPECT_EQ("保存文件名", desktop.dialogs[1].title);
+  EXPECT_EQ("所有类型", desktop.dialogs[1].filter);
+  EXPECT_EQ(path("first.js"), desktop.dialogs[1].initialPath);
+  EXPECT_EQ(path("noextension"), desktop.dialogs[2].initialPath);
+  // the name is used as typed, no extension added
+  EXPECT_TRUE(fs::exists(dir / "noextension"));
+  EXPECT_EQ(1u, std::distance(fs::directory_iterator(dir), fs::directory_iterator{}));
+}
+
+TEST_F(ScriptFilesTest, CancelledOrUnreadableOpen) {
+  bench.memoryEditor.setText("kept");
+  files.openScriptFile();  // cancelled
+  EXPECT_EQ("kept", bench.memoryEditor.wholeText());
+  answer(path("missing.js"));
+  files.openScriptFile();
+  EXPECT_EQ("", bench.memoryEditor.wholeText());
+  EXPECT_TRUE(bench.messages.empty());
+}
+
+TEST_F(ScriptFilesTest, EmptyEditorTruncatesTheFile) {
+  ASSERT_FALSE(platform::writeFileBytes(path("old.js"), "a long old script"));
+  bench.memoryEditor.setText("");
+  answer(path("old.js"));
+  files.saveScriptFile();
+  EXPECT_EQ(0u, fs::file_size(dir / "old.js"));
+}
+
+TEST_F(ScriptFilesTest, SaveWithCallAppendsTheUntrimmedCall) {
+  bench.memoryEditor.setText("function test(a,b){return a+b}");
+  bench.callBox = " test('abc',123) ";
+  answer(path("with_call.js"));
+  files.saveScriptWithCall();
+  EXPECT_EQ("function test(a,b){return a+b}\r\n调用方法： test('abc',123) ",
+            platform::readFileBytes(path("with_call.js")));
+}
+
+TEST_F(ScriptFilesTest, SaveWithCallRefusesAMissingCallBeforeAnyDialog) {
+  for (const char* call : {"", kCallBoxCueText}) {
+    bench.callBox = call;
+    files.saveScriptWithCall();
+  }
+  EXPECT_TRUE(desktop.dialogs.empty());
+  ASSERT_EQ(2u, bench.messages.size());
+  EXPECT_EQ(kMissingCallMessage, bench.messages[1].text);
+  EXPECT_EQ(MessageIcon::Error, bench.messages[1].icon);
+  EXPECT_EQ(Control::CallBox, bench.focusHistory.back());
+}
+
+TEST_F(ScriptFilesTest, FailedSaveTellsWhichFileAndWhy) {
+  bench.memoryEditor.setText("script");
+  answer(dir.string());  // a directory chosen
+  files.saveScriptFile();
+  ASSERT_EQ(1u, bench.messages.size());
+  EXPECT_EQ("文件保存失败：" + dir.string() + "\r\n选择的是一个文件夹，脚本没有保存。",
+            bench.messages[0].text);
+  EXPECT_EQ("信息：", bench.messages[0].title);
+  EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+
+  if (fs::exists("/dev/full")) {
+    bench.callBox = "test(1,2)";
+    answer("/dev/full");
+    files.saveScriptWithCall();
+    ASSERT_EQ(2u, bench.messages.size());
+    EXPECT_EQ("文件保存失败：/dev/full\r\n磁盘空间不足，脚本没有保存。", bench.messages[1].text);
+  }
+
+  answer(path("no/such/folder/x.js"));
+  files.saveScriptFile();
+  ASSERT_EQ(3u, bench.messages.size());
+  EXPECT_NE(std::string::npos, bench.messages[2].text.find("文件夹不存在"));
+}
+
+TEST_F(ScriptFilesTest, FailureMessageShowsANonAsciiPathAsGbk) {
+  // File names arrive as UTF-8 on this platform; the message box takes GBK.
+  const std::string message =
+      saveFailedMessage("/tmp/\xE8\x84\x9A\xE6\x9C\xAC.js", std::make_error_code(std::errc::permission_denied));
+  EXPECT_EQ("文件保存失败：/tmp/脚本.js\r\n没有写入权限，脚本没有保存。", message);
+}
+
+TEST(NewWindow, StartsTheOwnExecutableByItsFullPath) {
+  HeadlessDesktop desktop;
+  desktop.directory = "/opt/jsdebug/bin";
+  openNewWindow(desktop);
+  ASSERT_EQ(1u, desktop.started.size());
+  EXPECT_EQ("/opt/jsdebug/bin/jsdebug", desktop.started[0]);
+}
+
+}  // namespace
+}  // namespace jsdebug::editor
