@@ -69,7 +69,7 @@ namespace {
 
 std::vector<Command> allCommands() {
   std::vector<Command> all;
-  for (auto table : {debuggingCommands, v8Commands}) {
+  for (auto table : {debuggingCommands, transformCommands, v8Commands}) {
     auto part = table();
     all.insert(all.end(), part.begin(), part.end());
   }

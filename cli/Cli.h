@@ -58,6 +58,7 @@ struct Command {
 
 // The tables, one per area.
 std::vector<Command> debuggingCommands();
+std::vector<Command> transformCommands();
 std::vector<Command> v8Commands();
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -175,6 +175,39 @@ TEST(CliUtf8, ReinterpretsTheBytesAsUtf8) {
   EXPECT_EQ("", runCommand({"utf8", dir.file("empty.js", "")}).out);
 }
 
+TEST(CliTransform, BeautifyMinifyAndUnpackPrintTheEditorText) {
+  ScratchDir dir;
+  const std::string sample = dir.file("sample.js", "function a(){if(x){y=1;}else{z=2;}}");
+  EXPECT_EQ("function a() {\r\nif (x) {\r\n    y = 1;\r\n} else {\r\n    z = 2;\r\n}\n}",
+            runCommand({"beautify", sample}).out);
+  EXPECT_EQ("\nfunction a(){if(x){y=1;}else{z=2;}}", runCommand({"minify", sample}).out);
+  EXPECT_EQ("3", runCommand({"unpack", dir.file("sum.js", "1+2")}).out);
+  // Chinese stays GBK, or becomes UTF-8 for a terminal.
+  const std::string chinese = dir.file("zh.js", "s='中文';");
+  EXPECT_EQ("s = '中文';", runCommand({"beautify", chinese}).out);
+  EXPECT_EQ(gbk::toUtf8("s = '中文';"), runCommand({"--utf8", "beautify", chinese}).out);
+}
+
+TEST(CliTransform, ATransformerThatFailsPrintsItsEmptyResult) {
+  ScratchDir dir;
+  Outcome o = runCommand({"minify", dir.file("open.js", "/* never closed")});
+  EXPECT_EQ(0, o.status);
+  EXPECT_EQ("", o.out);
+  EXPECT_EQ("", runCommand({"unpack", dir.file("bad.js", "1+")}).out);
+  EXPECT_EQ(2, runCommand({"beautify", dir.path() + "/missing.js"}).status);
+  EXPECT_EQ(2, runCommand({"md5"}).status);
+}
+
+TEST(CliTransform, Md5PrintsTheLogOfTheGbkBytes) {
+  ScratchDir dir;
+  Outcome o = runCommand({"md5", dir.file("zh.js", "中文")});
+  EXPECT_EQ(0, o.status);
+  EXPECT_EQ("代码运算成功!!\r\n" + sep + "\r\n\r\n返回内容：bcce109775e8e1972e9f5fcda3e12895\r\n\r\n" + sep,
+            o.out);
+  EXPECT_NE(std::string::npos, runCommand({"md5", dir.file("empty.js", "")})
+                                   .out.find("返回内容：d41d8cd98f00b204e9800998ecf8427e\r\n"));
+}
+
 // The built executable alone in a directory, with no engine library anywhere it looks.
 TEST(CliExecutable, MissingEngineLibraryIsFatal) {
   ScratchDir dir;

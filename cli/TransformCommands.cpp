@@ -1,0 +1,38 @@
+// beautify, minify, unpack and md5: the editor text after the first three, the output log after
+// "MD5加密". A transformer that fails leaves the empty text, which is its defined result and so
+// not an error of the CLI.
+
+#include "cli/Cli.h"
+#include "transform/Md5.h"
+#include "transform/ScriptTransforms.h"
+
+namespace jsdebug::cli {
+namespace {
+
+Command editorCommand(const std::string& name, void (*command)(Workbench&)) {
+  return {name, "FILE", 1, 1, [command](Context& c, const std::vector<std::string>& a) {
+            if (!c.loadEditorFrom(a[0])) return kExitUsage;
+            command(c.bench);
+            c.write(c.bench.editor().wholeText());
+            return kExitSuccess;
+          }};
+}
+
+}  // namespace
+
+std::vector<Command> transformCommands() {
+  return {
+      editorCommand("beautify", transform::beautifyCommand),
+      editorCommand("minify", transform::minifyCommand),
+      editorCommand("unpack", transform::unpackCommand),
+      {"md5", "FILE", 1, 1,
+       [](Context& c, const std::vector<std::string>& a) {
+         if (!c.loadEditorFrom(a[0])) return kExitUsage;
+         transform::md5Command(c.bench);
+         c.write(c.bench.log);
+         return kExitSuccess;
+       }},
+  };
+}
+
+}  // namespace jsdebug::cli
