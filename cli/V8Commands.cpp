@@ -1,6 +1,7 @@
 // v8, jsfuck and utf8: the commands that go through the V8 bridge.
 
 #include <future>
+#include <memory>
 
 #include "cli/Cli.h"
 #include "engine/FatalError.h"
@@ -50,9 +51,11 @@ std::vector<Command> v8Commands() {
          if (!c.loadEditorFrom(a[0])) return kExitUsage;
          // The command returns at once, as in the window; the CLI has nothing else to do but
          // wait for the worker to finish.
-         std::promise<void> done;
-         transform::jsfuckCommand(c.bench, engine.bridge(), [&done] { done.set_value(); });
-         done.get_future().wait();
+         // The promise is shared with the worker: it is still inside set_value when we wake.
+         auto done = std::make_shared<std::promise<void>>();
+         std::future<void> finished = done->get_future();
+         transform::jsfuckCommand(c.bench, engine.bridge(), [done] { done->set_value(); });
+         finished.wait();
          c.write(c.bench.editor().wholeText());
          return kExitSuccess;
        }},

@@ -1,0 +1,154 @@
+// The engine library behind "V8运行", "jsfuck解密" and "UTF8解码":
+// - the whole V8 run of the default code with test('abc',123), side by side with `node -e`
+//   evaluating the same script and call as a fresh process, the peer a user would otherwise
+//   reach for (compare the two medians);
+// - jsfuck decoding of a 100 KB encoded input;
+// - UTF-8 decoding of 1 MB.
+// Run from the build tree (bin/bench_v8): v8.dll is loaded from beside the program.
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/V8Bridge.h"
+#include "platform/Ticks.h"
+#include "transform/JsfuckDecoder.h"
+#include "transform/Utf8Decoding.h"
+#include "workflow/HeadlessWorkbench.h"
+#include "workflow/V8Run.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace jsdebug;
+
+constexpr const char* kDefaultCode =
+    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
+constexpr const char* kCall = "test('abc',123)";
+
+V8Bridge& startedBridge() {
+  static V8Bridge& bridge = []() -> V8Bridge& {
+    v8Bridge().initializeV8(startupPath());
+    // Node boots in the background; the first run waits for it, and that is not what we measure.
+    HeadlessWorkbench warm;
+    warm.callBox = "1";
+    runV8(warm, v8Bridge(), platform::tickCount);
+    return v8Bridge();
+  }();
+  return bridge;
+}
+
+void BM_V8Run(benchmark::State& state) {
+  V8Bridge& bridge = startedBridge();
+  HeadlessWorkbench bench;
+  bench.editor().setText(kDefaultCode);
+  bench.callBox = kCall;
+  for (auto _ : state) runV8(bench, bridge, platform::tickCount);
+  if (bench.log.find("abc123") == std::string::npos) state.SkipWithError("the run did not return abc123");
+}
+
+// What a user types instead: node -e "<script>;console.log(<call>)", a fresh process each time.
+void BM_NodeEval(benchmark::State& state) {
+  const std::string program = std::string(kDefaultCode) + ";\nconsole.log(" + kCall + ")";
+  std::vector<std::string> args = {"node", "-e", program};
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  for (auto _ : state) {
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, "node", &actions, nullptr, argv.data(), environ) != 0) {
+      state.SkipWithError("node could not be started");
+      break;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      state.SkipWithError("node -e failed");
+      break;
+    }
+  }
+  posix_spawn_file_actions_destroy(&actions);
+}
+
+// Plain text spelled with the letters jsfuck reaches without help (false, true, undefined, NaN)
+// and digits, joined by "+" into one expression of at least `bytes` bytes.
+std::string jsfuckText(std::size_t bytes) {
+  auto number = [](int n) {
+    if (n == 0) return std::string("+[]");
+    std::string e = "+!![]";
+    for (int i = 1; i < n; ++i) e += "+!![]";
+    return e;
+  };
+  auto letter = [&](const char* source, int index) {
+    return "(" + std::string(source) + "+[])[" + number(index) + "]";
+  };
+  const std::vector<std::string> pieces = {
+      letter("![]", 0),   letter("![]", 1),  letter("![]", 2),   letter("![]", 3),  // f a l s
+      letter("!![]", 0),  letter("!![]", 1), letter("!![]", 2),  letter("!![]", 3),  // t r u e
+      letter("[][[]]", 1), letter("[][[]]", 2), letter("[][[]]", 5),               // n d i
+      letter("+[![]]", 0), "(" + number(7) + "+[])",                                // N 7
+  };
+  std::string text;
+  for (std::size_t i = 0; text.size() < bytes; ++i) {
+    if (!text.empty()) text += "+";
+    text += pieces[i % pieces.size()];
+  }
+  return text;
+}
+
+void BM_JsfuckDecode100KB(benchmark::State& state) {
+  V8Bridge& bridge = startedBridge();
+  const std::string encoded = jsfuckText(100 * 1024);
+  HeadlessWorkbench bench;
+  for (auto _ : state) {
+    state.PauseTiming();
+    bench.editor().setText(encoded);
+    state.ResumeTiming();
+    transform::decodeJsfuck(bench, bridge);
+  }
+  if (bench.editor().wholeText().rfind("falstruendiN7", 0) != 0)
+    state.SkipWithError("the decoding did not give the text");
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(encoded.size()));
+}
+
+// 1 MB of UTF-8, one third of it Chinese, as a file saved by an editor in UTF-8 reads.
+std::string utf8Script(std::size_t bytes) {
+  const std::string line = "function \xE6\xB5\x8B\xE8\xAF\x95(a){return a+'\xE4\xB8\xAD\xE6\x96\x87';} // "
+                           "\xE6\xB3\xA8\xE9\x87\x8A\r\n";
+  std::string text;
+  while (text.size() + line.size() <= bytes) text += line;
+  text.append(bytes - text.size(), 'x');
+  return text;
+}
+
+void BM_Utf8Decode1MB(benchmark::State& state) {
+  V8Bridge& bridge = v8Bridge();  // the code-page entries only; no engine needed
+  const std::string utf8 = utf8Script(1 << 20);
+  HeadlessWorkbench bench;
+  for (auto _ : state) {
+    state.PauseTiming();
+    bench.editor().setText(utf8);
+    state.ResumeTiming();
+    transform::utf8DecodeCommand(bench, bridge);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(utf8.size()));
+}
+
+}  // namespace
+
+BENCHMARK(BM_V8Run)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_NodeEval)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_JsfuckDecode100KB)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Utf8Decode1MB)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+BENCHMARK_MAIN();

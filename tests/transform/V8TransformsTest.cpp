@@ -1,0 +1,111 @@
+// jsfuck decoding and UTF-8 decoding on a headless workbench, through the real engine library
+// built next to this test executable.
+#include <gtest/gtest.h>
+
+#include <future>
+#include <memory>
+#include <thread>
+
+#include "engine/V8Bridge.h"
+#include "transform/JsfuckDecoder.h"
+#include "transform/Utf8Decoding.h"
+#include "workflow/HeadlessWorkbench.h"
+#include "workflow/V8Run.h"
+
+using namespace jsdebug;
+
+namespace {
+
+V8Bridge& startedBridge() {
+  static V8Bridge& bridge = []() -> V8Bridge& {
+    v8Bridge().initializeV8(startupPath());
+    return v8Bridge();
+  }();
+  return bridge;
+}
+
+// Starts the command as the button does and returns a future for the worker's end.
+std::future<void> startJsfuck(HeadlessWorkbench& bench) {
+  auto done = std::make_shared<std::promise<void>>();
+  std::future<void> finished = done->get_future();
+  transform::jsfuckCommand(bench, startedBridge(), [done] { done->set_value(); });
+  return finished;
+}
+
+std::string decoded(const std::string& editorText) {
+  HeadlessWorkbench bench;
+  bench.editor().setText(editorText);
+  startJsfuck(bench).wait();
+  EXPECT_TRUE(bench.messages.empty());
+  EXPECT_EQ("", bench.log);
+  return bench.editor().wholeText();
+}
+
+}  // namespace
+
+TEST(Jsfuck, TheEditorReceivesTheValue) {
+  EXPECT_EQ("f", decoded("(![]+[])[+[]]"));
+  EXPECT_EQ("2", decoded("1+1"));
+  // "true": t, r, u, e picked from !![]+[].
+  EXPECT_EQ("true", decoded("(!![]+[])[+[]]+(!![]+[])[+!![]]+(!![]+[])[!![]+!![]]+(!![]+[])[!![]+!![]+!![]]"));
+  EXPECT_EQ("undefined", decoded(""));
+  // GBK in the editor, GBK back.
+  EXPECT_EQ("中文", decoded("'中' + '文'"));
+}
+
+TEST(Jsfuck, FailuresLeaveTheEditorAsItWas) {
+  for (const char* text : {"(![]+[])[+[]]);", "1;2", "nope", "(function(){throw new Error('x')})()"})
+    EXPECT_EQ(text, decoded(text));
+}
+
+TEST(Jsfuck, ResultsUpToTheFixedBufferLength) {
+  EXPECT_EQ(std::string(1024000, 'x'), decoded("'x'.repeat(1024000)"));
+  // One byte more does not fit: the report is an error, so the text stays.
+  EXPECT_EQ("'x'.repeat(1024001)", decoded("'x'.repeat(1024001)"));
+}
+
+TEST(Utf8Decoding, ReinterpretsTheEditorBytes) {
+  HeadlessWorkbench bench;
+  const std::pair<std::string, std::string> cases[] = {
+      {"", ""},
+      {"var a = 'plain';\r\n", "var a = 'plain';\r\n"},
+      {"\xE4\xB8\xAD", "\xD6\xD0"},
+      {"alert('\xE4\xB8\xAD\xE6\x96\x87');", "alert('\xD6\xD0\xCE\xC4');"},
+      {"\xD6\xD0\xCE\xC4", "????"},  // proper GBK is not UTF-8: damaged
+      {std::string("a\0b", 3), "a"},
+  };
+  for (const auto& [in, out] : cases) {
+    bench.editor().setText(in);
+    transform::utf8DecodeCommand(bench, startedBridge());
+    EXPECT_EQ(out, bench.editor().wholeText()) << in;
+  }
+  EXPECT_EQ("", bench.log);
+  EXPECT_TRUE(bench.messages.empty());
+}
+
+// The GUI thread's V8 run and a jsfuck worker call the one bridge with the one context at the
+// same time. Separate workbenches, so that each side's expected result is known; the engine and
+// the bridge are what they share.
+TEST(V8Concurrency, GuiRunAndJsfuckWorkerEachGetTheirOwnResult) {
+  const std::string sep(65, '-');
+  HeadlessWorkbench gui;
+  gui.editor().setText("function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}");
+  TickCounter ticks = [] { return 0u; };
+  std::vector<std::unique_ptr<HeadlessWorkbench>> workers;
+  std::vector<std::future<void>> finished;
+  for (int round = 0; round < 40; ++round) {
+    workers.push_back(std::make_unique<HeadlessWorkbench>());
+    workers.back()->editor().setText("(![]+[])[+[]]+" + std::to_string(round));
+    finished.push_back(startJsfuck(*workers.back()));
+
+    gui.callBox = "test('abc'," + std::to_string(round) + ")";
+    gui.runOnGuiThread([&] { runV8(gui, startedBridge(), ticks); });
+    EXPECT_EQ("代码运算成功!!执行时间：0\r\n" + sep + "\r\n\r\n返回内容：abc" + std::to_string(round) +
+                  "\r\n\r\n" + sep,
+              gui.log);
+  }
+  for (std::size_t round = 0; round < workers.size(); ++round) {
+    finished[round].wait();
+    EXPECT_EQ("f" + std::to_string(round), workers[round]->editor().wholeText());
+  }
+}
