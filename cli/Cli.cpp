@@ -69,7 +69,7 @@ namespace {
 
 std::vector<Command> allCommands() {
   std::vector<Command> all;
-  for (auto table : {debuggingCommands, transformCommands, v8Commands}) {
+  for (auto table : {debuggingCommands, transformCommands, v8Commands, generateCommands}) {
     auto part = table();
     all.insert(all.end(), part.begin(), part.end());
   }

@@ -60,6 +60,7 @@ struct Command {
 std::vector<Command> debuggingCommands();
 std::vector<Command> transformCommands();
 std::vector<Command> v8Commands();
+std::vector<Command> generateCommands();
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

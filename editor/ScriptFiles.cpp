@@ -46,7 +46,8 @@ std::string reasonText(std::error_code reason) {
         break;
     }
   }
-  return "写入出错（" + platformToGbk(reason.message()) + "）";
+  std::string text = "写入出错（";
+  return text.append(platformToGbk(reason.message())).append("）");
 }
 
 }  // namespace
@@ -56,7 +57,11 @@ std::string bytesToText(std::string_view bytes) {
 }
 
 std::string saveFailedMessage(const std::string& path, std::error_code reason) {
-  return "文件保存失败：" + platformToGbk(path) + "\r\n" + reasonText(reason) + "，脚本没有保存。";
+  std::string message = "文件保存失败：";
+  return message.append(platformToGbk(path))
+      .append("\r\n")
+      .append(reasonText(reason))
+      .append("，脚本没有保存。");
 }
 
 void ScriptFiles::openScriptFile() {

@@ -15,7 +15,7 @@ const std::string& systemTemplate() {
   static const std::string text = std::string(
       ".版本 2\r\n"
       "\r\n"
-      ".子程序 JS调试, 文本型, 公开, 代码由墨岩JS调试工具生成 BY QQ:") + kAuthorContact + "\r\n"
+      ".子程序 JS调试, 文本型, 公开, 代码由墨岩JS调试工具生成 BY QQ:").append(kAuthorContact).append("\r\n"
       ".参数 JS代码, 文本型\r\n"
       ".参数 函数名, 文本型\r\n"
       ".参数 参数, 文本型, 可空\r\n"
@@ -35,7 +35,7 @@ const std::string& systemTemplate() {
       "\r\n"
       ".子程序 __启动窗口_创建完毕\r\n"
       "\r\n"
-      "调试输出 (------------------)";
+      "调试输出 (------------------)");
   return text;
 }
 
@@ -47,8 +47,9 @@ const std::string& v8Template() {
       ".子程序 __启动窗口_创建完毕\r\n"
       "\r\n"
       "V8调试初始化 (取运行目录 () ＋ 取执行文件名 ())  ' 首次启动初始化即可 需下载模块和DLL\r\n"
-      "调试输出 (------------------) 'V8引擎代码由墨岩JS调试工具生成 BY:QQ") + kAuthorContact +
-      " 需下载模块和DLL\r\n";
+      "调试输出 (------------------) 'V8引擎代码由墨岩JS调试工具生成 BY:QQ")
+      .append(kAuthorContact)
+      .append(" 需下载模块和DLL\r\n");
   return text;
 }
 
@@ -95,12 +96,18 @@ CallParts splitCallParts(std::string_view callText) {
 }
 
 std::string systemCallLine(const CallParts& parts) {
-  return "JS调试 (调试成功的JS代码," + quoted(parts.name) + " ," + quoted(parts.argumentList) + " )";
+  std::string line = "JS调试 (调试成功的JS代码,";
+  return line.append(quoted(parts.name)).append(" ,").append(quoted(parts.argumentList)).append(" )");
 }
 
 std::string v8CallLine(const CallParts& parts, std::string_view bufferLength) {
-  return "V8JS调试 (调试成功的JS代码," + quoted(parts.name) + " ," + quoted(parts.argumentList) +
-         " ," + std::string(bufferLength) + " )";
+  std::string line = "V8JS调试 (调试成功的JS代码,";
+  return line.append(quoted(parts.name))
+      .append(" ,")
+      .append(quoted(parts.argumentList))
+      .append(" ,")
+      .append(bufferLength)
+      .append(" )");
 }
 
 // The call line may itself hold the marker (typed into the call box); replaceAll never rescans

@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-namespace jsdebug::testing {
+namespace jsdebug::loopback {
 
 struct HttpReply {
   std::string bytes;
@@ -146,4 +146,4 @@ class LoopbackHttpServer {
   std::vector<std::string> requests_;
 };
 
-}  // namespace jsdebug::testing
+}  // namespace jsdebug::loopback

@@ -15,9 +15,9 @@
 namespace jsdebug::editor {
 namespace {
 
-using jsdebug::testing::HttpReply;
-using jsdebug::testing::httpResponse;
-using jsdebug::testing::LoopbackHttpServer;
+using jsdebug::loopback::HttpReply;
+using jsdebug::loopback::httpResponse;
+using jsdebug::loopback::LoopbackHttpServer;
 
 std::string patterned(std::size_t size) {
   std::string s(size, '\0');
