@@ -27,13 +27,21 @@ void reportNotFound(Workbench& workbench, SearchPanel& panel, const std::string&
 }
 
 // A forward search between `from` and the end of the text, or a backward one from `from` to 0;
-// a match is selected and becomes the replace window's match.
-bool searchAndSelect(EditorOperations& editor, int flags, int from, bool down,
-                     const std::string& text, ReplaceMatch& match) {
+// a match is selected and becomes the replace window's match. An empty find text finds
+// nothing: the editing component would report an empty "match" at the start position, which
+// would select nothing and stay silent.
+FindResult search(EditorOperations& editor, int flags, int from, bool down,
+                  const std::string& text) {
+  if (text.empty()) return {};
   const int length = editor.getLength();
   from = std::clamp(from, 0, length);
-  const FindResult result = editor.findText(flags, from, down ? length : 0, text);
-  if (!counts(result)) {
+  FindResult result = editor.findText(flags, from, down ? length : 0, text);
+  if (!counts(result)) result.found = false;
+  return result;
+}
+
+bool select(EditorOperations& editor, const FindResult& result, ReplaceMatch& match) {
+  if (!result.found) {
     match = {};
     return false;
   }
@@ -47,8 +55,26 @@ bool searchAndSelect(EditorOperations& editor, int flags, int from, bool down,
 bool replacementSearch(EditorOperations& editor, ReplacePanel& panel, bool down,
                        ReplaceMatch& match) {
   const int end = editor.getSelectionEnd();
-  return searchAndSelect(editor, searchFlags(panel), down ? end - 1 : end + 1, down,
-                         panel.findBoxText(), match);
+  return select(editor,
+                search(editor, searchFlags(panel), down ? end - 1 : end + 1, down,
+                       panel.findBoxText()),
+                match);
+}
+
+// The search that picks what "&R.替换" replaces. When the selection is still the match this
+// window's last search selected, that match is the one the user sees and means: searching from
+// one position back into it would pass over it (any match longer than one byte) and replace the
+// next one instead, so the search takes in the whole selection.
+bool searchForReplaceOne(EditorOperations& editor, ReplacePanel& panel, bool down,
+                         ReplaceMatch& match) {
+  const int start = editor.getSelectionStart();
+  const int end = editor.getSelectionEnd();
+  if (match.start == start && match.end == end && start < end) {
+    return select(editor, search(editor, searchFlags(panel), down ? start : end, down,
+                                 panel.findBoxText()),
+                  match);
+  }
+  return replacementSearch(editor, panel, down, match);
 }
 
 // Bytes of the character at `pos`, read through the editor so that the whole text is not
@@ -90,7 +116,7 @@ void findNext(Workbench& workbench, FindHistory& history, SearchPanel& panel,
   const bool down = panel.searchDownChecked();
   const int from = down ? editor.getSelectionEnd() : editor.getSelectionStart();
   ReplaceMatch found;
-  const bool ok = searchAndSelect(editor, searchFlags(panel), from, down, text, found);
+  const bool ok = select(editor, search(editor, searchFlags(panel), from, down, text), found);
   if (match) *match = found;
   if (!ok) reportNotFound(workbench, panel, text);
 }
@@ -98,7 +124,7 @@ void findNext(Workbench& workbench, FindHistory& history, SearchPanel& panel,
 void replaceOne(Workbench& workbench, ReplacePanel& panel, ReplaceMatch& match) {
   EditorOperations& editor = workbench.editor();
   const bool down = panel.searchDownChecked();
-  if (!replacementSearch(editor, panel, down, match)) {
+  if (!searchForReplaceOne(editor, panel, down, match)) {
     reportNotFound(workbench, panel, panel.findBoxText());
     return;
   }
@@ -115,24 +141,36 @@ int replaceAll(Workbench& workbench, ReplacePanel& panel, ReplaceMatch& match) {
 
   editor.moveCaretToPos(0);
   int count = 0;
-  // Each search starts one position back into the previous replacement, as the replacement
-  // search does, except where that would match the replacement's own last byte again
-  // ("a" -> "ba" would never end) or repeat an empty match in place (a regular expression such
-  // as "x*"): then it starts after the inserted text, or one character further on.
-  int from = 0;
-  while (searchAndSelect(editor, flags, from, true, text, match)) {
-    const bool emptyMatch = match.start == match.end;
+  // Each search starts one position back into the text the previous replacement inserted, so a
+  // match may begin on its last byte. A match lying wholly inside that inserted text, or an
+  // empty one not past its end, would be found again after every replacement ("a" -> "ba", or
+  // a regular expression matching empty text): such a match is passed over and the search goes
+  // on from the next character. Every accepted match then either removes text or lies further
+  // on in text that was there before, so the run ends.
+  int insertedStart = 0;
+  int insertedEnd = 0;
+  bool first = true;
+  for (int from = editor.getSelectionEnd() - 1;;) {
+    const FindResult found = search(editor, flags, from, true, text);
+    if (!found.found) break;
+    const bool repeat = !first && (found.start == found.end
+                                       ? found.start <= insertedEnd
+                                       : found.start >= insertedStart && found.end <= insertedEnd);
+    if (repeat) {
+      from = found.start + characterLengthAt(editor, found.start);
+      if (from > editor.getLength()) break;
+      continue;
+    }
+    select(editor, found, match);
     editor.replaceSelection(replacement);
     match = {};
     ++count;
-    const int end = editor.getSelectionEnd();
-    if (emptyMatch) {
-      if (end >= editor.getLength()) break;
-      from = end + characterLengthAt(editor, end);
-    } else {
-      from = replacement.empty() ? end - 1 : end;
-    }
+    first = false;
+    insertedStart = found.start;
+    insertedEnd = editor.getSelectionEnd();
+    from = insertedEnd - 1;
   }
+  match = {};
   showBelowPanel(workbench, panel, "替换" + std::to_string(count) + "次..", kDefaultMessageTitle);
   return count;
 }

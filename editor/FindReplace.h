@@ -63,7 +63,8 @@ bool replacingAllowed(EditorOperations& editor);
 void findNext(Workbench& workbench, FindHistory& history, SearchPanel& panel,
               ReplaceMatch* match = nullptr);
 
-// "&R.替换": replaces the next match in the chosen direction and selects the one after it.
+// "&R.替换": replaces the next match in the chosen direction and selects the one after it. A
+// selection that is still `match` (this window's last search selected it) is itself replaced.
 void replaceOne(Workbench& workbench, ReplacePanel& panel, ReplaceMatch& match);
 
 // "&A.全部替换": replaces every match from the start of the text and reports the count; the

@@ -2,28 +2,40 @@
 
 #include <string_view>
 
-#include "text/Codec.h"
-
 namespace jsdebug {
 namespace {
 
-// Whether offset `at` of `text` is a character boundary. A byte below 0x80 is never the lead
-// byte of a pair, so the offset after it is a boundary: walking from there keeps the cost to
-// the run of non-ASCII bytes before `at` instead of the whole text.
+// Quick find steps over two bytes wherever a byte of 0x80 or more stands, whether or not the
+// pair is a valid GBK character, so a stray high byte also hides the byte after it.
+std::size_t stepAt(std::string_view text, std::size_t i) {
+  return static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1;
+}
+
+// Whether offset `at` of `text` is a character boundary. A byte below 0x80 never starts a pair,
+// so the offset after it is a boundary: walking from there keeps the cost to the run of high
+// bytes before `at` instead of the whole text.
 bool isCharacterBoundary(std::string_view text, std::size_t at) {
   std::size_t from = at;
   while (from > 0 && static_cast<unsigned char>(text[from - 1]) >= 0x80) --from;
-  while (from < at) from += gbk::charLength(text, from);
+  while (from < at) from += stepAt(text, from);
   return from == at;
 }
 
 constexpr std::size_t kNotFound = std::string_view::npos;
 
-// First occurrence beginning on a boundary at or after `from`.
-std::size_t findForward(std::string_view text, std::string_view needle, std::size_t from) {
-  for (std::size_t at = text.find(needle, from); at != kNotFound; at = text.find(needle, at + 1))
-    if (isCharacterBoundary(text, at)) return at;
-  return kNotFound;
+// First occurrence beginning on a boundary at or after `from`. `boundary` (at or before
+// `from`) is known to be one, so the characters are walked from there only as far as the
+// match: walking every match of a long document stays linear.
+std::size_t findForward(std::string_view text, std::string_view needle, std::size_t boundary,
+                        std::size_t from) {
+  std::size_t cursor = boundary;
+  while (cursor < from) cursor += stepAt(text, cursor);
+  for (;;) {
+    const std::size_t at = text.find(needle, cursor);
+    if (at == kNotFound) return kNotFound;
+    while (cursor < at) cursor += stepAt(text, cursor);
+    if (cursor == at) return at;
+  }
 }
 
 // Last occurrence beginning on a boundary and ending at or before `limit`.
@@ -58,7 +70,8 @@ void quickFind(Workbench& workbench, QuickFindState& state) {
   const auto start = static_cast<std::size_t>(state.matchStart);
   const std::size_t at =
       workbench.searchDownChecked()
-          ? findForward(state.copy, needle, start + static_cast<std::size_t>(state.matchLength))
+          ? findForward(state.copy, needle, start,
+                        start + static_cast<std::size_t>(state.matchLength))
           : findBackward(state.copy, needle, start);
   if (at == kNotFound) {
     workbench.messageBox("未找到指定文本“" + needle + "”", "错误", MessageIcon::Error);

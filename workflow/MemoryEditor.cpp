@@ -138,7 +138,12 @@ FindResult MemoryEditor::findText(int flags, int start, int end, const std::stri
     }
   } else if (!needle.empty()) {
     const int n = static_cast<int>(needle.size());
-    for (int i = lo; i + n <= hi; i += gbk::charLength(text_, i)) {
+    // A start inside a character means the next character: walk from the last offset known to
+    // be a boundary (after a byte below 0x80, which never leads a pair).
+    int first = lo;
+    while (first > 0 && static_cast<unsigned char>(text_[first - 1]) >= 0x80) --first;
+    while (first < lo) first += gbk::charLength(text_, first);
+    for (int i = first; i + n <= hi; i += gbk::charLength(text_, i)) {
       bool same = true;
       for (int k = 0; k < n && same; ++k) {
         auto a = static_cast<unsigned char>(text_[i + k]);

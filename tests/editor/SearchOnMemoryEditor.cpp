@@ -1,0 +1,11 @@
+#include "tests/editor/SearchHarness.h"
+#include "workflow/MemoryEditor.h"
+
+namespace jsdebug::testing {
+
+INSTANTIATE_TEST_SUITE_P(MemoryEditor, SearchTest,
+                         ::testing::Values(EditorFactory{
+                             "MemoryEditor", [] { return std::make_unique<MemoryEditor>(); }}),
+                         factoryName);
+
+}  // namespace jsdebug::testing
