@@ -86,6 +86,37 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         return -1;
     }
 
+    /* Just past the string that starts with the quote at `start`; the end of the text when it is
+       not closed. A template literal may span lines and holds ${...} expressions with strings
+       and templates of their own, all of which belong to the one token: laid out like code,
+       their spaces and comment-like text would be changed. */
+    function quoted_end(start) {
+        var quote = source.charAt(start), p = start + 1, c, depth;
+        while (p < len) {
+            c = source.charAt(p);
+            if (c === '\\') {
+                p += 2;
+            } else if (c === quote) {
+                return p + 1;
+            } else if (quote === '`' && c === '$' && source.charAt(p + 1) === '{') {
+                p += 2;
+                depth = 1;
+                while (p < len && depth > 0) {
+                    c = source.charAt(p);
+                    if (c === '"' || c === "'" || c === '`') {
+                        p = quoted_end(p);
+                    } else {
+                        depth += c === '{' ? 1 : (c === '}' ? -1 : 0);
+                        p += 1;
+                    }
+                }
+            } else {
+                p += 1;
+            }
+        }
+        return len;
+    }
+
     function regexp_allowed(last_type, last_text) {
         return last_type === TK_EOF || last_type === TK_OPERATOR || last_type === TK_START_EXPR ||
             last_type === TK_START_BLOCK || last_type === TK_END_BLOCK || last_type === TK_SEMICOLON ||
@@ -180,20 +211,8 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
             return;
         }
 
-        if (c === '"' || c === "'") {
-            p = pos + 1;
-            while (p < len) {
-                q = source.charAt(p);
-                if (q === '\\') {
-                    p += 2;
-                } else if (q === c) {
-                    p += 1;
-                    break;
-                } else {
-                    p += 1;
-                }
-            }
-            pos = p > len ? len : p;
+        if (c === '"' || c === "'" || c === '`') {
+            pos = quoted_end(pos);
             tok_text = source.substring(start, pos);
             tok_type = TK_STRING;
             return;
@@ -297,6 +316,19 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
             (last_type === TK_OPERATOR && last_postfix);
     }
 
+    function ends_statement_here() {
+        if (tok_type === TK_OPERATOR && (tok_text === '++' || tok_text === '--')) {
+            return after_operand();
+        }
+        if (last_postfix && (tok_type === TK_WORD || tok_type === TK_STRING)) {
+            return tok_text !== 'in' && tok_text !== 'instanceof';
+        }
+        return last_type === TK_WORD && !word_is_property &&
+            (last_text === 'return' || last_text === 'break' || last_text === 'continue') &&
+            tok_type !== TK_SEMICOLON && tok_type !== TK_END_BLOCK &&
+            tok_type !== TK_LINE_COMMENT && tok_type !== TK_BLOCK_COMMENT;
+    }
+
     /* The separator before a word, a string or another token that begins an operand. */
     function separate_operand() {
         if (last_type === TK_START_BLOCK) {
@@ -307,7 +339,8 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
             } else {
                 print_space();
             }
-        } else if (last_type === TK_WORD || last_type === TK_END_EXPR || last_type === TK_STRING) {
+        } else if (last_type === TK_WORD || last_type === TK_END_EXPR || last_type === TK_STRING ||
+                (last_type === TK_OPERATOR && last_postfix)) {
             print_space();
         }
     }
@@ -476,7 +509,7 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         }
 
         if (t === '++' || t === '--') {
-            if (after_operand()) {
+            if (after_operand() && tok_newlines === 0) {
                 trim_tail();
                 print_token(t);
                 now_postfix = true;
@@ -551,6 +584,11 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         }
         /* a comment owns the rest of its line */
         if (last_type === TK_LINE_COMMENT || last_type === TK_BLOCK_COMMENT) {
+            print_newline(false);
+        }
+        /* Where a line break ends the statement (after return, break or continue, and before
+           ++ or --), joining the lines would change what the script does. */
+        if (tok_newlines > 0 && ends_statement_here()) {
             print_newline(false);
         }
         now_postfix = false;

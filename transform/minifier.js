@@ -87,6 +87,50 @@ function jsmin(comment, input, level) {
         return out.length > 0 && keywords.hasOwnProperty(out[out.length - 1]);
     }
 
+    /* Just past the string that starts with the quote at `start`. A template literal may span
+       lines and holds ${...} expressions with strings and templates of their own; it is copied
+       whole, since its spaces and comment-like text are part of its value. */
+    function quoted_end(start) {
+        var quote = input.charAt(start), p = start + 1, q, depth;
+        for (;;) {
+            if (p >= len) {
+                throw 'Error: unterminated string literal: ';
+            }
+            q = input.charAt(p);
+            if (q === quote) {
+                return p + 1;
+            }
+            if (q === '\\') {
+                p += 1;
+                if (p < len && input.charAt(p) === '\r' && input.charAt(p + 1) === '\n') {
+                    p += 1;
+                }
+            } else if (quote === '`') {
+                if (q === '$' && input.charAt(p + 1) === '{') {
+                    p += 2;
+                    depth = 1;
+                    while (depth > 0) {
+                        if (p >= len) {
+                            throw 'Error: unterminated string literal: ';
+                        }
+                        q = input.charAt(p);
+                        if (q === '"' || q === "'" || q === '`') {
+                            p = quoted_end(p);
+                        } else {
+                            depth += q === '{' ? 1 : (q === '}' ? -1 : 0);
+                            p += 1;
+                        }
+                    }
+                    continue;
+                }
+            } else if (q === '\n' || q === '\r') {
+                /* CR is read as LF, so the offending character is a line break either way */
+                throw 'Error: unterminated string literal: \n';
+            }
+            p += 1;
+        }
+    }
+
     /* words after which a "/" cannot be a division */
     var keywords = {
         'return': true, 'typeof': true, 'case': true, 'throw': true, 'delete': true, 'void': true,
@@ -134,29 +178,9 @@ function jsmin(comment, input, level) {
         pending_newline = false;
 
         start = pos;
-        if (c === '"' || c === "'") {
+        if (c === '"' || c === "'" || c === '`') {
             /* copied as written: a tab inside stays a tab */
-            p = pos + 1;
-            for (;;) {
-                if (p >= len) {
-                    throw 'Error: unterminated string literal: ';
-                }
-                q = input.charAt(p);
-                if (q === c) {
-                    break;
-                }
-                if (q === '\\') {
-                    p += 1;
-                    if (p < len && input.charAt(p) === '\r' && input.charAt(p + 1) === '\n') {
-                        p += 1;
-                    }
-                } else if (q === '\n' || q === '\r') {
-                    /* CR is read as LF, so the offending character is a line break either way */
-                    throw 'Error: unterminated string literal: \n';
-                }
-                p += 1;
-            }
-            pos = p + 1;
+            pos = quoted_end(pos);
             emit(input.substring(start, pos));
             continue;
         }

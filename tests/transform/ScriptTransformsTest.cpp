@@ -170,6 +170,28 @@ TEST(BeautifyScript, KeywordsAsPropertyNamesAreNotStatements) {
   EXPECT_EQ("a = x.return(1);\nif (x) return (2);", BeautifyScript("a=x.return(1);if(x)return(2);"));
 }
 
+TEST(BeautifyScript, LineBreaksThatEndAStatementAreKept) {
+  // Joined, these lines would mean something else or nothing at all.
+  EXPECT_EQ("a\n++b", BeautifyScript("a\n++b"));
+  EXPECT_EQ("x = a++\nb = 2", BeautifyScript("x=a++\nb=2"));
+  EXPECT_EQ("function f() {\r\nreturn\r\nx + 1;\n}", BeautifyScript("function f(){return\nx+1;}"));
+  EXPECT_EQ("for (;;) {\r\nbreak\r\nfoo;\r\ncontinue\n}", BeautifyScript("for(;;){break\nfoo;continue\n}"));
+  // Where no statement can end they still join.
+  EXPECT_EQ("if (a++ in o) {}", BeautifyScript("if(a++\nin o){}"));
+  EXPECT_EQ("x.return(1)", BeautifyScript("x.return\n(1)"));
+}
+
+TEST(TemplateLiterals, AreCopiedWholeByBothTransformers) {
+  // Spaces, line breaks and "//" inside belong to the value.
+  EXPECT_EQ("s = `a  b\n  // c`;", BeautifyScript("s=`a  b\n  // c`;"));
+  EXPECT_EQ("\ns=`a  b\n  // c`;", MinifyScript("s = `a  b\n  // c`;"));
+  const std::string nested = "x = `a ${ f(\"}\", `in ${y}  n`) } b` + 1;";
+  EXPECT_EQ(nested, BeautifyScript("x=`a ${ f(\"}\", `in ${y}  n`) } b`+1;"));
+  EXPECT_EQ("\nx=`a ${ f(\"}\", `in ${y}  n`) } b`+1;", MinifyScript(nested));
+  EXPECT_EQ("", MinifyScript("s = `never closed"));
+  EXPECT_EQ("s = `never ${closed", BeautifyScript("s=`never ${closed"));
+}
+
 // --- minifier -------------------------------------------------------------------------------
 
 TEST(MinifyScript, LevelThreeExamples) {
