@@ -7,12 +7,8 @@ cd "$(dirname "$0")"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
 
-if [ -x build/bin/jsdebug ]; then
-  if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "run.sh: no display here; start it under a virtual one with 'xvfb-run ./run.sh', or use build/bin/jsdebug-cli (see README)."
-    exit 1
-  fi
-  exec build/bin/jsdebug "$@"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "run.sh: no display here; start it under a virtual one with 'xvfb-run ./run.sh', or use build/bin/jsdebug-cli (see README)."
+  exit 1
 fi
-# Until the window lands, show the workbench's core through the CLI.
-exec build/bin/jsdebug-cli --utf8 run examples/test.js "test('abc',123)"
+exec build/bin/jsdebug

@@ -10,6 +10,7 @@ packages=(
   libcurl4-openssl-dev libssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei xvfb xauth imagemagick
+  openbox xdotool x11-utils   # scripts/screenshot.sh: a window manager for the frame, clicks
 )
 
 missing=()

@@ -1,0 +1,97 @@
+#include "app/Application.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/MainWindow.h"
+#include "app/MessageBox.h"
+#include "app/QtDesktop.h"
+#include "app/SecondaryWindow.h"
+#include "engine/ExternalFunctionTable.h"
+#include "engine/FatalError.h"
+#include "engine/ScriptEngine.h"
+#include "engine/V8Bridge.h"
+#include "platform/Apartment.h"
+#include "platform/Ticks.h"
+
+namespace jsdebug {
+namespace {
+
+// The FatalError box belongs on the GUI thread even when a worker (the jsfuck decoding) hits the
+// error; the worker waits for it. Once the window is gone it goes to standard error instead.
+void installFatalErrorBox(MainWindow& window) {
+  setFatalErrorBox([&window](const std::string& text, const std::string& title) {
+    const bool shown =
+        window.guiThread().run([&] { showMessageBox(text, title, MessageIcon::Error); });
+    if (!shown) {
+      const std::string line = "[" + title + "] " + text + "\n";
+      std::fwrite(line.data(), 1, line.size(), stderr);
+    }
+  });
+}
+
+}  // namespace
+
+Application::Application() {
+  // 1. The apartment of the GUI thread; relative paths are the executable's directory's.
+  platform::CoInitialize(nullptr);
+  QDir::setCurrent(QFile::decodeName(programDirectory().c_str()));
+
+  // 2. The one script engine; a host that cannot be created is said once, before any window.
+  engine_ = std::make_unique<ScriptEngine>(
+      [](const std::string& text) { showMessageBox(text, kDefaultMessageTitle, MessageIcon::None); });
+
+  // 3. The find history lives with the search windows, which the main window holds.
+  // 4. The exit routine is this object's destructor.
+
+  // 5. The main window and its creation handler.
+  desktop_ = std::make_unique<QtDesktop>();
+  window_ = std::make_unique<MainWindow>(
+      MainWindowServices{*engine_, v8Bridge(), *desktop_, [] { return platform::tickCount(); }});
+  installFatalErrorBox(*window_);
+  window_->create();
+}
+
+Application::~Application() {
+  // Worker threads (jsfuck decoding, URL loading) are refused the GUI thread from now on; each
+  // ends soon after. One still inside the engine or a download past the grace time would find
+  // the engine and the libraries gone, so then the process ends here without releasing them.
+  window_->guiThread().close();
+  const bool workersDone = window_->guiThread().waitForWorkers(kWorkerGrace);
+  setFatalErrorBox({});
+  if (!workersDone) {
+    std::fflush(nullptr);
+    std::_Exit(exitCode_);
+  }
+
+  window_.reset();
+  // The exit routine: the engine (its host, then its error object), the find history with the
+  // window above; then the external libraries, v8.dll among them, without a call into it; then
+  // the apartment.
+  engine_.reset();
+  externalFunctions().releaseLibraries();
+  platform::CoUninitialize();
+}
+
+int Application::run() {
+  window_->show();
+  exitCode_ = QApplication::exec();
+  return exitCode_;
+}
+
+int runWorkbench(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(true);
+  int code = 0;
+  {
+    Application workbench;
+    code = workbench.run();
+  }
+  return code;
+}
+
+}  // namespace jsdebug

@@ -1,0 +1,46 @@
+#pragma once
+// Start-up and shutdown of the workbench. Constructing an Application starts the program up to
+// the main window waiting for its first command; destroying it is the shutdown.
+
+#include <chrono>
+#include <memory>
+
+namespace jsdebug {
+
+class MainWindow;
+class QtDesktop;
+class ScriptEngine;
+
+class Application {
+ public:
+  // Needs a QApplication. Shows "对象创建失败！" when the script host cannot be created and goes
+  // on; a missing engine library ends the process inside (FatalError).
+  Application();
+  // The shutdown: see the .cpp for the order.
+  ~Application();
+
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  MainWindow& window() { return *window_; }
+  ScriptEngine& engine() { return *engine_; }
+
+  // Shows the window and runs the event loop until the last window has closed or "退出" was
+  // clicked; returns the exit code.
+  int run();
+
+  // How long the shutdown waits for worker threads still running before it ends the process
+  // without releasing what they may be using.
+  static constexpr std::chrono::milliseconds kWorkerGrace{3000};
+
+ private:
+  std::unique_ptr<QtDesktop> desktop_;
+  std::unique_ptr<ScriptEngine> engine_;
+  std::unique_ptr<MainWindow> window_;
+  int exitCode_ = 0;
+};
+
+// main(): the whole program.
+int runWorkbench(int argc, char** argv);
+
+}  // namespace jsdebug

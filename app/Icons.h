@@ -1,0 +1,21 @@
+#pragma once
+// The toolbar's eighteen images and the application icon. The desktop's icon theme is used when
+// it has the image; otherwise we draw our own, so the toolbar looks complete on a bare system.
+
+#include <QIcon>
+
+namespace jsdebug {
+
+enum class ToolbarImage {
+  NewWindow, Open, Save, SaveWithCall, Cut, Copy, Paste, Delete, Undo, Redo,
+  Find, Replace, GoToLine, Beautify, LineNumbers, Browser, Help, Exit
+};
+
+inline constexpr int kToolbarImageCount = 18;
+
+// 16 x 15 pixels.
+QIcon toolbarIcon(ToolbarImage image);
+// 16 x 16 and 32 x 32.
+QIcon applicationIcon();
+
+}  // namespace jsdebug

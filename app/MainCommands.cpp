@@ -1,0 +1,106 @@
+#include "app/MainCommands.h"
+
+#include "app/FindWindow.h"
+#include "app/GoToWindow.h"
+#include "app/MainWindow.h"
+#include "app/ReplaceWindow.h"
+#include "app/SearchWindows.h"
+#include "app/StartUp.h"
+#include "editor/QuickFind.h"
+#include "transform/JsfuckDecoder.h"
+#include "transform/Md5.h"
+#include "transform/ScriptTransforms.h"
+#include "transform/Utf8Decoding.h"
+#include "workflow/Debugging.h"
+
+namespace jsdebug {
+
+void toggleLineNumbers(EditorOperations& editor) {
+  if (editor.getMarginType(0) == kMarginNumber) {
+    editor.setMarginType(0, kMarginSymbol);
+    editor.setMarginWidth(0, 0);
+  } else {
+    editor.setMarginType(0, kMarginNumber);
+    editor.setMarginWidth(0, 32);
+  }
+}
+
+void startTrackedWorker(MainWindow& window,
+                        const std::function<void(std::function<void()>)>& start) {
+  start(window.guiThread().workerStarted());
+}
+
+const std::vector<NamedCommand>& mainWindowCommands() {
+  static const std::vector<NamedCommand> commands = {
+      // The debugging workflow.
+      {"加载代码", [](MainWindow& w) { loadCode(w, w.services().engine); }},
+      {"系统引擎运行", [](MainWindow& w) { runCall(w, w.services().engine, w.services().ticks); }},
+
+      // The transformers.
+      {"代码格式化", [](MainWindow& w) { transform::beautifyCommand(w); }},
+      {"压缩", [](MainWindow& w) { transform::minifyCommand(w); }},
+      {"eval解密", [](MainWindow& w) { transform::unpackCommand(w); }},
+      {"MD5加密", [](MainWindow& w) { transform::md5Command(w); }},
+      {"UTF8解码", [](MainWindow& w) { transform::utf8DecodeCommand(w, w.services().bridge); }},
+      {"jsfuck解密",
+       [](MainWindow& w) {
+         startTrackedWorker(w, [&w](std::function<void()> finished) {
+           transform::jsfuckCommand(w, w.services().bridge, std::move(finished));
+         });
+       }},
+
+      // Search.
+      {"寻找", [](MainWindow& w) { quickFind(w, w.quickFindState()); }},
+      {"查找", [](MainWindow& w) { w.searchWindows().openFindWindow(); }},
+      {"替换", [](MainWindow& w) { w.searchWindows().openReplaceWindow(); }},
+      {"到指定行", [](MainWindow& w) { w.searchWindows().openGoToWindow(); }},
+
+      // The editor's own commands.
+      {"剪切", [](MainWindow& w) { w.editor().cut(); }},
+      {"拷贝", [](MainWindow& w) { w.editor().copy(); }},
+      {"粘贴", [](MainWindow& w) { w.editor().paste(); }},
+      {"删除", [](MainWindow& w) { w.editor().clear(); }},
+      {"撤消", [](MainWindow& w) { w.editor().undo(); }},
+      {"重复", [](MainWindow& w) { w.editor().redo(); }},
+      {"行号", [](MainWindow& w) { toggleLineNumbers(w.editor()); }},
+
+      // The window.
+      {"帮助", [](MainWindow& w) { w.messageBox(helpText(), kDefaultMessageTitle, MessageIcon::None); }},
+      {"退出", [](MainWindow& w) { w.exitProgram(); }},
+  };
+  return commands;
+}
+
+const std::vector<ToolbarEntry>& toolbarEntries() {
+  using K = ToolbarEntryKind;
+  using I = ToolbarImage;
+  static const std::vector<ToolbarEntry> entries = {
+      {K::Button, "打开新窗口", I::NewWindow, "openNewWindow"},
+      {K::Button, "打开", I::Open, "openScriptFile"},
+      {K::Button, "保存（不带调用方法）", I::Save, "saveScriptFile"},
+      {K::Button, "保存（带调用方法）", I::SaveWithCall, "saveScriptWithCall"},
+      {K::Separator, "", I::NewWindow, ""},
+      {K::Button, "剪切", I::Cut, "剪切"},
+      {K::Button, "拷贝", I::Copy, "拷贝"},
+      {K::Button, "粘贴", I::Paste, "粘贴"},
+      {K::Button, "删除", I::Delete, "删除"},
+      {K::Separator, "", I::NewWindow, ""},
+      {K::Button, "撤消", I::Undo, "撤消"},
+      {K::Button, "重复", I::Redo, "重复"},
+      {K::Separator, "", I::NewWindow, ""},
+      {K::Button, "查找", I::Find, "查找"},
+      {K::Button, "替换", I::Replace, "替换"},
+      {K::Button, "到指定行", I::GoToLine, "到指定行"},
+      {K::Separator, "", I::NewWindow, ""},
+      // Beautifies, as "代码格式化" does; the editor's word wrapping is not touched.
+      {K::CheckButton, "自动换行", I::Beautify, "代码格式化"},
+      {K::CheckButton, "行号", I::LineNumbers, "行号"},
+      {K::Button, "浏览器运行", I::Browser, "浏览器运行"},
+      {K::Separator, "", I::NewWindow, ""},
+      {K::Button, "帮助", I::Help, "帮助"},
+      {K::Button, "退出", I::Exit, "退出"},
+  };
+  return entries;
+}
+
+}  // namespace jsdebug

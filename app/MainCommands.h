@@ -1,0 +1,47 @@
+#pragma once
+// Which command each control of the main window starts: one table for the buttons (by caption)
+// and one for the toolbar (by index, separators counted). A name with no command in the table
+// leaves its control inert; adding a command is adding a row here.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Icons.h"
+#include "workflow/EditorOperations.h"
+
+namespace jsdebug {
+
+class MainWindow;
+
+// A command by name: a button's caption ("下载JS代码", "生成V8代码", "V8运行", ...), or the name
+// a toolbar entry refers to ("openNewWindow", "openScriptFile", "saveScriptFile",
+// "saveScriptWithCall", or a button's caption when the entry does what that button does).
+struct NamedCommand {
+  std::string name;
+  std::function<void(MainWindow&)> run;
+};
+
+enum class ToolbarEntryKind { Button, CheckButton, Separator };
+
+struct ToolbarEntry {
+  ToolbarEntryKind kind;
+  std::string tooltip;
+  ToolbarImage image;
+  // The command it starts; empty for a separator.
+  std::string command;
+};
+
+// Every command the window's buttons and toolbar entries start.
+const std::vector<NamedCommand>& mainWindowCommands();
+// The 23 toolbar entries in order.
+const std::vector<ToolbarEntry>& toolbarEntries();
+
+// The margin toggle of "行号": line numbers at 32 pixels, or a symbol margin of width 0.
+void toggleLineNumbers(EditorOperations& editor);
+
+// Starts a worker the window's shutdown must wait for: `start` receives what the worker calls
+// as its last act.
+void startTrackedWorker(MainWindow& window, const std::function<void(std::function<void()>)>& start);
+
+}  // namespace jsdebug

@@ -1,0 +1,453 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/HyperlinkLabel.h"
+#include "app/Icons.h"
+#include "app/MainCommands.h"
+#include "app/MessageBox.h"
+#include "app/SearchWindows.h"
+#include "app/SecondaryWindow.h"
+#include "app/StartUp.h"
+#include "engine/V8Bridge.h"
+#include "workflow/CallBox.h"
+#include "workflow/MemoryEditor.h"
+
+namespace jsdebug {
+
+// Stands in for the code editor until the Scintilla one is placed here.
+class WorkbenchEditor {
+ public:
+  explicit WorkbenchEditor(QWidget* parent) : widget(new QFrame(parent)) {
+    widget->setFrameShape(QFrame::StyledPanel);
+    widget->setFrameShadow(QFrame::Sunken);
+    widget->setAutoFillBackground(true);
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(p);
+    widget->setFocusPolicy(Qt::StrongFocus);
+  }
+  QFrame* widget;
+  MemoryEditor operations;
+};
+
+namespace {
+
+constexpr const char* kDownloadPage = "https://nodejs.org/en/download";
+constexpr const char* kDownloadCaption = "提示DLL错误 点击下载V8模块和DLL 解压放同目录";
+// A sample host of our own choosing; "下载JS代码" knows this address.
+constexpr const char* kSampleAddress = "http://www.example.com/test.js";
+
+const QColor kLogText(128, 128, 128);
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowServices services)
+    : QWidget(nullptr), services_(std::move(services)) {
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setObjectName(QStringLiteral("VezIruzArazavErEze"));
+  setWindowTitle(toQt(mainWindowTitle()));
+  setWindowIcon(applicationIcon());
+  // The tooltips of the V8 controls show whether or not the window is active.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
+  // Until the window manager has framed the window, it is its own outer rectangle.
+  setFixedSize(kOuterSize);
+
+  buildControls();
+  buildToolbar();
+  buildRunMenu();
+  setUpTabOrder();
+  searchWindows_ = std::make_unique<SearchWindows>(this, *this);
+  wireCommands();
+  exit_ = [] { QCoreApplication::exit(0); };
+}
+
+MainWindow::~MainWindow() {
+  // Workers still waiting for the GUI thread are let go before the controls disappear.
+  guiThread_.close();
+  searchWindows_.reset();
+}
+
+QPushButton* MainWindow::addButton(const QString& caption, const QRect& geometry) {
+  auto* button = new QPushButton(caption, this);
+  button->setGeometry(geometry);
+  // The window has no default button: Enter starts nothing.
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  buttons_[fromQt(caption)] = button;
+  return button;
+}
+
+QLineEdit* MainWindow::addTextBox(const QRect& geometry, const QString& text) {
+  auto* box = new QLineEdit(text, this);
+  box->setGeometry(geometry);
+  QPalette p = box->palette();
+  p.setColor(QPalette::Base, Qt::white);
+  p.setColor(QPalette::Text, Qt::black);
+  box->setPalette(p);
+  return box;
+}
+
+void MainWindow::buildControls() {
+  // The frames first, so that every other control lies in front of them.
+  upperFrame_ = new QGroupBox(this);
+  upperFrame_->setGeometry(4, 21, 940, 411);
+  lowerFrame_ = new QGroupBox(this);
+  lowerFrame_->setGeometry(4, 432, 940, 224);
+
+  addressLabel_ = new QLabel(QStringLiteral("地址："), this);
+  addressLabel_->setGeometry(11, 37, 32, 24);
+  addressLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  addressLabel_->setTextFormat(Qt::PlainText);
+  addressLabel_->setWordWrap(false);
+  {
+    QPalette p = addressLabel_->palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    addressLabel_->setPalette(p);
+  }
+
+  urlBox_ = addTextBox(QRect(46, 37, 682, 24), toQt(kSampleAddress));
+  // A thin one-line border instead of the sunken edge.
+  urlBox_->setFrame(false);
+  urlBox_->setStyleSheet(QStringLiteral(
+      "QLineEdit { border: 1px solid rgb(100, 100, 100); background: white; color: black; }"));
+  addButton(QStringLiteral("下载JS代码"), QRect(736, 35, 89, 28));
+  addButton(QStringLiteral("UTF8解码"), QRect(836, 35, 89, 28));
+
+  editor_ = std::make_unique<WorkbenchEditor>(this);
+  editorWidget()->setGeometry(7, 69, 929, 355);
+
+  addButton(QStringLiteral("MD5加密"), QRect(13, 449, 75, 28));
+  addButton(QStringLiteral("eval解密"), QRect(94, 449, 73, 28));
+  addButton(QStringLiteral("jsfuck解密"), QRect(172, 449, 72, 28));
+  findBox_ = addTextBox(QRect(253, 453, 103, 22), QString());
+  addButton(QStringLiteral("寻找"), QRect(358, 451, 78, 28));
+  up_ = new QRadioButton(QStringLiteral("向上"), this);
+  up_->setGeometry(445, 449, 44, 16);
+  down_ = new QRadioButton(QStringLiteral("向下"), this);
+  down_->setGeometry(445, 468, 44, 16);
+  down_->setChecked(true);
+  addButton(QStringLiteral("压缩"), QRect(497, 450, 78, 28));
+  addButton(QStringLiteral("代码格式化"), QRect(585, 450, 78, 28));
+  addButton(QStringLiteral("加载代码"), QRect(674, 450, 70, 28));
+  addButton(QStringLiteral("生成V8代码"), QRect(752, 449, 93, 28));
+  addButton(QStringLiteral("生成系统代码"), QRect(851, 448, 85, 28));
+
+  callBox_ = addTextBox(QRect(12, 488, 652, 25), toQt(kCallBoxCueText));
+  callBox_->installEventFilter(this);
+  addButton(QStringLiteral("浏览器运行"), QRect(673, 487, 71, 28));
+  v8LengthBox_ = addTextBox(QRect(754, 493, 43, 20), QStringLiteral("1024"));
+  v8LengthBox_->installEventFilter(this);
+  // Typed characters are filtered one by one; an input method would hand over whole words.
+  v8LengthBox_->setAttribute(Qt::WA_InputMethodEnabled, false);
+  addButton(QStringLiteral("V8运行"), QRect(799, 487, 47, 28));
+  addButton(QStringLiteral("系统引擎运行"), QRect(852, 486, 85, 28));
+
+  outputLog_ = new QPlainTextEdit(this);
+  outputLog_->setGeometry(5, 523, 928, 125);
+  outputLog_->setReadOnly(true);
+  outputLog_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  outputLog_->setFocusPolicy(Qt::StrongFocus);
+  outputLog_->setTabChangesFocus(true);
+  outputLog_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  outputLog_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  outputLog_->setUndoRedoEnabled(false);
+  {
+    QPalette p = outputLog_->palette();
+    p.setColor(QPalette::Text, kLogText);
+    p.setColor(QPalette::Base, palette().color(QPalette::Window));
+    outputLog_->setPalette(p);
+  }
+
+  for (QLabel* l : {addressLabel_}) l->setFocusPolicy(Qt::NoFocus);
+  upperFrame_->setFocusPolicy(Qt::NoFocus);
+  lowerFrame_->setFocusPolicy(Qt::NoFocus);
+}
+
+void MainWindow::buildToolbar() {
+  toolbar_ = new QToolBar(this);
+  toolbar_->setGeometry(8, 8, 374, 28);
+  toolbar_->setIconSize(QSize(16, 15));
+  toolbar_->setMovable(false);
+  toolbar_->setFloatable(false);
+  toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  toolbar_->setFocusPolicy(Qt::NoFocus);
+  for (const ToolbarEntry& entry : toolbarEntries()) {
+    QAction* action = nullptr;
+    if (entry.kind == ToolbarEntryKind::Separator) {
+      action = toolbar_->addSeparator();
+    } else {
+      action = toolbar_->addAction(toolbarIcon(entry.image), toQt(entry.tooltip));
+      action->setToolTip(toQt(entry.tooltip));
+      // Their pressed look toggles with each click; no command reads it.
+      action->setCheckable(entry.kind == ToolbarEntryKind::CheckButton);
+      if (QWidget* w = toolbar_->widgetForAction(action)) w->setFocusPolicy(Qt::NoFocus);
+    }
+    toolbarEntries_.push_back(action);
+  }
+
+  link_ = new HyperlinkLabel(toQt(kDownloadCaption), QString::fromLatin1(kDownloadPage), this);
+  link_->setGeometry(540, 6, 284, 16);
+  link_->setFocusPolicy(Qt::NoFocus);
+  // In front of the toolbar band it lies over.
+  link_->raise();
+}
+
+void MainWindow::buildRunMenu() {
+  // Never shown: the window has no menu bar. "调试函数" carries the picked signature.
+  runMenu_ = new QMenu(QStringLiteral("run菜单"), this);
+  runMenu_->menuAction()->setVisible(false);
+  for (const char* caption : {"剪切", "复制", "粘贴", "全选"}) runMenu_->addAction(toQt(caption));
+  debugItem_ = runMenu_->addAction(QStringLiteral("调试函数"));
+}
+
+void MainWindow::setUpTabOrder() {
+  const std::vector<QWidget*> order = tabOrder();
+  for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+std::vector<QWidget*> MainWindow::tabOrder() const {
+  auto b = [this](const char* caption) -> QWidget* { return button(caption); };
+  return {urlBox_,        b("下载JS代码"),   b("UTF8解码"),    editorWidget(), b("MD5加密"),
+          b("eval解密"),  b("jsfuck解密"),   findBox_,         b("寻找"),      up_,
+          down_,          b("压缩"),         b("代码格式化"),  b("加载代码"),  b("生成V8代码"),
+          b("生成系统代码"), callBox_,       b("浏览器运行"),  v8LengthBox_,   b("V8运行"),
+          b("系统引擎运行"), outputLog_};
+}
+
+void MainWindow::wireCommands() {
+  std::map<std::string, std::function<void(MainWindow&)>> byName;
+  for (const NamedCommand& c : mainWindowCommands()) byName[c.name] = c.run;
+
+  for (auto& [caption, button] : buttons_) {
+    auto found = byName.find(caption);
+    if (found == byName.end()) continue;
+    connect(button, &QPushButton::clicked, this, [this, run = found->second] { run(*this); });
+  }
+  const std::vector<ToolbarEntry>& entries = toolbarEntries();
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    auto found = byName.find(entries[i].command);
+    if (found == byName.end()) continue;
+    connect(toolbarEntries_[i], &QAction::triggered, this, [this, run = found->second] { run(*this); });
+  }
+
+  // Esc closes the window from any control; installed on every child, the editor's inside
+  // included, so that no control can swallow it first.
+  for (QWidget* child : findChildren<QWidget*>())
+    if (child->window() == this) child->installEventFilter(this);
+}
+
+void MainWindow::create() {
+  const QString tip = toQt(kV8BufferTooltip);
+  button("V8运行")->setToolTip(tip);
+  v8LengthBox_->setToolTip(tip);
+
+  services_.bridge.initializeV8(startupPath());
+  setUpEditor(editor());
+  writeWelcome(*this);
+}
+
+void MainWindow::exitProgram() {
+  if (exit_) exit_();
+}
+
+// --- Workbench -------------------------------------------------------------------------------
+
+void MainWindow::clearLog() {
+  log_.clear();
+  logEndsInCr_ = false;
+  outputLog_->clear();
+}
+
+void MainWindow::appendLog(const std::string& text) {
+  if (text.empty()) return;
+  log_ += text;
+  // The control breaks a line at CR and at LF alike; a CR LF pair is one break, even when the
+  // pair arrives in two appends.
+  std::string shown = text;
+  if (logEndsInCr_ && shown.front() == '\n') shown.erase(0, 1);
+  logEndsInCr_ = text.back() == '\r';
+  std::string display;
+  display.reserve(shown.size());
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (shown[i] == '\r' && i + 1 < shown.size() && shown[i + 1] == '\n') continue;
+    display += shown[i];
+  }
+  outputLog_->moveCursor(QTextCursor::End);
+  outputLog_->insertPlainText(toQt(display));
+  outputLog_->moveCursor(QTextCursor::End);
+  outputLog_->ensureCursorVisible();
+}
+
+std::string MainWindow::logText() { return log_; }
+
+std::string MainWindow::callBoxText() { return fromQt(callBox_->text()); }
+
+void MainWindow::setCallBoxText(const std::string& text) { callBox_->setText(toQt(text)); }
+
+std::string MainWindow::findBoxText() { return fromQt(findBox_->text()); }
+
+void MainWindow::setFindBoxText(const std::string& text) { findBox_->setText(toQt(text)); }
+
+std::string MainWindow::v8BufferLengthText() { return fromQt(v8LengthBox_->text()); }
+
+std::string MainWindow::urlBoxText() { return fromQt(urlBox_->text()); }
+
+bool MainWindow::searchDownChecked() { return down_->isChecked(); }
+
+EditorOperations& MainWindow::editor() { return editor_->operations; }
+
+QWidget* MainWindow::editorWidget() const { return editor_->widget; }
+
+QWidget* MainWindow::control(Control which) const {
+  switch (which) {
+    case Control::CodeEditor: return editorWidget();
+    case Control::CallBox: return callBox_;
+    case Control::FindBox: return findBox_;
+    case Control::UrlBox: return urlBox_;
+    case Control::V8BufferLengthBox: return v8LengthBox_;
+    case Control::OutputLog: return outputLog_;
+  }
+  return nullptr;
+}
+
+QPushButton* MainWindow::button(const std::string& caption) const {
+  auto found = buttons_.find(caption);
+  return found == buttons_.end() ? nullptr : found->second;
+}
+
+QAction* MainWindow::toolbarEntry(int index) const {
+  if (index < 0 || index >= static_cast<int>(toolbarEntries_.size())) return nullptr;
+  return toolbarEntries_[static_cast<std::size_t>(index)];
+}
+
+void MainWindow::setFocus(Control which) {
+  if (QWidget* w = control(which)) w->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::messageBox(const std::string& text, const std::string& title, MessageIcon icon) {
+  showMessageBox(text, title, icon);
+}
+
+std::string MainWindow::clipboardText() {
+  return fromQt(QGuiApplication::clipboard()->text());
+}
+
+void MainWindow::setClipboardText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(toQt(text));
+}
+
+void MainWindow::runOnGuiThread(const std::function<void()>& work) { guiThread_.run(work); }
+
+// --- The call box and the editor's gestures --------------------------------------------------
+
+void MainWindow::editorDoubleClicked() {
+  EditorOperations& ed = editor();
+  const std::string line = ed.getLine(ed.lineFromPosition(ed.getCurrentPos()));
+  const std::string signature = pickedSignature(line);
+  if (signature.empty()) {
+    debugItem_->setVisible(false);
+    return;
+  }
+  debugItem_->setVisible(true);
+  debugItem_->setText(toQt(debugItemCaption(signature)));
+  // The call is read back from the item, as it holds the signature.
+  setCallBoxText(callFromCaption(fromQt(debugItem_->text())));
+}
+
+void MainWindow::editorLeftButtonReleased() { highlightBraces(editor()); }
+
+// --- Events ----------------------------------------------------------------------------------
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (key->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+      close();
+      return true;
+    }
+    if (watched == v8LengthBox_) {
+      // Characters from 32 up pass only as "-" or a digit; control keys and pasting are not
+      // characters and pass as usual.
+      const QString typed = key->text();
+      if (!typed.isEmpty() && typed.front().unicode() >= 32) {
+        const QChar c = typed.front();
+        if (c != u'-' && !(c >= u'0' && c <= u'9')) return true;
+      }
+    }
+  } else if (watched == callBox_) {
+    if (event->type() == QEvent::FocusIn) callBoxFocusIn(*this);
+    if (event->type() == QEvent::FocusOut) callBoxFocusOut(*this);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  fitOuterSize();
+  dockToolbar();
+}
+
+bool MainWindow::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  // A window manager frames the window after it is shown and tells its frame late; activation
+  // and the first paints come after that.
+  if (isVisible() && (event->type() == QEvent::WindowActivate || event->type() == QEvent::Paint))
+    fitOuterSize();
+  return handled;
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (isVisible()) fitOuterSize();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  dockToolbar();
+}
+
+void MainWindow::dockToolbar() {
+  // Docked at the top edge at the client's full width, as tall as its buttons need.
+  toolbar_->setGeometry(0, 0, width(), toolbar_->sizeHint().height());
+  link_->raise();
+}
+
+void MainWindow::fitOuterSize() {
+  // The frame is known only once the window manager has framed the window, and it may report
+  // it late; each time it changes, the client gets what the outer size leaves.
+  const QSize frame = frameGeometry().size() - size();
+  if (frame == appliedFrame_) return;
+  const bool first = appliedFrame_ == QSize(-1, -1);
+  appliedFrame_ = frame;
+  const QSize client = (kOuterSize - frame).expandedTo(QSize(1, 1));
+  const bool resized = client != size();
+  if (resized) setFixedSize(client);
+  if (first || resized) centre();
+}
+
+void MainWindow::centre() {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  move(area.center() - QPoint(kOuterSize.width() / 2, kOuterSize.height() / 2));
+}
+
+}  // namespace jsdebug

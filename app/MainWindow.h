@@ -1,0 +1,152 @@
+#pragma once
+// The workbench's main window: every control at its fixed place, the toolbar, the hidden
+// "run菜单", and the Workbench the commands run against. The window wires, it does not think:
+// what a click does lives in the command table (MainCommands) and in the command functions.
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/GuiThread.h"
+#include "editor/QuickFind.h"
+#include "workflow/Debugging.h"
+#include "workflow/Workbench.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QToolBar;
+class QToolButton;
+
+namespace jsdebug {
+
+class Desktop;
+class HyperlinkLabel;
+class ScriptEngine;
+class SearchWindows;
+class V8Bridge;
+class WorkbenchEditor;
+
+// What the window's commands use besides the window; owned by the application.
+struct MainWindowServices {
+  ScriptEngine& engine;
+  V8Bridge& bridge;
+  Desktop& desktop;
+  TickCounter ticks;
+};
+
+class MainWindow : public QWidget, public Workbench {
+ public:
+  explicit MainWindow(MainWindowServices services);
+  ~MainWindow() override;
+
+  // The creation handler: tooltips, the V8 engine, the editor's set-up, the welcome text.
+  void create();
+
+  // Workbench.
+  void clearLog() override;
+  void appendLog(const std::string& text) override;
+  std::string logText() override;
+  std::string callBoxText() override;
+  void setCallBoxText(const std::string& text) override;
+  std::string findBoxText() override;
+  void setFindBoxText(const std::string& text) override;
+  std::string v8BufferLengthText() override;
+  std::string urlBoxText() override;
+  bool searchDownChecked() override;
+  EditorOperations& editor() override;
+  void setFocus(Control control) override;
+  void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
+  std::string clipboardText() override;
+  void setClipboardText(const std::string& text) override;
+  void runOnGuiThread(const std::function<void()>& work) override;
+
+  MainWindowServices& services() { return services_; }
+  GuiThread& guiThread() { return guiThread_; }
+  SearchWindows& searchWindows() { return *searchWindows_; }
+  QuickFindState& quickFindState() { return quickFind_; }
+
+  // The editor's gestures (Part of the call box's behaviour).
+  void editorDoubleClicked();
+  void editorLeftButtonReleased();
+
+  // What "退出" does; the application ends its event loop here. Tests replace it.
+  void setExitHandler(std::function<void()> exit) { exit_ = std::move(exit); }
+  void exitProgram();
+
+  // The controls, for the command table and for tests.
+  QWidget* control(Control which) const;
+  QPushButton* button(const std::string& caption) const;
+  QToolBar* toolbar() const { return toolbar_; }
+  // The toolbar entry with this index, separators counted.
+  QAction* toolbarEntry(int index) const;
+  QMenu* runMenu() const { return runMenu_; }
+  QAction* debugFunctionItem() const { return debugItem_; }
+  HyperlinkLabel* downloadLink() const { return link_; }
+  QRadioButton* upButton() const { return up_; }
+  QRadioButton* downButton() const { return down_; }
+  QWidget* editorWidget() const;
+  // The controls Tab visits, in order.
+  std::vector<QWidget*> tabOrder() const;
+
+  // The outer size the window keeps, frame and title bar included.
+  static constexpr QSize kOuterSize{956, 684};
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void buildControls();
+  void buildToolbar();
+  void buildRunMenu();
+  void wireCommands();
+  void setUpTabOrder();
+  void dockToolbar();
+  void fitOuterSize();
+  void centre();
+  QPushButton* addButton(const QString& caption, const QRect& geometry);
+  QLineEdit* addTextBox(const QRect& geometry, const QString& text);
+
+  MainWindowServices services_;
+  GuiThread guiThread_;
+  QuickFindState quickFind_;
+  std::unique_ptr<SearchWindows> searchWindows_;
+  std::function<void()> exit_;
+
+  QToolBar* toolbar_ = nullptr;
+  std::vector<QAction*> toolbarEntries_;
+  HyperlinkLabel* link_ = nullptr;
+  QGroupBox* upperFrame_ = nullptr;
+  QGroupBox* lowerFrame_ = nullptr;
+  QLabel* addressLabel_ = nullptr;
+  QLineEdit* urlBox_ = nullptr;
+  QLineEdit* findBox_ = nullptr;
+  QLineEdit* callBox_ = nullptr;
+  QLineEdit* v8LengthBox_ = nullptr;
+  QPlainTextEdit* outputLog_ = nullptr;
+  QRadioButton* up_ = nullptr;
+  QRadioButton* down_ = nullptr;
+  std::map<std::string, QPushButton*> buttons_;
+  std::unique_ptr<WorkbenchEditor> editor_;
+  QMenu* runMenu_ = nullptr;
+  QAction* debugItem_ = nullptr;
+
+  // The log as the commands wrote it, byte for byte; the control shows it with its line breaks.
+  std::string log_;
+  bool logEndsInCr_ = false;
+  QSize appliedFrame_{-1, -1};
+};
+
+}  // namespace jsdebug

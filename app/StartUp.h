@@ -1,0 +1,41 @@
+#pragma once
+// What the workbench shows when it opens: the window title, the tooltip of the V8 controls, the
+// editor's initial set-up with the default code, the three log texts, and the help text. No Qt
+// here, so the headless workbench can be set up the same way.
+
+#include <string>
+
+#include "workflow/Workbench.h"
+
+namespace jsdebug {
+
+// Ours to choose: the author's contact number and the users' discussion group.
+inline constexpr const char* kAuthorContactNumber = "88888888";
+inline constexpr const char* kDiscussionGroupNumber = "666666666";
+
+// Lines 1-4 and 6-7 end in CR LF, the fifth in a lone LF, the last has none: the mixed breaks
+// are deliberate, they show at once how a script with such breaks loads and runs.
+inline constexpr const char* kDefaultCode =
+    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
+
+inline constexpr const char* kV8BufferTooltip =
+    "一般JS运行返回的结果长度不会超过1024，当遇到变态级的超过1024长度的返回结果时，增大数值，"
+    "否则会崩溃。";
+
+inline constexpr const char* kInitialisedText = "初始化成功！！\r\n";
+
+// "墨岩JS调试工具 v7.5 By QQ:<author>  QQ群：<group>  2018-07-16"
+std::string mainWindowTitle();
+// "QQ:<author>"
+std::string helpText();
+// From "欢迎使用" to the final line break.
+std::string welcomeText();
+
+// The editor's settings at start-up, in order: the default code, the fonts and sizes, the
+// margins, the lexer and its colours, the two keyword lists.
+void setUpEditor(EditorOperations& editor);
+
+// The three texts of a fresh output log: initialised, a separator line, the welcome text.
+void writeWelcome(Workbench& bench);
+
+}  // namespace jsdebug

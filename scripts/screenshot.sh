@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Pictures of the workbench as a user sees it: starts the window on a virtual display with a
+# window manager (for the title bar and frame), saves the window as a PNG, then runs the default
+# call through "系统引擎运行" and saves it again.
+#
+#   scripts/screenshot.sh [OUTPUT_DIR]      (default: build/screenshots)
+#
+# Needs a built build/bin/jsdebug, and Xvfb, openbox, xdotool and ImageMagick (scripts/setup.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+out=${1:-build/screenshots}
+program=${JSDEBUG_PROGRAM:-build/bin/jsdebug}
+mkdir -p "$out"
+[ -x "$program" ] || { echo "screenshot.sh: $program not built (cmake --build build)" >&2; exit 1; }
+for tool in Xvfb openbox xdotool import; do
+  command -v "$tool" >/dev/null || { echo "screenshot.sh: $tool missing (scripts/setup.sh)" >&2; exit 1; }
+done
+
+# A display number nobody uses.
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+export DISPLAY=":$display"
+
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
+trap cleanup EXIT
+
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+unset QT_QPA_PLATFORM
+"$program" >/dev/null 2>&1 &
+pids+=($!)
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "墨岩JS调试工具" | head -n 1)
+[ -n "$window" ] || { echo "screenshot.sh: the window did not appear" >&2; exit 1; }
+sleep 1
+
+# The frame belongs to the window manager; its parent window holds title bar and frame.
+frame=$(xwininfo -id "$window" -children 2>/dev/null | awk '/Parent window id/ {print $4}')
+shoot() { # $1 file
+  if [ -n "$frame" ] && [ "$frame" != "$(xwininfo -root | awk '/Window id/ {print $4}')" ]; then
+    import -window "$frame" "$1"
+  else
+    import -window "$window" "$1"
+  fi
+  echo "$1"
+}
+shoot "$out/window.png"
+
+# Click into the call box, type the call of the default code, click "系统引擎运行".
+xdotool mousemove --window "$window" 300 500 click 1
+sleep 0.2
+xdotool type --delay 20 "test('abc',123)"
+xdotool mousemove --window "$window" 894 500 click 1
+sleep 1
+shoot "$out/window-after-run.png"
