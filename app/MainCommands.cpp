@@ -7,11 +7,16 @@
 #include "app/SearchWindows.h"
 #include "app/StartUp.h"
 #include "editor/QuickFind.h"
+#include "editor/ScriptFiles.h"
+#include "editor/UrlLoading.h"
+#include "generate/ECode.h"
+#include "generate/TestPage.h"
 #include "transform/JsfuckDecoder.h"
 #include "transform/Md5.h"
 #include "transform/ScriptTransforms.h"
 #include "transform/Utf8Decoding.h"
 #include "workflow/Debugging.h"
+#include "workflow/V8Run.h"
 
 namespace jsdebug {
 
@@ -35,6 +40,24 @@ const std::vector<NamedCommand>& mainWindowCommands() {
       // The debugging workflow.
       {"加载代码", [](MainWindow& w) { loadCode(w, w.services().engine); }},
       {"系统引擎运行", [](MainWindow& w) { runCall(w, w.services().engine, w.services().ticks); }},
+      {"V8运行", [](MainWindow& w) { runV8(w, w.services().bridge, w.services().ticks); }},
+
+      // Generated code and the browser.
+      {"生成系统代码", [](MainWindow& w) { generate::generateSystemCode(w); }},
+      {"生成V8代码", [](MainWindow& w) { generate::generateV8Code(w); }},
+      {"浏览器运行", [](MainWindow& w) { generate::browserRun(w, w.services().desktop); }},
+
+      // Files, a second window, a script from the web.
+      {"openNewWindow", [](MainWindow& w) { editor::openNewWindow(w.services().desktop); }},
+      {"openScriptFile", [](MainWindow& w) { w.scriptFiles().openScriptFile(); }},
+      {"saveScriptFile", [](MainWindow& w) { w.scriptFiles().saveScriptFile(); }},
+      {"saveScriptWithCall", [](MainWindow& w) { w.scriptFiles().saveScriptWithCall(); }},
+      {"下载JS代码",
+       [](MainWindow& w) {
+         startTrackedWorker(w, [&w](std::function<void()> finished) {
+           editor::loadScriptFromUrl(w, std::move(finished));
+         });
+       }},
 
       // The transformers.
       {"代码格式化", [](MainWindow& w) { transform::beautifyCommand(w); }},

@@ -23,9 +23,12 @@
 #include "app/SearchWindows.h"
 #include "app/SecondaryWindow.h"
 #include "app/StartUp.h"
+#include "editor/ScriptFiles.h"
+#include "editor/UrlLoading.h"
 #include "engine/V8Bridge.h"
 #include "workflow/CallBox.h"
 #include "workflow/MemoryEditor.h"
+#include "workflow/V8Run.h"
 
 namespace jsdebug {
 
@@ -49,8 +52,6 @@ namespace {
 
 constexpr const char* kDownloadPage = "https://nodejs.org/en/download";
 constexpr const char* kDownloadCaption = "提示DLL错误 点击下载V8模块和DLL 解压放同目录";
-// A sample host of our own choosing; "下载JS代码" knows this address.
-constexpr const char* kSampleAddress = "http://www.example.com/test.js";
 
 const QColor kLogText(128, 128, 128);
 
@@ -74,6 +75,7 @@ MainWindow::MainWindow(MainWindowServices services)
   buildRunMenu();
   setUpTabOrder();
   searchWindows_ = std::make_unique<SearchWindows>(this, *this);
+  scriptFiles_ = std::make_unique<editor::ScriptFiles>(*this, services_.desktop);
   wireCommands();
   exit_ = [] { QCoreApplication::exit(0); };
 }
@@ -122,7 +124,7 @@ void MainWindow::buildControls() {
     addressLabel_->setPalette(p);
   }
 
-  urlBox_ = addTextBox(QRect(46, 37, 682, 24), toQt(kSampleAddress));
+  urlBox_ = addTextBox(QRect(46, 37, 682, 24), toQt(editor::kSampleAddress));
   // A thin one-line border instead of the sunken edge.
   urlBox_->setFrame(false);
   urlBox_->setStyleSheet(QStringLiteral(
@@ -254,7 +256,7 @@ void MainWindow::wireCommands() {
 }
 
 void MainWindow::create() {
-  const QString tip = toQt(kV8BufferTooltip);
+  const QString tip = toQt(kV8LengthHint);
   button("V8运行")->setToolTip(tip);
   v8LengthBox_->setToolTip(tip);
 

@@ -34,6 +34,9 @@ class ScriptEngine;
 class SearchWindows;
 class V8Bridge;
 class WorkbenchEditor;
+namespace editor {
+class ScriptFiles;
+}
 
 // What the window's commands use besides the window; owned by the application.
 struct MainWindowServices {
@@ -73,6 +76,7 @@ class MainWindow : public QWidget, public Workbench {
   GuiThread& guiThread() { return guiThread_; }
   SearchWindows& searchWindows() { return *searchWindows_; }
   QuickFindState& quickFindState() { return quickFind_; }
+  editor::ScriptFiles& scriptFiles() { return *scriptFiles_; }
 
   // The editor's gestures (Part of the call box's behaviour).
   void editorDoubleClicked();
@@ -123,6 +127,7 @@ class MainWindow : public QWidget, public Workbench {
   GuiThread guiThread_;
   QuickFindState quickFind_;
   std::unique_ptr<SearchWindows> searchWindows_;
+  std::unique_ptr<editor::ScriptFiles> scriptFiles_;
   std::function<void()> exit_;
 
   QToolBar* toolbar_ = nullptr;

@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "workflow/OutputLog.h"
+#include "workflow/V8Run.h"
 
 namespace jsdebug {
 namespace {
@@ -26,16 +27,16 @@ constexpr const char* kKeywords2 = "navigator window ";
 }  // namespace
 
 std::string mainWindowTitle() {
-  return std::string("墨岩JS调试工具 v7.5 By QQ:") + kAuthorContactNumber + "  QQ群：" +
+  return std::string("墨岩JS调试工具 v7.5 By QQ:") + kAuthorContact + "  QQ群：" +
          kDiscussionGroupNumber + "  2018-07-16";
 }
 
-std::string helpText() { return std::string("QQ:") + kAuthorContactNumber; }
+std::string helpText() { return std::string("QQ:") + kAuthorContact; }
 
 std::string welcomeText() {
   return std::string("欢迎使用 javascript调试工具 v7.5\r\n\r\nJS交流QQ群：") +
-         kDiscussionGroupNumber + "  QQ:" + kAuthorContactNumber +
-         "\r\n\r\n小提示：双击函数名，调用方法会写入调试框\r\n\r\nV8调试注意：" + kV8BufferTooltip +
+         kDiscussionGroupNumber + "  QQ:" + kAuthorContact +
+         "\r\n\r\n小提示：双击函数名，调用方法会写入调试框\r\n\r\nV8调试注意：" + kV8LengthHint +
          "\r\n";
 }
 

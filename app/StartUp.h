@@ -5,22 +5,18 @@
 
 #include <string>
 
+#include "generate/Author.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug {
 
-// Ours to choose: the author's contact number and the users' discussion group.
-inline constexpr const char* kAuthorContactNumber = "88888888";
-inline constexpr const char* kDiscussionGroupNumber = "666666666";
+// Ours to choose: the users' discussion group. The author's number is kAuthorContact.
+inline constexpr const char* kDiscussionGroupNumber = "612345678";
 
 // Lines 1-4 and 6-7 end in CR LF, the fifth in a lone LF, the last has none: the mixed breaks
 // are deliberate, they show at once how a script with such breaks loads and runs.
 inline constexpr const char* kDefaultCode =
     "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
-
-inline constexpr const char* kV8BufferTooltip =
-    "一般JS运行返回的结果长度不会超过1024，当遇到变态级的超过1024长度的返回结果时，增大数值，"
-    "否则会崩溃。";
 
 inline constexpr const char* kInitialisedText = "初始化成功！！\r\n";
 
