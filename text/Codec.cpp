@@ -159,6 +159,16 @@ int charLength(std::string_view gbk, std::size_t i) {
   return pairUnit(tables(), static_cast<unsigned char>(gbk[i]), static_cast<unsigned char>(gbk[i + 1])) ? 2 : 1;
 }
 
+int gbkLengthOfUtf8Char(std::string_view utf8, std::size_t& i) {
+  if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+    ++i;
+    return 1;
+  }
+  const char32_t cp = readUtf8(utf8, i);
+  if (cp > 0xFFFF || (cp >= kEscapeFirst && cp <= kEscapeLast)) return 1;  // "?" or the byte
+  return tables().encode[cp] > 0xFF ? 2 : 1;  // unrepresentable: "?"
+}
+
 std::u16string toUtf16(std::string_view gbk) {
   const Tables& t = tables();
   std::u16string out;

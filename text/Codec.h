@@ -30,4 +30,9 @@ std::string fromCesu8(std::string_view cesu8);
 // otherwise 1. Walking a text with this never starts a match on a trail byte.
 int charLength(std::string_view gbk, std::size_t i);
 
+// Moves i past the UTF-8 character at utf8[i] (one byte when malformed, as fromUtf8 reads it)
+// and returns how many CP936 bytes fromUtf8 makes of that character: 1 or 2. Lets an editor
+// holding UTF-8 count CP936 positions without converting.
+int gbkLengthOfUtf8Char(std::string_view utf8, std::size_t& i);
+
 }  // namespace jsdebug::gbk

@@ -53,3 +53,30 @@ TEST(Codec, RandomBytesRoundTripThroughUtf8AndUtf16) {
     ASSERT_EQ(raw, gbk::fromUtf16(gbk::toUtf16(raw))) << "case " << n;
   }
 }
+
+// Editors count GBK positions over UTF-8 with gbkLengthOfUtf8Char: it must agree with fromUtf8
+// for every character and for malformed bytes, or positions drift from the text.
+TEST(Codec, GbkLengthOfUtf8CharAgreesWithFromUtf8) {
+  for (char32_t cp = 1; cp <= 0x10FFFF; cp += cp < 0x10000 ? 1 : 0x1111) {
+    if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+    const std::string utf8 = gbk::toUtf8(gbk::fromUtf16(cp < 0x10000
+        ? std::u16string(1, static_cast<char16_t>(cp))
+        : std::u16string{static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)),
+                         static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF))}));
+    std::size_t i = 0;
+    int total = 0;
+    while (i < utf8.size()) total += gbk::gbkLengthOfUtf8Char(utf8, i);
+    ASSERT_EQ(gbk::fromUtf8(utf8).size(), static_cast<std::size_t>(total)) << std::hex << static_cast<unsigned>(cp);
+  }
+  const std::string malformed = "\xE4\xB8" "a\xC0\x80\xF0\x9F\x98" "\xED\xA0\x80" "\x80";
+  std::size_t i = 0;
+  int total = 0;
+  while (i < malformed.size()) total += gbk::gbkLengthOfUtf8Char(malformed, i);
+  EXPECT_EQ(malformed.size(), i);
+  EXPECT_EQ(gbk::fromUtf8(malformed).size(), static_cast<std::size_t>(total));
+  // Four-byte characters (no GBK form) and the escapes of stray bytes are one byte each.
+  const std::string emoji = "\xF0\x9F\x98\x80";
+  i = 0;
+  EXPECT_EQ(1, gbk::gbkLengthOfUtf8Char(emoji, i));
+  EXPECT_EQ(4u, i);
+}

@@ -1,0 +1,636 @@
+#include "editor/CodeEditor.h"
+
+#include <Qsci/qsciscintillabase.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "text/Codec.h"
+
+namespace jsdebug {
+
+using Sci = QsciScintillaBase;
+
+namespace {
+
+QString toQt(std::string_view gbk) { return QString::fromStdU16String(gbk::toUtf16(gbk)); }
+
+// C strings are what Scintilla's text messages take: a text stops at its first NUL there.
+std::string_view beforeNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+int colourSetting(int value) { return value & 0xFFFFFF; }
+
+}  // namespace
+
+// The Scintilla window inside the control. It raises the control's events before Scintilla
+// sees the input, shows the control's own context menu and keeps Tab for itself.
+class EditingWindow : public QsciScintillaBase {
+ public:
+  explicit EditingWindow(CodeEditor* owner) : QsciScintillaBase(owner), owner_(owner) {
+    viewport()->setMouseTracking(true);
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    const auto [x, y, keys] = where(e);
+    if (e->button() == Qt::LeftButton) emit owner_->leftButtonPressed(x, y, keys);
+    if (e->button() == Qt::RightButton) emit owner_->rightButtonPressed(x, y, keys);
+    QsciScintillaBase::mousePressEvent(e);
+  }
+
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    const auto [x, y, keys] = where(e);
+    if (e->button() == Qt::LeftButton) emit owner_->leftButtonReleased(x, y, keys);
+    if (e->button() == Qt::RightButton) emit owner_->rightButtonReleased(x, y, keys);
+    QsciScintillaBase::mouseReleaseEvent(e);
+  }
+
+  // Qt delivers the second press of a double click as this event instead of a press.
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    const auto [x, y, keys] = where(e);
+    if (e->button() == Qt::LeftButton) emit owner_->leftButtonDoubleClicked(x, y, keys);
+    if (e->button() == Qt::RightButton) emit owner_->rightButtonPressed(x, y, keys);
+    QsciScintillaBase::mouseDoubleClickEvent(e);
+  }
+
+  void mouseMoveEvent(QMouseEvent* e) override {
+    const auto [x, y, keys] = where(e);
+    emit owner_->mouseMoved(x, y, keys);
+    QsciScintillaBase::mouseMoveEvent(e);
+  }
+
+  void wheelEvent(QWheelEvent* e) override {
+    wheelAngle_ += e->angleDelta().y();
+    const int notches = wheelAngle_ / 120;
+    wheelAngle_ -= notches * 120;
+    if (notches != 0) emit owner_->wheelTurned(notches, CodeEditor::keyState(e->modifiers()));
+    QsciScintillaBase::wheelEvent(e);
+  }
+
+  void keyPressEvent(QKeyEvent* e) override {
+    emit owner_->keyPressed(CodeEditor::virtualKeyCode(*e), CodeEditor::keyState(e->modifiers()));
+    // Esc belongs to the window, which closes on it; Scintilla would take it otherwise.
+    if (e->key() == Qt::Key_Escape) {
+      e->ignore();
+      return;
+    }
+    typed(e->text());
+    QsciScintillaBase::keyPressEvent(e);
+  }
+
+  void keyReleaseEvent(QKeyEvent* e) override {
+    emit owner_->keyReleased(CodeEditor::virtualKeyCode(*e), CodeEditor::keyState(e->modifiers()));
+    QsciScintillaBase::keyReleaseEvent(e);
+  }
+
+  void inputMethodEvent(QInputMethodEvent* e) override {
+    typed(e->commitString());
+    QsciScintillaBase::inputMethodEvent(e);
+  }
+
+  void focusInEvent(QFocusEvent* e) override {
+    emit owner_->focusReceived();
+    QsciScintillaBase::focusInEvent(e);
+  }
+
+  void focusOutEvent(QFocusEvent* e) override {
+    emit owner_->focusLost();
+    QsciScintillaBase::focusOutEvent(e);
+  }
+
+  // Tab and Shift+Tab edit; the focus never leaves by them.
+  bool focusNextPrevChild(bool) override { return false; }
+
+  void contextMenuEvent(QContextMenuEvent* e) override {
+    QMenu* menu = owner_->createContextMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(e->globalPos());
+    e->accept();
+  }
+
+ private:
+  struct Where {
+    int x, y, keys;
+  };
+  static Where where(const QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    return {p.x(), p.y(), CodeEditor::keyState(e->modifiers())};
+  }
+
+  void typed(const QString& text) {
+    const std::string bytes = gbk::fromUtf16(text.toStdU16String());
+    for (std::size_t i = 0; i < bytes.size();) {
+      const int length = gbk::charLength(bytes, i);
+      int code = static_cast<unsigned char>(bytes[i]);
+      if (length == 2) code = code << 8 | static_cast<unsigned char>(bytes[i + 1]);
+      emit owner_->characterTyped(code);
+      i += static_cast<std::size_t>(length);
+    }
+  }
+
+  CodeEditor* owner_;
+  int wheelAngle_ = 0;
+};
+
+CodeEditor::CodeEditor(QWidget* parent)
+    : QWidget(parent),
+      editing_(new EditingWindow(this)),
+      positions_([this](int from, int length) { return documentBytes(from, length); }) {
+  // Tab brings the focus to this control, which hands it on (focusInEvent); a click goes to
+  // the editing window directly.
+  setFocusPolicy(Qt::StrongFocus);
+  editing_->setFocusPolicy(Qt::ClickFocus);
+
+  // The widget runs in UTF-8 whatever the program's texts are; see toDocument.
+  send(Sci::SCI_SETCODEPAGE, Sci::SC_CP_UTF8);
+  showStrayBytesAsBlobs();
+  send(Sci::SCI_USEPOPUP, Sci::SC_POPUP_NEVER);
+
+  connect(editing_, &Sci::SCN_MODIFIED, this,
+          [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
+            documentModified(position, type, length);
+          });
+  positions_.reset(static_cast<int>(send(Sci::SCI_GETLENGTH)));
+
+  // The settings the window's editor is created with.
+  static constexpr std::array<int, 18> kCreatedWith = {
+      0, 2, 0, 0x000000, 0xFFFFFF, 0, 0, 0, 0xFFFFFF, 0x800000, 0x0080FF, 1, 0xDBE2FD, 500, 2, 0,
+      1, 1};
+  for (int k = 0; k < 18; ++k) setSetting(static_cast<EditorSetting>(k), kCreatedWith[k]);
+}
+
+CodeEditor::~CodeEditor() = default;
+
+QsciScintillaBase* CodeEditor::editingWindow() const { return editing_; }
+
+long CodeEditor::send(unsigned int message, unsigned long wParam, long lParam) const {
+  return editing_->SendScintilla(message, wParam, lParam);
+}
+
+long CodeEditor::send(unsigned int message, unsigned long wParam, const char* lParam) const {
+  return editing_->SendScintilla(message, static_cast<uintptr_t>(wParam), lParam);
+}
+
+std::string_view CodeEditor::documentBytes(int from, int length) const {
+  if (length <= 0) return {};
+  const auto* bytes = reinterpret_cast<const char*>(
+      send(Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), length));
+  return bytes ? std::string_view(bytes, static_cast<std::size_t>(length)) : std::string_view();
+}
+
+std::string CodeEditor::toDocument(std::string_view text) const {
+  return utf8_ ? std::string(text) : gbk::toUtf8(text);
+}
+
+std::string CodeEditor::fromDocument(std::string_view bytes) const {
+  return utf8_ ? std::string(bytes) : gbk::fromUtf8(bytes);
+}
+
+int CodeEditor::toDocumentPos(int pos, GbkPositions::Rounding rounding) const {
+  if (utf8_) return std::clamp(pos, 0, static_cast<int>(send(Sci::SCI_GETLENGTH)));
+  return positions_.toUtf8(pos, rounding);
+}
+
+int CodeEditor::fromDocumentPos(int pos) const { return utf8_ ? pos : positions_.toGbk(pos); }
+
+void CodeEditor::documentModified(int position, int type, int length) {
+  if (!(type & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT))) return;
+  ++version_;
+  if (utf8_) return;
+  if (type & Sci::SC_MOD_INSERTTEXT) positions_.inserted(position, length);
+  if (type & Sci::SC_MOD_DELETETEXT) positions_.deleted(position, length);
+}
+
+void CodeEditor::showStrayBytesAsBlobs() {
+  // A byte that begins no GBK character reaches the widget as U+F700 + byte; without this it
+  // would be an empty box. Shown as Scintilla shows a byte it cannot decode.
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  for (int b = 0x80; b <= 0xFF; ++b) {
+    const std::string encoded = gbk::toUtf8(std::string(1, static_cast<char>(b)));
+    if (encoded.size() != 3) continue;  // the byte is a character of its own (0x80: euro)
+    const char shown[4] = {'x', kHex[b >> 4], kHex[b & 15], '\0'};
+    editing_->SendScintilla(Sci::SCI_SETREPRESENTATION, encoded.c_str(), shown);
+  }
+}
+
+// --- text ---
+
+int CodeEditor::getLength() {
+  return utf8_ ? static_cast<int>(send(Sci::SCI_GETLENGTH)) : positions_.gbkLength();
+}
+
+std::string CodeEditor::getText(int n) {
+  if (n <= 0) return {};
+  std::string text;
+  if (utf8_) {
+    text = std::string(documentBytes(0, std::min(n, getLength())));
+  } else {
+    const int end = positions_.toUtf8(n, GbkPositions::Rounding::Up);
+    text = gbk::fromUtf8(documentBytes(0, end));
+    if (static_cast<int>(text.size()) > n) text.resize(static_cast<std::size_t>(n));
+  }
+  text.resize(beforeNul(text).size());
+  return text;
+}
+
+void CodeEditor::setText(const std::string& text) {
+  send(Sci::SCI_SETTEXT, 0, toDocument(beforeNul(text)).c_str());
+}
+
+int CodeEditor::getLineCount() { return static_cast<int>(send(Sci::SCI_GETLINECOUNT)); }
+
+std::string CodeEditor::getLine(int line) {
+  if (line < 0 || line >= getLineCount()) return {};
+  const int start = static_cast<int>(send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line)));
+  const int length = static_cast<int>(send(Sci::SCI_LINELENGTH, static_cast<unsigned long>(line)));
+  return fromDocument(documentBytes(start, length));
+}
+
+int CodeEditor::getCurrentPos() {
+  return fromDocumentPos(static_cast<int>(send(Sci::SCI_GETCURRENTPOS)));
+}
+
+int CodeEditor::lineFromPosition(int pos) {
+  if (pos < 0) return 0;
+  return static_cast<int>(
+      send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(toDocumentPos(pos))));
+}
+
+int CodeEditor::getColumn(int pos) {
+  if (pos < 0) return 0;
+  pos = std::min(pos, getLength());
+  // UTF-8 counts characters, as Scintilla does in that code page.
+  if (utf8_) return static_cast<int>(send(Sci::SCI_GETCOLUMN, static_cast<unsigned long>(pos)));
+  // Each GBK byte is a column, as in the single-byte code page the program runs Scintilla in.
+  const int line = lineFromPosition(pos);
+  const int lineStart =
+      static_cast<int>(send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line)));
+  const int gbkLineStart = positions_.toGbk(lineStart);
+  const int end = positions_.toUtf8(pos, GbkPositions::Rounding::Up);
+  std::string bytes = gbk::fromUtf8(documentBytes(lineStart, end - lineStart));
+  bytes.resize(std::min(bytes.size(), static_cast<std::size_t>(pos - gbkLineStart)));
+  const int tab = std::max(1, static_cast<int>(send(Sci::SCI_GETTABWIDTH)));
+  int column = 0;
+  for (char c : bytes) column = c == '\t' ? (column / tab + 1) * tab : column + 1;
+  return column;
+}
+
+std::string CodeEditor::getCharAt(int pos) {
+  if (pos < 0 || pos >= getLength()) return {};
+  char byte = 0;
+  if (utf8_) {
+    byte = static_cast<char>(send(Sci::SCI_GETCHARAT, static_cast<unsigned long>(pos)));
+  } else {
+    const int start = positions_.toUtf8(pos, GbkPositions::Rounding::Down);
+    const int end = positions_.toUtf8(pos + 1, GbkPositions::Rounding::Up);
+    const std::string character = gbk::fromUtf8(documentBytes(start, end - start));
+    const auto offset = static_cast<std::size_t>(pos - positions_.toGbk(start));
+    if (offset < character.size()) byte = character[offset];
+  }
+  // The byte reads as a one-byte C string, so a zero byte is an empty text.
+  return byte == 0 ? std::string() : std::string(1, byte);
+}
+
+int CodeEditor::getSelectionStart() {
+  return fromDocumentPos(static_cast<int>(send(Sci::SCI_GETSELECTIONSTART)));
+}
+
+int CodeEditor::getSelectionEnd() {
+  return fromDocumentPos(static_cast<int>(send(Sci::SCI_GETSELECTIONEND)));
+}
+
+void CodeEditor::setSelection(int anchor, int caret) {
+  if (anchor < 0) return;
+  using R = GbkPositions::Rounding;
+  // A selection edge inside a two-byte character takes in the whole character.
+  const bool forwards = caret < 0 || anchor <= caret;
+  const long a = toDocumentPos(anchor, forwards ? R::Down : R::Up);
+  const long c = caret < 0 ? -1 : toDocumentPos(caret, forwards ? R::Up : R::Down);
+  send(Sci::SCI_SETSEL, static_cast<unsigned long>(a), c);
+}
+
+void CodeEditor::moveCaretToLine(int line) {
+  if (line < 0) return;
+  line = std::min(line, getLineCount() - 1);
+  send(Sci::SCI_GOTOLINE, static_cast<unsigned long>(line));
+}
+
+void CodeEditor::moveCaretToPos(int pos) {
+  if (pos < 0) return;
+  send(Sci::SCI_GOTOPOS, static_cast<unsigned long>(toDocumentPos(pos)));
+}
+
+void CodeEditor::replaceSelection(const std::string& text) {
+  send(Sci::SCI_REPLACESEL, 0, toDocument(beforeNul(text)).c_str());
+}
+
+FindResult CodeEditor::findText(int flags, int start, int end, const std::string& text,
+                                FindResult previous) {
+  previous.found = false;
+  const std::string needle = toDocument(beforeNul(text));
+  if (needle.empty()) return previous;
+  using R = GbkPositions::Rounding;
+  const bool forwards = start <= end;
+  const int length = getLength();
+  start = std::clamp(start, 0, length);
+  end = std::clamp(end, 0, length);
+  // The range is narrowed to whole characters, so a match found lies wholly inside it.
+  const int from = toDocumentPos(start, forwards ? R::Up : R::Down);
+  const int to = toDocumentPos(end, forwards ? R::Down : R::Up);
+  if (forwards ? from > to : from < to) return previous;
+  send(Sci::SCI_SETTARGETSTART, static_cast<unsigned long>(from));
+  send(Sci::SCI_SETTARGETEND, static_cast<unsigned long>(to));
+  send(Sci::SCI_SETSEARCHFLAGS, static_cast<unsigned long>(flags));
+  const long found = send(Sci::SCI_SEARCHINTARGET, needle.size(), needle.c_str());
+  if (found < 0) return previous;
+  const int matchEnd = static_cast<int>(send(Sci::SCI_GETTARGETEND));
+  return {true, fromDocumentPos(static_cast<int>(found)), fromDocumentPos(matchEnd)};
+}
+
+void CodeEditor::cut() { send(Sci::SCI_CUT); }
+void CodeEditor::copy() { send(Sci::SCI_COPY); }
+void CodeEditor::paste() { send(Sci::SCI_PASTE); }
+void CodeEditor::clear() { send(Sci::SCI_CLEAR); }
+void CodeEditor::undo() { send(Sci::SCI_UNDO); }
+void CodeEditor::redo() { send(Sci::SCI_REDO); }
+
+// --- look ---
+
+void CodeEditor::styleSetFont(int style, const std::string& font) {
+  // Font names are the system's texts, GBK whatever the document's code page.
+  send(Sci::SCI_STYLESETFONT, static_cast<unsigned long>(style), gbk::toUtf8(beforeNul(font)).c_str());
+}
+
+void CodeEditor::styleSetSize(int style, int points) {
+  send(Sci::SCI_STYLESETSIZE, static_cast<unsigned long>(style), points);
+}
+
+void CodeEditor::styleSetFore(int style, int bgr) {
+  send(Sci::SCI_STYLESETFORE, static_cast<unsigned long>(style), colourSetting(bgr));
+}
+
+void CodeEditor::styleSetBack(int style, int bgr) {
+  send(Sci::SCI_STYLESETBACK, static_cast<unsigned long>(style), colourSetting(bgr));
+}
+
+void CodeEditor::setMarginType(int margin, int type) {
+  send(Sci::SCI_SETMARGINTYPEN, static_cast<unsigned long>(margin), type);
+}
+
+void CodeEditor::setMarginWidth(int margin, int pixels) {
+  send(Sci::SCI_SETMARGINWIDTHN, static_cast<unsigned long>(margin), pixels);
+}
+
+int CodeEditor::getMarginType(int margin) {
+  return static_cast<int>(send(Sci::SCI_GETMARGINTYPEN, static_cast<unsigned long>(margin)));
+}
+
+int CodeEditor::getMarginWidth(int margin) {
+  return static_cast<int>(send(Sci::SCI_GETMARGINWIDTHN, static_cast<unsigned long>(margin)));
+}
+
+void CodeEditor::setLexer(int lexer) { send(Sci::SCI_SETLEXER, static_cast<unsigned long>(lexer)); }
+
+void CodeEditor::setKeywords(int list, const std::string& words) {
+  // Matched against the document's bytes, so in the document's encoding.
+  send(Sci::SCI_SETKEYWORDS, static_cast<unsigned long>(list), toDocument(beforeNul(words)).c_str());
+}
+
+void CodeEditor::braceHighlight(int a, int b) {
+  const long docA = a < 0 ? -1 : toDocumentPos(a);
+  const long docB = b < 0 ? -1 : toDocumentPos(b);
+  send(Sci::SCI_BRACEHIGHLIGHT, static_cast<unsigned long>(docA), docB);
+}
+
+void CodeEditor::braceBadLight(int pos) {
+  send(Sci::SCI_BRACEBADLIGHT, static_cast<unsigned long>(pos < 0 ? -1L : toDocumentPos(pos)));
+}
+
+int CodeEditor::braceMatch(int pos) {
+  if (pos < 0 || pos >= getLength()) return -1;
+  const long match = send(Sci::SCI_BRACEMATCH, static_cast<unsigned long>(toDocumentPos(pos)));
+  return match < 0 ? -1 : fromDocumentPos(static_cast<int>(match));
+}
+
+void CodeEditor::setHighlightGuide(int column) {
+  send(Sci::SCI_SETHIGHLIGHTGUIDE, static_cast<unsigned long>(std::max(0, column)));
+}
+
+// --- settings ---
+
+void CodeEditor::setSetting(EditorSetting setting, int value) {
+  const auto within = [&](int last) { return value >= 0 && value <= last ? value : 0; };
+  const auto flag = static_cast<unsigned long>(value != 0);
+  switch (setting) {
+    case EditorSetting::ReadOnly:
+      send(Sci::SCI_SETREADONLY, flag);
+      break;
+    case EditorSetting::ScrollBars:
+      value = within(3);
+      send(Sci::SCI_SETHSCROLLBAR, static_cast<unsigned long>(value & 1));
+      send(Sci::SCI_SETVSCROLLBAR, static_cast<unsigned long>((value & 2) >> 1));
+      break;
+    case EditorSetting::WhiteSpaceView:
+      value = within(2);
+      send(Sci::SCI_SETVIEWWS, static_cast<unsigned long>(value));
+      break;
+    case EditorSetting::WhiteSpaceFore:
+      send(Sci::SCI_SETWHITESPACEFORE, 1, colourSetting(value));
+      break;
+    case EditorSetting::WhiteSpaceBack:
+      send(Sci::SCI_SETWHITESPACEBACK, 1, colourSetting(value));
+      break;
+    case EditorSetting::BusyPointer:
+      value = within(1);
+      send(Sci::SCI_SETCURSOR, static_cast<unsigned long>(value ? 4L : -1L));
+      break;
+    case EditorSetting::EolMode:
+      value = within(2);
+      send(Sci::SCI_SETEOLMODE, static_cast<unsigned long>(value));
+      break;
+    case EditorSetting::ShowLineBreaks:
+      send(Sci::SCI_SETVIEWEOL, flag);
+      break;
+    case EditorSetting::SelectionFore:
+      send(Sci::SCI_SETSELFORE, 1, colourSetting(value));
+      break;
+    case EditorSetting::SelectionBack:
+      send(Sci::SCI_SETSELBACK, 1, colourSetting(value));
+      break;
+    case EditorSetting::CaretFore:
+      send(Sci::SCI_SETCARETFORE, static_cast<unsigned long>(colourSetting(value)));
+      break;
+    case EditorSetting::CaretLineVisible:
+      send(Sci::SCI_SETCARETLINEVISIBLE, flag);
+      break;
+    case EditorSetting::CaretLineBack:
+      send(Sci::SCI_SETCARETLINEBACK, static_cast<unsigned long>(colourSetting(value)));
+      break;
+    case EditorSetting::CaretPeriod:
+      value = std::max(0, value);
+      send(Sci::SCI_SETCARETPERIOD, static_cast<unsigned long>(value));
+      break;
+    case EditorSetting::CaretWidth:
+      value = within(3);
+      send(Sci::SCI_SETCARETWIDTH, static_cast<unsigned long>(value));
+      break;
+    case EditorSetting::Utf8Text:
+      switchUtf8(value != 0);
+      break;
+    case EditorSetting::IndentationGuides:
+      send(Sci::SCI_SETINDENTATIONGUIDES, flag);
+      break;
+    case EditorSetting::WrapMode:
+      send(Sci::SCI_SETWRAPMODE, flag);
+      break;
+  }
+  const auto index = static_cast<std::size_t>(setting);
+  if (index < settings_.size()) settings_[index] = value;
+}
+
+int CodeEditor::getSetting(EditorSetting setting) {
+  switch (setting) {
+    case EditorSetting::ShowLineBreaks:
+      return static_cast<int>(send(Sci::SCI_GETVIEWEOL));
+    case EditorSetting::CaretFore:
+      return static_cast<int>(send(Sci::SCI_GETCARETFORE));
+    case EditorSetting::CaretLineVisible:
+      return static_cast<int>(send(Sci::SCI_GETCARETLINEVISIBLE));
+    case EditorSetting::CaretLineBack:
+      return static_cast<int>(send(Sci::SCI_GETCARETLINEBACK));
+    case EditorSetting::CaretPeriod:
+      return static_cast<int>(send(Sci::SCI_GETCARETPERIOD));
+    case EditorSetting::CaretWidth:
+      return static_cast<int>(send(Sci::SCI_GETCARETWIDTH));
+    case EditorSetting::IndentationGuides:
+      return static_cast<int>(send(Sci::SCI_GETINDENTATIONGUIDES));
+    case EditorSetting::WrapMode:
+      return static_cast<int>(send(Sci::SCI_GETWRAPMODE));
+    default:
+      break;
+  }
+  const auto index = static_cast<std::size_t>(setting);
+  return index < settings_.size() ? settings_[index] : 0;
+}
+
+void CodeEditor::switchUtf8(bool on) {
+  if (on == utf8_) return;
+  // The program's bytes stay what they were; only how the widget holds them changes. Undoing
+  // across the change would bring back bytes of the other form, so the history starts anew.
+  const std::string text = fromDocument(documentBytes(0, static_cast<int>(send(Sci::SCI_GETLENGTH))));
+  const int anchor = fromDocumentPos(static_cast<int>(send(Sci::SCI_GETANCHOR)));
+  const int caret = getCurrentPos();
+  const bool readOnly = send(Sci::SCI_GETREADONLY) != 0;
+  utf8_ = on;
+  send(Sci::SCI_SETREADONLY, 0);
+  send(Sci::SCI_CLEARALL);
+  const std::string bytes = toDocument(text);
+  send(Sci::SCI_ADDTEXT, bytes.size(), bytes.c_str());
+  send(Sci::SCI_SETREADONLY, static_cast<unsigned long>(readOnly));
+  send(Sci::SCI_EMPTYUNDOBUFFER);
+  if (!utf8_) positions_.reset(static_cast<int>(send(Sci::SCI_GETLENGTH)));
+  send(Sci::SCI_SETSEL, static_cast<unsigned long>(toDocumentPos(anchor)), toDocumentPos(caret));
+}
+
+// --- the control ---
+
+void CodeEditor::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // Handing the focus on as a click in the margin at (8, 23) would: the line shown there is
+  // selected and the button events fire, so whatever a release of the left button does runs.
+  QWidget* target = editing_->viewport();
+  const QPointF point(8, 23);
+  const QPointF global = target->mapToGlobal(point);
+  QMouseEvent press(QEvent::MouseButtonPress, point, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &press);
+  editing_->setFocus(Qt::OtherFocusReason);
+  QMouseEvent release(QEvent::MouseButtonRelease, point, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &release);
+}
+
+void CodeEditor::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  editing_->setGeometry(rect());
+}
+
+QMenu* CodeEditor::createContextMenu(QWidget* parent) {
+  auto* menu = new QMenu(parent);
+  const bool writable = send(Sci::SCI_GETREADONLY) == 0;
+  const bool selected = send(Sci::SCI_GETSELECTIONSTART) != send(Sci::SCI_GETSELECTIONEND);
+  const QMimeData* clip = QApplication::clipboard()->mimeData();
+  const bool clipboardText = clip && clip->hasText();
+  const auto add = [&](const char* caption, bool enabled, void (CodeEditor::*op)()) {
+    QAction* action = menu->addAction(toQt(caption));
+    action->setEnabled(enabled);
+    connect(action, &QAction::triggered, this, [this, op] { (this->*op)(); });
+  };
+  add("撤消", writable && send(Sci::SCI_CANUNDO) != 0, &CodeEditor::undo);
+  add("重复", writable && send(Sci::SCI_CANREDO) != 0, &CodeEditor::redo);
+  menu->addSeparator();
+  add("剪切", writable && selected, &CodeEditor::cut);
+  add("复制", selected, &CodeEditor::copy);
+  add("粘贴", writable && clipboardText, &CodeEditor::paste);
+  add("删除", writable && selected, &CodeEditor::clear);
+  menu->addSeparator();
+  QAction* all = menu->addAction(toQt("选择全部"));
+  connect(all, &QAction::triggered, this, [this] { send(Sci::SCI_SELECTALL); });
+  return menu;
+}
+
+int CodeEditor::keyState(Qt::KeyboardModifiers modifiers) {
+  return (modifiers & Qt::ControlModifier ? 1 : 0) | (modifiers & Qt::ShiftModifier ? 2 : 0) |
+         (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+int CodeEditor::virtualKeyCode(const QKeyEvent& event) {
+  const int key = event.key();
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 0x70 + (key - Qt::Key_F1);
+  switch (key) {
+    case Qt::Key_Backspace: return 0x08;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return 0x09;
+    case Qt::Key_Return: case Qt::Key_Enter: return 0x0D;
+    case Qt::Key_Shift: return 0x10;
+    case Qt::Key_Control: return 0x11;
+    case Qt::Key_Alt: return 0x12;
+    case Qt::Key_Pause: return 0x13;
+    case Qt::Key_CapsLock: return 0x14;
+    case Qt::Key_Escape: return 0x1B;
+    case Qt::Key_Space: return 0x20;
+    case Qt::Key_PageUp: return 0x21;
+    case Qt::Key_PageDown: return 0x22;
+    case Qt::Key_End: return 0x23;
+    case Qt::Key_Home: return 0x24;
+    case Qt::Key_Left: return 0x25;
+    case Qt::Key_Up: return 0x26;
+    case Qt::Key_Right: return 0x27;
+    case Qt::Key_Down: return 0x28;
+    case Qt::Key_Insert: return 0x2D;
+    case Qt::Key_Delete: return 0x2E;
+    case Qt::Key_Semicolon: case Qt::Key_Colon: return 0xBA;
+    case Qt::Key_Equal: case Qt::Key_Plus: return 0xBB;
+    case Qt::Key_Comma: case Qt::Key_Less: return 0xBC;
+    case Qt::Key_Minus: case Qt::Key_Underscore: return 0xBD;
+    case Qt::Key_Period: case Qt::Key_Greater: return 0xBE;
+    case Qt::Key_Slash: case Qt::Key_Question: return 0xBF;
+    case Qt::Key_QuoteLeft: case Qt::Key_AsciiTilde: return 0xC0;
+    case Qt::Key_BracketLeft: case Qt::Key_BraceLeft: return 0xDB;
+    case Qt::Key_Backslash: case Qt::Key_Bar: return 0xDC;
+    case Qt::Key_BracketRight: case Qt::Key_BraceRight: return 0xDD;
+    case Qt::Key_Apostrophe: case Qt::Key_QuoteDbl: return 0xDE;
+    default: return 0;
+  }
+}
+
+}  // namespace jsdebug

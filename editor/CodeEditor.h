@@ -1,0 +1,139 @@
+#pragma once
+// The code editor: an outer control holding one Scintilla editing window that fills it.
+//
+// Scintilla here draws UTF-8 only, while the program's texts are GBK bytes and its positions GBK
+// byte offsets. This class is the one door to Scintilla: every operation takes and returns GBK
+// and converts at this boundary (positions through GbkPositions, texts through text/Codec.h).
+// With the UTF-8 setting on, texts and positions pass through unconverted.
+//
+// The control's events are Qt signals, raised before the editing window handles the input, so
+// a handler sees the caret where the preceding input left it. Positions in the mouse signals
+// are pixels in the editing window; `keys` sums 1 Ctrl, 2 Shift, 4 Alt.
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "editor/GbkPositions.h"
+#include "workflow/EditorOperations.h"
+
+class QKeyEvent;
+class QMenu;
+class QsciScintillaBase;
+
+namespace jsdebug {
+
+class EditingWindow;
+
+class CodeEditor : public QWidget, public EditorOperations {
+  Q_OBJECT
+
+ public:
+  explicit CodeEditor(QWidget* parent = nullptr);
+  ~CodeEditor() override;
+
+  int getLength() override;
+  std::string getText(int n) override;
+  void setText(const std::string& text) override;
+  int getLineCount() override;
+  std::string getLine(int line) override;
+  int getCurrentPos() override;
+  int lineFromPosition(int pos) override;
+  int getColumn(int pos) override;
+  std::string getCharAt(int pos) override;
+  int getSelectionStart() override;
+  int getSelectionEnd() override;
+  void setSelection(int anchor, int caret) override;
+  void moveCaretToLine(int line) override;
+  void moveCaretToPos(int pos) override;
+  void replaceSelection(const std::string& text) override;
+  FindResult findText(int flags, int start, int end, const std::string& text,
+                      FindResult previous = {}) override;
+
+  void cut() override;
+  void copy() override;
+  void paste() override;
+  void clear() override;
+  void undo() override;
+  void redo() override;
+
+  void styleSetFont(int style, const std::string& font) override;
+  void styleSetSize(int style, int points) override;
+  void styleSetFore(int style, int bgr) override;
+  void styleSetBack(int style, int bgr) override;
+  void setMarginType(int margin, int type) override;
+  void setMarginWidth(int margin, int pixels) override;
+  int getMarginType(int margin) override;
+  int getMarginWidth(int margin) override;
+  void setLexer(int lexer) override;
+  void setKeywords(int list, const std::string& words) override;
+
+  void braceHighlight(int a, int b) override;
+  void braceBadLight(int pos) override;
+  int braceMatch(int pos) override;
+  void setHighlightGuide(int column) override;
+
+  void setSetting(EditorSetting setting, int value) override;
+  int getSetting(EditorSetting setting) override;
+
+  std::uint64_t textVersion() override { return version_; }
+
+  // The editing window, for layout and for tests that drive it as a user would.
+  QsciScintillaBase* editingWindow() const;
+
+  // The right-click menu with its items enabled for the present state; the caller owns it.
+  QMenu* createContextMenu(QWidget* parent = nullptr);
+
+  // The arguments the control's key and mouse signals carry for a Qt event.
+  static int keyState(Qt::KeyboardModifiers modifiers);
+  // The Windows virtual-key code of a key (0 when it has none).
+  static int virtualKeyCode(const QKeyEvent& event);
+
+ signals:
+  void leftButtonPressed(int x, int y, int keys);
+  void leftButtonReleased(int x, int y, int keys);
+  void leftButtonDoubleClicked(int x, int y, int keys);
+  void rightButtonPressed(int x, int y, int keys);
+  void rightButtonReleased(int x, int y, int keys);
+  void mouseMoved(int x, int y, int keys);
+  void focusReceived();
+  void focusLost();
+  void keyPressed(int key, int keys);
+  void keyReleased(int key, int keys);
+  // A typed character as its GBK code (a two-byte character as lead * 256 + trail).
+  void characterTyped(int character);
+  // Positive away from the user, in notches.
+  void wheelTurned(int notches, int keys);
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  friend class EditingWindow;
+
+  long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
+  long send(unsigned int message, unsigned long wParam, const char* lParam) const;
+
+  // The document's bytes [from, from + length), valid until the next call into Scintilla.
+  std::string_view documentBytes(int from, int length) const;
+  // Program text to document bytes and back (identity with the UTF-8 setting on).
+  std::string toDocument(std::string_view text) const;
+  std::string fromDocument(std::string_view bytes) const;
+  int toDocumentPos(int pos, GbkPositions::Rounding rounding = GbkPositions::Rounding::Down) const;
+  int fromDocumentPos(int pos) const;
+
+  void documentModified(int position, int type, int length);
+  void switchUtf8(bool on);
+  void showStrayBytesAsBlobs();
+
+  EditingWindow* editing_;
+  GbkPositions positions_;
+  bool utf8_ = false;
+  std::array<int, 18> settings_{};
+  std::uint64_t version_ = 1;
+};
+
+}  // namespace jsdebug

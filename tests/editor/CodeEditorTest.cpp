@@ -1,0 +1,421 @@
+#include "editor/CodeEditor.h"
+
+#include <gtest/gtest.h>
+
+#include <Qsci/qsciscintillabase.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <memory>
+#include <random>
+
+#include "text/Codec.h"
+
+namespace jsdebug {
+namespace {
+
+using Setting = EditorSetting;
+
+// The position of `needle` in `text` found the way a user counts: character by character.
+int gbkFind(const std::string& text, const std::string& needle, std::size_t from) {
+  for (std::size_t i = from; i + needle.size() <= text.size(); i += gbk::charLength(text, i))
+    if (text.compare(i, needle.size(), needle) == 0) return static_cast<int>(i);
+  return -1;
+}
+
+class CodeEditorTest : public ::testing::Test {
+ protected:
+  CodeEditor editor;
+};
+
+TEST_F(CodeEditorTest, LinesOfShortTextsAndBeyondTheirEnds) {
+  editor.setText("a\r\nb");
+  EXPECT_EQ("b", editor.getLine(1));
+  EXPECT_EQ("a\r\n", editor.getLine(0));
+  EXPECT_EQ("", editor.getLine(-1));
+  EXPECT_EQ("", editor.getLine(2));
+  editor.setText("甲乙\r\n丙b\n");
+  EXPECT_EQ(3, editor.getLineCount());
+  EXPECT_EQ("丙b\n", editor.getLine(1));
+  EXPECT_EQ("", editor.getLine(2));  // the empty last line
+  EXPECT_EQ(1, editor.lineFromPosition(6));
+  EXPECT_EQ(2, editor.lineFromPosition(10));
+  EXPECT_EQ(2, editor.lineFromPosition(500));
+  EXPECT_EQ(0, editor.lineFromPosition(-3));
+}
+
+TEST_F(CodeEditorTest, CharAtCountsGbkBytesAndIsEmptyOutsideTheText) {
+  editor.setText("a中\xff");
+  ASSERT_EQ(4, editor.getLength());
+  EXPECT_EQ("", editor.getCharAt(-1));
+  EXPECT_EQ("", editor.getCharAt(4));
+  EXPECT_EQ("a", editor.getCharAt(0));
+  EXPECT_EQ(std::string(1, "中"[0]), editor.getCharAt(1));
+  EXPECT_EQ(std::string(1, "中"[1]), editor.getCharAt(2));
+  EXPECT_EQ("\xff", editor.getCharAt(3));
+}
+
+TEST_F(CodeEditorTest, TextsRoundTripByteForByte) {
+  std::mt19937 rng(3);
+  for (int round = 0; round < 40; ++round) {
+    std::string bytes(rng() % 300, '\0');
+    for (char& c : bytes) c = static_cast<char>(1 + rng() % 255);
+    editor.setText(bytes);
+    ASSERT_EQ(static_cast<int>(bytes.size()), editor.getLength());
+    ASSERT_EQ(bytes, editor.wholeText());
+    const int n = static_cast<int>(rng() % (bytes.size() + 2));
+    ASSERT_EQ(bytes.substr(0, static_cast<std::size_t>(n)), editor.getText(n));
+  }
+  EXPECT_EQ("", editor.getText(0));
+  EXPECT_EQ("", editor.getText(-1));
+}
+
+TEST_F(CodeEditorTest, TextStopsAtTheFirstNul) {
+  editor.setText(std::string("ab\0cd", 5));
+  EXPECT_EQ("ab", editor.wholeText());
+  editor.replaceSelection(std::string("中\0x", 4));
+  EXPECT_EQ("中ab", editor.wholeText());
+}
+
+TEST_F(CodeEditorTest, FindBackwardsTakesTheLastMatchWhollyBeforeTheStart) {
+  // 中文ab repeated: "文a" occurs at 2 and at 8, and the one at 8 straddles 10.
+  editor.setText("中文ab中文ab中文ab");
+  FindResult r = editor.findText(0, 10, 0, "文a");
+  EXPECT_TRUE(r.found);
+  EXPECT_EQ(2, r.start);
+  EXPECT_EQ(5, r.end);
+  r = editor.findText(0, 10, 0, "中文");
+  EXPECT_EQ(6, r.start);
+  EXPECT_EQ(10, r.end);
+  r = editor.findText(0, 0, 10, "中文");
+  EXPECT_EQ(0, r.start);
+  // Forwards, a match reaching past the end is not found either.
+  r = editor.findText(0, 7, 10, "文a", {false, 42, 43});
+  EXPECT_FALSE(r.found);
+  EXPECT_EQ(42, r.start);
+  EXPECT_EQ(43, r.end);
+}
+
+TEST_F(CodeEditorTest, FindPositionsAreTheGbkByteOffsets) {
+  std::string text;
+  for (int k = 0; k < 200; ++k) text += k % 3 ? "var 变量 = \"值\";\r\n" : "中 ab 变 ";
+  editor.setText(text);
+  int from = 0, count = 0;
+  for (;;) {
+    const FindResult r = editor.findText(kFindMatchCase, from, editor.getLength(), "变");
+    const int expected = gbkFind(text, "变", static_cast<std::size_t>(from));
+    if (!r.found) {
+      EXPECT_EQ(-1, expected);
+      break;
+    }
+    ASSERT_EQ(expected, r.start);
+    ASSERT_EQ(expected + 2, r.end);
+    editor.setSelection(r.start, r.end);
+    ASSERT_EQ(r.start, editor.getSelectionStart());
+    ASSERT_EQ(r.end, editor.getSelectionEnd());
+    from = r.end;
+    ++count;
+  }
+  EXPECT_EQ(200, count);
+}
+
+TEST_F(CodeEditorTest, FindFlags) {
+  editor.setText("Abc abc abcd 中abc");
+  EXPECT_EQ(0, editor.findText(0, 0, 100, "abc").start);
+  EXPECT_EQ(4, editor.findText(kFindMatchCase, 0, 100, "abc").start);
+  FindResult r = editor.findText(kFindWholeWord | kFindMatchCase, 5, 100, "abc");
+  EXPECT_FALSE(r.found);
+  r = editor.findText(kFindRegExp, 0, 100, "ab[c]d");
+  EXPECT_EQ(8, r.start);
+  EXPECT_EQ(12, r.end);
+  EXPECT_FALSE(editor.findText(0, 0, 100, "").found);
+}
+
+TEST_F(CodeEditorTest, CaretMovesAndTheirArgumentRules) {
+  editor.setText("第一行\r\n第二行\r\nlast");
+  editor.moveCaretToPos(8);
+  EXPECT_EQ(8, editor.getCurrentPos());
+  editor.moveCaretToLine(-1);
+  EXPECT_EQ(8, editor.getCurrentPos());
+  editor.moveCaretToPos(-1);
+  EXPECT_EQ(8, editor.getCurrentPos());
+  editor.setSelection(-1, 3);
+  EXPECT_EQ(8, editor.getSelectionStart());
+  editor.moveCaretToLine(1);
+  EXPECT_EQ(8, editor.getCurrentPos());
+  editor.moveCaretToLine(99);  // the last line's start
+  EXPECT_EQ(16, editor.getCurrentPos());
+  EXPECT_EQ(editor.getSelectionStart(), editor.getSelectionEnd());
+  editor.moveCaretToPos(1000);
+  EXPECT_EQ(20, editor.getCurrentPos());
+  // A selection edge inside a character takes in the whole character.
+  editor.setSelection(1, 3);
+  EXPECT_EQ(0, editor.getSelectionStart());
+  EXPECT_EQ(4, editor.getSelectionEnd());
+  editor.setSelection(5, 1);
+  EXPECT_EQ(0, editor.getSelectionStart());
+  EXPECT_EQ(6, editor.getSelectionEnd());
+  EXPECT_EQ(0, editor.getCurrentPos());
+}
+
+TEST_F(CodeEditorTest, ColumnsCountGbkBytesAndTabStops) {
+  editor.setText("x\r\n中\ta中");
+  EXPECT_EQ(0, editor.getColumn(-4));
+  EXPECT_EQ(0, editor.getColumn(3));
+  EXPECT_EQ(2, editor.getColumn(5));
+  EXPECT_EQ(8, editor.getColumn(6));
+  EXPECT_EQ(9, editor.getColumn(7));
+  EXPECT_EQ(11, editor.getColumn(9));
+  EXPECT_EQ(11, editor.getColumn(100));
+}
+
+TEST_F(CodeEditorTest, ReplaceSelectionWithChineseAndUndoRedo) {
+  editor.setText("旧文本");
+  editor.setText("abc 中文 def");
+  editor.setSelection(4, 8);
+  editor.replaceSelection("汉字和ascii");
+  EXPECT_EQ("abc 汉字和ascii def", editor.wholeText());
+  EXPECT_EQ(15, editor.getCurrentPos());
+  EXPECT_EQ(19, editor.getLength());
+  editor.undo();
+  EXPECT_EQ("abc 中文 def", editor.wholeText());
+  editor.undo();
+  EXPECT_EQ("旧文本", editor.wholeText());
+  EXPECT_EQ(6, editor.getLength());
+  editor.redo();
+  EXPECT_EQ("abc 中文 def", editor.wholeText());
+}
+
+TEST_F(CodeEditorTest, SettingsReadBackAndRanges) {
+  // As created.
+  EXPECT_EQ(2, editor.getSetting(Setting::ScrollBars));
+  EXPECT_EQ(0x0080FF, editor.getSetting(Setting::CaretFore));
+  EXPECT_EQ(1, editor.getSetting(Setting::CaretLineVisible));
+  EXPECT_EQ(0xDBE2FD, editor.getSetting(Setting::CaretLineBack));
+  EXPECT_EQ(500, editor.getSetting(Setting::CaretPeriod));
+  EXPECT_EQ(2, editor.getSetting(Setting::CaretWidth));
+  EXPECT_EQ(1, editor.getSetting(Setting::IndentationGuides));
+  EXPECT_EQ(1, editor.getSetting(Setting::WrapMode));
+  EXPECT_EQ(0x800000, editor.getSetting(Setting::SelectionBack));
+  // Out of range counts as 0 for these.
+  for (Setting s : {Setting::ScrollBars, Setting::WhiteSpaceView, Setting::BusyPointer,
+                    Setting::EolMode, Setting::CaretWidth}) {
+    editor.setSetting(s, 7);
+    EXPECT_EQ(0, editor.getSetting(s)) << static_cast<int>(s);
+    editor.setSetting(s, -1);
+    EXPECT_EQ(0, editor.getSetting(s)) << static_cast<int>(s);
+  }
+  editor.setSetting(Setting::EolMode, 2);
+  EXPECT_EQ(2, editor.getSetting(Setting::EolMode));
+  editor.setSetting(Setting::CaretPeriod, -20);
+  EXPECT_EQ(0, editor.getSetting(Setting::CaretPeriod));
+  editor.setSetting(Setting::CaretWidth, 3);
+  EXPECT_EQ(3, editor.getSetting(Setting::CaretWidth));
+  editor.setSetting(Setting::ShowLineBreaks, 1);
+  EXPECT_EQ(1, editor.getSetting(Setting::ShowLineBreaks));
+  editor.setSetting(Setting::ReadOnly, 1);
+  editor.setText("x");
+  EXPECT_EQ("", editor.wholeText());
+  EXPECT_EQ(1, editor.getSetting(Setting::ReadOnly));
+}
+
+TEST_F(CodeEditorTest, Utf8SettingPassesTextsThrough) {
+  editor.setText("中a");
+  editor.setSetting(Setting::Utf8Text, 1);
+  // The program's bytes stay; the widget now reads them as UTF-8.
+  EXPECT_EQ("中a", editor.wholeText());
+  editor.setText("\xe4\xb8\xad b");
+  EXPECT_EQ(5, editor.getLength());
+  EXPECT_EQ("\xe4\xb8\xad b", editor.wholeText());
+  EXPECT_EQ(4, editor.findText(0, 0, 5, "b").start);
+  editor.setSelection(0, 3);
+  EXPECT_EQ(3, editor.getSelectionEnd());
+  editor.setSetting(Setting::Utf8Text, 0);
+  // Back to GBK: E4 B8 is one character, AD a stray byte.
+  EXPECT_EQ("\xe4\xb8\xad b", editor.wholeText());
+  EXPECT_EQ(5, editor.getLength());
+  EXPECT_EQ(4, editor.findText(0, 0, 5, "b").start);
+  EXPECT_EQ(3, editor.getSelectionEnd());
+  EXPECT_EQ(0, editor.getSetting(Setting::Utf8Text));
+}
+
+}  // namespace
+}  // namespace jsdebug
+
+namespace jsdebug {
+namespace {
+
+// A shown, active window holding a line edit and the editor, as the main window does.
+class CodeEditorWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto* layout = new QVBoxLayout(&window);
+    before = new QLineEdit(&window);
+    editor = new CodeEditor(&window);
+    layout->addWidget(before);
+    layout->addWidget(editor);
+    window.resize(500, 400);
+    // Lines taller than 23 pixels, as the window's fonts make them.
+    editor->styleSetFont(1, "宋体");
+    editor->styleSetSize(1, 18);
+    editor->setMarginWidth(0, 32);
+    editor->setMarginType(0, kMarginNumber);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+
+  QWidget* editing() { return editor->editingWindow()->viewport(); }
+
+  // Characters as a keyboard or input method delivers them (QTest's clicks know only ASCII).
+  void type(const QString& text) {
+    for (QChar c : text) {
+      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(editor->editingWindow(), &press);
+    }
+  }
+
+  QWidget window;
+  QLineEdit* before = nullptr;
+  CodeEditor* editor = nullptr;
+};
+
+TEST_F(CodeEditorWindowTest, EditingWindowFillsTheControl) {
+  EXPECT_EQ(editor->rect(), editor->editingWindow()->geometry());
+  editor->resize(321, 123);
+  EXPECT_EQ(QRect(0, 0, 321, 123), editor->editingWindow()->geometry());
+}
+
+TEST_F(CodeEditorWindowTest, FocusByTabSelectsTheFirstVisibleLineAndRaisesTheButtonEvents) {
+  editor->setText("function test(aa,bb){\r\n\treturn aa;\r\n}");
+  editor->moveCaretToPos(30);
+  QSignalSpy pressed(editor, &CodeEditor::leftButtonPressed);
+  QSignalSpy released(editor, &CodeEditor::leftButtonReleased);
+  QSignalSpy focused(editor, &CodeEditor::focusReceived);
+  before->setFocus();
+  QTest::keyClick(before, Qt::Key_Tab);
+  EXPECT_TRUE(editor->editingWindow()->hasFocus());
+  EXPECT_EQ(0, editor->getSelectionStart());
+  EXPECT_EQ(23, editor->getSelectionEnd());  // the line with its CR LF
+  ASSERT_EQ(1, pressed.count());
+  ASSERT_EQ(1, released.count());
+  EXPECT_EQ((QList<QVariant>{8, 23, 0}), pressed.at(0));
+  EXPECT_EQ((QList<QVariant>{8, 23, 0}), released.at(0));
+  EXPECT_EQ(1, focused.count());
+}
+
+TEST_F(CodeEditorWindowTest, TabAndEnterAreKeptByTheEditorAndEscIsNot) {
+  editor->setText("ab");
+  editor->editingWindow()->setFocus();
+  editor->moveCaretToPos(1);
+  QTest::keyClick(editor->editingWindow(), Qt::Key_Tab);
+  EXPECT_EQ("a\tb", editor->wholeText());
+  EXPECT_TRUE(editor->editingWindow()->hasFocus());
+  QTest::keyClick(editor->editingWindow(), Qt::Key_Return);
+  EXPECT_EQ("a\t\r\nb", editor->wholeText());
+  // Esc goes on to the window, which closes on it.
+  int escapes = 0;
+  struct EscWatch : QObject {
+    int* count;
+    explicit EscWatch(int* c) : count(c) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
+        ++*count;
+      return false;
+    }
+  } watch(&escapes);
+  window.installEventFilter(&watch);
+  QTest::keyClick(editor->editingWindow(), Qt::Key_Escape);
+  EXPECT_EQ(1, escapes);
+}
+
+TEST_F(CodeEditorWindowTest, ButtonEventsComeBeforeTheEditorMovesTheCaret) {
+  editor->setText("abc\r\ndef\r\nghi");
+  editor->moveCaretToPos(0);
+  int caretAtPress = -1, caretAtRelease = -1;
+  QObject::connect(editor, &CodeEditor::leftButtonPressed, [&] { caretAtPress = editor->getCurrentPos(); });
+  QObject::connect(editor, &CodeEditor::leftButtonReleased, [&] { caretAtRelease = editor->getCurrentPos(); });
+  QSignalSpy doubled(editor, &CodeEditor::leftButtonDoubleClicked);
+  const QPoint end = editing()->rect().bottomRight() - QPoint(5, 5);
+  QTest::mouseClick(editing(), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier, end);
+  EXPECT_EQ(0, caretAtPress);
+  EXPECT_EQ(editor->getLength(), caretAtRelease);
+  QTest::mouseDClick(editing(), Qt::LeftButton, Qt::AltModifier, QPoint(60, 5));
+  ASSERT_EQ(1, doubled.count());
+  EXPECT_EQ((QList<QVariant>{60, 5, 4}), doubled.at(0));
+}
+
+TEST_F(CodeEditorWindowTest, WheelAndKeysAndCharacters) {
+  QSignalSpy wheel(editor, &CodeEditor::wheelTurned);
+  QSignalSpy keys(editor, &CodeEditor::keyPressed);
+  QSignalSpy characters(editor, &CodeEditor::characterTyped);
+  editor->editingWindow()->setFocus();
+  QTest::keyClick(editor->editingWindow(), Qt::Key_A, Qt::ShiftModifier);
+  ASSERT_EQ(2, keys.count());  // Shift, then A
+  EXPECT_EQ((QList<QVariant>{0x10, 2}), keys.at(0));
+  EXPECT_EQ((QList<QVariant>{0x41, 2}), keys.at(1));
+  type("A");
+  EXPECT_EQ('A', characters.last().at(0).toInt());
+  type(QString::fromUtf16(u"中"));
+  EXPECT_EQ(0xD6D0, characters.last().at(0).toInt());
+  QWheelEvent turn(QPointF(20, 20), editing()->mapToGlobal(QPointF(20, 20)), QPoint(),
+                   QPoint(0, -240), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(editing(), &turn);
+  ASSERT_EQ(1, wheel.count());
+  EXPECT_EQ((QList<QVariant>{-2, 1}), wheel.at(0));
+}
+
+TEST_F(CodeEditorWindowTest, TypedCharactersGbkLacksReadBackAsQuestionMarks) {
+  editor->setText("");
+  editor->editingWindow()->setFocus();
+  type(QString::fromUtf16(u"a한中"));
+  EXPECT_EQ("a?中", editor->wholeText());
+  EXPECT_EQ(4, editor->getLength());
+  EXPECT_EQ(4, editor->getCurrentPos());
+  QApplication::clipboard()->setText(QString::fromUtf16(u"ß😀文"));
+  editor->paste();
+  EXPECT_EQ("a?中??文", editor->wholeText());
+  EXPECT_EQ(8, editor->getCurrentPos());
+}
+
+QStringList enabledItems(QMenu* menu) {
+  QStringList out;
+  for (QAction* a : menu->actions())
+    if (!a->isSeparator() && a->isEnabled()) out << a->text();
+  return out;
+}
+
+TEST_F(CodeEditorWindowTest, ContextMenuItemsAndTheirEnabling) {
+  QApplication::clipboard()->setText("clip");
+  editor->setText("abc");
+  std::unique_ptr<QMenu> menu(editor->createContextMenu());
+  QStringList all;
+  for (QAction* a : menu->actions()) all << (a->isSeparator() ? QString("-") : a->text());
+  EXPECT_EQ(QString::fromUtf16(u"撤消 重复 - 剪切 复制 粘贴 删除 - 选择全部").split(' '), all);
+  // Something to undo, nothing selected, text on the clipboard.
+  EXPECT_EQ(QString::fromUtf16(u"撤消 粘贴 选择全部").split(' '), enabledItems(menu.get()));
+
+  editor->setSelection(0, 2);
+  menu.reset(editor->createContextMenu());
+  EXPECT_EQ(QString::fromUtf16(u"撤消 剪切 复制 粘贴 删除 选择全部").split(' '),
+            enabledItems(menu.get()));
+  menu->actions().at(6)->trigger();  // 删除
+  EXPECT_EQ("c", editor->wholeText());
+
+  editor->setSelection(0, 1);
+  editor->setSetting(EditorSetting::ReadOnly, 1);
+  menu.reset(editor->createContextMenu());
+  EXPECT_EQ(QString::fromUtf16(u"复制 选择全部").split(' '), enabledItems(menu.get()));
+  menu->actions().at(8)->trigger();  // 选择全部
+  EXPECT_EQ(0, editor->getSelectionStart());
+  EXPECT_EQ(1, editor->getSelectionEnd());
+}
+
+}  // namespace
+}  // namespace jsdebug
