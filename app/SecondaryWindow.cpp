@@ -132,6 +132,8 @@ void SecondaryWindow::setDefaultButton(QPushButton* button) {
 }
 
 void SecondaryWindow::finishControls() {
+  // Opened after the main window has closed: the commands are dead from the start.
+  if (watchingMainWindow_ && !editorAvailable()) mainWindowGone();
   installEventFilter(this);
   for (QWidget* child : findChildren<QWidget*>()) {
     // A combo box's open list is a window of its own and keeps Enter and Esc for itself.
