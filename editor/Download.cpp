@@ -17,6 +17,9 @@ constexpr long kConnectTimeoutSeconds = 30;
 // A stalled server is given up after a minute without a byte; a slow but steady one is not.
 constexpr long kStallSeconds = 60;
 constexpr long kMaxRedirects = 10;
+// The announced length is only a hint: a wrong or hostile header must not make a small body cost
+// a large allocation, so at most this much is set aside up front.
+constexpr std::size_t kMaxReserve = std::size_t{32} << 20;
 
 void initializeCurlOnce() {
   static std::once_flag once;
@@ -44,7 +47,7 @@ std::size_t appendBody(char* data, std::size_t size, std::size_t count, void* us
     curl_off_t announced = -1;
     if (curl_easy_getinfo(t.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) == CURLE_OK &&
         announced > 0)
-      t.body.reserve(std::min<std::size_t>(static_cast<std::size_t>(announced), kMaxDownloadBytes));
+      t.body.reserve(std::min<std::size_t>(static_cast<std::size_t>(announced), kMaxReserve));
   }
   const std::size_t room = kMaxDownloadBytes - t.body.size();
   t.body.append(data, std::min(n, room));
