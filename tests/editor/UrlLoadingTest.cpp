@@ -49,6 +49,10 @@ HttpReply route(const std::string& request) {
   }
   if (is("/moved.js"))
     return {"HTTP/1.0 302 Found\r\nLocation: /test.js\r\nContent-Length: 5\r\n\r\nmoved"};
+  if (is("/liar.js"))  // announces far more than it sends, then closes
+    return {"HTTP/1.0 200 OK\r\nContent-Length: 999999999999\r\n\r\nvar a=1;"};
+  if (is("/loop.js"))
+    return {"HTTP/1.0 302 Found\r\nLocation: /loop.js\r\nContent-Length: 4\r\n\r\nloop"};
   if (is("/slow.js")) return {httpResponse("200 OK", "slow"), 400};
   if (is("/fast.js")) return {httpResponse("200 OK", "fast")};
   return {httpResponse("500 Internal Server Error", "")};
@@ -71,6 +75,12 @@ TEST_F(DownloadTest, BodiesComeBackAsSentWhateverTheStatus) {
 
 TEST_F(DownloadTest, ABrokenTransferGivesTheBytesSoFar) {
   EXPECT_EQ(patterned(50000), downloadBytes(server.url("/cut.js")));
+  EXPECT_EQ("var a=1;", downloadBytes(server.url("/liar.js")));
+}
+
+TEST_F(DownloadTest, EndlessRedirectsEnd) {
+  EXPECT_EQ("", downloadBytes(server.url("/loop.js")));
+  EXPECT_LE(server.requests().size(), 12u);
 }
 
 TEST_F(DownloadTest, RequestLineAndHeaders) {
