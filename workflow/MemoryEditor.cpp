@@ -130,6 +130,9 @@ FindResult MemoryEditor::findText(int flags, int start, int end, const std::stri
       const std::string range = text_.substr(lo, hi - lo);
       for (auto it = std::sregex_iterator(range.begin(), range.end(), re);
            it != std::sregex_iterator(); ++it) {
+        // Scintilla tries a match only at positions before the end of the range, so an empty
+        // match at its end is never found.
+        if (it->position() >= static_cast<std::ptrdiff_t>(range.size())) break;
         matches.emplace_back(lo + static_cast<int>(it->position()),
                              lo + static_cast<int>(it->position() + it->length()));
       }
