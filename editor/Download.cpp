@@ -85,7 +85,17 @@ std::string downloadBytes(std::string_view address) {
   }
   std::unique_ptr<curl_slist, ListCleanup> headerList(headers);
 
-  const std::string url(address);
+  // libcurl refuses a space anywhere in an address, so a pasted address with a stray space
+  // would not even be requested; it goes out as %20, as a browser sends it. Other control
+  // characters stay refused: a line break must never reach the request's header lines.
+  std::string url;
+  url.reserve(address.size());
+  for (const char ch : address) {
+    if (ch == ' ')
+      url += "%20";
+    else
+      url += ch;
+  }
   curl_easy_setopt(c, CURLOPT_URL, url.c_str());
   curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");

@@ -16,8 +16,8 @@ inline constexpr std::size_t kMaxDownloadBytes = std::size_t{256} << 20;
 // like any other body. Only http and https addresses are fetched; anything else, an empty or
 // unparsable address, or a failed connection gives no bytes. A transfer that breaks off gives
 // the bytes that had arrived. The fragment is dropped; user name and password are taken from
-// the address; the system's proxy settings (the usual *_proxy variables) apply. Safe to call
-// from several threads at once.
+// the address; a space goes out as %20; the system's proxy settings (the usual *_proxy
+// variables) apply. Safe to call from several threads at once.
 std::string downloadBytes(std::string_view address);
 
 }  // namespace jsdebug::editor

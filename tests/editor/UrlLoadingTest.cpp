@@ -49,6 +49,7 @@ HttpReply route(const std::string& request) {
   }
   if (is("/moved.js"))
     return {"HTTP/1.0 302 Found\r\nLocation: /test.js\r\nContent-Length: 5\r\n\r\nmoved"};
+  if (is("/a%20b.js")) return {httpResponse("200 OK", "spaced")};
   if (is("/liar.js"))  // announces far more than it sends, then closes
     return {"HTTP/1.0 200 OK\r\nContent-Length: 999999999999\r\n\r\nvar a=1;"};
   if (is("/loop.js"))
@@ -97,6 +98,12 @@ TEST_F(DownloadTest, RequestLineAndHeaders) {
   EXPECT_EQ(std::string::npos, r.find("Authorization"));
   // user:secret in base64
   EXPECT_NE(std::string::npos, requests[1].find("\r\nAuthorization: Basic dXNlcjpzZWNyZXQ=\r\n"));
+}
+
+TEST_F(DownloadTest, SpacesAreSentEncodedLineBreaksNeverReachTheRequest) {
+  EXPECT_EQ("spaced", downloadBytes(server.url("/a b.js")));
+  EXPECT_EQ("", downloadBytes(server.url("/test.js\r\nX-Injected: 1")));
+  for (const std::string& r : server.requests()) EXPECT_EQ(std::string::npos, r.find("X-Injected"));
 }
 
 TEST_F(DownloadTest, OnlyHttpAddressesAreFetched) {
