@@ -386,10 +386,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (watched == v8LengthBox_) {
-      // Characters from 32 up pass only as "-" or a digit; control keys and pasting are not
-      // characters and pass as usual.
+      // Characters from 32 up pass only as "-" or a digit. Control keys and shortcuts (Ctrl+V
+      // pastes, and what it pastes is not filtered) type no character and pass as usual.
       const QString typed = key->text();
-      if (!typed.isEmpty() && typed.front().unicode() >= 32) {
+      const bool shortcut = modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+      if (!shortcut && !typed.isEmpty() && typed.front().unicode() >= 32) {
         const QChar c = typed.front();
         if (c != u'-' && !(c >= u'0' && c <= u'9')) return true;
       }

@@ -1,0 +1,63 @@
+#include "tests/gui/GuiTestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <fstream>
+#include <iterator>
+
+#include "app/MessageBox.h"
+
+namespace jsdebug::testing {
+
+std::vector<RecordedMessage>& recordedMessages() {
+  static std::vector<RecordedMessage> messages;
+  return messages;
+}
+
+bool processEventsUntil(const std::function<bool()>& done, int timeoutMs) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > timeoutMs) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(1);
+  }
+  return true;
+}
+
+std::string testData(const std::string& name) {
+  std::ifstream in(std::string(JSDEBUG_SOURCE_DIR) + "/tests/data/" + name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+namespace {
+
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "gui_tests";
+    static char* argv[] = {name, nullptr};
+    app_ = new QApplication(argc, argv);
+    // The window closing in a test must not end anything.
+    QApplication::setQuitOnLastWindowClosed(false);
+    setMessageBoxHook([](const std::string& text, const std::string& title, MessageIcon icon) {
+      recordedMessages().push_back({text, title, icon, QThread::currentThread()});
+    });
+  }
+  void TearDown() override {
+    setMessageBoxHook({});
+    delete app_;
+    app_ = nullptr;
+  }
+
+ private:
+  QApplication* app_ = nullptr;
+};
+
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
+}  // namespace jsdebug::testing

@@ -1,0 +1,437 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
+#include <memory>
+
+#include "app/Application.h"
+#include "app/FindWindow.h"
+#include "app/HyperlinkLabel.h"
+#include "app/MainCommands.h"
+#include "app/MainWindow.h"
+#include "app/SearchWindows.h"
+#include "app/SecondaryWindow.h"
+#include "app/StartUp.h"
+#include "engine/ScriptHost.h"
+#include "tests/gui/GuiTestEnvironment.h"
+#include "text/Text.h"
+#include "workflow/CallBox.h"
+#include "workflow/OutputLog.h"
+
+using namespace jsdebug;
+using jsdebug::testing::processEventsUntil;
+using jsdebug::testing::recordedMessages;
+
+namespace {
+
+std::string welcomeLog() { return std::string("初始化成功！！\r\n") + kLogSeparator + "\r\n" + welcomeText(); }
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    recordedMessages().clear();
+    app = std::make_unique<Application>();
+    window = &app->window();
+    window->setExitHandler([this] { ++exits; });
+  }
+  void TearDown() override {
+    app.reset();
+    setScriptHostFactory({});
+  }
+
+  void showActive() {
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  }
+
+  QLineEdit* box(Control c) { return static_cast<QLineEdit*>(window->control(c)); }
+  void click(const char* caption) {
+    QPushButton* b = window->button(caption);
+    ASSERT_NE(nullptr, b) << caption;
+    QTest::mouseClick(b, Qt::LeftButton);
+  }
+  // The double-clicked line holds the caret.
+  void doubleClickLine(int line) {
+    window->editor().moveCaretToLine(line);
+    window->editorDoubleClicked();
+  }
+
+  std::unique_ptr<Application> app;
+  MainWindow* window = nullptr;
+  int exits = 0;
+};
+
+TEST_F(MainWindowTest, StartsWithTheThreeLogTextsTheDefaultCodeAndTheCueText) {
+  EXPECT_EQ(welcomeLog(), window->logText());
+  EXPECT_EQ(kDefaultCode, window->editor().wholeText());
+  EXPECT_EQ(7, window->editor().getLineCount());
+  EXPECT_EQ(kCallBoxCueText, window->callBoxText());
+  EXPECT_EQ("1024", window->v8BufferLengthText());
+  EXPECT_EQ("", window->findBoxText());
+  EXPECT_EQ("http://www.example.com/test.js", window->urlBoxText());
+  EXPECT_TRUE(window->searchDownChecked());
+  EXPECT_FALSE(window->upButton()->isChecked());
+  EXPECT_TRUE(recordedMessages().empty());
+  // The set-up table: line numbers in margin 0 at 32 pixels, symbols in margin 1.
+  EXPECT_EQ(kMarginNumber, window->editor().getMarginType(0));
+  EXPECT_EQ(32, window->editor().getMarginWidth(0));
+  EXPECT_EQ(kMarginSymbol, window->editor().getMarginType(1));
+  EXPECT_EQ(20, window->editor().getMarginWidth(1));
+}
+
+TEST(StartUpWithoutScriptHost, OneBoxBeforeAnyWindowThenTheWindowAsUsual) {
+  recordedMessages().clear();
+  std::vector<int> windowsAtMessage;
+  setScriptHostFactory([](std::string_view) { return std::unique_ptr<ScriptHost>(); });
+  {
+    Application app;
+    ASSERT_EQ(1u, recordedMessages().size());
+    EXPECT_EQ("对象创建失败！", recordedMessages()[0].text);
+    EXPECT_EQ("信息：", recordedMessages()[0].title);
+    EXPECT_EQ(MessageIcon::None, recordedMessages()[0].icon);
+    EXPECT_EQ(welcomeLog(), app.window().logText());
+    EXPECT_EQ(kDefaultCode, app.window().editor().wholeText());
+
+    // Every later load reports the failure.
+    app.window().button("加载代码")->click();
+    EXPECT_EQ(0, jsdebug::text::findText(app.window().logText(), kLoadFailedHeader) - 1);
+  }
+  setScriptHostFactory({});
+}
+
+TEST_F(MainWindowTest, TitleSizeAndFrame) {
+  EXPECT_EQ(QStringLiteral("墨岩JS调试工具 v7.5 By QQ:10086001  QQ群：612345678  2018-07-16"),
+            window->windowTitle());
+  EXPECT_EQ(QSize(956, 684), MainWindow::kOuterSize);
+  // Fixed: neither resized nor maximized, but it can be minimized.
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_EQ(QStringLiteral("VezIruzArazavErEze"), window->objectName());
+  EXPECT_FALSE(window->windowIcon().isNull());
+}
+
+TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
+  struct Place {
+    const char* caption;
+    QRect rect;
+  } buttons[] = {
+      {"下载JS代码", {736, 35, 89, 28}}, {"UTF8解码", {836, 35, 89, 28}},
+      {"MD5加密", {13, 449, 75, 28}},    {"eval解密", {94, 449, 73, 28}},
+      {"jsfuck解密", {172, 449, 72, 28}}, {"寻找", {358, 451, 78, 28}},
+      {"压缩", {497, 450, 78, 28}},       {"代码格式化", {585, 450, 78, 28}},
+      {"加载代码", {674, 450, 70, 28}},   {"生成V8代码", {752, 449, 93, 28}},
+      {"生成系统代码", {851, 448, 85, 28}}, {"浏览器运行", {673, 487, 71, 28}},
+      {"V8运行", {799, 487, 47, 28}},     {"系统引擎运行", {852, 486, 85, 28}},
+  };
+  for (const Place& p : buttons) {
+    QPushButton* b = window->button(p.caption);
+    ASSERT_NE(nullptr, b) << p.caption;
+    EXPECT_EQ(p.rect, b->geometry()) << p.caption;
+    EXPECT_FALSE(b->isDefault() || b->autoDefault()) << p.caption;
+  }
+  EXPECT_EQ(QRect(7, 69, 929, 355), window->editorWidget()->geometry());
+  EXPECT_EQ(QRect(46, 37, 682, 24), window->control(Control::UrlBox)->geometry());
+  EXPECT_EQ(QRect(253, 453, 103, 22), window->control(Control::FindBox)->geometry());
+  EXPECT_EQ(QRect(12, 488, 652, 25), window->control(Control::CallBox)->geometry());
+  EXPECT_EQ(QRect(754, 493, 43, 20), window->control(Control::V8BufferLengthBox)->geometry());
+  EXPECT_EQ(QRect(5, 523, 928, 125), window->control(Control::OutputLog)->geometry());
+  EXPECT_EQ(QRect(445, 449, 44, 16), window->upButton()->geometry());
+  EXPECT_EQ(QRect(445, 468, 44, 16), window->downButton()->geometry());
+  EXPECT_EQ(QRect(540, 6, 284, 16), window->downloadLink()->geometry());
+}
+
+TEST_F(MainWindowTest, ToolbarHasTwentyThreeEntriesDockedAtTheTop) {
+  QToolBar* bar = window->toolbar();
+  ASSERT_EQ(23, bar->actions().size());
+  const std::vector<int> separators{4, 9, 12, 16, 20};
+  for (int i = 0; i < 23; ++i) {
+    QAction* entry = window->toolbarEntry(i);
+    ASSERT_EQ(bar->actions()[i], entry);
+    const bool separator = std::find(separators.begin(), separators.end(), i) != separators.end();
+    EXPECT_EQ(separator, entry->isSeparator()) << i;
+    EXPECT_TRUE(entry->isEnabled()) << i;
+    EXPECT_EQ(i == 17 || i == 18, entry->isCheckable()) << i;
+  }
+  EXPECT_EQ(QStringLiteral("保存（带调用方法）"), window->toolbarEntry(3)->toolTip());
+  EXPECT_EQ(QStringLiteral("退出"), window->toolbarEntry(22)->toolTip());
+  EXPECT_EQ(nullptr, window->toolbarEntry(23));
+
+  showActive();
+  EXPECT_EQ(QPoint(0, 0), bar->pos());
+  EXPECT_EQ(window->width(), bar->width());
+  // The link lies in front of the toolbar band.
+  const QObjectList& children = window->children();
+  EXPECT_GT(children.indexOf(window->downloadLink()), children.indexOf(bar));
+}
+
+TEST_F(MainWindowTest, CheckEntriesToggleTheirLookAndBeautifyWithoutWrapping) {
+  QAction* wrap = window->toolbarEntry(17);
+  const int wrapMode = window->editor().getSetting(EditorSetting::WrapMode);
+  window->editor().setText("function f(){return 1;}");
+  wrap->trigger();
+  EXPECT_TRUE(wrap->isChecked());
+  EXPECT_NE("function f(){return 1;}", window->editor().wholeText());
+  EXPECT_EQ(wrapMode, window->editor().getSetting(EditorSetting::WrapMode));
+  wrap->trigger();
+  EXPECT_FALSE(wrap->isChecked());
+}
+
+TEST_F(MainWindowTest, LineNumbersToggleBetweenWidthZeroAndThirtyTwo) {
+  QAction* lineNumbers = window->toolbarEntry(18);
+  lineNumbers->trigger();
+  EXPECT_EQ(kMarginSymbol, window->editor().getMarginType(0));
+  EXPECT_EQ(0, window->editor().getMarginWidth(0));
+  lineNumbers->trigger();
+  EXPECT_EQ(kMarginNumber, window->editor().getMarginType(0));
+  EXPECT_EQ(32, window->editor().getMarginWidth(0));
+}
+
+TEST_F(MainWindowTest, HelpAndExit) {
+  window->toolbarEntry(21)->trigger();
+  ASSERT_EQ(1u, recordedMessages().size());
+  EXPECT_EQ("QQ:10086001", recordedMessages()[0].text);
+  EXPECT_EQ("信息：", recordedMessages()[0].title);
+  EXPECT_EQ(MessageIcon::None, recordedMessages()[0].icon);
+  window->toolbarEntry(22)->trigger();
+  EXPECT_EQ(1, exits);
+}
+
+TEST_F(MainWindowTest, FindWindowOpensOnce) {
+  window->toolbarEntry(13)->trigger();
+  FindWindow* first = window->searchWindows().openFindWindow();
+  window->toolbarEntry(13)->trigger();
+  EXPECT_EQ(first, window->searchWindows().openFindWindow());
+  EXPECT_TRUE(first->isVisible());
+}
+
+TEST_F(MainWindowTest, HiddenRunMenuHoldsItsFiveItems) {
+  QMenu* menu = window->runMenu();
+  EXPECT_EQ(QStringLiteral("run菜单"), menu->title());
+  EXPECT_FALSE(menu->menuAction()->isVisible());
+  QStringList captions;
+  for (QAction* a : menu->actions()) captions << a->text();
+  EXPECT_EQ(QStringList({QStringLiteral("剪切"), QStringLiteral("复制"),
+                         QStringLiteral("粘贴"), QStringLiteral("全选"),
+                         QStringLiteral("调试函数")}),
+            captions);
+}
+
+TEST_F(MainWindowTest, CueTextLeavesOnFocusAndReturnsWhenLeftEmpty) {
+  showActive();
+  QLineEdit* call = box(Control::CallBox);
+  call->setFocus();
+  ASSERT_TRUE(processEventsUntil([&] { return call->hasFocus(); }));
+  EXPECT_EQ("", window->callBoxText());
+  box(Control::FindBox)->setFocus();
+  ASSERT_TRUE(processEventsUntil([&] { return !call->hasFocus(); }));
+  EXPECT_EQ(kCallBoxCueText, window->callBoxText());
+
+  // Blanks are content: they stay.
+  call->setFocus();
+  processEventsUntil([&] { return call->hasFocus(); });
+  QTest::keyClicks(call, "  ");
+  box(Control::FindBox)->setFocus();
+  processEventsUntil([&] { return !call->hasFocus(); });
+  EXPECT_EQ("  ", window->callBoxText());
+}
+
+TEST_F(MainWindowTest, RefusedCueTextSendsTheFocusToTheEmptiedCallBox) {
+  showActive();
+  click("系统引擎运行");
+  ASSERT_EQ(1u, recordedMessages().size());
+  EXPECT_EQ(kMissingCallMessage, recordedMessages()[0].text);
+  EXPECT_EQ(MessageIcon::Error, recordedMessages()[0].icon);
+  processEventsUntil([&] { return box(Control::CallBox)->hasFocus(); });
+  EXPECT_TRUE(box(Control::CallBox)->hasFocus());
+  EXPECT_EQ("", window->callBoxText());
+}
+
+TEST_F(MainWindowTest, DoubleClickPicksTheFunctionOfTheLine) {
+  struct Case {
+    const char* line;
+    const char* call;  // nullptr: the call box keeps its text
+  } cases[] = {
+      {"function test(aa,bb){", "test(aa,bb)"},
+      {"function f() {", "f()"},
+      {"var g = function (a, b) {", "(a, b)"},
+      {"test('x',1);", nullptr},
+      {"function f(a) { return g(b) }", "f(a)"},
+      {"Function F(a)", nullptr},
+  };
+  for (const Case& c : cases) {
+    window->setCallBoxText("kept");
+    window->editor().setText(std::string("// first\r\n") + c.line + "\r\n}");
+    doubleClickLine(1);
+    QAction* item = window->debugFunctionItem();
+    if (c.call) {
+      EXPECT_EQ(c.call, window->callBoxText()) << c.line;
+      EXPECT_TRUE(item->isVisible()) << c.line;
+      EXPECT_EQ(toQt(debugItemCaption(pickedSignature(c.line))), item->text()) << c.line;
+    } else {
+      EXPECT_EQ("kept", window->callBoxText()) << c.line;
+      EXPECT_FALSE(item->isVisible()) << c.line;
+    }
+  }
+}
+
+TEST_F(MainWindowTest, DoubleClickOnTheDefaultCodeGivesTheDeclaredCall) {
+  doubleClickLine(0);
+  EXPECT_EQ("test(aa,bb)", window->callBoxText());
+  EXPECT_EQ(QStringLiteral("调试 [test(aa,bb] 函数！"), window->debugFunctionItem()->text());
+}
+
+TEST_F(MainWindowTest, V8BufferLengthBoxTakesOnlyDigitsAndMinus) {
+  showActive();
+  QLineEdit* length = box(Control::V8BufferLengthBox);
+  length->clear();
+  length->setFocus();
+  QTest::keyClicks(length, "a1b-2");
+  EXPECT_EQ("1-2", window->v8BufferLengthText());
+  // Control keys work as usual.
+  QTest::keyClick(length, Qt::Key_Backspace);
+  EXPECT_EQ("1-", window->v8BufferLengthText());
+  // Pasted text is not filtered.
+  window->setClipboardText("x9");
+  QTest::keyClick(length, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ("1-x9", window->v8BufferLengthText());
+}
+
+TEST_F(MainWindowTest, TooltipOfTheV8ControlsIsTheOneLineHint) {
+  const QString tip = window->button("V8运行")->toolTip();
+  EXPECT_EQ(QStringLiteral("一般JS运行返回的结果长度不会超过1024，当遇到变态级的超过1024长度的"
+                              "返回结果时，增大数值，否则会崩溃。"),
+            tip);
+  EXPECT_EQ(tip, window->control(Control::V8BufferLengthBox)->toolTip());
+  EXPECT_FALSE(Qt::mightBeRichText(tip));
+  EXPECT_TRUE(window->testAttribute(Qt::WA_AlwaysShowToolTips));
+}
+
+TEST_F(MainWindowTest, EscapeFromTheEditorClosesTheWindowEnterStartsNothing) {
+  showActive();
+  window->setFocus(Control::CallBox);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(welcomeLog(), window->logText());
+  EXPECT_TRUE(recordedMessages().empty());
+
+  window->setFocus(Control::CodeEditor);
+  processEventsUntil([&] { return window->editorWidget()->isAncestorOf(QApplication::focusWidget()) ||
+                                  QApplication::focusWidget() == window->editorWidget(); });
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, TabWalksTheControlsInLayoutOrder) {
+  showActive();
+  const std::vector<QWidget*> order = window->tabOrder();
+  ASSERT_EQ(22u, order.size());
+  // The editor keeps Tab for itself, so walk up to it and on from the control after it.
+  auto walk = [&](std::size_t from, std::size_t to) {
+    order[from]->setFocus(Qt::TabFocusReason);
+    processEventsUntil([&] { return order[from]->hasFocus(); });
+    for (std::size_t i = from + 1; i <= to; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QWidget* focused = QApplication::focusWidget();
+      EXPECT_TRUE(focused == order[i] || order[i]->isAncestorOf(focused)) << "step " << i;
+    }
+  };
+  walk(0, 3);
+  walk(4, 8);
+  walk(10, 21);
+}
+
+TEST_F(MainWindowTest, LoadingASyntaxErrorPutsTheCaretAtTheStartOfItsLine) {
+  showActive();
+  window->editor().setText(jsdebug::testing::testData("syntax_error_line3.js"));
+  window->setFocus(Control::CallBox);
+  click("加载代码");
+  EXPECT_EQ(0, jsdebug::text::findText(window->logText(), kLoadFailedHeader) - 1);
+  EditorOperations& ed = window->editor();
+  EXPECT_EQ(2, ed.lineFromPosition(ed.getCurrentPos()));
+  EXPECT_EQ(0, ed.getColumn(ed.getCurrentPos()));
+  processEventsUntil([&] { return QApplication::focusWidget() == window->editorWidget() ||
+                                  window->editorWidget()->isAncestorOf(QApplication::focusWidget()); });
+  QWidget* focused = QApplication::focusWidget();
+  EXPECT_TRUE(focused == window->editorWidget() || window->editorWidget()->isAncestorOf(focused));
+}
+
+TEST_F(MainWindowTest, RunsFromTheButtonsWriteTheResultBlock) {
+  window->setCallBoxText("test('abc',123)");
+  click("系统引擎运行");
+  const std::string log = window->logText();
+  EXPECT_EQ(0, jsdebug::text::findText(log, "代码运算成功!!执行时间：") - 1) << log;
+  EXPECT_NE(-1, jsdebug::text::findText(log, "返回内容：abc123\r\n\r\n" + kLogSeparator));
+
+  click("V8运行");
+  const std::string v8Log = window->logText();
+  EXPECT_EQ(0, jsdebug::text::findText(v8Log, "代码运算成功!!执行时间：") - 1) << v8Log;
+  EXPECT_NE(-1, jsdebug::text::findText(v8Log, "返回内容：abc123")) << v8Log;
+}
+
+TEST_F(MainWindowTest, TransformersRunFromTheirButtons) {
+  window->editor().setText("abc");
+  click("MD5加密");
+  EXPECT_NE(-1, jsdebug::text::findText(window->logText(), "900150983cd24fb0d6963f7d28e17f72"));
+
+  window->editor().setText("\xE4\xB8\xAD");  // 中 in UTF-8
+  click("UTF8解码");
+  EXPECT_EQ("中", window->editor().wholeText());
+}
+
+TEST_F(MainWindowTest, JsfuckWorkerReplacesTheTextThroughTheGuiThread) {
+  window->editor().setText("(![]+[])[+[]]");
+  click("jsfuck解密");
+  ASSERT_TRUE(processEventsUntil([&] { return window->guiThread().activeWorkers() == 0; }, 20000));
+  EXPECT_EQ("f", window->editor().wholeText());
+}
+
+TEST_F(MainWindowTest, ShutdownWithAWorkerStillRunningNeitherHangsNorCrashes) {
+  // The worker is still inside the engine when the window goes; its write-back is refused.
+  window->editor().setText("(function(){var t=Date.now();while(Date.now()-t<300);return 'late';})()");
+  click("jsfuck解密");
+  EXPECT_EQ(1, window->guiThread().activeWorkers());
+  // Let the worker read the text and enter the engine.
+  processEventsUntil([] { return false; }, 100);
+  window->close();
+  app.reset();
+  SUCCEED();
+}
+
+TEST_F(MainWindowTest, LogAppendsAtTheEndAndShowsCrLfAsOneBreak) {
+  window->clearLog();
+  window->appendLog("a\r");
+  window->appendLog("\nb\r\n");
+  window->appendLog("c");
+  EXPECT_EQ("a\r\nb\r\nc", window->logText());
+  auto* log = static_cast<QPlainTextEdit*>(window->control(Control::OutputLog));
+  EXPECT_EQ(QStringLiteral("a\nb\nc"), log->toPlainText());
+  EXPECT_TRUE(log->isReadOnly());
+}
+
+TEST(HyperlinkLabelTest, ColoursHoverHandAndClick) {
+  QWidget parent;
+  HyperlinkLabel link(QStringLiteral("x"), QStringLiteral("https://nodejs.org/en/download"), &parent);
+  QString opened;
+  link.setOpener([&](const QString& address) { opened = address; });
+  EXPECT_EQ(QColor(255, 80, 128), link.textColour());
+  EXPECT_EQ(Qt::PointingHandCursor, link.cursor().shape());
+  EXPECT_EQ(Qt::AlignCenter, link.alignment());
+  QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+  QCoreApplication::sendEvent(&link, &enter);
+  EXPECT_EQ(QColor(144, 0, 255), link.textColour());
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(&link, &leave);
+  EXPECT_EQ(QColor(255, 80, 128), link.textColour());
+  link.resize(100, 16);
+  QTest::mouseClick(&link, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(QStringLiteral("https://nodejs.org/en/download"), opened);
+}
+
+}  // namespace
