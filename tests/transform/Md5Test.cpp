@@ -2,6 +2,7 @@
 
 #include "text/Codec.h"
 #include "transform/Md5.h"
+#include "workflow/HeadlessWorkbench.h"
 
 namespace jsdebug::transform {
 namespace {
@@ -25,6 +26,34 @@ TEST(Md5Hex, DigestsTheGbkBytesNotUtf8) {
 TEST(Md5Hex, TakesEmbeddedNulAndHighBytes) {
   const std::string bytes("a\0b\xFF", 4);
   EXPECT_EQ("0dd4df5b5be53b9566c53387ec9a7bac", md5Hex(bytes));
+}
+
+const std::string kSeparator(65, '-');
+
+TEST(Md5Command, ReplacesTheLogWithTheDigestOfTheEditorsGbkBytes) {
+  HeadlessWorkbench bench;
+  bench.log = "earlier output";
+  bench.editor().setText("var s;");
+  bench.editor().setText("中文");
+  bench.editor().setSelection(0, 2);
+  md5Command(bench);
+  EXPECT_EQ("代码运算成功!!\r\n" + kSeparator + "\r\n\r\n返回内容：bcce109775e8e1972e9f5fcda3e12895\r\n\r\n" +
+                kSeparator,
+            bench.log);
+  // The editor is only read: text, selection and undo history are as they were.
+  EXPECT_EQ("中文", bench.editor().wholeText());
+  EXPECT_EQ(0, bench.editor().getSelectionStart());
+  EXPECT_EQ(2, bench.editor().getSelectionEnd());
+  bench.editor().undo();
+  EXPECT_EQ("var s;", bench.editor().wholeText());
+}
+
+TEST(Md5Command, EmptyEditorReportsTheDigestOfZeroBytes) {
+  HeadlessWorkbench bench;
+  md5Command(bench);
+  EXPECT_EQ("代码运算成功!!\r\n" + kSeparator + "\r\n\r\n返回内容：d41d8cd98f00b204e9800998ecf8427e\r\n\r\n" +
+                kSeparator,
+            bench.log);
 }
 
 }  // namespace
