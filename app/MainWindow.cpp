@@ -23,30 +23,14 @@
 #include "app/SearchWindows.h"
 #include "app/SecondaryWindow.h"
 #include "app/StartUp.h"
+#include "editor/CodeEditor.h"
 #include "editor/ScriptFiles.h"
 #include "editor/UrlLoading.h"
 #include "engine/V8Bridge.h"
 #include "workflow/CallBox.h"
-#include "workflow/MemoryEditor.h"
 #include "workflow/V8Run.h"
 
 namespace jsdebug {
-
-// Stands in for the code editor until the Scintilla one is placed here.
-class WorkbenchEditor {
- public:
-  explicit WorkbenchEditor(QWidget* parent) : widget(new QFrame(parent)) {
-    widget->setFrameShape(QFrame::StyledPanel);
-    widget->setFrameShadow(QFrame::Sunken);
-    widget->setAutoFillBackground(true);
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(p);
-    widget->setFocusPolicy(Qt::StrongFocus);
-  }
-  QFrame* widget;
-  MemoryEditor operations;
-};
 
 namespace {
 
@@ -132,8 +116,10 @@ void MainWindow::buildControls() {
   addButton(QStringLiteral("下载JS代码"), QRect(736, 35, 89, 28));
   addButton(QStringLiteral("UTF8解码"), QRect(836, 35, 89, 28));
 
-  editor_ = std::make_unique<WorkbenchEditor>(this);
-  editorWidget()->setGeometry(7, 69, 929, 355);
+  editor_ = new CodeEditor(this);
+  editor_->setGeometry(7, 69, 929, 355);
+  connect(editor_, &CodeEditor::leftButtonDoubleClicked, this, [this] { editorDoubleClicked(); });
+  connect(editor_, &CodeEditor::leftButtonReleased, this, [this] { editorLeftButtonReleased(); });
 
   addButton(QStringLiteral("MD5加密"), QRect(13, 449, 75, 28));
   addButton(QStringLiteral("eval解密"), QRect(94, 449, 73, 28));
@@ -226,7 +212,7 @@ void MainWindow::setUpTabOrder() {
 
 std::vector<QWidget*> MainWindow::tabOrder() const {
   auto b = [this](const char* caption) -> QWidget* { return button(caption); };
-  return {urlBox_,        b("下载JS代码"),   b("UTF8解码"),    editorWidget(), b("MD5加密"),
+  return {urlBox_,        b("下载JS代码"),   b("UTF8解码"),    editor_, b("MD5加密"),
           b("eval解密"),  b("jsfuck解密"),   findBox_,         b("寻找"),      up_,
           down_,          b("压缩"),         b("代码格式化"),  b("加载代码"),  b("生成V8代码"),
           b("生成系统代码"), callBox_,       b("浏览器运行"),  v8LengthBox_,   b("V8运行"),
@@ -313,13 +299,11 @@ std::string MainWindow::urlBoxText() { return fromQt(urlBox_->text()); }
 
 bool MainWindow::searchDownChecked() { return down_->isChecked(); }
 
-EditorOperations& MainWindow::editor() { return editor_->operations; }
-
-QWidget* MainWindow::editorWidget() const { return editor_->widget; }
+EditorOperations& MainWindow::editor() { return *editor_; }
 
 QWidget* MainWindow::control(Control which) const {
   switch (which) {
-    case Control::CodeEditor: return editorWidget();
+    case Control::CodeEditor: return editor_;
     case Control::CallBox: return callBox_;
     case Control::FindBox: return findBox_;
     case Control::UrlBox: return urlBox_;

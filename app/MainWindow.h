@@ -33,7 +33,7 @@ class HyperlinkLabel;
 class ScriptEngine;
 class SearchWindows;
 class V8Bridge;
-class WorkbenchEditor;
+class CodeEditor;
 namespace editor {
 class ScriptFiles;
 }
@@ -97,7 +97,7 @@ class MainWindow : public QWidget, public Workbench {
   HyperlinkLabel* downloadLink() const { return link_; }
   QRadioButton* upButton() const { return up_; }
   QRadioButton* downButton() const { return down_; }
-  QWidget* editorWidget() const;
+  CodeEditor* codeEditor() const { return editor_; }
   // The controls Tab visits, in order.
   std::vector<QWidget*> tabOrder() const;
 
@@ -144,7 +144,7 @@ class MainWindow : public QWidget, public Workbench {
   QRadioButton* up_ = nullptr;
   QRadioButton* down_ = nullptr;
   std::map<std::string, QPushButton*> buttons_;
-  std::unique_ptr<WorkbenchEditor> editor_;
+  CodeEditor* editor_ = nullptr;
   QMenu* runMenu_ = nullptr;
   QAction* debugItem_ = nullptr;
 

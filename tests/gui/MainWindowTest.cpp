@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <Qsci/qsciscintillabase.h>
 #include <QToolBar>
 #include <memory>
 
@@ -18,6 +19,7 @@
 #include "app/SearchWindows.h"
 #include "app/SecondaryWindow.h"
 #include "app/StartUp.h"
+#include "editor/CodeEditor.h"
 #include "engine/ScriptHost.h"
 #include "tests/gui/GuiTestEnvironment.h"
 #include "text/Text.h"
@@ -57,10 +59,31 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_NE(nullptr, b) << caption;
     QTest::mouseClick(b, Qt::LeftButton);
   }
-  // The double-clicked line holds the caret.
+  // Where the character at a document position is drawn in the editing window (ASCII texts
+  // here, so document and GBK positions agree).
+  QPoint pointOf(int pos) {
+    QsciScintillaBase* sci = window->codeEditor()->editingWindow();
+    const int x = static_cast<int>(sci->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, static_cast<long>(pos)));
+    const int y = static_cast<int>(sci->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, static_cast<long>(pos)));
+    const int height = static_cast<int>(sci->SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0UL, 0L));
+    return QPoint(x, y + height / 2);
+  }
+  QWidget* editingViewport() { return window->codeEditor()->editingWindow()->viewport(); }
   void doubleClickLine(int line) {
-    window->editor().moveCaretToLine(line);
-    window->editorDoubleClicked();
+    EditorOperations& ed = window->editor();
+    ed.moveCaretToLine(line);
+    const QPoint at = pointOf(ed.getCurrentPos()) + QPoint(3, 0);
+    QTest::mouseDClick(editingViewport(), Qt::LeftButton, {}, at);
+  }
+  // Clicks so that the caret lands just before the character at pos.
+  void clickAt(int pos) { QTest::mouseClick(editingViewport(), Qt::LeftButton, {}, pointOf(pos)); }
+  // Whether any pixel of the editing window shows the matching-brace background.
+  bool showsBracePair() {
+    const QImage image = editingViewport()->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixelColor(x, y) == QColor(0, 255, 255)) return true;
+    return false;
   }
 
   std::unique_ptr<Application> app;
@@ -137,7 +160,7 @@ TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(p.rect, b->geometry()) << p.caption;
     EXPECT_FALSE(b->isDefault() || b->autoDefault()) << p.caption;
   }
-  EXPECT_EQ(QRect(7, 69, 929, 355), window->editorWidget()->geometry());
+  EXPECT_EQ(QRect(7, 69, 929, 355), window->codeEditor()->geometry());
   EXPECT_EQ(QRect(46, 37, 682, 24), window->control(Control::UrlBox)->geometry());
   EXPECT_EQ(QRect(253, 453, 103, 22), window->control(Control::FindBox)->geometry());
   EXPECT_EQ(QRect(12, 488, 652, 25), window->control(Control::CallBox)->geometry());
@@ -266,6 +289,7 @@ TEST_F(MainWindowTest, DoubleClickPicksTheFunctionOfTheLine) {
       {"function f(a) { return g(b) }", "f(a)"},
       {"Function F(a)", nullptr},
   };
+  showActive();
   for (const Case& c : cases) {
     window->setCallBoxText("kept");
     window->editor().setText(std::string("// first\r\n") + c.line + "\r\n}");
@@ -283,9 +307,26 @@ TEST_F(MainWindowTest, DoubleClickPicksTheFunctionOfTheLine) {
 }
 
 TEST_F(MainWindowTest, DoubleClickOnTheDefaultCodeGivesTheDeclaredCall) {
+  showActive();
   doubleClickLine(0);
   EXPECT_EQ("test(aa,bb)", window->callBoxText());
   EXPECT_EQ(QStringLiteral("调试 [test(aa,bb] 函数！"), window->debugFunctionItem()->text());
+}
+
+TEST_F(MainWindowTest, ReleasingTheLeftButtonHighlightsBracePairsOnly) {
+  showActive();
+  window->editor().setText("test(aa,bb);\r\nx = 1;\r\nif (a) {\r\n");
+  // Just after ")": the pair.
+  clickAt(11);
+  EXPECT_TRUE(showsBracePair());
+  // Away from any brace: nothing.
+  clickAt(16);
+  EXPECT_FALSE(showsBracePair());
+  // Just after an unmatched "{": shown as unmatched, not as a pair.
+  clickAt(29);
+  EXPECT_FALSE(showsBracePair());
+  clickAt(5);
+  EXPECT_TRUE(showsBracePair());
 }
 
 TEST_F(MainWindowTest, V8BufferLengthBoxTakesOnlyDigitsAndMinus) {
@@ -322,8 +363,8 @@ TEST_F(MainWindowTest, EscapeFromTheEditorClosesTheWindowEnterStartsNothing) {
   EXPECT_TRUE(recordedMessages().empty());
 
   window->setFocus(Control::CodeEditor);
-  processEventsUntil([&] { return window->editorWidget()->isAncestorOf(QApplication::focusWidget()) ||
-                                  QApplication::focusWidget() == window->editorWidget(); });
+  processEventsUntil([&] { return window->codeEditor()->isAncestorOf(QApplication::focusWidget()) ||
+                                  QApplication::focusWidget() == window->codeEditor(); });
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_FALSE(window->isVisible());
 }
@@ -356,10 +397,10 @@ TEST_F(MainWindowTest, LoadingASyntaxErrorPutsTheCaretAtTheStartOfItsLine) {
   EditorOperations& ed = window->editor();
   EXPECT_EQ(2, ed.lineFromPosition(ed.getCurrentPos()));
   EXPECT_EQ(0, ed.getColumn(ed.getCurrentPos()));
-  processEventsUntil([&] { return QApplication::focusWidget() == window->editorWidget() ||
-                                  window->editorWidget()->isAncestorOf(QApplication::focusWidget()); });
+  processEventsUntil([&] { return QApplication::focusWidget() == window->codeEditor() ||
+                                  window->codeEditor()->isAncestorOf(QApplication::focusWidget()); });
   QWidget* focused = QApplication::focusWidget();
-  EXPECT_TRUE(focused == window->editorWidget() || window->editorWidget()->isAncestorOf(focused));
+  EXPECT_TRUE(focused == window->codeEditor() || window->codeEditor()->isAncestorOf(focused));
 }
 
 TEST_F(MainWindowTest, RunsFromTheButtonsWriteTheResultBlock) {
