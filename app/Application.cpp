@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QThread>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -33,6 +34,43 @@ void installFatalErrorBox(MainWindow& window) {
     }
   });
 }
+
+// For the start-up benchmark (JSDEBUG_STARTUP_PROBE=1): writes "painted" to standard output
+// when the main window is first painted, then, once the program has been idle a while, its
+// resident memory as "rss <kB>", and ends the program.
+class StartupProbe : public QObject {
+ public:
+  explicit StartupProbe(QWidget* window) { window->installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !painted_) {
+      painted_ = true;
+      std::fputs("painted\n", stdout);
+      std::fflush(stdout);
+      watched->removeEventFilter(this);
+      QTimer::singleShot(kIdleMs, this, [] {
+        std::fprintf(stdout, "rss %ld\n", residentKilobytes());
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+      });
+    }
+    return false;
+  }
+
+ private:
+  static constexpr int kIdleMs = 1500;
+
+  static long residentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+      if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+  }
+
+  bool painted_ = false;
+};
 
 }  // namespace
 
@@ -78,6 +116,9 @@ Application::~Application() {
 }
 
 int Application::run() {
+  std::unique_ptr<StartupProbe> probe;
+  if (qEnvironmentVariableIsSet("JSDEBUG_STARTUP_PROBE"))
+    probe = std::make_unique<StartupProbe>(window_.get());
   window_->show();
   exitCode_ = QApplication::exec();
   return exitCode_;
