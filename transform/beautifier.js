@@ -27,6 +27,8 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     /* Longest match first: the table is keyed by operator text. */
     var operators = {};
     var operator_list = '+ - * / % & ++ -- = += -= *= /= %= == === != !== > < >= <= >> << >>> >>>= >>= <<= && &= | || ! !! , : ? ^ ^= |='.split(' ');
+    /* Newer operators: split into their halves they would no longer be the same operator. */
+    operator_list = operator_list.concat('=> ** **= ?? ??= &&= ||='.split(' '));
     for (i = 0; i < operator_list.length; i += 1) {
         operators[operator_list[i]] = true;
     }
@@ -37,6 +39,13 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     };
     /* Words that cannot be followed by a division, so a "/" after them opens a regular expression,
        and after which a prefix operator keeps its distance. */
+    /* Words that begin or continue a statement and so never end one. */
+    var statement_words = {
+        'var': true, 'let': true, 'const': true, 'function': true, 'if': true, 'while': true,
+        'for': true, 'switch': true, 'with': true, 'catch': true, 'try': true, 'finally': true,
+        'class': true, 'extends': true, 'import': true, 'export': true, 'default': true
+    };
+    var condition_words = { 'if': true, 'while': true, 'for': true, 'with': true };
     var expression_keywords = {
         'return': true, 'typeof': true, 'case': true, 'throw': true, 'delete': true, 'void': true,
         'in': true, 'else': true, 'do': true, 'instanceof': true, 'new': true
@@ -91,7 +100,7 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
        and templates of their own, all of which belong to the one token: laid out like code,
        their spaces and comment-like text would be changed. */
     function quoted_end(start) {
-        var quote = source.charAt(start), p = start + 1, c, depth;
+        var quote = source.charAt(start), p = start + 1, c, depth, before, q;
         while (p < len) {
             c = source.charAt(p);
             if (c === '\\') {
@@ -101,13 +110,23 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
             } else if (quote === '`' && c === '$' && source.charAt(p + 1) === '{') {
                 p += 2;
                 depth = 1;
+                before = '{';
                 while (p < len && depth > 0) {
                     c = source.charAt(p);
-                    if (c === '"' || c === "'" || c === '`') {
+                    q = -1;
+                    if (c === '/' && '(,=:[!&|?{};'.indexOf(before) >= 0) {
+                        q = regexp_end(p);
+                    }
+                    if (q > 0) {
+                        p = q;
+                    } else if (c === '"' || c === "'" || c === '`') {
                         p = quoted_end(p);
                     } else {
                         depth += c === '{' ? 1 : (c === '}' ? -1 : 0);
                         p += 1;
+                    }
+                    if (c > ' ') {
+                        before = c;
                     }
                 }
             } else {
@@ -143,7 +162,9 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         start = pos;
         c = source.charAt(pos);
 
-        if (is_word_char(source.charCodeAt(pos))) {
+        /* a class's private name "#x" is one word */
+        if (is_word_char(source.charCodeAt(pos)) ||
+                (c === '#' && pos + 1 < len && is_word_char(source.charCodeAt(pos + 1)))) {
             pos += 1;
             while (pos < len && is_word_char(source.charCodeAt(pos))) {
                 pos += 1;
@@ -228,6 +249,14 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
             }
         }
 
+        /* Optional chaining hugs its operands like "." does; "a?.5:1" is a conditional. */
+        if (c === '?' && source.charAt(pos + 1) === '.' && !/[0-9]/.test(source.charAt(pos + 2))) {
+            pos += 2;
+            tok_text = '?.';
+            tok_type = TK_UNKNOWN;
+            return;
+        }
+
         /* every prefix of an operator is an operator, so growing the match finds the longest */
         if (operators.hasOwnProperty(c)) {
             q = c;
@@ -306,6 +335,8 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     var var_line = false, var_tainted = false, var_depth = 0;
     var in_case = false;
     var word_is_property = false; /* the last word followed a ".": x.return is no statement */
+    var closed_condition = false; /* the last ")" closed the condition of if, while, for or with */
+    var do_while = false;         /* the last word was the while of a do statement */
 
     /* Whether the previous token ends an operand, making a following + or - binary. */
     function after_operand() {
@@ -316,17 +347,33 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
             (last_type === TK_OPERATOR && last_postfix);
     }
 
+    /* Whether the line break before the current token ends a statement: then it must stay, or
+       the joined lines would mean something else or nothing at all. Scripts written without
+       semicolons rely on it between an operand and the next statement's first word. */
     function ends_statement_here() {
         if (tok_type === TK_OPERATOR && (tok_text === '++' || tok_text === '--')) {
             return after_operand();
         }
-        if (last_postfix && (tok_type === TK_WORD || tok_type === TK_STRING)) {
-            return tok_text !== 'in' && tok_text !== 'instanceof';
+        if (last_type === TK_WORD && !word_is_property &&
+                (last_text === 'return' || last_text === 'break' || last_text === 'continue')) {
+            return tok_type !== TK_SEMICOLON && tok_type !== TK_END_BLOCK &&
+                tok_type !== TK_LINE_COMMENT && tok_type !== TK_BLOCK_COMMENT;
         }
-        return last_type === TK_WORD && !word_is_property &&
-            (last_text === 'return' || last_text === 'break' || last_text === 'continue') &&
-            tok_type !== TK_SEMICOLON && tok_type !== TK_END_BLOCK &&
-            tok_type !== TK_LINE_COMMENT && tok_type !== TK_BLOCK_COMMENT;
+        /* a template right after an operand is a tagged template, one expression */
+        if (tok_type !== TK_WORD && !(tok_type === TK_STRING && tok_text.charAt(0) !== '`')) {
+            return false;
+        }
+        if (tok_text === 'in' || tok_text === 'instanceof' || tok_text === 'of') {
+            return false;
+        }
+        if (last_postfix) {
+            return true;
+        }
+        if (last_type === TK_WORD) {
+            return word_is_property || !(expression_keywords.hasOwnProperty(last_text) ||
+                statement_words.hasOwnProperty(last_text));
+        }
+        return (last_type === TK_END_EXPR && !closed_condition) || last_type === TK_STRING;
     }
 
     /* The separator before a word, a string or another token that begins an operand. */
@@ -361,8 +408,9 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     }
 
     function handle_word(t) {
-        var after_dot = last_type === TK_UNKNOWN && last_text === '.';
+        var after_dot = last_type === TK_UNKNOWN && (last_text === '.' || last_text === '?.');
         word_is_property = after_dot;
+        do_while = false;
         if (!after_dot && mode() === BLOCK && (t === 'case' || t === 'default')) {
             /* case labels stand one level out, at the level of their switch */
             level -= 1;
@@ -374,6 +422,7 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         }
         if (!after_dot && (t === 'else' || t === 'catch' || t === 'finally' ||
                 (t === 'while' && closed_do)) && last_type === TK_END_BLOCK) {
+            do_while = t === 'while';
             trim_tail();
             print_space();
             print_token(t);
@@ -410,14 +459,19 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
             print_space();
         }
         print_token(t);
-        modes.push({ kind: EXPR, level: level, is_do: false });
+        modes.push({
+            kind: EXPR, level: level, is_do: false,
+            condition: t === '(' && last_type === TK_WORD && !word_is_property && !do_while &&
+                condition_words.hasOwnProperty(last_text)
+        });
     }
 
     function handle_end_expr(t) {
         trim_tail();
         print_token(t);
+        closed_condition = false;
         if (modes.length > 1 && mode() === EXPR) {
-            modes.pop();
+            closed_condition = modes.pop().condition === true;
         }
     }
 

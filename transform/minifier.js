@@ -32,6 +32,9 @@ function jsmin(comment, input, level) {
     /* The last character written; a line break before the first one, as if one preceded the
        input. */
     var last = '\n';
+    /* The last piece other than a kept line break or space: what decides whether a "/" opens a
+       regular expression. Empty at the start, where one may. */
+    var significant = '';
     var pending_space = false;
     var pending_newline = true;
 
@@ -58,7 +61,7 @@ function jsmin(comment, input, level) {
         if (is_alnum(last)) {
             return true;
         }
-        return level === 2 && '}])+-"\''.has(last);
+        return level === 2 && '}])+-"\'`'.has(last);
     }
 
     /* Two identifier characters must stay apart, and so must "+ +", "- -" and "/ /", which would
@@ -76,22 +79,25 @@ function jsmin(comment, input, level) {
     function emit(text) {
         out.push(text);
         last = text.charAt(text.length - 1);
+        if (text !== '\n' && text !== ' ') {
+            significant = text;
+        }
     }
 
     /* Whether a "/" at this point starts a regular expression rather than a division. */
     function regexp_may_start() {
-        if ('(,=:[!&|?{};'.has(last)) {
+        if (significant === '' || '(,=:[!&|?{};>'.has(significant.charAt(significant.length - 1))) {
             return true;
         }
         /* identifiers are written whole, so the last piece is the last word */
-        return out.length > 0 && keywords.hasOwnProperty(out[out.length - 1]);
+        return keywords.hasOwnProperty(significant);
     }
 
     /* Just past the string that starts with the quote at `start`. A template literal may span
        lines and holds ${...} expressions with strings and templates of their own; it is copied
        whole, since its spaces and comment-like text are part of its value. */
     function quoted_end(start) {
-        var quote = input.charAt(start), p = start + 1, q, depth;
+        var quote = input.charAt(start), p = start + 1, q, depth, before;
         for (;;) {
             if (p >= len) {
                 throw 'Error: unterminated string literal: ';
@@ -109,16 +115,22 @@ function jsmin(comment, input, level) {
                 if (q === '$' && input.charAt(p + 1) === '{') {
                     p += 2;
                     depth = 1;
+                    before = '{';
                     while (depth > 0) {
                         if (p >= len) {
                             throw 'Error: unterminated string literal: ';
                         }
                         q = input.charAt(p);
-                        if (q === '"' || q === "'" || q === '`') {
+                        if (q === '/' && '(,=:[!&|?{};>'.has(before)) {
+                            p = regexp_end(p);
+                        } else if (q === '"' || q === "'" || q === '`') {
                             p = quoted_end(p);
                         } else {
                             depth += q === '{' ? 1 : (q === '}' ? -1 : 0);
                             p += 1;
+                        }
+                        if (q > ' ') {
+                            before = q;
                         }
                     }
                     continue;
@@ -126,6 +138,31 @@ function jsmin(comment, input, level) {
             } else if (q === '\n' || q === '\r') {
                 /* CR is read as LF, so the offending character is a line break either way */
                 throw 'Error: unterminated string literal: \n';
+            }
+            p += 1;
+        }
+    }
+
+    /* Just past the regular expression literal whose "/" is at `start`; a "/" inside a character
+       class does not end it. */
+    function regexp_end(start) {
+        var p = start + 1, q, in_class = false;
+        for (;;) {
+            if (p >= len) {
+                throw 'Error: unterminated Regular Expression literal';
+            }
+            q = input.charAt(p);
+            if (q === '\n' || q === '\r') {
+                throw 'Error: unterminated Regular Expression literal';
+            }
+            if (q === '\\') {
+                p += 1;
+            } else if (in_class) {
+                in_class = q !== ']';
+            } else if (q === '[') {
+                in_class = true;
+            } else if (q === '/') {
+                return p + 1;
             }
             p += 1;
         }
@@ -186,28 +223,7 @@ function jsmin(comment, input, level) {
         }
 
         if (c === '/' && regexp_may_start()) {
-            p = pos + 1;
-            var in_class = false;
-            for (;;) {
-                if (p >= len) {
-                    throw 'Error: unterminated Regular Expression literal';
-                }
-                q = input.charAt(p);
-                if (q === '\n' || q === '\r') {
-                    throw 'Error: unterminated Regular Expression literal';
-                }
-                if (q === '\\') {
-                    p += 1;
-                } else if (in_class) {
-                    in_class = q !== ']';
-                } else if (q === '[') {
-                    in_class = true;
-                } else if (q === '/') {
-                    break;
-                }
-                p += 1;
-            }
-            pos = p + 1;
+            pos = regexp_end(pos);
             emit(input.substring(start, pos));
             continue;
         }

@@ -188,8 +188,26 @@ TEST(TemplateLiterals, AreCopiedWholeByBothTransformers) {
   const std::string nested = "x = `a ${ f(\"}\", `in ${y}  n`) } b` + 1;";
   EXPECT_EQ(nested, BeautifyScript("x=`a ${ f(\"}\", `in ${y}  n`) } b`+1;"));
   EXPECT_EQ("\nx=`a ${ f(\"}\", `in ${y}  n`) } b`+1;", MinifyScript(nested));
+  // A regular expression inside ${} may hold a backquote or a brace.
+  EXPECT_EQ("x = `${a.replace(/`/g, \"}\")} b`", BeautifyScript("x=`${a.replace(/`/g, \"}\")} b`"));
+  EXPECT_EQ("\nx=`${a.replace(/`/g, \"}\")} b`", MinifyScript("x = `${a.replace(/`/g, \"}\")} b`"));
   EXPECT_EQ("", MinifyScript("s = `never closed"));
   EXPECT_EQ("s = `never ${closed", BeautifyScript("s=`never ${closed"));
+}
+
+TEST(BeautifyScript, ScriptsWithoutSemicolonsKeepOneStatementPerLine) {
+  EXPECT_EQ("x = 1\ny = f(x)\nif (x) z()\nfoo()\nx = a(b)\n\"s\"",
+            BeautifyScript("x=1\ny=f(x)\nif(x)\nz()\nfoo()\nx=a\n(b)\n\"s\""));
+  EXPECT_EQ("do {\r\nx()\n} while (y)\nz()", BeautifyScript("do{x()}while(y)\nz()"));
+  EXPECT_EQ("for (const k of o) k\ntag `t`", BeautifyScript("for(const k\nof o)k\ntag\n`t`"));
+}
+
+TEST(BeautifyScript, NewerOperatorsStayWhole) {
+  EXPECT_EQ("const f = (a, b) => a ** b ?? c?.d?.[0];\nx = a ? .5 : 1;\ny = u?.v(w);",
+            BeautifyScript("const f=(a,b)=>a**b??c?.d?.[0];x=a?.5:1;y=u?.v(w);"));
+  EXPECT_EQ("g = x => /a b/.test(x);", BeautifyScript("g=x=>/a b/.test(x);"));
+  EXPECT_EQ("class A {\r\n#n = 0\r\n#m = 1\r\nget() {\r\n    return this.#n\r\n}\n}",
+            BeautifyScript("class A{#n=0\n#m=1\nget(){return this.#n}}"));
 }
 
 // --- minifier -------------------------------------------------------------------------------
@@ -258,6 +276,12 @@ TEST(Jsmin, ErrorTextsAreThrownAsTheyStand) {
 
 TEST(Jsmin, LevelOneKeepsEveryLineBreakButCollapsesRuns) {
   EXPECT_EQ("\na=1;\nb=2;\nc()\n}", jsmin("a = 1;\n\n\nb = 2;\r\n  c()\n}", 1));
+  // A kept line break does not hide what comes before a "/": here a regular expression, ...
+  EXPECT_EQ("\nx=f.map(f=>\n/a b\\//.test(f))", jsmin("x = f.map(f =>\n  /a b\\//.test(f))", 1));
+  EXPECT_EQ("\nif(a||\n/[ \"]/.test(v)){}", jsmin("if (a ||\n  /[ \"]/.test(v)) {}", 1));
+  // ... there a division.
+  EXPECT_EQ("\nx=a\n/b/g", jsmin("x = a\n/b/g", 1));
+  EXPECT_EQ("/a b/.test(s)", jsmin("/a b/.test(s)", 1));
 }
 
 TEST(Jsmin, LevelTwoKeepsLineBreaksThatMayEndAStatement) {
