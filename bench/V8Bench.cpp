@@ -37,9 +37,7 @@ V8Bridge& startedBridge() {
   static V8Bridge& bridge = []() -> V8Bridge& {
     v8Bridge().initializeV8(startupPath());
     // Node boots in the background; the first run waits for it, and that is not what we measure.
-    HeadlessWorkbench warm;
-    warm.callBox = "1";
-    runV8(warm, v8Bridge(), platform::tickCount);
+    v8Bridge().executeV8("", "String", "1");
     return v8Bridge();
   }();
   return bridge;
@@ -90,13 +88,18 @@ std::string jsfuckText(std::size_t bytes) {
     return e;
   };
   auto letter = [&](const char* source, int index) {
-    return "(" + std::string(source) + "+[])[" + number(index) + "]";
+    std::string e = "(";
+    e += source;
+    e += "+[])[";
+    e += number(index);
+    e += "]";
+    return e;
   };
   const std::vector<std::string> pieces = {
       letter("![]", 0),   letter("![]", 1),  letter("![]", 2),   letter("![]", 3),  // f a l s
       letter("!![]", 0),  letter("!![]", 1), letter("!![]", 2),  letter("!![]", 3),  // t r u e
       letter("[][[]]", 1), letter("[][[]]", 2), letter("[][[]]", 5),               // n d i
-      letter("+[![]]", 0), "(" + number(7) + "+[])",                                // N 7
+      letter("+[![]]", 0), letter("!![]+!![]+!![]+!![]+!![]+!![]+!![]", 0),                                // N 7
   };
   std::string text;
   for (std::size_t i = 0; text.size() < bytes; ++i) {

@@ -94,18 +94,20 @@ TEST(V8Concurrency, GuiRunAndJsfuckWorkerEachGetTheirOwnResult) {
   std::vector<std::unique_ptr<HeadlessWorkbench>> workers;
   std::vector<std::future<void>> finished;
   for (int round = 0; round < 40; ++round) {
+    const std::string n = std::to_string(round);
     workers.push_back(std::make_unique<HeadlessWorkbench>());
-    workers.back()->editor().setText("(![]+[])[+[]]+" + std::to_string(round));
+    workers.back()->editor().setText(std::string("(![]+[])[+[]]+") + n);
     finished.push_back(startJsfuck(*workers.back()));
 
-    gui.callBox = "test('abc'," + std::to_string(round) + ")";
+    gui.callBox = std::string("test('abc',") + n + ")";
     gui.runOnGuiThread([&] { runV8(gui, startedBridge(), ticks); });
-    EXPECT_EQ("代码运算成功!!执行时间：0\r\n" + sep + "\r\n\r\n返回内容：abc" + std::to_string(round) +
-                  "\r\n\r\n" + sep,
+    EXPECT_EQ("代码运算成功!!执行时间：0\r\n" + sep + "\r\n\r\n返回内容：abc" + n + "\r\n\r\n" + sep,
               gui.log);
   }
   for (std::size_t round = 0; round < workers.size(); ++round) {
     finished[round].wait();
-    EXPECT_EQ("f" + std::to_string(round), workers[round]->editor().wholeText());
+    std::string expected = "f";
+    expected += std::to_string(round);
+    EXPECT_EQ(expected, workers[round]->editor().wholeText());
   }
 }

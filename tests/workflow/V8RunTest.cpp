@@ -46,7 +46,7 @@ struct V8Run : ::testing::Test {
   // A script returning a text of `length` bytes, run with the given buffer-length box text.
   void runProducing(int length, const std::string& bufferBox) {
     bench.editor().setText("function big(n){return 'x'.repeat(n);}");
-    bench.callBox = "big(" + std::to_string(length) + ")";
+    bench.callBox = std::string("big(") + std::to_string(length) + ")";
     bench.v8BufferLength = bufferBox;
     run();
   }
