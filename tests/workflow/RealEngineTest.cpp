@@ -32,7 +32,7 @@ const std::string sep(65, '-');
 
 TEST_F(RealEngine, RunawayScriptAtLoadIsStoppedWithItsLineAndTheNextRunWorks) {
   // Long enough that a starved test process is not stopped before it reaches the loop.
-  engine.SetTimeout(1000);
+  engine.SetTimeout(2500);
   bench.editor().setText("var i = 0;\r\nwhile (true) { i++; }\r\n");
   EXPECT_FALSE(loadCode(bench, engine));
   EXPECT_EQ(0u, bench.log.find(kLoadFailedHeader));
@@ -44,7 +44,7 @@ TEST_F(RealEngine, RunawayScriptAtLoadIsStoppedWithItsLineAndTheNextRunWorks) {
 }
 
 TEST_F(RealEngine, RunawayCallIsStoppedWithItsLineAndTheNextRunWorks) {
-  engine.SetTimeout(1000);
+  engine.SetTimeout(2500);
   run("function spin() {\r\n  for (;;) {}\r\n}\r\nfunction ok() { return 'ok'; }", "spin()");
   EXPECT_EQ(0u, bench.log.find(kRunFailedHeader));
   EXPECT_EQ("2", reportedLine());
