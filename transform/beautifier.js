@@ -282,6 +282,7 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     var out = [];
     var tail = 0;
     var line_begun = false;
+    var indents = [''];
     var level = base_level;
 
     function trim_tail() {
@@ -292,7 +293,6 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     }
 
     function print_newline(force) {
-        var n;
         trim_tail();
         if (out.length === 0) {
             return;
@@ -301,11 +301,13 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
             out.push('\n');
             line_begun = true;
         }
-        if (indent_string !== '') {
-            for (n = 0; n < level; n += 1) {
-                out.push(indent_string);
-                tail += 1;
+        if (indent_string !== '' && level > 0) {
+            /* one piece per line, however deep: deeply nested code stays linear in pieces */
+            while (indents.length <= level) {
+                indents.push(indents[indents.length - 1] + indent_string);
             }
+            out.push(indents[level]);
+            tail += 1;
         }
     }
 

@@ -457,6 +457,22 @@ TEST(TransformBadInput, BinaryBytesLoneQuotesAndUnbalancedBraces) {
   EXPECT_EQ("", UnpackScript("{{{"));
 }
 
+TEST(TransformBadInput, DeepNestingIsNoCrash) {
+  // The engine's parser and the template scanners recurse; too deep gives an error, not a crash.
+  for (const std::string& unit : {std::string("("), std::string("`${"), std::string("eval(")}) {
+    std::string deep;
+    while (deep.size() < 60000) deep += unit;
+    BeautifyScript(deep);
+    MinifyScript(deep);
+    EXPECT_EQ("", UnpackScript(deep)) << unit;
+  }
+  // Each level indents every line after it, so the laid-out text grows with the square of the
+  // depth; the layout itself does not recurse.
+  const std::string braces(3000, '{');
+  EXPECT_EQ(0u, BeautifyScript(braces).find("{\r\n{\r\n    {\r\n        {"));
+  EXPECT_EQ(braces, MinifyScript(braces).substr(1));
+}
+
 TEST(TransformBadInput, StrayHighBytesInStringsSurviveTheRoundTrip) {
   // A lead byte without a valid trail byte, and a lone 0x80: both come back as the same bytes.
   const std::string strange = "s=\"\x81\x20\x80\xFF\";";
