@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -87,6 +88,14 @@ int NodeProcess::start(const std::string& program, const std::string& runnerScri
     close(fds[0]);
     return error;
   }
+  // The heap limit does not cover ArrayBuffer storage, which node keeps outside the V8 heap, so a
+  // script filling typed arrays would take the whole machine's memory. Bounding the child's
+  // writable data turns that into a RangeError in the script. Address space stays unbounded:
+  // WebAssembly reserves gigabytes of it without using them. Node has barely begun to boot when
+  // the limit arrives, far below it.
+  const rlim_t dataLimit = (static_cast<rlim_t>(heapLimitMb) + kDataBeyondHeapMb) * 1024 * 1024;
+  const rlimit data{dataLimit, dataLimit};
+  prlimit(pid, RLIMIT_DATA, &data, nullptr);
   pid_ = pid;
   socket_ = fds[0];
   fcntl(socket_, F_SETFL, fcntl(socket_, F_GETFL) | O_NONBLOCK);

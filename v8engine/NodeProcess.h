@@ -15,8 +15,11 @@ class NodeProcess {
   NodeProcess& operator=(const NodeProcess&) = delete;
   ~NodeProcess() { stop(); }
 
+  // What the child may write beyond its V8 heap: ArrayBuffer storage, code, stacks, malloc.
+  static constexpr int kDataBeyondHeapMb = 1024;
+
   // Starts `program` (a name looked up on PATH, or a path) with the runner script and the heap
-  // limit. Returns the errno of a failed start, 0 on success. Returns at once: node boots while
+  // limit; its writable data is bounded at the heap limit plus kDataBeyondHeapMb. Returns the errno of a failed start, 0 on success. Returns at once: node boots while
   // the caller goes on, and the first request simply waits for it.
   int start(const std::string& program, const std::string& runnerScript, int heapLimitMb);
   // Started and not yet ended.

@@ -184,6 +184,15 @@ TEST(EngineLibrary, RunawayScriptsAreStoppedAndTheNextCallWorks) {
   std::string memory = run("var a = []; for (;;) a.push(new Array(100000).fill(a.length));", "1");
   EXPECT_NE(std::string::npos, memory.find("错误信息:")) << memory;
   EXPECT_EQ("ok", run("", "'ok'"));
+
+  // Typed arrays live outside the V8 heap; they are bounded all the same. (Left unfilled, so the
+  // limit and not the clock stops them, and no memory is really used.)
+  std::string buffers = run("var a = []; for (;;) a.push(new Uint8Array(1e8));", "1");
+  EXPECT_NE(std::string::npos, buffers.find("错误信息:\r\nRangeError: Array buffer allocation failed"))
+      << buffers;
+  EXPECT_EQ("ok", run("", "'ok'"));
+  // WebAssembly's large reservations are not writable data and still work.
+  EXPECT_EQ("65536", run("", "new WebAssembly.Memory({initial: 1}).buffer.byteLength"));
 }
 
 TEST(EngineLibrary, NodeKilledInTheMiddleOfACall) {
