@@ -330,7 +330,27 @@ void CodeEditor::moveCaretToPos(int pos) {
 }
 
 void CodeEditor::replaceSelection(const std::string& text) {
-  send(Sci::SCI_REPLACESEL, 0, toDocument(beforeNul(text)).c_str());
+  const std::string replacement = toDocument(beforeNul(text));
+  // QScintilla answers every reported insertion or deletion by counting the characters from the
+  // start of the document (for assistive technology), so each edit costs as much as the text
+  // before it and a replace-all over a large script grows with the square of its size. A plain
+  // selection is replaced unreported and its positions are brought up to date here; a
+  // rectangular or multiple selection takes the reported way.
+  if (send(Sci::SCI_GETSELECTIONS) != 1 || send(Sci::SCI_SELECTIONISRECTANGLE) != 0) {
+    send(Sci::SCI_REPLACESEL, 0, replacement.c_str());
+    return;
+  }
+  const int start = static_cast<int>(send(Sci::SCI_GETSELECTIONSTART));
+  const int end = static_cast<int>(send(Sci::SCI_GETSELECTIONEND));
+  const long before = send(Sci::SCI_GETLENGTH);
+  const long mask = send(Sci::SCI_GETMODEVENTMASK);
+  send(Sci::SCI_SETMODEVENTMASK, 0);
+  send(Sci::SCI_REPLACESEL, 0, replacement.c_str());
+  send(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
+  const int added = end - start + static_cast<int>(send(Sci::SCI_GETLENGTH) - before);
+  if (added == end - start && start == end) return;
+  ++version_;
+  if (!utf8_) positions_.replaced(start, end - start, added);
 }
 
 FindResult CodeEditor::findText(int flags, int start, int end, const std::string& text,

@@ -38,6 +38,20 @@ void GbkPositions::deleted(int pos, int length) {
   remark(first, first + 1);
 }
 
+void GbkPositions::replaced(int pos, int removed, int added) {
+  pos = std::clamp(pos, 0, utf8Length_);
+  removed = std::clamp(removed, 0, utf8Length_ - pos);
+  added = std::max(0, added);
+  if (removed == 0 && added == 0) return;
+  const std::size_t first = markAtOrBeforeUtf8(pos);
+  auto from = marks_.begin() + static_cast<std::ptrdiff_t>(first + 1);
+  auto to = std::find_if(from, marks_.end(), [&](const Mark& m) { return m.utf8 > pos + removed; });
+  marks_.erase(from, to);
+  for (std::size_t k = first + 1; k < marks_.size(); ++k) marks_[k].utf8 += added - removed;
+  utf8Length_ += added - removed;
+  remark(first, first + 1);
+}
+
 void GbkPositions::remark(std::size_t first, std::size_t next) {
   const Mark start = marks_[first];
   const int end = stretchEnd(first);

@@ -33,6 +33,9 @@ class GbkPositions {
   void inserted(int pos, int length);
   // After `length` bytes were deleted at `pos`.
   void deleted(int pos, int length);
+  // After the `removed` bytes at `pos` were replaced by `added` bytes, in one step: for an edit
+  // whose deletion and insertion were not reported one by one.
+  void replaced(int pos, int removed, int added);
 
   int utf8Length() const { return utf8Length_; }
   int gbkLength() const { return gbkLength_; }

@@ -1,0 +1,105 @@
+// Replace all and quick find on the real CodeEditor with a script holding Chinese text: 10,000
+// matches per MB, at 1 MB and 2 MB, and 10,000 matches in 2 MB. Per-step costs that grow with
+// the document show as a fourfold time for the doubled size at the same density.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <string>
+
+#include "editor/CodeEditor.h"
+#include "editor/FindReplace.h"
+#include "editor/QuickFind.h"
+#include "workflow/HeadlessWorkbench.h"
+
+namespace {
+
+using namespace jsdebug;
+
+const std::string kName = "旧名字";
+
+// Lines of about 105 bytes with Chinese comments and strings; `matches` of them carry the name,
+// spread evenly over the text.
+std::string scriptWithMatches(std::size_t bytes, int matches) {
+  const std::string plain = "    var 结果 = 计算(参数, 'abc', \"中文字符串\"); // 注释：处理数据 x\r\n";
+  const std::string marked = "    var 结果 = " + kName + "(参数, 'abc', \"中文\"); // 注释：处理数据 x\r\n";
+  const std::size_t lines = bytes / plain.size();
+  const std::size_t every = std::max<std::size_t>(1, lines / static_cast<std::size_t>(matches));
+  std::string script;
+  script.reserve(bytes + 128);
+  int placed = 0;
+  for (std::size_t line = 0; line < lines; ++line) {
+    const bool mark = line % every == 0 && placed < matches;
+    script += mark ? marked : plain;
+    placed += mark;
+  }
+  return script;
+}
+
+class EditorBench : public HeadlessWorkbench {
+ public:
+  EditorOperations& editor() override { return codeEditor; }
+  CodeEditor codeEditor;
+};
+
+struct Panel : ReplacePanel {
+  std::string findBoxText() override { return kName; }
+  void addFindBoxEntry(const std::string&) override {}
+  bool wholeWordChecked() override { return false; }
+  bool matchCaseChecked() override { return false; }
+  bool regExpChecked() override { return false; }
+  bool searchDownChecked() override { return true; }
+  void setAlwaysOnTop(bool) override {}
+  std::string replaceBoxText() override { return "newName"; }
+};
+
+void BM_ReplaceAll(benchmark::State& state) {
+  const auto megabytes = static_cast<std::size_t>(state.range(0));
+  const auto matches = static_cast<int>(state.range(1));
+  const std::string script = scriptWithMatches(megabytes << 20, matches);
+  EditorBench bench;
+  Panel panel;
+  ReplaceMatch match;
+  for (auto _ : state) {
+    state.PauseTiming();
+    bench.codeEditor.setText(script);
+    state.ResumeTiming();
+    const int count = replaceAll(bench, panel, match);
+    if (count != matches) state.SkipWithError("wrong count");
+  }
+  state.counters["matches"] = matches;
+}
+
+void BM_QuickFindWalk(benchmark::State& state) {
+  const auto megabytes = static_cast<std::size_t>(state.range(0));
+  const auto matches = static_cast<int>(state.range(1));
+  const std::string script = scriptWithMatches(megabytes << 20, matches);
+  EditorBench bench;
+  bench.findBox = kName;
+  bench.codeEditor.setText(script);
+  for (auto _ : state) {
+    QuickFindState quick;
+    for (int press = 0; press < matches; ++press) quickFind(bench, quick);
+    if (!bench.messages.empty()) state.SkipWithError("a match was not found");
+  }
+  state.counters["matches"] = matches;
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+  b->Args({1, 10000})->Args({2, 20000})->Args({2, 10000});
+  b->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+}
+
+}  // namespace
+
+BENCHMARK(BM_ReplaceAll)->Apply(sizes)->Iterations(1);
+BENCHMARK(BM_QuickFindWalk)->Apply(sizes)->Iterations(1);
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
