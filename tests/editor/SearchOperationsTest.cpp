@@ -189,6 +189,18 @@ TEST_P(SearchTest, FindNextFlags) {
   EXPECT_EQ("没有找到与“x*”匹配的文本", lastMessage());
 }
 
+TEST_P(SearchTest, FindNextNeverMatchesFromTheSecondByteOfACharacter) {
+  editor.setText("癮b ab");  // 癮 is B0 61
+  FindHistory history;
+  panel.find = "ab";
+  findNext(bench, history, panel);
+  EXPECT_EQ(Range(4, 6), selection());
+  panel.down = false;
+  editor.setSelection(4, 4);
+  findNext(bench, history, panel);
+  EXPECT_EQ("没有找到与“ab”匹配的文本", lastMessage());
+}
+
 TEST_P(SearchTest, FindNextSearchesBackwardsForTheHighestMatchEndingBeforeTheSelection) {
   editor.setText("ab ab ab");
   FindHistory history;
