@@ -85,6 +85,28 @@ void BM_QuickFindWalk(benchmark::State& state) {
   state.counters["matches"] = matches;
 }
 
+// "向上" from the last match back to the first.
+void BM_QuickFindWalkUp(benchmark::State& state) {
+  const auto megabytes = static_cast<std::size_t>(state.range(0));
+  const auto matches = static_cast<int>(state.range(1));
+  const std::string script = scriptWithMatches(megabytes << 20, matches);
+  EditorBench bench;
+  bench.findBox = kName;
+  bench.codeEditor.setText(script);
+  for (auto _ : state) {
+    state.PauseTiming();
+    QuickFindState quick;
+    bench.searchDown = true;
+    for (int press = 0; press < matches; ++press) quickFind(bench, quick);
+    bench.searchDown = false;
+    state.ResumeTiming();
+    for (int press = 1; press < matches; ++press) quickFind(bench, quick);
+    if (!bench.messages.empty() || quick.matchStart != static_cast<int>(script.find(kName)))
+      state.SkipWithError("the walk did not reach the first match");
+  }
+  state.counters["matches"] = matches;
+}
+
 void sizes(benchmark::internal::Benchmark* b) {
   b->Args({1, 10000})->Args({2, 20000})->Args({2, 10000});
   b->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
@@ -94,6 +116,7 @@ void sizes(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_ReplaceAll)->Apply(sizes)->Iterations(1);
 BENCHMARK(BM_QuickFindWalk)->Apply(sizes)->Iterations(1);
+BENCHMARK(BM_QuickFindWalkUp)->Apply(sizes)->Iterations(1);
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

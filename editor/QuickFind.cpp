@@ -21,6 +21,17 @@ bool isCharacterBoundary(std::string_view text, std::size_t at) {
   return from == at;
 }
 
+// Whether `at` is a character boundary, given a boundary `known` at or after it. When only high
+// bytes lie between them, each starts a pair, so the pairs line up with `known` exactly when the
+// distance is even; walking back through a long run of Chinese text for every match of a
+// backward walk would cost as much as the run each time.
+bool isBoundaryBefore(std::string_view text, std::size_t at, std::size_t known) {
+  std::size_t low = known;
+  while (low > at && static_cast<unsigned char>(text[low - 1]) >= 0x80) --low;
+  if (low == at) return (known - at) % 2 == 0;
+  return isCharacterBoundary(text, at);
+}
+
 constexpr std::size_t kNotFound = std::string_view::npos;
 
 // First occurrence beginning on a boundary at or after `from`. `boundary` (at or before
@@ -38,12 +49,12 @@ std::size_t findForward(std::string_view text, std::string_view needle, std::siz
   }
 }
 
-// Last occurrence beginning on a boundary and ending at or before `limit`.
+// Last occurrence beginning on a boundary and ending at or before `limit`, itself a boundary.
 std::size_t findBackward(std::string_view text, std::string_view needle, std::size_t limit) {
   if (needle.size() > limit) return kNotFound;
   for (std::size_t at = text.rfind(needle, limit - needle.size()); at != kNotFound;
        at = at == 0 ? kNotFound : text.rfind(needle, at - 1))
-    if (isCharacterBoundary(text, at)) return at;
+    if (isBoundaryBefore(text, at, limit)) return at;
   return kNotFound;
 }
 

@@ -13,6 +13,8 @@ namespace jsdebug {
 struct QuickFindState {
   // The text as the last quick find saw it; an edit in between resets the match.
   std::string copy;
+  // Always a character boundary of `copy` (0 or where a match began): the searches walk
+  // characters from here instead of from the start of the text.
   int matchStart = 0;
   int matchLength = 0;
   // The editor's textVersion when `copy` was last known equal to the editor text (0: never).

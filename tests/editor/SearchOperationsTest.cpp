@@ -75,6 +75,19 @@ TEST_P(SearchTest, QuickFindNeverMatchesFromTheSecondByteOfACharacter) {
   quickFind(bench, state);
   EXPECT_EQ(kNotFoundAb, lastMessage());
 
+  // 字小 is D7 D6 D0 A1: "中" (D6 D0) seems to stand across the two, walking either way.
+  editor.setText("中字小中");
+  bench.findBox = "中";
+  for (const Range& expected : {Range{0, 2}, Range{6, 8}}) {
+    quickFind(bench, state);
+    EXPECT_EQ(expected, selection());
+  }
+  bench.searchDown = false;
+  quickFind(bench, state);
+  EXPECT_EQ(Range(0, 2), selection());
+  bench.searchDown = true;
+  bench.findBox = "ab";
+
   // A stray high byte hides the byte after it just as a lead byte does.
   editor.setText("\x80" "ab ab");
   quickFind(bench, state);
