@@ -64,6 +64,17 @@ TEST(Jsfuck, ResultsUpToTheFixedBufferLength) {
   EXPECT_EQ("'x'.repeat(1024001)", decoded("'x'.repeat(1024001)"));
 }
 
+TEST(Jsfuck, ClicksInQuickSuccessionShareTheEditor) {
+  // Each click has its own worker; a later one may read the text an earlier one wrote ("f", which
+  // fails as an expression and so changes nothing). Either way the editor ends up decoded.
+  HeadlessWorkbench bench;
+  bench.editor().setText("(![]+[])[+[]]");
+  std::vector<std::future<void>> clicks;
+  for (int i = 0; i < 8; ++i) clicks.push_back(startJsfuck(bench));
+  for (auto& click : clicks) click.wait();
+  EXPECT_EQ("f", bench.editor().wholeText());
+}
+
 TEST(Utf8Decoding, ReinterpretsTheEditorBytes) {
   HeadlessWorkbench bench;
   const std::pair<std::string, std::string> cases[] = {
