@@ -215,8 +215,10 @@ void CodeEditor::showStrayBytesAsBlobs() {
   // would be an empty box. Shown as Scintilla shows a byte it cannot decode.
   static constexpr char kHex[] = "0123456789ABCDEF";
   for (int b = 0x80; b <= 0xFF; ++b) {
-    const std::string encoded = gbk::toUtf8(std::string(1, static_cast<char>(b)));
-    if (encoded.size() != 3) continue;  // the byte is a character of its own (0x80: euro)
+    const std::string byte(1, static_cast<char>(b));
+    const std::u16string decoded = gbk::toUtf16(byte);
+    if (decoded[0] < gbk::kEscapeFirst) continue;  // a character of its own (0x80, the euro)
+    const std::string encoded = gbk::toUtf8(byte);
     const char shown[4] = {'x', kHex[b >> 4], kHex[b & 15], '\0'};
     editing_->SendScintilla(Sci::SCI_SETREPRESENTATION, encoded.c_str(), shown);
   }

@@ -5,6 +5,18 @@
 #include "text/Codec.h"
 
 namespace jsdebug {
+namespace {
+
+// Scripts are mostly ASCII: those bytes are counted here without a call.
+inline int gbkLengthAt(std::string_view bytes, std::size_t& i) {
+  if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+    ++i;
+    return 1;
+  }
+  return gbk::gbkLengthOfUtf8Char(bytes, i);
+}
+
+}  // namespace
 
 GbkPositions::GbkPositions(Reader reader) : reader_(std::move(reader)) {}
 
@@ -66,7 +78,7 @@ void GbkPositions::remark(std::size_t first, std::size_t next) {
       sinceMark = 0;
     }
     const std::size_t before = i;
-    gbk += gbk::gbkLengthOfUtf8Char(bytes, i);
+    gbk += gbkLengthAt(bytes, i);
     sinceMark += static_cast<int>(i - before);
   }
   if (next < marks_.size()) {
@@ -105,7 +117,7 @@ int GbkPositions::toGbk(int utf8) const {
   int gbk = m.gbk;
   for (std::size_t i = 0; m.utf8 + static_cast<int>(i) < utf8 && i < bytes.size();) {
     std::size_t next = i;
-    const int length = gbk::gbkLengthOfUtf8Char(bytes, next);
+    const int length = gbkLengthAt(bytes, next);
     if (m.utf8 + static_cast<int>(next) > utf8) break;  // inside a character: its start
     gbk += length;
     i = next;
@@ -124,7 +136,7 @@ int GbkPositions::toUtf8(int gbk, Rounding rounding) const {
   std::size_t i = 0;
   while (at < gbk && i < bytes.size()) {
     std::size_t next = i;
-    const int length = gbk::gbkLengthOfUtf8Char(bytes, next);
+    const int length = gbkLengthAt(bytes, next);
     if (at + length > gbk) return m.utf8 + static_cast<int>(rounding == Rounding::Down ? i : next);
     at += length;
     i = next;

@@ -419,3 +419,93 @@ TEST_F(CodeEditorWindowTest, ContextMenuItemsAndTheirEnabling) {
 
 }  // namespace
 }  // namespace jsdebug
+
+namespace jsdebug {
+namespace {
+
+long sci(CodeEditor& editor, unsigned int message, unsigned long w = 0, long l = 0) {
+  return editor.editingWindow()->SendScintilla(message, w, l);
+}
+
+std::string representation(CodeEditor& editor, const std::string& utf8) {
+  char shown[16] = {};
+  editor.editingWindow()->SendScintilla(QsciScintillaBase::SCI_GETREPRESENTATION,
+                                        reinterpret_cast<uintptr_t>(utf8.c_str()), shown);
+  return shown;
+}
+
+TEST(CodeEditorLook, StrayBytesShowAsBlobsAndRealCharactersDoNot) {
+  CodeEditor editor;
+  EXPECT_EQ("xE4", representation(editor, gbk::toUtf8("\xE4")));
+  EXPECT_EQ("xFF", representation(editor, gbk::toUtf8("\xFF")));
+  EXPECT_EQ("", representation(editor, gbk::toUtf8("\x80")));  // the euro sign
+  EXPECT_EQ("", representation(editor, gbk::toUtf8("中")));
+  // Still there after the code page changes back and forth.
+  editor.setSetting(EditorSetting::Utf8Text, 1);
+  editor.setSetting(EditorSetting::Utf8Text, 0);
+  EXPECT_EQ("x81", representation(editor, gbk::toUtf8("\x81")));
+}
+
+TEST(CodeEditorLook, LexerColoursKeywordsOfBothListsCaseSensitively) {
+  using Sci = QsciScintillaBase;
+  CodeEditor editor;
+  editor.setLexer(3);
+  editor.setKeywords(0, "function var return");
+  editor.setKeywords(1, "navigator window ");
+  editor.setText("var s = \"中文\"; // 注释\r\nwindow Window function");
+  sci(editor, Sci::SCI_COLOURISE, 0, -1);
+  const auto styleAt = [&](int gbkPos) {
+    editor.moveCaretToPos(gbkPos);
+    return static_cast<int>(sci(editor, Sci::SCI_GETSTYLEAT, static_cast<unsigned long>(sci(editor, Sci::SCI_GETCURRENTPOS))));
+  };
+  EXPECT_EQ(5, styleAt(0));    // var
+  EXPECT_EQ(6, styleAt(11));   // inside the string, at 文
+  EXPECT_EQ(2, styleAt(19));   // the line comment, at 注
+  EXPECT_EQ(16, styleAt(25));  // window
+  EXPECT_EQ(11, styleAt(32));  // Window: an identifier
+  EXPECT_EQ(5, styleAt(39));   // function
+}
+
+TEST(CodeEditorLook, StylesMarginsAndFontNames) {
+  using Sci = QsciScintillaBase;
+  CodeEditor editor;
+  editor.styleSetFont(1, "宋体");
+  char font[64] = {};
+  editor.editingWindow()->SendScintilla(Sci::SCI_STYLEGETFONT, 1UL, font);
+  EXPECT_EQ(gbk::toUtf8("宋体"), font);
+  editor.styleSetSize(32, 8);
+  EXPECT_EQ(8, sci(editor, Sci::SCI_STYLEGETSIZE, 32));
+  editor.styleSetFore(33, 0x808080);
+  editor.styleSetBack(34, 0xFFFF00);
+  EXPECT_EQ(0x808080, sci(editor, Sci::SCI_STYLEGETFORE, 33));
+  EXPECT_EQ(0xFFFF00, sci(editor, Sci::SCI_STYLEGETBACK, 34));
+  editor.setMarginType(0, kMarginNumber);
+  editor.setMarginWidth(0, 32);
+  editor.setMarginType(1, kMarginSymbol);
+  editor.setMarginWidth(1, 20);
+  EXPECT_EQ(kMarginNumber, editor.getMarginType(0));
+  EXPECT_EQ(kMarginSymbol, editor.getMarginType(1));
+  EXPECT_EQ(32, editor.getMarginWidth(0));
+  EXPECT_EQ(20, editor.getMarginWidth(1));
+}
+
+TEST(CodeEditorLook, BracesByGbkPositions) {
+  using Sci = QsciScintillaBase;
+  CodeEditor editor;
+  editor.setText("f(\"中文\", {a: [1]})");
+  //              0 1 2 34 56 7 8 9 ...
+  EXPECT_EQ(18, editor.braceMatch(1));
+  EXPECT_EQ(1, editor.braceMatch(18));
+  EXPECT_EQ(17, editor.braceMatch(10));
+  EXPECT_EQ(-1, editor.braceMatch(3));
+  EXPECT_EQ(-1, editor.braceMatch(-1));
+  EXPECT_EQ(-1, editor.braceMatch(100));
+  editor.braceHighlight(1, 18);
+  editor.braceBadLight(10);
+  editor.braceHighlight(-1, -1);
+  editor.setHighlightGuide(4);
+  EXPECT_EQ(4, sci(editor, Sci::SCI_GETHIGHLIGHTGUIDE));
+}
+
+}  // namespace
+}  // namespace jsdebug
