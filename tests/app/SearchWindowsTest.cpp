@@ -107,6 +107,7 @@ TEST_F(SearchWindowsTest, WindowsStartAsLaidOut) {
   EXPECT_EQ(QSize(267, 104), goTo->frameGeometry().size());
   EXPECT_EQ(QStringLiteral(u"输入行数(1 - 3)："), goTo->promptLabel()->text());
   EXPECT_TRUE(goTo->lineBox()->text().isEmpty());
+  EXPECT_EQ(goTo->lineBox(), goTo->focusWidget());
 }
 
 TEST_F(SearchWindowsTest, AReopenedWindowIsResetButKeepsTheHistory) {
