@@ -384,6 +384,45 @@ TEST_F(CodeEditorWindowTest, TypedCharactersGbkLacksReadBackAsQuestionMarks) {
   EXPECT_EQ(8, editor->getCurrentPos());
 }
 
+TEST_F(CodeEditorWindowTest, MouseMovesRightClicksAndFocusLoss) {
+  QSignalSpy moved(editor, &CodeEditor::mouseMoved);
+  QSignalSpy rightDown(editor, &CodeEditor::rightButtonPressed);
+  QSignalSpy rightUp(editor, &CodeEditor::rightButtonReleased);
+  QSignalSpy lost(editor, &CodeEditor::focusLost);
+  QMouseEvent move(QEvent::MouseMove, QPointF(40, 12), editing()->mapToGlobal(QPointF(40, 12)),
+                   Qt::NoButton, Qt::NoButton, Qt::ShiftModifier | Qt::AltModifier);
+  QApplication::sendEvent(editing(), &move);
+  ASSERT_EQ(1, moved.count());
+  EXPECT_EQ((QList<QVariant>{40, 12, 6}), moved.at(0));
+  editor->editingWindow()->setFocus();
+  QTest::mouseClick(editing(), Qt::RightButton, Qt::NoModifier, QPoint(50, 10));
+  EXPECT_EQ(1, rightDown.count());
+  EXPECT_EQ(1, rightUp.count());
+  before->setFocus();
+  EXPECT_EQ(1, lost.count());
+  // A click of the user goes straight to the editing window: no hand-over click at (8, 23).
+  QSignalSpy pressed(editor, &CodeEditor::leftButtonPressed);
+  QTest::mouseClick(editing(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 10));
+  ASSERT_EQ(1, pressed.count());
+  EXPECT_EQ((QList<QVariant>{100, 10, 0}), pressed.at(0));
+}
+
+TEST_F(CodeEditorWindowTest, ClipboardCarriesChineseAndStrayBytes) {
+  editor->setText("前\xff中文后");
+  editor->setSelection(2, 7);
+  editor->copy();
+  EXPECT_EQ(QString::fromUtf16(u"\uF7FF中文"), QApplication::clipboard()->text());
+  editor->cut();
+  EXPECT_EQ("前后", editor->wholeText());
+  editor->moveCaretToPos(4);
+  editor->paste();
+  EXPECT_EQ("前后\xff中文", editor->wholeText());
+  EXPECT_EQ(9, editor->getCurrentPos());
+  editor->setSelection(0, 2);
+  editor->clear();
+  EXPECT_EQ("后\xff中文", editor->wholeText());
+}
+
 QStringList enabledItems(QMenu* menu) {
   QStringList out;
   for (QAction* a : menu->actions())

@@ -29,6 +29,11 @@ struct Document {
     utf8.insert(static_cast<std::size_t>(pos), bytes);
     positions.inserted(pos, static_cast<int>(bytes.size()));
   }
+  void replace(int pos, int length, const std::string& gbkText) {
+    const std::string bytes = gbk::toUtf8(gbkText);
+    utf8.replace(static_cast<std::size_t>(pos), static_cast<std::size_t>(length), bytes);
+    positions.replaced(pos, length, static_cast<int>(bytes.size()));
+  }
   void erase(int pos, int length) {
     utf8.erase(static_cast<std::size_t>(pos), static_cast<std::size_t>(length));
     positions.deleted(pos, length);
@@ -108,14 +113,15 @@ TEST(GbkPositions, EditsAnywhereKeepEveryPositionRight) {
       gbk::gbkLengthOfUtf8Char(doc.utf8, i);
       pos = static_cast<int>(i);
     }
-    if (rng() % 2 == 0 || doc.utf8.empty()) {
-      doc.insert(pos, randomGbk(rng, rng() % 3 == 0 ? 700 : 1 + static_cast<int>(rng() % 5)));
-    } else {
-      std::size_t end = static_cast<std::size_t>(pos);
-      const int characters = rng() % 3 == 0 ? 900 : 1 + static_cast<int>(rng() % 5);
-      for (int k = 0; k < characters && end < doc.utf8.size(); ++k)
-        gbk::gbkLengthOfUtf8Char(doc.utf8, end);
-      doc.erase(pos, static_cast<int>(end) - pos);
+    std::size_t end = static_cast<std::size_t>(pos);
+    const int characters = rng() % 3 == 0 ? 900 : 1 + static_cast<int>(rng() % 5);
+    for (int k = 0; k < characters && end < doc.utf8.size(); ++k)
+      gbk::gbkLengthOfUtf8Char(doc.utf8, end);
+    const std::string text = randomGbk(rng, rng() % 3 == 0 ? 700 : 1 + static_cast<int>(rng() % 5));
+    switch (doc.utf8.empty() ? 0 : rng() % 3) {
+      case 0: doc.insert(pos, text); break;
+      case 1: doc.erase(pos, static_cast<int>(end) - pos); break;
+      default: doc.replace(pos, static_cast<int>(end) - pos, text); break;
     }
     ASSERT_NO_FATAL_FAILURE(doc.expectConsistent()) << "after edit " << round;
   }
