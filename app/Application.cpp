@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/Icons.h"
 #include "app/MainWindow.h"
 #include "app/MessageBox.h"
 #include "app/QtDesktop.h"
@@ -127,6 +128,8 @@ int Application::run() {
 int runWorkbench(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(true);
+  // The secondary windows show it too.
+  QApplication::setWindowIcon(applicationIcon());
   int code = 0;
   {
     Application workbench;

@@ -20,6 +20,7 @@
 #include "app/Icons.h"
 #include "app/MainCommands.h"
 #include "app/MessageBox.h"
+#include "app/OutputLogView.h"
 #include "app/SearchWindows.h"
 #include "app/SecondaryWindow.h"
 #include "app/StartUp.h"
@@ -147,15 +148,13 @@ void MainWindow::buildControls() {
   addButton(QStringLiteral("V8运行"), QRect(799, 487, 47, 28));
   addButton(QStringLiteral("系统引擎运行"), QRect(852, 486, 85, 28));
 
-  outputLog_ = new QPlainTextEdit(this);
+  outputLog_ = new OutputLogView(this);
   outputLog_->setGeometry(5, 523, 928, 125);
-  outputLog_->setReadOnly(true);
   outputLog_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   outputLog_->setFocusPolicy(Qt::StrongFocus);
   outputLog_->setTabChangesFocus(true);
   outputLog_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   outputLog_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  outputLog_->setUndoRedoEnabled(false);
   {
     QPalette p = outputLog_->palette();
     p.setColor(QPalette::Text, kLogText);
@@ -259,28 +258,12 @@ void MainWindow::exitProgram() {
 
 void MainWindow::clearLog() {
   log_.clear();
-  logEndsInCr_ = false;
-  outputLog_->clear();
+  outputLog_->clearText();
 }
 
 void MainWindow::appendLog(const std::string& text) {
-  if (text.empty()) return;
   log_ += text;
-  // The control breaks a line at CR and at LF alike; a CR LF pair is one break, even when the
-  // pair arrives in two appends.
-  std::string shown = text;
-  if (logEndsInCr_ && shown.front() == '\n') shown.erase(0, 1);
-  logEndsInCr_ = text.back() == '\r';
-  std::string display;
-  display.reserve(shown.size());
-  for (std::size_t i = 0; i < shown.size(); ++i) {
-    if (shown[i] == '\r' && i + 1 < shown.size() && shown[i + 1] == '\n') continue;
-    display += shown[i];
-  }
-  outputLog_->moveCursor(QTextCursor::End);
-  outputLog_->insertPlainText(toQt(display));
-  outputLog_->moveCursor(QTextCursor::End);
-  outputLog_->ensureCursorVisible();
+  outputLog_->appendText(toQt(text));
 }
 
 std::string MainWindow::logText() { return log_; }

@@ -20,7 +20,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QToolBar;
@@ -30,6 +29,7 @@ namespace jsdebug {
 
 class Desktop;
 class HyperlinkLabel;
+class OutputLogView;
 class ScriptEngine;
 class SearchWindows;
 class V8Bridge;
@@ -67,6 +67,7 @@ class MainWindow : public QWidget, public Workbench {
   bool searchDownChecked() override;
   EditorOperations& editor() override;
   void setFocus(Control control) override;
+  using QWidget::setFocus;
   void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
   std::string clipboardText() override;
   void setClipboardText(const std::string& text) override;
@@ -140,7 +141,7 @@ class MainWindow : public QWidget, public Workbench {
   QLineEdit* findBox_ = nullptr;
   QLineEdit* callBox_ = nullptr;
   QLineEdit* v8LengthBox_ = nullptr;
-  QPlainTextEdit* outputLog_ = nullptr;
+  OutputLogView* outputLog_ = nullptr;
   QRadioButton* up_ = nullptr;
   QRadioButton* down_ = nullptr;
   std::map<std::string, QPushButton*> buttons_;
@@ -150,7 +151,6 @@ class MainWindow : public QWidget, public Workbench {
 
   // The log as the commands wrote it, byte for byte; the control shows it with its line breaks.
   std::string log_;
-  bool logEndsInCr_ = false;
   QSize appliedFrame_{-1, -1};
 };
 

@@ -16,6 +16,7 @@
 #include "app/HyperlinkLabel.h"
 #include "app/MainCommands.h"
 #include "app/MainWindow.h"
+#include "app/OutputLogView.h"
 #include "app/SearchWindows.h"
 #include "app/SecondaryWindow.h"
 #include "app/StartUp.h"
@@ -451,9 +452,30 @@ TEST_F(MainWindowTest, LogAppendsAtTheEndAndShowsCrLfAsOneBreak) {
   window->appendLog("\nb\r\n");
   window->appendLog("c");
   EXPECT_EQ("a\r\nb\r\nc", window->logText());
-  auto* log = static_cast<QPlainTextEdit*>(window->control(Control::OutputLog));
+  auto* log = static_cast<OutputLogView*>(window->control(Control::OutputLog));
   EXPECT_EQ(QStringLiteral("a\nb\nc"), log->toPlainText());
   EXPECT_TRUE(log->isReadOnly());
+}
+
+// A long result on one line is shown in pieces, so that its layout does not freeze the window;
+// copying gives the line back whole.
+TEST_F(MainWindowTest, LongLogLinesAreShownInPiecesAndCopiedWhole) {
+  window->clearLog();
+  const int length = 2 * OutputLogView::kPieceLength + 10;
+  window->appendLog("返回内容：" + std::string(static_cast<std::size_t>(length) - 5, 'y'));
+  window->appendLog(std::string(5, 'y') + "\r\nz");
+  auto* log = static_cast<OutputLogView*>(window->control(Control::OutputLog));
+  EXPECT_EQ(4, log->document()->blockCount());
+  const QString whole = QStringLiteral("返回内容：") + QString(length, u'y') + u'\n' + u'z';
+  EXPECT_EQ(whole, log->copiedText(0, log->document()->characterCount() - 1));
+  // A selection from inside the first piece to just past the line break; the document holds
+  // a block break between pieces, two of them before that line break.
+  const int start = OutputLogView::kPieceLength - 3;
+  EXPECT_EQ(QString(length + 5 - start, u'y') + u'\n',
+            log->copiedText(start, length + 5 + 2 + 1));
+  log->selectAll();
+  log->copy();
+  EXPECT_EQ(fromQt(whole), window->clipboardText());
 }
 
 TEST(HyperlinkLabelTest, ColoursHoverHandAndClick) {

@@ -1,0 +1,35 @@
+#pragma once
+// The OutputLog control: read-only, appended to at the end and scrolled there. CR LF, a lone CR
+// and a lone LF each break a line, as the log's texts mix them.
+//
+// A run may return megabytes on one line, and a text layout of one such line takes minutes. So
+// the view cuts long lines into pieces of its own: each piece is a block of the document
+// marked as a continuation, and copying joins those pieces again, so what the user copies is
+// what the commands wrote.
+
+#include <QPlainTextEdit>
+
+namespace jsdebug {
+
+class OutputLogView : public QPlainTextEdit {
+ public:
+  explicit OutputLogView(QWidget* parent);
+
+  void appendText(const QString& text);
+  void clearText();
+
+  // The text as a user would copy it with everything selected.
+  QString copiedText(int from, int to) const;
+
+  // Characters per displayed piece of a long line.
+  static constexpr int kPieceLength = 4096;
+
+ protected:
+  QMimeData* createMimeDataFromSelection() const override;
+
+ private:
+  bool endsInCr_ = false;
+  int lastLineLength_ = 0;
+};
+
+}  // namespace jsdebug
