@@ -181,6 +181,10 @@ long CodeEditor::send(unsigned int message, unsigned long wParam, const char* lP
 }
 
 std::string_view CodeEditor::documentBytes(int from, int length) const {
+  // Scintilla does not check the range it hands out a pointer into.
+  const int documentLength = static_cast<int>(send(Sci::SCI_GETLENGTH));
+  from = std::clamp(from, 0, documentLength);
+  length = std::min(length, documentLength - from);
   if (length <= 0) return {};
   const auto* bytes = reinterpret_cast<const char*>(
       send(Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), length));
