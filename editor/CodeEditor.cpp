@@ -168,7 +168,8 @@ CodeEditor::CodeEditor(QWidget* parent)
   for (int k = 0; k < 18; ++k) setSetting(static_cast<EditorSetting>(k), kCreatedWith[k]);
 }
 
-CodeEditor::~CodeEditor() = default;
+// The editing window goes first, while the position bookkeeping its notices reach still exists.
+CodeEditor::~CodeEditor() { delete editing_; }
 
 QsciScintillaBase* CodeEditor::editingWindow() const { return editing_; }
 
