@@ -1,6 +1,7 @@
 // Replace all and quick find on the real CodeEditor with a script holding Chinese text: 10,000
 // matches per MB, at 1 MB and 2 MB, and 10,000 matches in 2 MB. Per-step costs that grow with
-// the document show as a fourfold time for the doubled size at the same density.
+// the document show as a fourfold time for the doubled size at the same density. Replace all
+// also runs on a minified script, the whole text on one line.
 
 #include <benchmark/benchmark.h>
 
@@ -19,10 +20,11 @@ using namespace jsdebug;
 const std::string kName = "旧名字";
 
 // Lines of about 105 bytes with Chinese comments and strings; `matches` of them carry the name,
-// spread evenly over the text.
-std::string scriptWithMatches(std::size_t bytes, int matches) {
-  const std::string plain = "    var 结果 = 计算(参数, 'abc', \"中文字符串\"); // 注释：处理数据 x\r\n";
-  const std::string marked = "    var 结果 = " + kName + "(参数, 'abc', \"中文\"); // 注释：处理数据 x\r\n";
+// spread evenly over the text. Without line breaks it is one line, as a minified script is.
+std::string scriptWithMatches(std::size_t bytes, int matches, bool lineBreaks = true) {
+  const std::string end = lineBreaks ? " // 注释：处理数据 x\r\n" : "/*注释：处理数据 x*/  ";
+  const std::string plain = "    var 结果 = 计算(参数, 'abc', \"中文字符串\");" + end;
+  const std::string marked = "    var 结果 = " + kName + "(参数, 'abc', \"中文\");" + end;
   const std::size_t lines = bytes / plain.size();
   const std::size_t every = std::max<std::size_t>(1, lines / static_cast<std::size_t>(matches));
   std::string script;
@@ -56,7 +58,7 @@ struct Panel : ReplacePanel {
 void BM_ReplaceAll(benchmark::State& state) {
   const auto megabytes = static_cast<std::size_t>(state.range(0));
   const auto matches = static_cast<int>(state.range(1));
-  const std::string script = scriptWithMatches(megabytes << 20, matches);
+  const std::string script = scriptWithMatches(megabytes << 20, matches, state.range(2) != 0);
   EditorBench bench;
   Panel panel;
   ReplaceMatch match;
@@ -114,7 +116,14 @@ void sizes(benchmark::internal::Benchmark* b) {
 
 }  // namespace
 
-BENCHMARK(BM_ReplaceAll)->Apply(sizes)->Iterations(1);
+// The last argument: 1 with line breaks, 0 all on one line.
+void replaceSizes(benchmark::internal::Benchmark* b) {
+  b->Args({1, 10000, 1})->Args({2, 20000, 1})->Args({2, 10000, 1});
+  b->Args({1, 10000, 0})->Args({2, 20000, 0});
+  b->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+}
+
+BENCHMARK(BM_ReplaceAll)->Apply(replaceSizes)->Iterations(1);
 BENCHMARK(BM_QuickFindWalk)->Apply(sizes)->Iterations(1);
 BENCHMARK(BM_QuickFindWalkUp)->Apply(sizes)->Iterations(1);
 

@@ -322,7 +322,23 @@ void CodeEditor::setSelection(int anchor, int caret) {
   const bool forwards = caret < 0 || anchor <= caret;
   const long a = toDocumentPos(anchor, forwards ? R::Down : R::Up);
   const long c = caret < 0 ? -1 : toDocumentPos(caret, forwards ? R::Up : R::Down);
+  if (editRun_ > 0 && plainSelection()) {
+    send(Sci::SCI_SETSELECTION, static_cast<unsigned long>(c < 0 ? send(Sci::SCI_GETLENGTH) : c), a);
+    return;
+  }
   send(Sci::SCI_SETSEL, static_cast<unsigned long>(a), c);
+}
+
+bool CodeEditor::plainSelection() const {
+  return send(Sci::SCI_GETSELECTIONS) == 1 && send(Sci::SCI_SELECTIONISRECTANGLE) == 0;
+}
+
+void CodeEditor::beginEditRun() { ++editRun_; }
+
+void CodeEditor::endEditRun() {
+  if (editRun_ == 0 || --editRun_ > 0) return;
+  send(Sci::SCI_SCROLLCARET);
+  send(Sci::SCI_CHOOSECARETX);
 }
 
 void CodeEditor::moveCaretToLine(int line) {
@@ -343,7 +359,7 @@ void CodeEditor::replaceSelection(const std::string& text) {
   // before it and a replace-all over a large script grows with the square of its size. A plain
   // selection is replaced unreported and its positions are brought up to date here; a
   // rectangular or multiple selection takes the reported way.
-  if (send(Sci::SCI_GETSELECTIONS) != 1 || send(Sci::SCI_SELECTIONISRECTANGLE) != 0) {
+  if (!plainSelection()) {
     send(Sci::SCI_REPLACESEL, 0, replacement.c_str());
     return;
   }
@@ -352,7 +368,17 @@ void CodeEditor::replaceSelection(const std::string& text) {
   const long before = send(Sci::SCI_GETLENGTH);
   const long mask = send(Sci::SCI_GETMODEVENTMASK);
   send(Sci::SCI_SETMODEVENTMASK, 0);
-  send(Sci::SCI_REPLACESEL, 0, replacement.c_str());
+  if (editRun_ > 0) {
+    // What SCI_REPLACESEL does, as one undo step, but without laying out the caret's line
+    // to scroll it into view: the run scrolls once when it ends.
+    if (send(Sci::SCI_GETREADONLY) == 0) {
+      send(Sci::SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
+      const long inserted = send(Sci::SCI_REPLACETARGET, replacement.size(), replacement.c_str());
+      send(Sci::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(start + inserted));
+    }
+  } else {
+    send(Sci::SCI_REPLACESEL, 0, replacement.c_str());
+  }
   send(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
   const int added = end - start + static_cast<int>(send(Sci::SCI_GETLENGTH) - before);
   if (added == end - start && start == end) return;

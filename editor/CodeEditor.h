@@ -79,6 +79,8 @@ class CodeEditor : public QWidget, public EditorOperations {
   int getSetting(EditorSetting setting) override;
 
   std::uint64_t textVersion() override { return version_; }
+  void beginEditRun() override;
+  void endEditRun() override;
 
   // The editing window, for layout and for tests that drive it as a user would.
   QsciScintillaBase* editingWindow() const;
@@ -127,6 +129,8 @@ class CodeEditor : public QWidget, public EditorOperations {
 
   void documentModified(int position, int type, int length);
   void switchUtf8(bool on);
+  // One stream selection, neither rectangular nor several.
+  bool plainSelection() const;
   void showStrayBytesAsBlobs();
 
   EditingWindow* editing_;
@@ -134,6 +138,8 @@ class CodeEditor : public QWidget, public EditorOperations {
   bool utf8_ = false;
   std::array<int, 18> settings_{};
   std::uint64_t version_ = 1;
+  // Depth of nested edit runs; inside one, nothing scrolls until the run ends.
+  int editRun_ = 0;
 };
 
 }  // namespace jsdebug

@@ -84,6 +84,44 @@ int characterLengthAt(EditorOperations& editor, int pos) {
   return pair.empty() ? 1 : gbk::charLength(pair, 0);
 }
 
+// The replacements of "&A.全部替换", from the caret on; returns how many were made.
+int replaceEveryMatch(EditorOperations& editor, int flags, const std::string& text,
+                      const std::string& replacement, ReplaceMatch& match) {
+  // The view catches up once, when the run ends, instead of at every replacement.
+  EditRun run(editor);
+  int count = 0;
+  // Each search starts one position back into the text the previous replacement inserted, so a
+  // match may begin on its last byte. A match lying wholly inside that inserted text, or an
+  // empty one not past its end, would be found again after every replacement ("a" -> "ba", or
+  // a regular expression matching empty text): such a match is passed over and the search goes
+  // on from the next character. Every accepted match then either removes text or lies further
+  // on in text that was there before, so the run ends.
+  int insertedStart = 0;
+  int insertedEnd = 0;
+  bool first = true;
+  for (int from = editor.getSelectionEnd() - 1;;) {
+    const FindResult found = search(editor, flags, from, true, text);
+    if (!found.found) break;
+    const bool repeat = !first && (found.start == found.end
+                                       ? found.start <= insertedEnd
+                                       : found.start >= insertedStart && found.end <= insertedEnd);
+    if (repeat) {
+      from = found.start + characterLengthAt(editor, found.start);
+      if (from > editor.getLength()) break;
+      continue;
+    }
+    select(editor, found, match);
+    editor.replaceSelection(replacement);
+    match = {};
+    ++count;
+    first = false;
+    insertedStart = found.start;
+    insertedEnd = editor.getSelectionEnd();
+    from = insertedEnd - 1;
+  }
+  return count;
+}
+
 }  // namespace
 
 bool FindHistory::add(const std::string& text) {
@@ -135,41 +173,9 @@ void replaceOne(Workbench& workbench, ReplacePanel& panel, ReplaceMatch& match) 
 
 int replaceAll(Workbench& workbench, ReplacePanel& panel, ReplaceMatch& match) {
   EditorOperations& editor = workbench.editor();
-  const std::string text = panel.findBoxText();
-  const std::string replacement = panel.replaceBoxText();
-  const int flags = searchFlags(panel);
-
   editor.moveCaretToPos(0);
-  int count = 0;
-  // Each search starts one position back into the text the previous replacement inserted, so a
-  // match may begin on its last byte. A match lying wholly inside that inserted text, or an
-  // empty one not past its end, would be found again after every replacement ("a" -> "ba", or
-  // a regular expression matching empty text): such a match is passed over and the search goes
-  // on from the next character. Every accepted match then either removes text or lies further
-  // on in text that was there before, so the run ends.
-  int insertedStart = 0;
-  int insertedEnd = 0;
-  bool first = true;
-  for (int from = editor.getSelectionEnd() - 1;;) {
-    const FindResult found = search(editor, flags, from, true, text);
-    if (!found.found) break;
-    const bool repeat = !first && (found.start == found.end
-                                       ? found.start <= insertedEnd
-                                       : found.start >= insertedStart && found.end <= insertedEnd);
-    if (repeat) {
-      from = found.start + characterLengthAt(editor, found.start);
-      if (from > editor.getLength()) break;
-      continue;
-    }
-    select(editor, found, match);
-    editor.replaceSelection(replacement);
-    match = {};
-    ++count;
-    first = false;
-    insertedStart = found.start;
-    insertedEnd = editor.getSelectionEnd();
-    from = insertedEnd - 1;
-  }
+  const int count = replaceEveryMatch(editor, searchFlags(panel), panel.findBoxText(),
+                                      panel.replaceBoxText(), match);
   match = {};
   showBelowPanel(workbench, panel, "替换" + std::to_string(count) + "次..", kDefaultMessageTitle);
   return count;

@@ -101,8 +101,26 @@ class EditorOperations {
   // the editor does not count; such a caller then compares the text each time.
   virtual std::uint64_t textVersion() { return 0; }
 
+  // A run of selections and replacements (replace all) may leave scrolling the caret into view
+  // to the end of the run: an editor that lays out the caret's line at every step would pay for
+  // the whole line each time, and in a minified script that line is the whole text. Runs nest;
+  // use EditRun rather than calling these directly.
+  virtual void beginEditRun() {}
+  virtual void endEditRun() {}
+
   // The whole text, as every command reads it.
   std::string wholeText() { return getText(getLength()); }
+};
+
+class EditRun {
+ public:
+  explicit EditRun(EditorOperations& editor) : editor_(editor) { editor_.beginEditRun(); }
+  ~EditRun() { editor_.endEditRun(); }
+  EditRun(const EditRun&) = delete;
+  EditRun& operator=(const EditRun&) = delete;
+
+ private:
+  EditorOperations& editor_;
 };
 
 }  // namespace jsdebug

@@ -68,6 +68,26 @@ TEST(CodeEditorReplaceSelection, KeepsPositionsThroughManyReplacementsAndUndo) {
   expectPositionsMatchText(editor);
 }
 
+// Replace all scrolls once, at its end, to where its last replacement left the caret.
+TEST(CodeEditorReplaceAll, EndsWithTheCaretInView) {
+  CodeEditor editor;
+  editor.resize(400, 300);
+  editor.show();
+  std::string text;
+  for (int line = 0; line < 1000; ++line) text += line == 900 ? "中ab\r\n" : "x\r\n";
+  editor.setText(text);
+  SearchWorkbench bench(editor);
+  FakePanel panel;
+  panel.find = "ab";
+  panel.replace = "文";
+  ReplaceMatch match;
+  EXPECT_EQ(1, replaceAll(bench, panel, match));
+  EXPECT_EQ(900 * 3 + 4, editor.getCurrentPos());
+  const long first = editor.editingWindow()->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+  EXPECT_GT(first, 800);
+  EXPECT_LE(first, 900);
+}
+
 TEST(CodeEditorReplaceSelection, RectangularSelectionStillKeepsPositions) {
   CodeEditor editor;
   editor.setText("中文ab\r\n中文cd\r\n中文ef\r\n");

@@ -242,6 +242,9 @@ TEST_P(SearchTest, ReplaceAllCountsItsReplacements) {
   EXPECT_EQ((std::vector<bool>{false, true}), panel.onTop);
   EXPECT_EQ(0, match.start);
   EXPECT_EQ(0, match.end);
+  // Each replacement is an undo step of its own.
+  editor.undo();
+  EXPECT_EQ("x x ab", editor.wholeText());
 }
 
 TEST_P(SearchTest, ReplaceAllWithoutAnOccurrence) {
