@@ -6,6 +6,7 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/Icons.h"
@@ -37,8 +38,9 @@ void installFatalErrorBox(MainWindow& window) {
 }
 
 // For the start-up benchmark (JSDEBUG_STARTUP_PROBE=1): writes "painted" to standard output
-// when the main window is first painted, then, once the program has been idle a while, its
-// resident memory as "rss <kB>", and ends the program.
+// when the main window is first painted, then, once the program has been idle a while, the
+// resident memory of the program and of its child processes (the engine library's node) as
+// "rss <kB> <kB>", and ends the program.
 class StartupProbe : public QObject {
  public:
   explicit StartupProbe(QWidget* window) { window->installEventFilter(this); }
@@ -51,7 +53,14 @@ class StartupProbe : public QObject {
       std::fflush(stdout);
       watched->removeEventFilter(this);
       QTimer::singleShot(kIdleMs, this, [] {
-        std::fprintf(stdout, "rss %ld\n", residentKilobytes());
+        long children = 0;
+        for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+          QFile list(QStringLiteral("/proc/self/task/") + task + QStringLiteral("/children"));
+          if (!list.open(QIODevice::ReadOnly)) continue;
+          for (const QByteArray& pid : list.readAll().split(' '))
+            if (!pid.trimmed().isEmpty()) children += std::max(0L, residentKilobytes(QString::fromLatin1(pid.trimmed())));
+        }
+        std::fprintf(stdout, "rss %ld %ld\n", residentKilobytes(QStringLiteral("self")), children);
         std::fflush(stdout);
         QCoreApplication::exit(0);
       });
@@ -62,8 +71,8 @@ class StartupProbe : public QObject {
  private:
   static constexpr int kIdleMs = 1500;
 
-  static long residentKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
+  static long residentKilobytes(const QString& process) {
+    QFile status(QStringLiteral("/proc/") + process + QStringLiteral("/status"));
     if (!status.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray& line : status.readAll().split('\n'))
       if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
