@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 
 #include "text/Codec.h"
 
@@ -155,6 +156,12 @@ CodeEditor::CodeEditor(QWidget* parent)
   showStrayBytesAsBlobs();
   send(Sci::SCI_USEPOPUP, Sci::SC_POPUP_NEVER);
 
+  // QScintilla answers each notice of a finished insertion or deletion by counting the
+  // characters from the start of the document (for assistive technology), so every edit would
+  // cost as much as the text before it. Only the notices that come before a change are asked
+  // for; the positions take in each change when the next notice comes or when they are next
+  // used, by which time Scintilla has carried it out.
+  send(Sci::SCI_SETMODEVENTMASK, Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE);
   connect(editing_, &Sci::SCN_MODIFIED, this,
           [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
             documentModified(position, type, length);
@@ -202,17 +209,30 @@ std::string CodeEditor::fromDocument(std::string_view bytes) const {
 
 int CodeEditor::toDocumentPos(int pos, GbkPositions::Rounding rounding) const {
   if (utf8_) return std::clamp(pos, 0, static_cast<int>(send(Sci::SCI_GETLENGTH)));
-  return positions_.toUtf8(pos, rounding);
+  return positions().toUtf8(pos, rounding);
 }
 
-int CodeEditor::fromDocumentPos(int pos) const { return utf8_ ? pos : positions_.toGbk(pos); }
+int CodeEditor::fromDocumentPos(int pos) const { return utf8_ ? pos : positions().toGbk(pos); }
 
 void CodeEditor::documentModified(int position, int type, int length) {
-  if (!(type & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT))) return;
+  if (!(type & (Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE))) return;
   ++version_;
   if (utf8_) return;
-  if (type & Sci::SC_MOD_INSERTTEXT) positions_.inserted(position, length);
-  if (type & Sci::SC_MOD_DELETETEXT) positions_.deleted(position, length);
+  // The previous change has been carried out by now; this one has not yet.
+  applyPendingChange();
+  pending_ = {(type & Sci::SC_MOD_BEFOREINSERT) ? Change::Inserted : Change::Deleted, position,
+              length};
+}
+
+void CodeEditor::applyPendingChange() const {
+  const Change change = std::exchange(pending_, Change{});
+  if (change.kind == Change::Inserted) positions_.inserted(change.position, change.length);
+  if (change.kind == Change::Deleted) positions_.deleted(change.position, change.length);
+}
+
+GbkPositions& CodeEditor::positions() const {
+  applyPendingChange();
+  return positions_;
 }
 
 void CodeEditor::showStrayBytesAsBlobs() {
@@ -232,7 +252,7 @@ void CodeEditor::showStrayBytesAsBlobs() {
 // --- text ---
 
 int CodeEditor::getLength() {
-  return utf8_ ? static_cast<int>(send(Sci::SCI_GETLENGTH)) : positions_.gbkLength();
+  return utf8_ ? static_cast<int>(send(Sci::SCI_GETLENGTH)) : positions().gbkLength();
 }
 
 std::string CodeEditor::getText(int n) {
@@ -241,7 +261,7 @@ std::string CodeEditor::getText(int n) {
   if (utf8_) {
     text = std::string(documentBytes(0, std::min(n, getLength())));
   } else {
-    const int end = positions_.toUtf8(n, GbkPositions::Rounding::Up);
+    const int end = positions().toUtf8(n, GbkPositions::Rounding::Up);
     text = gbk::fromUtf8(documentBytes(0, end));
     if (static_cast<int>(text.size()) > n) text.resize(static_cast<std::size_t>(n));
   }
@@ -281,8 +301,8 @@ int CodeEditor::getColumn(int pos) {
   const int line = lineFromPosition(pos);
   const int lineStart =
       static_cast<int>(send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line)));
-  const int gbkLineStart = positions_.toGbk(lineStart);
-  const int end = positions_.toUtf8(pos, GbkPositions::Rounding::Up);
+  const int gbkLineStart = positions().toGbk(lineStart);
+  const int end = positions().toUtf8(pos, GbkPositions::Rounding::Up);
   std::string bytes = gbk::fromUtf8(documentBytes(lineStart, end - lineStart));
   bytes.resize(std::min(bytes.size(), static_cast<std::size_t>(pos - gbkLineStart)));
   const int tab = std::max(1, static_cast<int>(send(Sci::SCI_GETTABWIDTH)));
@@ -297,10 +317,10 @@ std::string CodeEditor::getCharAt(int pos) {
   if (utf8_) {
     byte = static_cast<char>(send(Sci::SCI_GETCHARAT, static_cast<unsigned long>(pos)));
   } else {
-    const int start = positions_.toUtf8(pos, GbkPositions::Rounding::Down);
-    const int end = positions_.toUtf8(pos + 1, GbkPositions::Rounding::Up);
+    const int start = positions().toUtf8(pos, GbkPositions::Rounding::Down);
+    const int end = positions().toUtf8(pos + 1, GbkPositions::Rounding::Up);
     const std::string character = gbk::fromUtf8(documentBytes(start, end - start));
-    const auto offset = static_cast<std::size_t>(pos - positions_.toGbk(start));
+    const auto offset = static_cast<std::size_t>(pos - positions().toGbk(start));
     if (offset < character.size()) byte = character[offset];
   }
   // The byte reads as a one-byte C string, so a zero byte is an empty text.
@@ -354,36 +374,17 @@ void CodeEditor::moveCaretToPos(int pos) {
 
 void CodeEditor::replaceSelection(const std::string& text) {
   const std::string replacement = toDocument(beforeNul(text));
-  // QScintilla answers every reported insertion or deletion by counting the characters from the
-  // start of the document (for assistive technology), so each edit costs as much as the text
-  // before it and a replace-all over a large script grows with the square of its size. A plain
-  // selection is replaced unreported and its positions are brought up to date here; a
-  // rectangular or multiple selection takes the reported way.
-  if (!plainSelection()) {
-    send(Sci::SCI_REPLACESEL, 0, replacement.c_str());
-    return;
-  }
-  const int start = static_cast<int>(send(Sci::SCI_GETSELECTIONSTART));
-  const int end = static_cast<int>(send(Sci::SCI_GETSELECTIONEND));
-  const long before = send(Sci::SCI_GETLENGTH);
-  const long mask = send(Sci::SCI_GETMODEVENTMASK);
-  send(Sci::SCI_SETMODEVENTMASK, 0);
-  if (editRun_ > 0) {
+  if (editRun_ > 0 && plainSelection()) {
     // What SCI_REPLACESEL does, as one undo step, but without laying out the caret's line
     // to scroll it into view: the run scrolls once when it ends.
-    if (send(Sci::SCI_GETREADONLY) == 0) {
-      send(Sci::SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
-      const long inserted = send(Sci::SCI_REPLACETARGET, replacement.size(), replacement.c_str());
-      send(Sci::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(start + inserted));
-    }
-  } else {
-    send(Sci::SCI_REPLACESEL, 0, replacement.c_str());
+    if (send(Sci::SCI_GETREADONLY) != 0) return;
+    const long start = send(Sci::SCI_GETSELECTIONSTART);
+    send(Sci::SCI_SETTARGETRANGE, static_cast<unsigned long>(start), send(Sci::SCI_GETSELECTIONEND));
+    const long inserted = send(Sci::SCI_REPLACETARGET, replacement.size(), replacement.c_str());
+    send(Sci::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(start + inserted));
+    return;
   }
-  send(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
-  const int added = end - start + static_cast<int>(send(Sci::SCI_GETLENGTH) - before);
-  if (added == end - start && start == end) return;
-  ++version_;
-  if (!utf8_) positions_.replaced(start, end - start, added);
+  send(Sci::SCI_REPLACESEL, 0, replacement.c_str());
 }
 
 FindResult CodeEditor::findText(int flags, int start, int end, const std::string& text,
@@ -590,6 +591,7 @@ void CodeEditor::switchUtf8(bool on) {
   send(Sci::SCI_ADDTEXT, bytes.size(), bytes.c_str());
   send(Sci::SCI_SETREADONLY, static_cast<unsigned long>(readOnly));
   send(Sci::SCI_EMPTYUNDOBUFFER);
+  pending_ = {};
   if (!utf8_) positions_.reset(static_cast<int>(send(Sci::SCI_GETLENGTH)));
   send(Sci::SCI_SETSEL, static_cast<unsigned long>(toDocumentPos(anchor)), toDocumentPos(caret));
 }

@@ -133,8 +133,19 @@ class CodeEditor : public QWidget, public EditorOperations {
   bool plainSelection() const;
   void showStrayBytesAsBlobs();
 
+  // A change Scintilla has announced and, once the notice has returned, carried out.
+  struct Change {
+    enum Kind { None, Inserted, Deleted } kind = None;
+    int position = 0;
+    int length = 0;
+  };
+  void applyPendingChange() const;
+  // The positions with every carried-out change taken in.
+  GbkPositions& positions() const;
+
   EditingWindow* editing_;
-  GbkPositions positions_;
+  mutable GbkPositions positions_;
+  mutable Change pending_;
   bool utf8_ = false;
   std::array<int, 18> settings_{};
   std::uint64_t version_ = 1;

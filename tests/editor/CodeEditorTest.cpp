@@ -423,6 +423,56 @@ TEST_F(CodeEditorWindowTest, ClipboardCarriesChineseAndStrayBytes) {
   EXPECT_EQ("后\xff中文", editor->wholeText());
 }
 
+// Edits the user makes (typing, deleting, undo, redo, clipboard) interleaved with the program's,
+// checked after each against the widget's own UTF-8 converted from scratch.
+TEST_F(CodeEditorWindowTest, PositionsFollowEveryKindOfEdit) {
+  using Sci = QsciScintillaBase;
+  QsciScintillaBase* sci = editor->editingWindow();
+  sci->setFocus();
+  // Long enough for several stretches between position marks.
+  std::string text;
+  for (int k = 0; k < 100; ++k) text += "第一行 line\r\n第二行\t中文\r\n";
+  editor->setText(text);
+  std::mt19937 rng(9);
+  const auto press = [&](Qt::Key key) {
+    QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(sci, &e);
+  };
+  for (int round = 0; round < 300; ++round) {
+    const int length = editor->getLength();
+    switch (rng() % 10) {
+      case 0: type(QString::fromUtf16(u"汉")); break;
+      case 1: type("x"); break;
+      case 2: press(Qt::Key_Backspace); break;
+      case 3: press(Qt::Key_Delete); break;
+      case 4: press(Qt::Key_Return); break;
+      case 5: editor->undo(); break;
+      case 6: editor->redo(); break;
+      case 7:
+        editor->setSelection(static_cast<int>(rng() % (length + 1)), static_cast<int>(rng() % (length + 1)));
+        if (rng() % 2) editor->cut(); else editor->copy();
+        break;
+      case 8: editor->paste(); break;
+      default:  // a deletion and an insertion in one edit, and so in one undo step
+        editor->setSelection(static_cast<int>(rng() % (length + 1)), static_cast<int>(rng() % (length + 1)));
+        editor->replaceSelection(rng() % 2 ? "替换\xff" : "");
+        break;
+    }
+    const long rawLength = sci->SendScintilla(Sci::SCI_GETLENGTH);
+    std::string raw(static_cast<std::size_t>(rawLength) + 1, '\0');
+    sci->SendScintilla(Sci::SCI_GETTEXT, static_cast<unsigned long>(raw.size()), raw.data());
+    raw.resize(static_cast<std::size_t>(rawLength));
+    const std::string expected = gbk::fromUtf8(raw);
+    ASSERT_EQ(static_cast<int>(expected.size()), editor->getLength()) << "round " << round;
+    ASSERT_EQ(expected, editor->wholeText()) << "round " << round;
+    const auto caret = static_cast<std::size_t>(sci->SendScintilla(Sci::SCI_GETCURRENTPOS));
+    ASSERT_EQ(static_cast<int>(gbk::fromUtf8(raw.substr(0, caret)).size()), editor->getCurrentPos());
+    const int p = static_cast<int>(rng() % (expected.size() + 1));
+    ASSERT_EQ(p < static_cast<int>(expected.size()) ? std::string(1, expected[p]) : "",
+              editor->getCharAt(p)) << "round " << round;
+  }
+}
+
 QStringList enabledItems(QMenu* menu) {
   QStringList out;
   for (QAction* a : menu->actions())
