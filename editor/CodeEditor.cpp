@@ -218,16 +218,28 @@ void CodeEditor::documentModified(int position, int type, int length) {
   if (!(type & (Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE))) return;
   ++version_;
   if (utf8_) return;
+  const bool insert = (type & Sci::SC_MOD_BEFOREINSERT) != 0;
+  // A replacement is announced as a deletion and then an insertion at the same place: taken
+  // in as one change, its stretch is re-marked once.
+  if (insert && pending_.kind == Change::Deleted && pending_.position == position) {
+    pending_.kind = Change::Replaced;
+    pending_.added = length;
+    return;
+  }
   // The previous change has been carried out by now; this one has not yet.
   applyPendingChange();
-  pending_ = {(type & Sci::SC_MOD_BEFOREINSERT) ? Change::Inserted : Change::Deleted, position,
-              length};
+  pending_ = insert ? Change{Change::Inserted, position, 0, length}
+                    : Change{Change::Deleted, position, length, 0};
 }
 
 void CodeEditor::applyPendingChange() const {
   const Change change = std::exchange(pending_, Change{});
-  if (change.kind == Change::Inserted) positions_.inserted(change.position, change.length);
-  if (change.kind == Change::Deleted) positions_.deleted(change.position, change.length);
+  switch (change.kind) {
+    case Change::None: break;
+    case Change::Inserted: positions_.inserted(change.position, change.added); break;
+    case Change::Deleted: positions_.deleted(change.position, change.removed); break;
+    case Change::Replaced: positions_.replaced(change.position, change.removed, change.added); break;
+  }
 }
 
 GbkPositions& CodeEditor::positions() const {

@@ -135,9 +135,10 @@ class CodeEditor : public QWidget, public EditorOperations {
 
   // A change Scintilla has announced and, once the notice has returned, carried out.
   struct Change {
-    enum Kind { None, Inserted, Deleted } kind = None;
+    enum Kind { None, Inserted, Deleted, Replaced } kind = None;
     int position = 0;
-    int length = 0;
+    int removed = 0;
+    int added = 0;
   };
   void applyPendingChange() const;
   // The positions with every carried-out change taken in.
