@@ -110,6 +110,41 @@ TEST_F(MainWindowTest, StartsWithTheThreeLogTextsTheDefaultCodeAndTheCueText) {
   EXPECT_EQ(20, window->editor().getMarginWidth(1));
 }
 
+// The set-up table as the editing component holds it afterwards: a later row must not undo an
+// earlier one (the lexer, the default style).
+TEST_F(MainWindowTest, EditorSetUpTableReachesTheEditingComponent) {
+  QsciScintillaBase* sci = window->codeEditor()->editingWindow();
+  auto get = [&](unsigned int message, unsigned long w = 0) {
+    return static_cast<long>(sci->SendScintilla(message, w, 0L));
+  };
+  using S = QsciScintillaBase;
+  char font[64] = {};
+  sci->SendScintilla(S::SCI_STYLEGETFONT, 1UL, font);
+  EXPECT_EQ(QStringLiteral("宋体"), QString::fromUtf8(font));
+  EXPECT_EQ(18, get(S::SCI_STYLEGETSIZE, 1));
+  EXPECT_EQ(S::SC_MARGIN_NUMBER, get(S::SCI_GETMARGINTYPEN, 0));
+  EXPECT_EQ(32, get(S::SCI_GETMARGINWIDTHN, 0));
+  EXPECT_EQ(S::SC_MARGIN_SYMBOL, get(S::SCI_GETMARGINTYPEN, 1));
+  EXPECT_EQ(20, get(S::SCI_GETMARGINWIDTHN, 1));
+  EXPECT_EQ(0x808080, get(S::SCI_STYLEGETFORE, 33));
+  EXPECT_EQ(0xFFFFFF, get(S::SCI_STYLEGETBACK, 33));
+  EXPECT_EQ(3, get(S::SCI_GETLEXER));
+  EXPECT_EQ(8, get(S::SCI_STYLEGETSIZE, 32));
+  EXPECT_EQ(0x008000, get(S::SCI_STYLEGETFORE, 2));
+  EXPECT_EQ(0x0000FF, get(S::SCI_STYLEGETFORE, 4));
+  EXPECT_EQ(0x0060C0, get(S::SCI_STYLEGETFORE, 6));
+  EXPECT_EQ(0x0060C0, get(S::SCI_STYLEGETFORE, 7));
+  EXPECT_EQ(0xFFFF00, get(S::SCI_STYLEGETBACK, 34));
+  EXPECT_EQ(0xFF00FF, get(S::SCI_STYLEGETFORE, 34));
+  EXPECT_EQ(0xFF0000, get(S::SCI_STYLEGETFORE, 5));
+  EXPECT_EQ(0xFF00FF, get(S::SCI_STYLEGETFORE, 16));
+  // The keyword lists: "function" is styled as list 0, "window" as list 1 once lexed.
+  window->editor().setText("function f(){ window; }");
+  sci->SendScintilla(S::SCI_COLOURISE, 0UL, -1L);
+  EXPECT_EQ(5, get(S::SCI_GETSTYLEAT, 0));
+  EXPECT_EQ(16, get(S::SCI_GETSTYLEAT, 14));
+}
+
 TEST(StartUpWithoutScriptHost, OneBoxBeforeAnyWindowThenTheWindowAsUsual) {
   recordedMessages().clear();
   std::vector<int> windowsAtMessage;
@@ -387,6 +422,15 @@ TEST_F(MainWindowTest, TabWalksTheControlsInLayoutOrder) {
   walk(0, 3);
   walk(4, 8);
   walk(10, 21);
+  // From "寻找" Tab enters the direction group and leaves it for "压缩".
+  order[8]->setFocus(Qt::TabFocusReason);
+  processEventsUntil([&] { return order[8]->hasFocus(); });
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QWidget* radio = QApplication::focusWidget();
+  EXPECT_TRUE(radio == order[9] || radio == order[10]);
+  for (int i = 0; i < 2 && QApplication::focusWidget() != order[11]; ++i)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(order[11], QApplication::focusWidget());
 }
 
 TEST_F(MainWindowTest, LoadingASyntaxErrorPutsTheCaretAtTheStartOfItsLine) {
