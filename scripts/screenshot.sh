@@ -5,7 +5,8 @@
 #
 #   scripts/screenshot.sh [OUTPUT_DIR]      (default: build/screenshots)
 #
-# Needs a built build/bin/jsdebug, and Xvfb, openbox, xdotool and ImageMagick (scripts/setup.sh).
+# Needs a built build/bin/jsdebug, and Xvfb, openbox, xdotool, xwininfo and ImageMagick
+# (scripts/setup.sh installs them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,7 +14,7 @@ out=${1:-build/screenshots}
 program=${JSDEBUG_PROGRAM:-build/bin/jsdebug}
 mkdir -p "$out"
 [ -x "$program" ] || { echo "screenshot.sh: $program not built (cmake --build build)" >&2; exit 1; }
-for tool in Xvfb openbox xdotool import; do
+for tool in Xvfb xdotool xwininfo import; do
   command -v "$tool" >/dev/null || { echo "screenshot.sh: $tool missing (scripts/setup.sh)" >&2; exit 1; }
 done
 
@@ -29,9 +30,14 @@ trap cleanup EXIT
 Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+# Without a window manager the pictures show the client area only.
+if command -v openbox >/dev/null; then
+  openbox >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 0.5
+else
+  echo "screenshot.sh: openbox missing, no title bar or frame in the pictures" >&2
+fi
 
 unset QT_QPA_PLATFORM
 "$program" >/dev/null 2>&1 &
