@@ -79,7 +79,7 @@ class MainWindow : public QWidget, public Workbench {
   QuickFindState& quickFindState() { return quickFind_; }
   editor::ScriptFiles& scriptFiles() { return *scriptFiles_; }
 
-  // The editor's gestures (Part of the call box's behaviour).
+  // The editor's two gestures around the call box: picking a function, highlighting braces.
   void editorDoubleClicked();
   void editorLeftButtonReleased();
 

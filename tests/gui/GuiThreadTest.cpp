@@ -107,3 +107,24 @@ TEST(FatalErrorFromAWorker, BoxIsShownOnTheGuiThread) {
 }
 
 }  // namespace
+
+namespace {
+
+// A worker that outlives the grace time (a download that hangs) must neither keep the program
+// from ending nor find the window and the libraries gone under it: the process ends with its
+// exit code, releasing nothing.
+TEST(ShutdownDeathTest, AWorkerPastTheGraceEndsTheProcessWithItsExitCode) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        {
+          Application app;
+          std::function<void()> neverCalled = app.window().guiThread().workerStarted();
+          std::thread([] { std::this_thread::sleep_for(std::chrono::minutes(1)); }).detach();
+        }
+        std::exit(3);  // not reached: the shutdown ends the process
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
