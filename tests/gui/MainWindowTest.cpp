@@ -10,6 +10,7 @@
 #include <Qsci/qsciscintillabase.h>
 #include <QToolBar>
 #include <memory>
+#include <set>
 
 #include "app/Application.h"
 #include "app/FindWindow.h"
@@ -469,6 +470,52 @@ TEST_F(MainWindowTest, TransformersRunFromTheirButtons) {
   window->editor().setText("\xE4\xB8\xAD");  // 中 in UTF-8
   click("UTF8解码");
   EXPECT_EQ("中", window->editor().wholeText());
+}
+
+// A caption or a command name mistyped in the table would leave a control silently inert.
+TEST_F(MainWindowTest, EveryButtonAndToolbarEntryHasACommand) {
+  std::set<std::string> names;
+  for (const NamedCommand& c : mainWindowCommands()) names.insert(c.name);
+  for (const char* caption : {"下载JS代码", "UTF8解码", "MD5加密", "eval解密", "jsfuck解密", "寻找",
+                              "压缩", "代码格式化", "加载代码", "生成V8代码", "生成系统代码",
+                              "浏览器运行", "V8运行", "系统引擎运行"}) {
+    EXPECT_NE(nullptr, window->button(caption)) << caption;
+    EXPECT_EQ(1u, names.count(caption)) << caption;
+  }
+  for (const ToolbarEntry& entry : toolbarEntries()) {
+    if (entry.kind != ToolbarEntryKind::Separator) {
+      EXPECT_EQ(1u, names.count(entry.command)) << entry.tooltip;
+    }
+  }
+}
+
+TEST_F(MainWindowTest, EditingCommandsFromTheToolbarAndQuickFind) {
+  window->editor().setText("var a = 1; a = 2;");
+  window->editor().setSelection(0, 4);
+  window->toolbarEntry(5)->trigger();  // 剪切
+  EXPECT_EQ("a = 1; a = 2;", window->editor().wholeText());
+  window->toolbarEntry(10)->trigger();  // 撤消
+  EXPECT_EQ("var a = 1; a = 2;", window->editor().wholeText());
+  window->toolbarEntry(11)->trigger();  // 重复
+  EXPECT_EQ("a = 1; a = 2;", window->editor().wholeText());
+  window->editor().moveCaretToPos(0);
+  window->toolbarEntry(7)->trigger();  // 粘贴
+  EXPECT_EQ("var a = 1; a = 2;", window->editor().wholeText());
+
+  window->setFindBoxText("a =");
+  click("寻找");
+  EXPECT_EQ(4, window->editor().getSelectionStart());
+  click("寻找");
+  EXPECT_EQ(11, window->editor().getSelectionStart());
+  window->toolbarEntry(8)->trigger();  // 删除
+  EXPECT_EQ("var a = 1;  2;", window->editor().wholeText());
+
+  window->editor().setText("var   a  =  1 ;");
+  click("压缩");
+  EXPECT_EQ(std::string::npos, window->editor().wholeText().find("  "));
+  window->editor().setText("eval('a'+'b')");
+  click("eval解密");
+  EXPECT_EQ("ab", window->editor().wholeText());
 }
 
 TEST_F(MainWindowTest, JsfuckWorkerReplacesTheTextThroughTheGuiThread) {
