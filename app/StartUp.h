@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "editor/UrlLoading.h"
 #include "generate/Author.h"
 #include "workflow/Workbench.h"
 
@@ -13,10 +14,8 @@ namespace jsdebug {
 // Ours to choose: the users' discussion group. The author's number is kAuthorContact.
 inline constexpr const char* kDiscussionGroupNumber = "612345678";
 
-// Lines 1-4 and 6-7 end in CR LF, the fifth in a lone LF, the last has none: the mixed breaks
-// are deliberate, they show at once how a script with such breaks loads and runs.
-inline constexpr const char* kDefaultCode =
-    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
+// The editor opens with the sample script that the sample address also gives.
+inline constexpr const char* kDefaultCode = editor::kSampleScript;
 
 inline constexpr const char* kInitialisedText = "初始化成功！！\r\n";
 

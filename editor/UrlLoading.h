@@ -17,8 +17,9 @@ namespace jsdebug::editor {
 // why this exact text is answered without a download.
 inline constexpr const char* kSampleAddress = "http://www.example.com/test.js";
 
-// The editor's initial script, and what the sample address gives. The lone LF after "cc;" is
-// part of it.
+// The editor's initial script, and what the sample address gives. Lines 1-4 and 6-7 end in
+// CR LF, the fifth in a lone LF, the last has none: the mixed breaks are deliberate, they show
+// at once how a script with such breaks loads and runs.
 inline constexpr const char* kSampleScript =
     "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
 
