@@ -10,24 +10,17 @@
 #include <sstream>
 
 #include "cli/Cli.h"
+#include "tests/cli/CliHarness.h"
 #include "text/Codec.h"
 
 using namespace jsdebug;
 
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
+using jsdebug::testing::Outcome;
+using jsdebug::testing::runCommand;
 
-Outcome runCommand(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int status = cli::runCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-std::string data(const std::string& name) { return std::string(JSDEBUG_SOURCE_DIR) + "/" + name; }
+std::string data(const std::string& name) { return jsdebug::testing::sourceFile(name); }
 
 const std::string sep(65, '-');
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/Cli.h"
+#include "tests/cli/CliHarness.h"
 #include "generate/ECode.h"
 #include "generate/TestPage.h"
 #include "platform/FileBytes.h"
@@ -18,16 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-Outcome runCommand(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  int status = cli::runCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using jsdebug::testing::Outcome;
+using jsdebug::testing::runCommand;
 
 TEST(CliGenerate, GeneratedTextsGoToStandardOutput) {
   Outcome o = runCommand({"gen-e", "test('abc', 123)"});
