@@ -3,20 +3,15 @@
 // run. Wall-clock time, since curl works in another process; compare the medians.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <stdlib.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/PeerProcess.h"
 #include "editor/Download.h"
 #include "tests/editor/LoopbackHttpServer.h"
 
-extern char** environ;
 
 namespace {
 
@@ -51,23 +46,7 @@ void BM_DownloadBytes10MB(benchmark::State& state) {
 }
 
 void BM_CurlProcess10MB(benchmark::State& state) {
-  std::vector<std::string> args = {"curl", "-s", "-o", "/dev/null", server().url("/big.js")};
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  for (auto _ : state) {
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, "curl", nullptr, nullptr, argv.data(), environ) != 0) {
-      state.SkipWithError("curl could not be started");
-      break;
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("curl failed");
-      break;
-    }
-  }
+  jsdebug::bench::timePeerProcess(state, {"curl", "-s", "-o", "/dev/null", server().url("/big.js")});
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(kBodyBytes));
 }
 

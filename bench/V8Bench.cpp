@@ -8,14 +8,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
 
+#include "bench/PeerProcess.h"
 #include "engine/V8Bridge.h"
 #include "platform/Ticks.h"
 #include "transform/JsfuckDecoder.h"
@@ -23,7 +20,6 @@
 #include "workflow/HeadlessWorkbench.h"
 #include "workflow/V8Run.h"
 
-extern char** environ;
 
 namespace {
 
@@ -55,27 +51,7 @@ void BM_V8Run(benchmark::State& state) {
 // What a user types instead: node -e "<script>;console.log(<call>)", a fresh process each time.
 void BM_NodeEval(benchmark::State& state) {
   const std::string program = std::string(kDefaultCode) + ";\nconsole.log(" + kCall + ")";
-  std::vector<std::string> args = {"node", "-e", program};
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  for (auto _ : state) {
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, "node", &actions, nullptr, argv.data(), environ) != 0) {
-      state.SkipWithError("node could not be started");
-      break;
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("node -e failed");
-      break;
-    }
-  }
-  posix_spawn_file_actions_destroy(&actions);
+  jsdebug::bench::timePeerProcess(state, {"node", "-e", program});
 }
 
 // Plain text spelled with the letters jsfuck reaches without help (false, true, undefined, NaN)
