@@ -1,5 +1,7 @@
 #include "workflow/OutputLog.h"
 
+#include <cstdint>
+
 #include "text/Text.h"
 
 namespace jsdebug {
@@ -27,8 +29,11 @@ void appendLoadSuccessBlock(Workbench& bench) {
 
 void jumpToReportedLine(Workbench& bench, const std::string& lineText) {
   bench.setFocus(Control::CodeEditor);
-  // The editor ignores a negative line, which is what "no number" and "0" come to.
-  bench.editor().moveCaretToLine(text::toInteger(lineText) - 1);
+  // The editor ignores a negative line, which is what "no number" and "0" come to. The line text
+  // comes from an error report and may hold any number: the most negative one must not wrap
+  // round to a line far down the script.
+  const std::int32_t number = text::toInteger(lineText);
+  bench.editor().moveCaretToLine(number < 1 ? -1 : number - 1);
 }
 
 }  // namespace jsdebug

@@ -84,6 +84,16 @@ TEST_F(LoadCode, LineZeroOrMissingLeavesTheCaret) {
   EXPECT_EQ(Control::CodeEditor, bench.focusHistory.back());
 }
 
+TEST_F(LoadCode, NegativeLineNumbersLeaveTheCaret) {
+  // The most negative number is the one that would wrap round to the last line.
+  for (const char* line : {"-1", "-2147483648", "-99999999999"}) {
+    script.loadError = {"1", "", "", "", line, ""};
+    bench.editor().moveCaretToPos(1);
+    loadCode(bench, engine);
+    EXPECT_EQ(1, bench.editor().getCurrentPos()) << line;
+  }
+}
+
 TEST_F(LoadCode, LinePastTheEndGoesToTheLastLine) {
   script.loadError = {"1", "", "", "", "99", ""};
   loadCode(bench, engine);
