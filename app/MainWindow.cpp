@@ -416,8 +416,10 @@ void MainWindow::fitOuterSize() {
 void MainWindow::centre() {
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
+  // Half the space left on each side; QRect::center() would sit a pixel up and left of it.
   const QRect area = screen->availableGeometry();
-  move(area.center() - QPoint(kOuterSize.width() / 2, kOuterSize.height() / 2));
+  move(area.x() + (area.width() - kOuterSize.width()) / 2,
+       area.y() + (area.height() - kOuterSize.height()) / 2);
 }
 
 }  // namespace jsdebug

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <Qsci/qsciscintillabase.h>
 #include <QToolBar>
@@ -176,6 +177,20 @@ TEST_F(MainWindowTest, TitleSizeAndFrame) {
   EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
   EXPECT_EQ(QStringLiteral("VezIruzArazavErEze"), window->objectName());
   EXPECT_FALSE(window->windowIcon().isNull());
+}
+
+TEST_F(MainWindowTest, OpensCentredOnTheScreen) {
+  showActive();
+  const QRect area = window->screen()->availableGeometry();
+  const QRect outer = window->frameGeometry();
+  EXPECT_EQ(MainWindow::kOuterSize, outer.size());
+  // As much room above as below, and left as right, to the pixel. A headless screen narrower
+  // than the window has its windows pushed back from the left edge, so there only the height
+  // can tell.
+  EXPECT_EQ(area.y() + (area.height() - outer.height()) / 2, outer.y());
+  if (area.width() >= outer.width()) {
+    EXPECT_EQ(area.x() + (area.width() - outer.width()) / 2, outer.x());
+  }
 }
 
 TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
