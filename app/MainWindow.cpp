@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QFocusEvent>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -362,9 +363,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (c != u'-' && !(c >= u'0' && c <= u'9')) return true;
       }
     }
-  } else if (watched == callBox_) {
-    if (event->type() == QEvent::FocusIn) callBoxFocusIn(*this);
-    if (event->type() == QEvent::FocusOut) callBoxFocusOut(*this);
+  } else if (watched == callBox_ &&
+             (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    // A menu opening over the box (its own context menu) does not take the focus away: were
+    // the cue text to return then, "粘贴" would paste into it.
+    if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+      if (event->type() == QEvent::FocusIn) callBoxFocusIn(*this);
+      if (event->type() == QEvent::FocusOut) callBoxFocusOut(*this);
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -318,6 +318,26 @@ TEST_F(MainWindowTest, CueTextLeavesOnFocusAndReturnsWhenLeftEmpty) {
   EXPECT_EQ("  ", window->callBoxText());
 }
 
+// Its context menu takes the keyboard focus from no one: pasting from it into the emptied box
+// gives the pasted call alone.
+TEST_F(MainWindowTest, MenuOverTheCallBoxLeavesItEmpty) {
+  showActive();
+  QLineEdit* call = box(Control::CallBox);
+  call->setFocus();
+  ASSERT_TRUE(processEventsUntil([&] { return call->hasFocus(); }));
+  ASSERT_EQ("", window->callBoxText());
+  QMenu menu;
+  menu.addAction(QStringLiteral("x"));
+  menu.popup(call->mapToGlobal(QPoint(5, 5)));
+  ASSERT_TRUE(processEventsUntil([&] { return menu.isVisible(); }));
+  EXPECT_EQ("", window->callBoxText());
+  menu.close();
+  processEventsUntil([&] { return call->hasFocus() && !menu.isVisible(); });
+  window->setClipboardText("f(1)");
+  call->paste();
+  EXPECT_EQ("f(1)", window->callBoxText());
+}
+
 TEST_F(MainWindowTest, RefusedCueTextSendsTheFocusToTheEmptiedCallBox) {
   showActive();
   click("系统引擎运行");
