@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -221,6 +223,27 @@ TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
   EXPECT_EQ(QRect(445, 449, 44, 16), window->upButton()->geometry());
   EXPECT_EQ(QRect(445, 468, 44, 16), window->downButton()->geometry());
   EXPECT_EQ(QRect(540, 6, 284, 16), window->downloadLink()->geometry());
+
+  // The two captionless frames behind everything, and the address label.
+  const QList<QGroupBox*> frames = window->findChildren<QGroupBox*>();
+  ASSERT_EQ(2, frames.size());
+  const QObjectList& stack = window->children();
+  for (QGroupBox* frame : frames) {
+    EXPECT_TRUE(frame->title().isEmpty());
+    EXPECT_LT(stack.indexOf(frame), stack.indexOf(window->codeEditor()));
+  }
+  EXPECT_EQ(QRect(4, 21, 940, 411), frames[0]->geometry());
+  EXPECT_EQ(QRect(4, 432, 940, 224), frames[1]->geometry());
+  QLabel* address = nullptr;
+  for (QLabel* label : window->findChildren<QLabel*>())
+    if (label->text() == QStringLiteral("地址：")) address = label;
+  ASSERT_NE(nullptr, address);
+  EXPECT_EQ(QRect(11, 37, 32, 24), address->geometry());
+
+  // The log: grey text on the window's face.
+  const QPalette log = window->control(Control::OutputLog)->palette();
+  EXPECT_EQ(QColor(128, 128, 128), log.color(QPalette::Text));
+  EXPECT_EQ(window->palette().color(QPalette::Window), log.color(QPalette::Base));
 }
 
 TEST_F(MainWindowTest, ToolbarHasTwentyThreeEntriesDockedAtTheTop) {
@@ -235,8 +258,15 @@ TEST_F(MainWindowTest, ToolbarHasTwentyThreeEntriesDockedAtTheTop) {
     EXPECT_TRUE(entry->isEnabled()) << i;
     EXPECT_EQ(i == 17 || i == 18, entry->isCheckable()) << i;
   }
-  EXPECT_EQ(QStringLiteral("保存（带调用方法）"), window->toolbarEntry(3)->toolTip());
-  EXPECT_EQ(QStringLiteral("退出"), window->toolbarEntry(22)->toolTip());
+  const std::vector<std::string> tips{"打开新窗口", "打开", "保存（不带调用方法）", "保存（带调用方法）", "",
+                         "剪切", "拷贝", "粘贴", "删除", "", "撤消", "重复", "", "查找", "替换",
+                         "到指定行", "", "自动换行", "行号", "浏览器运行", "", "帮助", "退出"};
+  for (int i = 0; i < 23; ++i) {
+    if (!window->toolbarEntry(i)->isSeparator()) {
+      EXPECT_EQ(tips[static_cast<std::size_t>(i)], fromQt(window->toolbarEntry(i)->toolTip())) << i;
+      EXPECT_FALSE(window->toolbarEntry(i)->isChecked()) << i;
+    }
+  }
   EXPECT_EQ(nullptr, window->toolbarEntry(23));
 
   showActive();
