@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "workflow/OutputLog.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug::transform {
@@ -38,7 +39,7 @@ std::string md5Hex(std::string_view bytes) {
 }
 
 void md5Command(Workbench& workbench) {
-  const std::string separator(65, '-');
+  const std::string& separator = kLogSeparator;
   workbench.clearLog();
   workbench.appendLog("代码运算成功!!\r\n");
   workbench.appendLog(separator + "\r\n\r\n");
