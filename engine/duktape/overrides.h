@@ -3,7 +3,16 @@
 /* A runaway script must be stoppable: Duktape asks this function on its interrupt counter
  * whether the heap's deadline has passed (the heap udata carries the deadline). */
 #define DUK_USE_INTERRUPT_COUNTER
-#define DUK_USE_EXEC_TIMEOUT_CHECK(udata) jsdebug_duk_exec_timeout_check(udata)
+/* The check is expanded inside Duktape's executor interrupt, where `thr` is the running thread.
+ * At that moment the executor's pc points at the instruction it was about to run, while the
+ * error takes its line from the instruction before it in the bytecode: inside a loop that is
+ * often the code before the loop, so a runaway `for (;;) {}` would be reported on the line
+ * above it. Stepping the pc on by one when the deadline has passed makes the error name the
+ * instruction that was about to run; nothing executes from that pc, as the error unwinds. */
+#define DUK_USE_EXEC_TIMEOUT_CHECK(udata)                                                     \
+  (jsdebug_duk_exec_timeout_check(udata)                                                      \
+       ? ((thr->ptr_curr_pc != NULL ? (void) ++*thr->ptr_curr_pc : (void) 0), 1)              \
+       : 0)
 #if defined(__cplusplus)
 extern "C" {
 #endif

@@ -82,6 +82,22 @@ TEST_F(HostTest, TimeLimitStopsARunawayScriptAndTheHostStaysUsable) {
   EXPECT_EQ("7", host->eval("3+4"));
 }
 
+// The stopped script is reported on the line that was running, not on the line of the code
+// before the loop, however the time limit falls between the loop's instructions.
+TEST_F(HostTest, TimeLimitNamesTheLineOfTheLoop) {
+  const char* scripts[] = {"var i = 0;\r\nfor (;;) {}\r\n", "var i = 0;\r\nwhile (true) { i++; }\r\n",
+                           "var i = 0;\r\ndo { i += 2; } while (i != 1);\r\n"};
+  for (const char* script : scripts) {
+    for (int limit = 20; limit < 27; ++limit) {
+      host->reset();
+      host->setLanguage("JavaScript");
+      host->setTimeout(limit);
+      host->addCode(script);
+      EXPECT_EQ("2", host->error().Line) << script << " stopped after " << limit << " ms";
+    }
+  }
+}
+
 TEST_F(HostTest, ResetForgetsCodeAndRunPassesArguments) {
   host->addCode("function add(a, b){ return a + b; } var g = 5;");
   EXPECT_EQ("abc123", host->run("add", {std::string("abc"), 123.0}));
