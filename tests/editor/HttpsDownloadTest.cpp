@@ -8,7 +8,6 @@
 #include <openssl/ssl.h>
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -104,37 +103,15 @@ class LoopbackTlsServer {
     require(SSL_CTX_use_certificate(ctx_.get(), identity_.cert.get()) == 1 &&
                 SSL_CTX_use_PrivateKey(ctx_.get(), identity_.key.get()) == 1,
             "server identity");
-    listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    require(listener_ >= 0, "socket");
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    if (::bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-        ::listen(listener_, 64) != 0 ||
-        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &len) != 0) {
-      ::close(listener_);
-      throw std::runtime_error("bind/listen");
-    }
-    port_ = ntohs(a.sin_port);
-    acceptor_ = std::thread([this] { acceptLoop(); });
-  }
-
-  ~LoopbackTlsServer() {
-    stop_ = true;
-    acceptor_.join();
-    ::close(listener_);
-    std::lock_guard<std::mutex> lock(mutex_);
-    for (std::thread& t : connections_) t.join();
   }
 
   LoopbackTlsServer(const LoopbackTlsServer&) = delete;
   LoopbackTlsServer& operator=(const LoopbackTlsServer&) = delete;
 
   std::string url(const std::string& path) const {
-    return "https://127.0.0.1:" + std::to_string(port_) + path;
+    return "https://127.0.0.1:" + std::to_string(port()) + path;
   }
-  int port() const { return port_; }
+  int port() const { return listener_.port(); }
   X509* certificate() const { return identity_.cert.get(); }
   int handshakes() const { return handshakes_; }
   int refusedHandshakes() const { return refused_; }
@@ -143,17 +120,6 @@ class LoopbackTlsServer {
   static constexpr const char* kBody = "function secret(){return 42}";
 
  private:
-  void acceptLoop() {
-    while (!stop_) {
-      pollfd p{listener_, POLLIN, 0};
-      if (::poll(&p, 1, 20) <= 0) continue;
-      const int fd = ::accept(listener_, nullptr, nullptr);
-      if (fd < 0) continue;
-      std::lock_guard<std::mutex> lock(mutex_);
-      connections_.emplace_back([this, fd] { serve(fd); });
-    }
-  }
-
   void serve(int fd) {
     timeval timeout{5, 0};
     ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
@@ -185,15 +151,10 @@ class LoopbackTlsServer {
 
   SelfSigned identity_;
   Ctx ctx_;
-  int listener_ = -1;
-  int port_ = 0;
-  std::atomic<bool> stop_{false};
   std::atomic<int> handshakes_{0};
   std::atomic<int> refused_{0};
   std::atomic<int> served_{0};
-  std::thread acceptor_;
-  std::mutex mutex_;
-  std::vector<std::thread> connections_;
+  loopback::LoopbackListener listener_{[this](int fd) { serve(fd); }};
 };
 
 // A client that does trust the certificate: proof that the server hands out the body, so an

@@ -34,11 +34,13 @@ inline std::string httpResponse(const std::string& status, const std::string& bo
   return r + "Connection: close\r\n\r\n" + body;
 }
 
-class LoopbackHttpServer {
+// A listening socket on 127.0.0.1 (a port the system picks) that hands each accepted
+// connection to `serve` on a thread of its own; the destructor stops accepting and waits for
+// every connection's thread. Declare it as the last member of its owner, so that it is built
+// after, and stopped before, whatever `serve` uses.
+class LoopbackListener {
  public:
-  using Handler = std::function<HttpReply(const std::string& request)>;
-
-  explicit LoopbackHttpServer(Handler handler) : handler_(std::move(handler)) {
+  explicit LoopbackListener(std::function<void(int fd)> serve) : serve_(std::move(serve)) {
     listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
     if (listener_ < 0) throw std::runtime_error("socket");
     int yes = 1;
@@ -47,18 +49,18 @@ class LoopbackHttpServer {
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     a.sin_port = 0;
+    socklen_t len = sizeof a;
     if (::bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-        ::listen(listener_, 64) != 0) {
+        ::listen(listener_, 64) != 0 ||
+        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &len) != 0) {
       ::close(listener_);
       throw std::runtime_error("bind/listen");
     }
-    socklen_t len = sizeof a;
-    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &len);
     port_ = ntohs(a.sin_port);
     acceptor_ = std::thread([this] { acceptLoop(); });
   }
 
-  ~LoopbackHttpServer() {
+  ~LoopbackListener() {
     stop_ = true;
     acceptor_.join();
     ::close(listener_);
@@ -70,12 +72,44 @@ class LoopbackHttpServer {
     for (std::thread& t : connections) t.join();
   }
 
+  LoopbackListener(const LoopbackListener&) = delete;
+  LoopbackListener& operator=(const LoopbackListener&) = delete;
+
+  int port() const { return port_; }
+
+ private:
+  void acceptLoop() {
+    while (!stop_) {
+      pollfd p{listener_, POLLIN, 0};
+      if (::poll(&p, 1, 20) <= 0) continue;
+      const int fd = ::accept(listener_, nullptr, nullptr);
+      if (fd < 0) continue;
+      std::lock_guard<std::mutex> lock(mutex_);
+      connections_.emplace_back([this, fd] { serve_(fd); });
+    }
+  }
+
+  std::function<void(int fd)> serve_;
+  int listener_ = -1;
+  int port_ = 0;
+  std::atomic<bool> stop_{false};
+  std::thread acceptor_;
+  std::mutex mutex_;
+  std::vector<std::thread> connections_;
+};
+
+class LoopbackHttpServer {
+ public:
+  using Handler = std::function<HttpReply(const std::string& request)>;
+
+  explicit LoopbackHttpServer(Handler handler) : handler_(std::move(handler)) {}
+
   LoopbackHttpServer(const LoopbackHttpServer&) = delete;
   LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
 
-  int port() const { return port_; }
+  int port() const { return listener_.port(); }
   std::string url(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(port_) + path;
+    return "http://127.0.0.1:" + std::to_string(port()) + path;
   }
   std::vector<std::string> requests() {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -96,17 +130,6 @@ class LoopbackHttpServer {
   }
 
  private:
-  void acceptLoop() {
-    while (!stop_) {
-      pollfd p{listener_, POLLIN, 0};
-      if (::poll(&p, 1, 20) <= 0) continue;
-      const int fd = ::accept(listener_, nullptr, nullptr);
-      if (fd < 0) continue;
-      std::lock_guard<std::mutex> lock(mutex_);
-      connections_.emplace_back([this, fd] { serve(fd); });
-    }
-  }
-
   void serve(int fd) {
     timeval timeout{5, 0};
     ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
@@ -137,13 +160,9 @@ class LoopbackHttpServer {
   }
 
   Handler handler_;
-  int listener_ = -1;
-  int port_ = 0;
-  std::atomic<bool> stop_{false};
-  std::thread acceptor_;
   std::mutex mutex_;
-  std::vector<std::thread> connections_;
   std::vector<std::string> requests_;
+  LoopbackListener listener_{[this](int fd) { serve(fd); }};
 };
 
 }  // namespace jsdebug::loopback
