@@ -126,6 +126,12 @@ std::string withoutLineSuffix(const std::string& message, int line) {
 
 ScriptError noScriptError() { return ScriptError{"0", "", "", "", "0", "0"}; }
 
+ScriptError grammarError(const ScriptError& checked) {
+  ScriptError error = checked;
+  error.Source = kCompileSource;
+  return error;
+}
+
 ScriptError describeScriptError(const RawScriptError& raw, const std::vector<SourceUnit>& units,
                                 int timeoutMs) {
   ScriptError error;

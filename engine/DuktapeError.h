@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/ScriptHost.h"
+#include "engine/jscript/Grammar.h"
 
 namespace jsdebug::engine {
 
@@ -13,6 +14,7 @@ namespace jsdebug::engine {
 struct SourceUnit {
   std::string fileName;
   std::string code;  // CP936, as the caller passed it
+  std::vector<jscript::StatementSpan> statements;  // where each statement of code starts
 };
 
 // An error as read from the engine; texts already in CP936.
@@ -29,6 +31,10 @@ struct RawScriptError {
 
 // The error object after a successful call: Number "0", Line and Column "0".
 ScriptError noScriptError();
+
+// A syntax error the grammar check found, as the host reports it: the check's own number,
+// description, line, column and text, under the host's compile-error source.
+ScriptError grammarError(const ScriptError& checked);
 
 // The failing line is looked up in `units` (the code added plus the evaluated text): the blamed
 // file first, else the innermost frame of the traceback that lies in one of them.

@@ -9,6 +9,7 @@
 #include "duktape.h"
 #include "engine/DuktapeError.h"
 #include "engine/VariantText.h"
+#include "engine/jscript/Grammar.h"
 #include "platform/Ticks.h"
 #include "text/Codec.h"
 
@@ -179,17 +180,29 @@ class DuktapeHost final : public ScriptHost {
   void setTimeout(int milliseconds) override { timeoutMs_ = milliseconds; }
 
   void addCode(const std::string& code) override {
-    units_.push_back({unitFileName(units_.size()), code});
-    std::string source = gbk::toUtf8(code);
+    jscript::CheckedSource checked = jscript::checkSource(code, jscript::SourceKind::Program);
+    units_.push_back({unitFileName(units_.size()), code, std::move(checked.statements)});
+    if (!checked.ok) {
+      error_ = grammarError(checked.error);
+      return;
+    }
+    std::string source = gbk::toUtf8(checked.code);
     CompileAndRun job{&source, units_.back().fileName.c_str(), 0, false};
     enter(compileAndRun, &job, job.compiled, nullptr);
   }
 
   std::string eval(const std::string& expression) override {
-    std::string source = gbk::toUtf8(expression);
+    jscript::CheckedSource checked =
+        jscript::checkSource(expression, jscript::SourceKind::Expression);
+    if (!checked.ok) {
+      error_ = grammarError(checked.error);
+      return {};
+    }
+    std::string source = gbk::toUtf8(checked.code);
     CompileAndRun job{&source, kEvalFileName, DUK_COMPILE_EVAL, false};
+    SourceUnit evaluated{kEvalFileName, expression, std::move(checked.statements)};
     std::string result;
-    enter(compileAndRun, &job, job.compiled, &expression, &result);
+    enter(compileAndRun, &job, job.compiled, &evaluated, &result);
     return result;
   }
 
@@ -221,10 +234,10 @@ class DuktapeHost final : public ScriptHost {
   }
 
   // Runs one protected entry into the engine and records its outcome in error_. `compiled` is
-  // set by the job once its code compiled; `evaluated` is the text of an expression, so that
-  // an error raised in the expression itself can name its line.
+  // set by the job once its code compiled; `evaluated` is the expression's unit, so that an
+  // error raised in the expression itself can name its line.
   void enter(duk_safe_call_function job, void* udata, const bool& compiled,
-             const std::string* evaluated, std::string* result = nullptr) {
+             const SourceUnit* evaluated, std::string* result = nullptr) {
     if (!ctx_) {
       RawScriptError raw;
       raw.isErrorObject = true;
@@ -241,7 +254,7 @@ class DuktapeHost final : public ScriptHost {
     } else {
       /* [ err ] */
       RawScriptError raw = readError(!compiled);
-      if (evaluated) units_.push_back({kEvalFileName, *evaluated});
+      if (evaluated) units_.push_back(*evaluated);
       error_ = describeScriptError(raw, units_, timeoutMs_);
       if (evaluated) units_.pop_back();
     }
