@@ -138,7 +138,16 @@ int searchFlags(SearchPanel& panel) {
 }
 
 std::string initialFindText(Workbench& workbench) {
-  return workbench.clipboardText().substr(0, 100);
+  // Half a two-byte character would join whatever the user types next into a wrong character.
+  constexpr std::size_t kLimit = 100;
+  const std::string text = workbench.clipboardText();
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const auto next = end + static_cast<std::size_t>(gbk::charLength(text, end));
+    if (next > kLimit) break;
+    end = next;
+  }
+  return text.substr(0, end);
 }
 
 bool replacingAllowed(EditorOperations& editor) {

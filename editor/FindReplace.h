@@ -51,8 +51,8 @@ struct ReplaceMatch {
 // The editor's search flags for the panel's check boxes.
 int searchFlags(SearchPanel& panel);
 
-// What a find box holds when its window opens: the first 100 bytes of the clipboard text (a
-// two-byte character may be cut in half).
+// What a find box holds when its window opens: at most the first 100 bytes of the clipboard
+// text, ending on a character boundary.
 std::string initialFindText(Workbench& workbench);
 
 // Whether the replace window may replace: not in a read-only editor.

@@ -367,12 +367,27 @@ TEST_P(SearchTest, ReadOnlyEditorForbidsReplacing) {
   EXPECT_FALSE(replacingAllowed(editor));
 }
 
-TEST_P(SearchTest, FindBoxStartsWithTheFirst100BytesOfTheClipboard) {
-  std::string long_text(99, 'a');
-  bench.clipboard = long_text + "中文";
-  EXPECT_EQ(long_text + "\xD6", initialFindText(bench));  // half a character
-  bench.clipboard = "ab";
-  EXPECT_EQ("ab", initialFindText(bench));
+TEST_P(SearchTest, FindBoxStartsWithTheClipboardCutAtACharacterBoundary) {
+  const std::string a99(99, 'a');
+  struct Case {
+    std::string clipboard, expected;
+  };
+  const Case cases[] = {
+      {"ab", "ab"},
+      {"", ""},
+      {std::string(120, 'x'), std::string(100, 'x')},
+      // A character across the 100th byte is left out whole.
+      {a99 + "中文", a99},
+      // One that ends on it stays.
+      {std::string(98, 'a') + "中文", std::string(98, 'a') + "中"},
+      // A stray byte is a character of one byte.
+      {a99 + "\x80\x80", a99 + "\x80"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.clipboard);
+    bench.clipboard = c.clipboard;
+    EXPECT_EQ(c.expected, initialFindText(bench));
+  }
 }
 
 // ---- go to line ----
