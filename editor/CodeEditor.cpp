@@ -365,10 +365,13 @@ bool CodeEditor::plainSelection() const {
   return send(Sci::SCI_GETSELECTIONS) == 1 && send(Sci::SCI_SELECTIONISRECTANGLE) == 0;
 }
 
-void CodeEditor::beginEditRun() { ++editRun_; }
+void CodeEditor::beginEditRun() {
+  if (editRun_++ == 0) send(Sci::SCI_BEGINUNDOACTION);
+}
 
 void CodeEditor::endEditRun() {
   if (editRun_ == 0 || --editRun_ > 0) return;
+  send(Sci::SCI_ENDUNDOACTION);
   send(Sci::SCI_SCROLLCARET);
   send(Sci::SCI_CHOOSECARETX);
 }

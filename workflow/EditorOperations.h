@@ -101,10 +101,11 @@ class EditorOperations {
   // the editor does not count; such a caller then compares the text each time.
   virtual std::uint64_t textVersion() { return 0; }
 
-  // A run of selections and replacements (replace all) may leave scrolling the caret into view
-  // to the end of the run: an editor that lays out the caret's line at every step would pay for
-  // the whole line each time, and in a minified script that line is the whole text. Runs nest;
-  // use EditRun rather than calling these directly.
+  // A run of selections and replacements (replace all) is one undo step, so the user can take
+  // the whole run back at once. It also may leave scrolling the caret into view to the end of
+  // the run: an editor that lays out the caret's line at every step would pay for the whole line
+  // each time, and in a minified script that line is the whole text. Runs nest; use EditRun
+  // rather than calling these directly.
   virtual void beginEditRun() {}
   virtual void endEditRun() {}
 

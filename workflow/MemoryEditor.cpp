@@ -32,7 +32,9 @@ std::string MemoryEditor::getText(int n) {
 void MemoryEditor::setText(const std::string& text) { edit(text, 0); }
 
 void MemoryEditor::edit(std::string text, int caret) {
-  undo_.push_back(text_);
+  // Inside an edit run only the first change keeps the text before it: the run undoes at once.
+  if (editRun_ == 0 || !runEdited_) undo_.push_back(text_);
+  runEdited_ = editRun_ > 0;
   redo_.clear();
   text_ = std::move(text);
   anchor_ = caret_ = std::clamp(caret, 0, getLength());
@@ -182,6 +184,14 @@ void MemoryEditor::paste() {
 
 void MemoryEditor::clear() {
   if (getSelectionEnd() > getSelectionStart()) replaceSelection("");
+}
+
+void MemoryEditor::beginEditRun() {
+  if (editRun_++ == 0) runEdited_ = false;
+}
+
+void MemoryEditor::endEditRun() {
+  if (editRun_ > 0) --editRun_;
 }
 
 void MemoryEditor::undo() {

@@ -40,6 +40,8 @@ class MemoryEditor : public EditorOperations {
   void clear() override;
   void undo() override;
   void redo() override;
+  void beginEditRun() override;
+  void endEditRun() override;
 
   void styleSetFont(int style, const std::string& font) override;
   void styleSetSize(int style, int points) override;
@@ -72,6 +74,8 @@ class MemoryEditor : public EditorOperations {
   int caret_ = 0;
   std::string* clipboard_;
   std::vector<std::string> undo_, redo_;
+  int editRun_ = 0;
+  bool runEdited_ = false;
   std::map<int, int> marginType_{{0, 1}, {1, 0}}, marginWidth_{{0, 32}, {1, 20}};
   std::array<int, 18> settings_{};
 };

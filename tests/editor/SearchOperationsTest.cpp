@@ -242,9 +242,18 @@ TEST_P(SearchTest, ReplaceAllCountsItsReplacements) {
   EXPECT_EQ((std::vector<bool>{false, true}), panel.onTop);
   EXPECT_EQ(0, match.start);
   EXPECT_EQ(0, match.end);
-  // Each replacement is an undo step of its own.
+  // The whole run is one undo step, and one redo step.
   editor.undo();
-  EXPECT_EQ("x x ab", editor.wholeText());
+  EXPECT_EQ("ab ab ab", editor.wholeText());
+  editor.redo();
+  EXPECT_EQ("x x x", editor.wholeText());
+  // Edits after the run are steps of their own again.
+  editor.setSelection(0, 1);
+  editor.replaceSelection("y");
+  editor.undo();
+  EXPECT_EQ("x x x", editor.wholeText());
+  editor.undo();
+  EXPECT_EQ("ab ab ab", editor.wholeText());
 }
 
 TEST_P(SearchTest, ReplaceAllWithoutAnOccurrence) {
