@@ -8,18 +8,22 @@
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "app/Icons.h"
 #include "app/MainWindow.h"
 #include "app/MessageBox.h"
 #include "app/QtDesktop.h"
 #include "app/SecondaryWindow.h"
+#include "editor/ScriptFiles.h"
 #include "engine/ExternalFunctionTable.h"
 #include "engine/FatalError.h"
 #include "engine/ScriptEngine.h"
 #include "engine/V8Bridge.h"
 #include "platform/Apartment.h"
 #include "platform/Ticks.h"
+#include "text/Codec.h"
 
 namespace jsdebug {
 namespace {
@@ -125,6 +129,18 @@ Application::~Application() {
   platform::CoUninitialize();
 }
 
+void Application::openScript(const std::string& path) {
+  // "打开" empties the editor for a file it cannot read, but there the user has just picked the
+  // file; a stale menu entry or a typo on the command line would silently throw away the
+  // default code instead.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error) || !std::ifstream(path, std::ios::binary)) {
+    showMessageBox("无法打开文件：" + gbk::fromUtf8(path), kDefaultMessageTitle, MessageIcon::Error);
+    return;
+  }
+  window_->scriptFiles().openScriptPath(path);
+}
+
 int Application::run() {
   std::unique_ptr<StartupProbe> probe;
   if (qEnvironmentVariableIsSet("JSDEBUG_STARTUP_PROBE"))
@@ -137,11 +153,22 @@ int Application::run() {
 int runWorkbench(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(true);
+  // Wayland shells find the menu entry, and with it the icon, by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(JSDEBUG_APP_ID));
+  // Qt has taken its own options out of argv; what is left is a script to open. Relative to
+  // where the user started us, not to the program directory the start-up moves to.
+  std::string script;
+  if (argc > 1) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(argv[1], error);
+    script = error ? std::string(argv[1]) : absolute.string();
+  }
   // The secondary windows show it too.
   QApplication::setWindowIcon(applicationIcon());
   int code = 0;
   {
     Application workbench;
+    if (!script.empty()) workbench.openScript(script);
     code = workbench.run();
   }
   return code;

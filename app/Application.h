@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <memory>
+#include <string>
 
 namespace jsdebug {
 
@@ -24,6 +25,12 @@ class Application {
 
   MainWindow& window() { return *window_; }
   ScriptEngine& engine() { return *engine_; }
+
+  // A script given on the command line (what a file manager's "open with" passes), loaded as
+  // "打开" loads the file it is given. A file that cannot be read is said in a message box and
+  // the editor keeps its text. The path is taken as it is: make it absolute before the
+  // constructor moves the current directory.
+  void openScript(const std::string& path);
 
   // Shows the window and runs the event loop until the last window has closed or "退出" was
   // clicked; returns the exit code.

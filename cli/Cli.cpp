@@ -77,7 +77,7 @@ std::vector<Command> allCommands() {
 }
 
 void usage(std::ostream& err, const std::vector<Command>& commands) {
-  err << "usage: jsdebug-cli [--utf8] COMMAND ARGS...\n";
+  err << "usage: jsdebug-cli [--utf8] COMMAND ARGS...\n       jsdebug-cli --version\n";
   for (const Command& c : commands) err << "  jsdebug-cli [--utf8] " << c.name << " " << c.usage << "\n";
 }
 
@@ -90,6 +90,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (i < args.size() && args[i] == "--utf8") {
     utf8 = true;
     ++i;
+  }
+  if (i < args.size() && args[i] == "--version") {
+    out << "jsdebug-cli " << JSDEBUG_VERSION << "\n";
+    return kExitSuccess;
   }
   if (i >= args.size()) {
     usage(err, commands);

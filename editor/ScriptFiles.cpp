@@ -67,9 +67,12 @@ std::string saveFailedMessage(const std::string& path, std::error_code reason) {
 void ScriptFiles::openScriptFile() {
   const std::optional<std::string> path =
       desktop_.chooseFile({FileDialogKind::Open, kOpenDialogTitle, kOpenDialogFilter, lastPath_});
-  if (!path) return;
-  lastPath_ = *path;
-  bench_.editor().setText(bytesToText(platform::readFileBytes(*path)));
+  if (path) openScriptPath(*path);
+}
+
+void ScriptFiles::openScriptPath(const std::string& path) {
+  lastPath_ = path;
+  bench_.editor().setText(bytesToText(platform::readFileBytes(path)));
 }
 
 void ScriptFiles::saveScriptFile() {

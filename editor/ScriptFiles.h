@@ -33,6 +33,8 @@ class ScriptFiles {
 
   // "打开": the chosen file's bytes replace the editor text; an unreadable file empties it.
   void openScriptFile();
+  // The same for a path known already (a file given to the program when it starts).
+  void openScriptPath(const std::string& path);
   // "保存（不带调用方法）"
   void saveScriptFile();
   // "保存（带调用方法）": the editor text followed by the call, so the file says how to call it.

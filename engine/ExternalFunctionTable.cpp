@@ -62,9 +62,15 @@ platform::ProcAddress ExternalFunctionTable::resolve(Entry& entry) {
     } else {
       platform::ModuleHandle module = nullptr;
       // A drive-qualified name is taken as given. Otherwise the program's own directory comes
-      // first (joined with this platform's separator), then the standard library search.
-      if (library.find(':') == std::string::npos)
+      // first (joined with this platform's separator), where the user puts a copy of his own;
+      // then the private folder an installed program keeps its engine in; then the standard
+      // library search.
+      if (library.find(':') == std::string::npos) {
         module = platform::loadLibrary(programDirectory_ + "/" + library);
+        if (module == nullptr)
+          module = platform::loadLibrary(programDirectory_ + "/" + privateLibraryDirectory() + "/" +
+                                         library);
+      }
       if (module == nullptr) module = platform::loadLibrary(library);
       if (platform::ProcAddress found = platform::getProcAddress(module, entry.exportName)) {
         entry.module = module;
@@ -120,6 +126,14 @@ void ExternalFunctionTable::releaseLibraries() {
     platform::freeLibrary(entry.module);
     entry.module = nullptr;
   }
+}
+
+const char* privateLibraryDirectory() {
+#ifdef JSDEBUG_PRIVATE_LIBDIR
+  return JSDEBUG_PRIVATE_LIBDIR;
+#else
+  return "../lib/jsdebug";
+#endif
 }
 
 std::string programDirectory() {

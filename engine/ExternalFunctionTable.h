@@ -20,7 +20,8 @@ namespace jsdebug {
 
 class ExternalFunctionTable {
  public:
-  // Libraries are looked for in `programDirectory` first, then through the standard search.
+  // Libraries are looked for in `programDirectory` first, then in the private library folder
+  // relative to it, then through the standard search.
   explicit ExternalFunctionTable(std::string programDirectory);
   ExternalFunctionTable(const ExternalFunctionTable&) = delete;
   ExternalFunctionTable& operator=(const ExternalFunctionTable&) = delete;
@@ -72,6 +73,9 @@ class ExternalFunctionTable {
 std::string programDirectory();
 // The running executable's file name.
 std::string programFileName();
+// Where an installed program keeps the engine library, relative to the program directory
+// ("../lib/jsdebug" for the usual layout).
+const char* privateLibraryDirectory();
 
 // The process-wide table, looking in programDirectory() first.
 ExternalFunctionTable& externalFunctions();

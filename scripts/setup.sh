@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei xvfb xauth imagemagick
   openbox xdotool x11-utils   # scripts/screenshot.sh: a window manager for the frame, clicks
+  librsvg2-bin                # the icon's PNG sizes, rendered from its SVG at build time
+  dpkg-dev desktop-file-utils appstream   # the package's dependencies; validating what it installs
 )
 
 missing=()

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 
 #include "engine/FatalError.h"
 #include "platform/Apartment.h"
@@ -146,6 +148,42 @@ TEST(V8Bridge, ReleasedLibrariesResolveAgain) {
   table.releaseLibraries();
   bridge.initializeV8("/b");
   EXPECT_EQ("/b", std::string(recorded<const char*>("RecordedStartupPath")));
+}
+
+// A copy the user put beside the program wins over the installed one in the private folder,
+// which serves when the program directory has none. The fakes tell themselves apart by the
+// context they return: 7 (only InitializeV8) and 4242 (the recording engine).
+TEST(V8Bridge, EngineBesideTheProgramThenInThePrivateFolder) {
+  namespace fs = std::filesystem;
+  struct Row {
+    const char* beside;
+    const char* inPrivateFolder;
+    std::intptr_t context;
+  };
+  const Row rows[] = {
+      {"fake-only-initialize", nullptr, 7},
+      {nullptr, "fake-recording", 4242},
+      {"fake-only-initialize", "fake-recording", 7},
+  };
+  int n = 0;
+  for (const Row& row : rows) {
+    const fs::path root = fs::temp_directory_path() /
+                          ("jsdebug-search-" + std::to_string(getpid()) + "-" + std::to_string(n++));
+    const fs::path bin = root / "bin";
+    const fs::path privateDir = bin / privateLibraryDirectory();
+    fs::create_directories(bin);
+    fs::create_directories(privateDir);
+    if (row.beside) fs::copy_file(fakeDir(row.beside) + "/v8.dll", bin / "v8.dll");
+    if (row.inPrivateFolder)
+      fs::copy_file(fakeDir(row.inPrivateFolder) + "/v8.dll", privateDir / "v8.dll");
+    {
+      ExternalFunctionTable table(bin.string());
+      V8Bridge bridge(table);
+      bridge.initializeV8("/x");
+      EXPECT_EQ(row.context, bridge.context()) << (row.beside ? row.beside : "-") << " beside";
+    }
+    fs::remove_all(root);
+  }
 }
 
 // The real engine library, found next to this test executable as the program finds its own.

@@ -12,6 +12,11 @@
 #include <QTest>
 #include <Qsci/qsciscintillabase.h>
 #include <QToolBar>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
 #include <memory>
 #include <set>
 
@@ -116,6 +121,41 @@ TEST_F(MainWindowTest, StartsWithTheThreeLogTextsTheDefaultCodeAndTheCueText) {
 
 // The set-up table as the editing component holds it afterwards: a later row must not undo an
 // earlier one (the lexer, the default style).
+// A script given on the command line is loaded raw (GBK, a stray byte, CR LF kept); a path that
+// cannot be read leaves the default code and says so, rather than emptying the editor.
+TEST_F(MainWindowTest, ScriptGivenOnTheCommandLine) {
+  const std::string dir = ::testing::TempDir() + "jsdebug-open-" + std::to_string(::getpid());
+  ASSERT_EQ(0, ::mkdir(dir.c_str(), 0700));
+  const std::string script = "function test(a){return '中文' + a;}\r\n// \xE4\n";
+  {
+    std::ofstream(dir + "/t.js", std::ios::binary) << script;
+  }
+  struct Row {
+    std::string path;
+    std::string editorText;
+    bool refused;
+  };
+  const Row rows[] = {
+      {dir + "/t.js", script, false},
+      {dir + "/missing.js", kDefaultCode, true},
+      {dir, kDefaultCode, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.path);
+    recordedMessages().clear();
+    window->editor().setText(kDefaultCode);
+    app->openScript(row.path);
+    EXPECT_EQ(row.editorText, window->editor().wholeText());
+    ASSERT_EQ(row.refused ? 1u : 0u, recordedMessages().size());
+    if (row.refused) {
+      EXPECT_EQ("无法打开文件：" + row.path, recordedMessages()[0].text);
+      EXPECT_EQ(MessageIcon::Error, recordedMessages()[0].icon);
+    }
+  }
+  std::remove((dir + "/t.js").c_str());
+  ::rmdir(dir.c_str());
+}
+
 TEST_F(MainWindowTest, EditorSetUpTableReachesTheEditingComponent) {
   QsciScintillaBase* sci = window->codeEditor()->editingWindow();
   auto get = [&](unsigned int message, unsigned long w = 0) {
