@@ -126,6 +126,8 @@ std::string withoutLineSuffix(const std::string& message, int line) {
 
 ScriptError noScriptError() { return ScriptError{"0", "", "", "", "0", "0"}; }
 
+std::string sourceLineText(std::string_view code, int line) { return lineOf(code, line); }
+
 ScriptError grammarError(const ScriptError& checked) {
   ScriptError error = checked;
   error.Source = kCompileSource;

@@ -3,6 +3,7 @@
 // JScript-like number, source, description, the failing line with its text and column.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/ScriptHost.h"
@@ -35,6 +36,10 @@ ScriptError noScriptError();
 // A syntax error the grammar check found, as the host reports it: the check's own number,
 // description, line, column and text, under the host's compile-error source.
 ScriptError grammarError(const ScriptError& checked);
+
+// The 1-based line of code as an error report shows it: without its terminator, a very long
+// line cut short.
+std::string sourceLineText(std::string_view code, int line);
 
 // The failing line is looked up in `units` (the code added plus the evaluated text): the blamed
 // file first, else the innermost frame of the traceback that lies in one of them.

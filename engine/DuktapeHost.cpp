@@ -180,7 +180,8 @@ class DuktapeHost final : public ScriptHost {
   void setTimeout(int milliseconds) override { timeoutMs_ = milliseconds; }
 
   void addCode(const std::string& code) override {
-    jscript::CheckedSource checked = jscript::checkSource(code, jscript::SourceKind::Program);
+    jscript::CheckedSource checked =
+        jscript::checkSource(code, jscript::SourceKind::Program, conditional_);
     units_.push_back({unitFileName(units_.size()), code, std::move(checked.statements)});
     if (!checked.ok) {
       error_ = grammarError(checked.error);
@@ -193,7 +194,7 @@ class DuktapeHost final : public ScriptHost {
 
   std::string eval(const std::string& expression) override {
     jscript::CheckedSource checked =
-        jscript::checkSource(expression, jscript::SourceKind::Expression);
+        jscript::checkSource(expression, jscript::SourceKind::Expression, conditional_);
     if (!checked.ok) {
       error_ = grammarError(checked.error);
       return {};
@@ -222,6 +223,7 @@ class DuktapeHost final : public ScriptHost {
     if (ctx_) duk_destroy_heap(ctx_);
     ctx_ = nullptr;
     units_.clear();
+    conditional_ = {};
     createHeap();
   }
 
@@ -310,6 +312,7 @@ class DuktapeHost final : public ScriptHost {
   int timeoutMs_ = kDefaultTimeoutMs;
   std::string language_ = "JScript";
   std::vector<SourceUnit> units_;  // the code added since the last reset
+  jscript::ConditionalState conditional_;  // conditional compilation, as the code set it
   ScriptError error_ = noScriptError();
 };
 

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/ScriptHost.h"
@@ -34,6 +35,21 @@ enum class SourceKind {
   Expression,  // the host's eval of a call text
 };
 
+// A conditional compilation value: JScript keeps true apart from 1.
+struct ConditionalValue {
+  bool isBool = false;
+  double number = 0;  // the number, or 0/1 for a truth value
+};
+
+// Conditional compilation belongs to the engine, not to one text: once a text turned it on,
+// every later text given to the same engine sees it on, with the variables set so far.
+struct ConditionalState {
+  bool on = false;
+  std::vector<std::pair<std::string, ConditionalValue>> variables;  // set with @set
+};
+
+CheckedSource checkSource(std::string_view gbkText, SourceKind kind, ConditionalState& state);
+// For a text on its own, as a fresh engine reads it.
 CheckedSource checkSource(std::string_view gbkText, SourceKind kind);
 
 }  // namespace jsdebug::engine::jscript

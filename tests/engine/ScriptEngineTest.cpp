@@ -49,7 +49,7 @@ TEST_F(EngineTest, DefaultCodeRunsWithoutNoticeOrReport) {
 
 TEST_F(EngineTest, SyntaxErrorReportNamesItsLine) {
   EXPECT_FALSE(engine.LoadCode("var a = 1;\r\nvar b = 2;\r\nvar c = ;\r\n"));
-  EXPECT_EQ(report("1002", "JavaScript 编译错误", "语法错误", "var c = ;", "3", "0"),
+  EXPECT_EQ(report("1002", "JavaScript 编译错误", "语法错误", "var c = ;", "3", "8"),
             engine.ErrorReport());
 }
 
@@ -82,7 +82,7 @@ TEST_F(EngineTest, EmptyArgumentsCallWithNoArguments) {
 TEST_F(EngineTest, SyntaxErrorInTheCallItself) {
   ASSERT_TRUE(engine.LoadCode("function f(s) { return s; }"));
   EXPECT_EQ("", engine.CallFunction("f", "'a"));
-  EXPECT_EQ(report("1002", "JavaScript 编译错误", "语法错误", "f('a)", "1", "0"),
+  EXPECT_EQ(report("1015", "JavaScript 编译错误", "未结束的字符串常量", "f('a)", "1", "2"),
             engine.ErrorReport());
 }
 
