@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/Codec.h"
 #include "text/Text.h"
 
 namespace jsdebug {
@@ -22,9 +23,65 @@ void callBoxFocusOut(Workbench& bench) {
   if (bench.callBoxText().empty()) bench.setCallBoxText(kCallBoxCueText);
 }
 
+namespace {
+
+std::size_t charWidth(std::string_view text, std::size_t i) {
+  return static_cast<std::size_t>(gbk::charLength(text, i));
+}
+
+// The length of the text without the blanks and semicolons that end it.
+std::size_t lengthBeforeBlankTail(std::string_view text) {
+  std::size_t keep = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::string_view c = text.substr(i, charWidth(text, i));
+    i += c.size();
+    if (c != " " && c != "\t" && c != "\r" && c != "\n" && c != ";" && c != "\xA1\xA1") keep = i;
+  }
+  return keep;
+}
+
+// Where a comment that runs to the end of the text begins, quoted text skipped; npos when the
+// text does not end in one.
+std::size_t trailingCommentStart(std::string_view text) {
+  char quote = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const char c = text[i];
+    if (quote != 0) {
+      if (c == '\\' && i + 1 < text.size()) {
+        i += 1 + charWidth(text, i + 1);
+        continue;
+      }
+      if (c == quote) quote = 0;
+    } else if (c == '\'' || c == '"' || c == '`') {
+      quote = c;
+    } else if (text.substr(i, 2) == "//") {
+      return text.find_first_of("\r\n", i) == std::string_view::npos ? i : std::string_view::npos;
+    } else if (text.substr(i, 2) == "/*") {
+      const std::size_t close = text.find("*/", i + 2);
+      if (close == std::string_view::npos) return std::string_view::npos;
+      if (close + 2 == text.size()) return i;
+      i = close + 2;
+      continue;
+    }
+    i += charWidth(text, i);
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
+
+std::string trimCallTail(std::string_view callText) {
+  for (;;) {
+    callText = callText.substr(0, lengthBeforeBlankTail(callText));
+    const std::size_t comment = trailingCommentStart(callText);
+    if (comment == std::string_view::npos) return std::string(callText);
+    callText = callText.substr(0, comment);
+  }
+}
+
 SplitCall splitCall(const std::string& callBoxText) {
   std::string wrapped = "|";
-  wrapped.append(text::trimBlanks(callBoxText)).append("|");
+  wrapped.append(trimCallTail(text::trimBlanks(callBoxText))).append("|");
   return {text::TextBetween(wrapped, "|", "("), text::TextBetween(wrapped, "(", ")|")};
 }
 

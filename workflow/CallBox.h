@@ -4,6 +4,7 @@
 // highlighting on left-button release).
 
 #include <string>
+#include <string_view>
 
 #include "workflow/Workbench.h"
 
@@ -26,8 +27,14 @@ struct SplitCall {
   std::string arguments;
 };
 
-// Trims ASCII and full-width blanks, wraps the text in "|" and takes the name before the first
-// "(" and the arguments up to the first ")|" after it.
+// What users paste from code ends in ";" and often a comment: "test('abc',123); // check". Left
+// on, the tail hides the closing ")" from the split and the call runs without its arguments. So
+// trailing blanks (tabs and line breaks too), semicolons and a last // or /* */ comment outside
+// quotes go, again and again, until none is left; the front of the text is untouched.
+std::string trimCallTail(std::string_view callText);
+
+// Trims ASCII and full-width blanks and the call's tail, wraps the text in "|" and takes the
+// name before the first "(" and the arguments up to the first ")|" after it.
 SplitCall splitCall(const std::string& callBoxText);
 
 // Function picking from a double-clicked line: the text after "function " up to the first ")";

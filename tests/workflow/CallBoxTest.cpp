@@ -26,9 +26,35 @@ TEST(SplitCallTest, NameBeforeFirstParenArgumentsToFirstCloseBar) {
   EXPECT_EQ("a", splitCall("a(b)(c)").name);
   EXPECT_EQ("b)(c", splitCall("a(b)(c)").arguments);
   EXPECT_EQ("'", splitCall("f(')|')").arguments);
-  EXPECT_EQ("", splitCall("f(1);").arguments);
   EXPECT_EQ("", splitCall("test").name);
   EXPECT_EQ("\ttest", splitCall(" \ttest(1)　").name);
+}
+
+// Calls copied from code keep their arguments: the tail of ";", blanks and a last comment goes
+// before the split; quoted text and the front of the call are left alone.
+TEST(SplitCallTest, CallsCopiedFromCodeKeepTheirArguments) {
+  struct Row {
+    const char* box;
+    const char* name;
+    const char* arguments;
+  } rows[] = {
+      {"test('abc',123);", "test", "'abc',123"},
+      {"test('abc',123) ; ;\t\r\n", "test", "'abc',123"},
+      {"test(1); // call it", "test", "1"},
+      {"test(1) /* a */ ; /* b */", "test", "1"},
+      {"test(1);\xA1\xA1", "test", "1"},
+      {"f('a;//b');", "f", "'a;//b'"},           // a comment mark inside quotes is text
+      {"f(\"x/*\", '*/');", "f", "\"x/*\", '*/'"},
+      {"f('it\\'s;') // ok", "f", "'it\\'s;'"},  // an escaped quote does not end the text
+      {"f(1) // a\n;", "f", "1"},
+      {"f(1) /* open", "f", ""},                // an open comment is not a tail: kept, as typed
+      {"f('中;')；", "f", ""},                   // a full-width semicolon is no semicolon
+      {"\ttest(1);", "\ttest", "1"},            // the front stays as it was
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(row.name, splitCall(row.box).name) << row.box;
+    EXPECT_EQ(row.arguments, splitCall(row.box).arguments) << row.box;
+  }
 }
 
 TEST(FunctionPicking, SignatureCaptionAndCall) {

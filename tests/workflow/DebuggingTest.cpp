@@ -181,7 +181,8 @@ TEST_F(RunCall, SplitsTheCallAsTheUserTypedIt) {
       {"f('a)|b')", "f('a)"},
       {"x = test(1)", "x = test(1)"},
       {"\ttest(1)", "\ttest(1)"},
-      {"f(1);", "f()"},
+      {"f(1);", "f(1)"},
+      {"f(1); /* end */ ", "f(1)"},
   };
   for (const Case& c : cases) {
     bench.callBox = c.call;

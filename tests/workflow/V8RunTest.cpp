@@ -117,7 +117,8 @@ TEST_F(V8Run, TheCallIsSplitAndRebuiltBeforeTheEngineSeesIt) {
     std::string result;
   } cases[] = {
       {"\xA1\xA1 f(1,2)  \xA1\xA1", "n=2:1/2"},  // ASCII and full-width blanks trimmed
-      {"f(1);", "n=0:"},                         // nothing after the last ")": "f()" is sent
+      {"f(1);", "n=1:1"},                        // a trailing ";" does not lose the arguments
+      {"f(1, 'a') // call", "n=2:1/a"},
       {"a(b)(c)", "BC"},                         // name "a", arguments "b)(c"
       {"f('(x)')", "n=1:(x)"},
   };
