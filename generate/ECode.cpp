@@ -53,11 +53,23 @@ const std::string& v8Template() {
   return text;
 }
 
+// An E text constant cannot hold a double quote: E writes it as the constant #引号 joined in, so
+// «a"b» becomes «"a" ＋ #引号 ＋ "b"». Empty pieces beside a quote are left out.
 std::string quoted(std::string_view text) {
-  std::string out = "\"";
-  out += text;
-  out += '"';
-  return out;
+  std::string out;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t quote = text.find('"', start);
+    const std::string_view piece = text.substr(start, quote - start);
+    if (!piece.empty() || (start == 0 && quote == std::string_view::npos)) {
+      if (!out.empty()) out += " ＋ ";
+      out.append("\"").append(piece).append("\"");
+    }
+    if (quote == std::string_view::npos) return out;
+    if (!out.empty()) out += " ＋ ";
+    out += "#引号";
+    start = quote + 1;
+  }
 }
 
 }  // namespace
@@ -113,12 +125,13 @@ std::string v8CallLine(const CallParts& parts, std::string_view bufferLength) {
 // The call line may itself hold the marker (typed into the call box); replaceAll never rescans
 // what it inserted, so it stays as typed.
 std::string systemCallingCode(std::string_view callText) {
-  return text::replaceAll(systemTemplate(), kCallMarker, systemCallLine(splitCallParts(callText)));
+  return text::replaceAll(systemTemplate(), kCallMarker,
+                          systemCallLine(splitCallParts(trimCallTail(callText))));
 }
 
 std::string v8CallingCode(std::string_view callText, std::string_view bufferLength) {
   return text::replaceAll(v8Template(), kCallMarker,
-                          v8CallLine(splitCallParts(callText), bufferLength));
+                          v8CallLine(splitCallParts(trimCallTail(callText)), bufferLength));
 }
 
 void generateSystemCode(Workbench& bench) {

@@ -95,6 +95,29 @@ TEST(SystemCallingCode, AMarkerTypedIntoTheCallIsNotReplacedAgain) {
   EXPECT_EQ("调试输出 (JS调试 (调试成功的JS代码,\"f\" ,\"'------------------'\" ))", l[22]);
 }
 
+// A double quote cannot stand inside an E text constant; the generated line must still be E that
+// pastes, so it comes in as #引号 joined with ＋. A tail of ";" and a comment goes, as in the runs.
+TEST(CallingCode, QuotesBecomeTheQuoteConstantAndTheTailGoes) {
+  struct Row {
+    const char* call;
+    const char* parts;  // what stands between "JS调试 (调试成功的JS代码," and " )"
+  } rows[] = {
+      {"test(\"abc\",123)", "\"test\" ,#引号 ＋ \"abc\" ＋ #引号 ＋ \",123\""},
+      {"test(\"\")", "\"test\" ,#引号 ＋ #引号"},
+      {"f(\"a\\\"b\")", "\"f\" ,#引号 ＋ \"a\\\" ＋ #引号 ＋ \"b\" ＋ #引号"},
+      {"o[\"k\"](1)", "\"o[\" ＋ #引号 ＋ \"k\" ＋ #引号 ＋ \"]\" ,\"1\""},
+      {"test('abc',123);", "\"test\" ,\"'abc',123\""},
+      {"test('abc',123); // copied", "\"test\" ,\"'abc',123\""},
+  };
+  for (const Row& row : rows) {
+    const std::string line = std::string("JS调试 (调试成功的JS代码,") + row.parts + " )";
+    EXPECT_EQ("调试输出 (" + line + ")", lines(systemCallingCode(row.call))[22]) << row.call;
+    const std::string v8Line = std::string("V8JS调试 (调试成功的JS代码,") + row.parts + " ,1024 )";
+    EXPECT_EQ(0u, lines(v8CallingCode(row.call, "1024"))[6].find("调试输出 (" + v8Line + ")"))
+        << row.call;
+  }
+}
+
 TEST(V8CallingCode, SevenLinesEndingInCrLfWithTheLengthVerbatim) {
   const std::string code = v8CallingCode("test('abc', 123)", "1024");
   const std::vector<std::string> l = lines(code);
