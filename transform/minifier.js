@@ -61,7 +61,29 @@ function jsmin(comment, input, level) {
         if (is_alnum(last)) {
             return true;
         }
-        return level === 2 && '}])+-"\'`'.has(last);
+        if (level === 2) {
+            return '}])+-"\'`'.has(last);
+        }
+        return '}])+-"\'`'.has(last) && joins_statements(next);
+    }
+
+    /* At level 3 a line break after the end of an expression still stays when the next line
+       starts a statement of its own: "x = []" then "for (...)" must not become "x=[]for(", nor
+       "f()" then "g()" become "f()g()". Words that only continue a statement ("else", "catch",
+       ...) and operators other than ++ and -- join safely. */
+    function joins_statements(next) {
+        var p = pos, word;
+        if (next === '+' || next === '-') {
+            return input.charAt(pos + 1) === next;
+        }
+        if (!is_alnum(next)) {
+            return false;
+        }
+        while (p < len && is_alnum(input.charAt(p))) {
+            p += 1;
+        }
+        word = input.substring(pos, p);
+        return !continuing_words.hasOwnProperty(word) || last !== '}';
     }
 
     /* Two identifier characters must stay apart, and so must "+ +", "- -" and "/ /", which would
@@ -167,6 +189,11 @@ function jsmin(comment, input, level) {
             p += 1;
         }
     }
+
+    /* words that go on with the statement before them after a block's "}" */
+    var continuing_words = {
+        'else': true, 'catch': true, 'finally': true, 'while': true, 'instanceof': true, 'in': true
+    };
 
     /* words after which a "/" cannot be a division */
     var keywords = {

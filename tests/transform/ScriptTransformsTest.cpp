@@ -215,13 +215,36 @@ TEST(BeautifyScript, NewerOperatorsStayWhole) {
 TEST(MinifyScript, LevelThreeExamples) {
   EXPECT_EQ("\nfunction test(aa,bb){cc=aa+bb;return cc;}", MinifyScript(kSample));
   EXPECT_EQ("\nvar a=1;var b=2;", MinifyScript("var a = 1;\nvar b = 2;"));
-  // Removing this line break changes the script; it is how level 3 has always behaved.
-  EXPECT_EQ("\nf(1)g(2)", MinifyScript("f(1)\ng(2)"));
+  // Removing this line break would join two statements into one that does not parse.
+  EXPECT_EQ("\nf(1)\ng(2)", MinifyScript("f(1)\ng(2)"));
   EXPECT_EQ("\nx=a\n+b", MinifyScript("x = a\n+ b"));
   EXPECT_EQ("\na=1", MinifyScript("a = 1 // end"));
   EXPECT_EQ("", MinifyScript(""));
   EXPECT_EQ("\nx=1;", MinifyScript("  /* lead */ x = 1;\r\n"));
   EXPECT_EQ(";x=1;", MinifyScript("\r\n ;\r\n x = 1;\r\n"));
+}
+
+// Scripts that leave out semicolons: a line break that ends a statement stays wherever the next
+// line starts one of its own; where the next word only continues the statement it goes.
+TEST(MinifyScript, LineBreaksBetweenStatementsWithoutSemicolonsStay) {
+  struct Row {
+    const char* input;
+    const char* output;
+  } rows[] = {
+      {"var state = this._state = []\nfor (var i = 0; i < 4; i++) state[i] = i",
+       "\nvar state=this._state=[]\nfor(var i=0;i<4;i++)state[i]=i"},
+      {"x = 'a'\ny = \"b\"\nz = `c`\nw = 1", "\nx='a'\ny=\"b\"\nz=`c`\nw=1"},
+      {"a++\nb--\nc", "\na++\nb--\nc"},
+      {"x = a[0]\n++i", "\nx=a[0]\n++i"},
+      {"var o = {}\nfoo()", "\nvar o={}\nfoo()"},
+      {"if (a) b()\nelse c()", "\nif(a)b()\nelse c()"},
+      // unchanged: words that go on after a block, and operators that join lines anyway
+      {"if (a) {\n}\nelse {\n}", "\nif(a){}else{}"},
+      {"try {}\ncatch (e) {}\nfinally {}", "\ntry{}catch(e){}finally{}"},
+      {"do {\n} \nwhile (x)", "\ndo{}while(x)"},
+      {"x = (a)\n+ b\n[0]", "\nx=(a)+b\n[0]"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(row.output, MinifyScript(row.input)) << row.input;
 }
 
 TEST(MinifyScript, CommentsStringsAndRegularExpressions) {
