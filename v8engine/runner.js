@@ -72,6 +72,12 @@ function describe(error) {
   }
 }
 
+function timedOut(timeout) {
+  const error = new Error('Script execution timed out after ' + timeout + 'ms');
+  error.code = 'ERR_SCRIPT_EXECUTION_TIMEOUT';
+  return error;
+}
+
 function serve(script, call, timeout) {
   const context = vm.createContext(Object.create(null), {
     codeGeneration: {strings: true, wasm: false},
@@ -80,20 +86,33 @@ function serve(script, call, timeout) {
   });
   // V8 puts its own console into every context; it is no ECMAScript built-in.
   vm.runInContext('delete globalThis.console', context);
-  const options = {timeout: timeout, breakOnSigint: false, displayErrors: false};
+  // One budget for the whole call: loading the script, the call and converting its value share
+  // it, so a script cannot take the limit once in each phase.
+  const deadline = Date.now() + timeout;
+  const options = () => {
+    const left = deadline - Date.now();
+    if (left <= 0) throw timedOut(timeout);
+    return {timeout: left, breakOnSigint: false, displayErrors: false};
+  };
   // Made before the caller's code runs, so that a script redefining String changes nothing here.
   const toText = vm.runInContext('(function (S) { return function (v) { return S(v); }; })(String)', context);
   try {
-    new vm.Script(script, {filename: 'script.js'}).runInContext(context, options);
-    const value = new vm.Script(call, {filename: 'call.js'}).runInContext(context, options);
+    new vm.Script(script, {filename: 'script.js'}).runInContext(context, options());
+    const value = new vm.Script(call, {filename: 'call.js'}).runInContext(context, options());
     // The conversion may run the value's own toString: keep it inside the time limit too.
     const slot = '__jsdebug_result_' + Math.random().toString(36).slice(2);
     Object.defineProperty(context, slot, {value: [toText, value], configurable: true});
     const text = new vm.Script(slot + '[0](' + slot + '[1])', {filename: 'convert.js'})
-                     .runInContext(context, options);
+                     .runInContext(context, options());
     answer('V', text);
   } catch (error) {
-    answer('E', scriptLine(error) + '\n' + describe(error));
+    // A phase stopped with what was left of the budget names that remainder; the user set the
+    // whole limit.
+    // The engine raises it in the script's own realm, so it is no instance of our Error.
+    const code = error !== null && typeof error === 'object'
+                     ? Object.getOwnPropertyDescriptor(error, 'code') : undefined;
+    const stopped = code !== undefined && code.value === 'ERR_SCRIPT_EXECUTION_TIMEOUT';
+    answer('E', scriptLine(error) + '\n' + describe(stopped ? timedOut(timeout) : error));
   }
 }
 
