@@ -73,28 +73,30 @@ void writeResult(std::string_view result, char* buffer, int bufferLength) {
   auto capacity = static_cast<std::size_t>(bufferLength);
   std::string tooLong;
   if (result.size() > capacity) {
-    tooLong = errorReport(0, format("RangeError: 返回结果长度为 %lld 字节，超过了缓冲区长度 %lld，"
+    // The program takes a text for a failure only when it holds "错误信息", and reads the line
+    // and the message only up to their CR LF. So the report shrinks whole, never by cutting: the
+    // longest form that fits, down to the bare marker; a buffer too short even for that gets the
+    // empty text, since a piece of a report would be shown as the value.
+    const auto size = static_cast<long long>(result.size());
+    const std::string full = format("RangeError: 返回结果长度为 %lld 字节，超过了缓冲区长度 %lld，"
                                     "请增大缓冲区长度",
-                                    static_cast<long long>(result.size()), bufferLength));
-    result = tooLong;
-    if (result.size() > capacity) {
-      // The V8 run takes a text for a failure only when it holds "错误信息"; a buffer too short
-      // for the first line and that marker both keeps the marker, or the cut report would be
-      // shown as a successful value.
-      constexpr std::string_view kMarker = "错误信息";
-      std::size_t marker = result.find(kMarker);
-      if (marker != std::string_view::npos && marker + kMarker.size() > capacity &&
-          kMarker.size() <= capacity)
-        result.remove_prefix(marker);
-      // Cut at a character boundary so that no half character ends the text.
-      std::size_t end = 0;
-      while (end < result.size()) {
-        std::size_t next = end + static_cast<std::size_t>(gbk::charLength(result, end));
-        if (next > capacity) break;
-        end = next;
+                                    size, bufferLength);
+    const std::string brief = format("结果长%lld字节，请增大缓冲区", size);
+    const std::string candidates[] = {
+        errorReport(0, full),
+        errorReport(0, brief),
+        "错误信息:\r\n" + brief + "\r\n",
+        "错误信息:\r\n缓冲区太小\r\n",
+        "错误信息:\r\n\r\n",
+        "错误信息",
+    };
+    for (const std::string& candidate : candidates) {
+      if (candidate.size() <= capacity) {
+        tooLong = candidate;
+        break;
       }
-      result = result.substr(0, end);
     }
+    result = tooLong;
   }
   std::memcpy(buffer, result.data(), result.size());
   buffer[result.size()] = '\0';

@@ -13,8 +13,9 @@ namespace jsdebug::v8engine {
 std::string errorReport(long line, std::string_view message);
 
 // Writes `result` into a caller's buffer of bufferLength bytes of text plus the NUL. A result
-// that does not fit is replaced by an error report telling its length, cut to fit if need be;
-// a null buffer or a length below 1 gets nothing.
+// that does not fit is replaced by an error report telling its length, in the longest of a few
+// shorter forms that fits (the empty text below the 8 bytes of the marker "错误信息"); a null
+// buffer or a length below 1 gets nothing.
 void writeResult(std::string_view result, char* buffer, int bufferLength);
 
 class Engine {

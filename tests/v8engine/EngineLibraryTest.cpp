@@ -148,14 +148,49 @@ TEST(EngineLibrary, ResultsNeverPassTheBuffer) {
   // 10 MB into the default buffer: the report itself, nothing past the end (ASan watches).
   std::string huge = run("", "'x'.repeat(10*1024*1024)", 1024);
   EXPECT_NE(std::string::npos, huge.find("10485760")) << huge;
-  // Even the report does not fit a tiny buffer: it is cut, and still ends inside it.
-  EXPECT_EQ(0u, run("", "'x'.repeat(100)", 40).find("错误所在行:\r\n0\r\n错误信息:\r\nRange"));
-  // Too short for both markers: the one the V8 run looks for stays, else the run would show a
-  // piece of the report as the value.
-  EXPECT_EQ("错误信息:\r\nR", run("", "'x'.repeat(100)", 12));
-  EXPECT_EQ("错误信息", run("", "'x'.repeat(100)", 8));
-  // A cut never ends on half a character: the seventh byte would split one.
-  EXPECT_EQ("错误所", run("", "'x'.repeat(100)", 7));
+}
+
+// A report that does not fit shrinks to a shorter whole form, so the V8 run still reads a failure
+// with its line and message; below the marker's 8 bytes nothing at all is written, because any
+// piece of a report would be shown as a successful value.
+TEST(EngineLibrary, ReportsForTinyBuffersStayWholeReports) {
+  const std::string brief = "结果长100字节，请增大缓冲区";
+  struct Row {
+    int length;
+    std::string expected;
+  } rows[] = {
+      {100 + 1, std::string(100, 'x')},
+      {27 + static_cast<int>(brief.size()) + 2, "错误所在行:\r\n0\r\n错误信息:\r\n" + brief + "\r\n"},
+      {40, "错误信息:\r\n" + brief + "\r\n"},
+      {23, "错误信息:\r\n缓冲区太小\r\n"},
+      {22, "错误信息:\r\n\r\n"},
+      {13, "错误信息:\r\n\r\n"},
+      {12, "错误信息"},
+      {8, "错误信息"},
+      {7, ""},
+      {1, ""},
+  };
+  for (const Row& row : rows) EXPECT_EQ(row.expected, run("", "'x'.repeat(100)", row.length)) << row.length;
+  // The full report as soon as it fits.
+  const std::string full = run("", "'x'.repeat(1000)", 200);
+  EXPECT_EQ(0u, full.find("错误所在行:\r\n0\r\n错误信息:\r\nRangeError: 返回结果长度为 1000 字节")) << full;
+  const std::string justFits = run("", "'x'.repeat(1000)", static_cast<int>(full.size()));
+  EXPECT_EQ(full.size(), justFits.size());
+  EXPECT_EQ(0u, justFits.find("错误所在行:\r\n0\r\n错误信息:\r\nRangeError: 返回结果长度为 1000 字节"));
+}
+
+// Loading the script, the call and the conversion of its value share one time limit.
+TEST(EngineLibrary, OneTimeBudgetPerCall) {
+  // The library runs with the 1500 ms limit set up above.
+  const std::string busy = "var t = Date.now(); while (Date.now() - t < 900) {}";
+  const std::string slowLoad = run(busy, "(function(){" + busy + " return 'late';})()");
+  const std::string slowConvert =
+      run(busy, "({toString: function(){" + busy + " return 'late';}})");
+  for (const std::string& result : {slowLoad, slowConvert})
+    EXPECT_NE(std::string::npos,
+              result.find("错误信息:\r\nError: Script execution timed out after 1500ms\r\n"))
+        << result;
+  EXPECT_EQ("ok", run("", "'ok'"));
 }
 
 TEST(EngineLibrary, NoBufferGetsNothing) {
