@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -20,14 +22,93 @@
 namespace jsdebug::engine {
 namespace {
 
-// The per-heap deadline Duktape's interrupt checks; it is the heap's udata. Ticks wrap, so the
-// check compares elapsed time in unsigned arithmetic.
+// The per-heap deadline Duktape's interrupt checks. Ticks wrap, so the check compares elapsed
+// time in unsigned arithmetic.
 struct Deadline {
   bool armed = false;
   bool fired = false;
   std::uint32_t start = 0;
   std::uint32_t limit = 0;
+
+  // True once the limit, plus `grace` milliseconds, has passed since the entry began.
+  bool passed(std::uint32_t grace = 0) {
+    if (!armed) return false;
+    if (platform::tickCount() - start < limit + grace) return false;
+    fired = true;
+    return true;
+  }
 };
+
+std::size_t defaultHeapLimit = kDefaultHeapLimitBytes;
+
+// What the heap's udata points at: the deadline and the memory the heap holds. Every block
+// carries its size in a header, so that a free or a shrinking realloc can be counted.
+struct HeapState {
+  Deadline deadline;
+  std::size_t used = 0;
+  std::size_t limit = defaultHeapLimit;
+  unsigned calls = 0;
+  bool refusing = false;  // the deadline is well past: every allocation fails
+};
+
+constexpr std::size_t kHeader = alignof(std::max_align_t);
+
+// A native that runs long without returning to the executor (a join or sort over a large
+// array) is out of reach of the executor's check. Such natives allocate as they go: once the
+// deadline is well past, every allocation fails, so the script unwinds. The grace leaves the
+// ordinary case to the executor, whose error names the line that was running (an error made
+// while allocations fail has no line). Reading the clock on every 16th call keeps the check
+// cheap beside the allocation.
+constexpr std::uint32_t kAllocatorGraceMs = 500;
+
+bool refuseForDeadline(HeapState& heap) {
+  if (!heap.deadline.armed) return false;
+  if (heap.refusing) return true;
+  heap.refusing = (++heap.calls & 15u) == 0 && heap.deadline.passed(kAllocatorGraceMs);
+  return heap.refusing;
+}
+
+void* heapAlloc(void* udata, duk_size_t size) {
+  auto& heap = *static_cast<HeapState*>(udata);
+  if (refuseForDeadline(heap) || size > heap.limit - heap.used ||
+      size > SIZE_MAX - kHeader)
+    return nullptr;
+  auto* block = static_cast<unsigned char*>(std::malloc(kHeader + size));
+  if (!block) return nullptr;
+  std::memcpy(block, &size, sizeof size);
+  heap.used += size;
+  return block + kHeader;
+}
+
+void heapFree(void* udata, void* ptr) {
+  if (!ptr) return;
+  auto& heap = *static_cast<HeapState*>(udata);
+  unsigned char* block = static_cast<unsigned char*>(ptr) - kHeader;
+  std::size_t size = 0;
+  std::memcpy(&size, block, sizeof size);
+  heap.used -= size;
+  std::free(block);
+}
+
+void* heapRealloc(void* udata, void* ptr, duk_size_t size) {
+  if (!ptr) return heapAlloc(udata, size);
+  auto& heap = *static_cast<HeapState*>(udata);
+  if (size == 0) {
+    heapFree(udata, ptr);
+    return nullptr;
+  }
+  unsigned char* block = static_cast<unsigned char*>(ptr) - kHeader;
+  std::size_t old = 0;
+  std::memcpy(&old, block, sizeof old);
+  if (size > old && (refuseForDeadline(heap) || size - old > heap.limit - heap.used ||
+                     size > SIZE_MAX - kHeader))
+    return nullptr;
+  auto* grown = static_cast<unsigned char*>(std::realloc(block, kHeader + size));
+  if (!grown) return nullptr;
+  std::memcpy(grown, &size, sizeof size);
+  heap.used = heap.used - old + size;
+  return grown + kHeader;
+}
 
 // Arms the deadline for one entry into the engine; a limit of 0 or less means none.
 class DeadlineScope {
@@ -38,7 +119,9 @@ class DeadlineScope {
     deadline_.start = platform::tickCount();
     deadline_.limit = static_cast<std::uint32_t>(milliseconds);
   }
-  ~DeadlineScope() { deadline_.armed = false; }
+  ~DeadlineScope() { disarm(); }
+  // Reading the error after the script stopped must be able to allocate again.
+  void disarm() { deadline_.armed = false; }
   DeadlineScope(const DeadlineScope&) = delete;
   DeadlineScope& operator=(const DeadlineScope&) = delete;
 
@@ -231,7 +314,8 @@ class DuktapeHost final : public ScriptHost {
 
  private:
   void createHeap() {
-    ctx_ = duk_create_heap(nullptr, nullptr, nullptr, &deadline_, onFatal);
+    heap_ = HeapState{};
+    ctx_ = duk_create_heap(heapAlloc, heapRealloc, heapFree, &heap_, onFatal);
     error_ = noScriptError();
   }
 
@@ -247,9 +331,19 @@ class DuktapeHost final : public ScriptHost {
       error_ = describeScriptError(raw, units_, timeoutMs_);
       return;
     }
-    DeadlineScope scope(deadline_, timeoutMs_);
+    heap_.refusing = false;
+    DeadlineScope scope(heap_.deadline, timeoutMs_);
     /* [ ] */
-    if (duk_safe_call(ctx_, job, udata, 0, 1) == DUK_EXEC_SUCCESS) {
+    duk_int_t rc = duk_safe_call(ctx_, job, udata, 0, 1);
+    scope.disarm();
+    heap_.refusing = false;
+    if (rc == DUK_EXEC_SUCCESS && heap_.deadline.fired) {
+      // The script caught what the deadline made fail and finished anyway: it still ran past
+      // the limit, and its value may be what the failure left behind.
+      RawScriptError raw;
+      raw.timedOut = true;
+      error_ = describeScriptError(raw, units_, timeoutMs_);
+    } else if (rc == DUK_EXEC_SUCCESS) {
       /* [ value ] */
       if (result) *result = valueText(-1);
       error_ = noScriptError();
@@ -303,12 +397,14 @@ class DuktapeHost final : public ScriptHost {
     }
     duk_pop_n(ctx_, 6);
     /* [ err ] */
-    raw.timedOut = deadline_.fired && raw.name == "RangeError" && raw.message == "execution timeout";
+    // Past the deadline, whatever unwound the script (the executor's check, or an allocation
+    // refused by it) is the time limit's doing.
+    raw.timedOut = heap_.deadline.fired;
     return raw;
   }
 
+  HeapState heap_;  // declared before ctx_: the heap's allocator uses it until the heap is gone
   duk_context* ctx_ = nullptr;
-  Deadline deadline_;
   int timeoutMs_ = kDefaultTimeoutMs;
   std::string language_ = "JScript";
   std::vector<SourceUnit> units_;  // the code added since the last reset
@@ -317,6 +413,8 @@ class DuktapeHost final : public ScriptHost {
 };
 
 }  // namespace
+
+void setHeapLimit(std::size_t bytes) { defaultHeapLimit = bytes; }
 
 std::unique_ptr<ScriptHost> createDuktapeHost() {
   auto host = std::make_unique<DuktapeHost>();
@@ -327,9 +425,6 @@ std::unique_ptr<ScriptHost> createDuktapeHost() {
 }  // namespace jsdebug::engine
 
 extern "C" int jsdebug_duk_exec_timeout_check(void* udata) {
-  auto* deadline = static_cast<jsdebug::engine::Deadline*>(udata);
-  if (!deadline || !deadline->armed) return 0;
-  if (jsdebug::platform::tickCount() - deadline->start < deadline->limit) return 0;
-  deadline->fired = true;
-  return 1;
+  auto* heap = static_cast<jsdebug::engine::HeapState*>(udata);
+  return heap && heap->deadline.passed() ? 1 : 0;
 }

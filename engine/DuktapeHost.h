@@ -2,6 +2,7 @@
 // The script host on Duktape: one heap per host, a time limit per call, texts converted between
 // CP936 and Duktape's strings at this boundary.
 
+#include <cstddef>
 #include <memory>
 
 #include "engine/ScriptHost.h"
@@ -9,6 +10,12 @@
 namespace jsdebug::engine {
 
 inline constexpr int kDefaultTimeoutMs = 10000;
+// What one heap may hold; past it allocations fail and the script ends in 7 "内存不足".
+inline constexpr std::size_t kDefaultHeapLimitBytes = std::size_t{1} << 30;
+
+// The cap for heaps created from now on (a host's heap is created anew on Reset). Tests use a
+// small one; the program keeps the default.
+void setHeapLimit(std::size_t bytes);
 
 // nullptr when the engine cannot start (no memory for a heap).
 std::unique_ptr<ScriptHost> createDuktapeHost();

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "engine/DuktapeHost.h"
 #include "engine/ScriptHost.h"
 #include "engine/VariantText.h"
 
@@ -80,6 +81,46 @@ TEST_F(HostTest, TimeLimitStopsARunawayScriptAndTheHostStaysUsable) {
   EXPECT_EQ("", host->eval("spin()"));
   EXPECT_EQ("-2147467260", host->error().Number);
   EXPECT_EQ("7", host->eval("3+4"));
+}
+
+// A loop whose few instructions are slow natives, and one native that runs long by itself,
+// are stopped soon after the limit rather than minutes later, and a script that catches what
+// stopped it is still reported as stopped.
+TEST_F(HostTest, TimeLimitReachesSlowNativesAndCaughtFailures) {
+  const char* calls[] = {
+      "(function(){ for(;;){ new Array(200000).join('x') } })()",
+      "(function(){ for(;;){ try { new Array(200000).join('x') } catch (e) {} } })()",
+      "(function(){ var a = []; for (var i = 0; i < 22; i++) a = a.concat(a, [i]);"
+      " return a.join('abcdefgh').length; })()",
+  };
+  for (const char* call : calls) {
+    host->reset();
+    host->setTimeout(300);
+    EXPECT_EQ("", host->eval(call));
+    EXPECT_EQ("-2147467260", host->error().Number) << call;
+    EXPECT_EQ("7", host->eval("3+4"));
+  }
+}
+
+// Past the heap's cap the script ends in JScript's out-of-memory error and the host stays
+// usable; memory the script let go of counts no more.
+TEST(HostHeapCap, GrowthEndsInOutOfMemory) {
+  engine::setHeapLimit(64u << 20);
+  auto host = createScriptHost(kScriptControlProgId);
+  engine::setHeapLimit(engine::kDefaultHeapLimitBytes);
+  ASSERT_NE(nullptr, host);
+  const char* growers[] = {
+      "(function(){ var s = 'x'; for(;;) s = s + s })()",
+      "(function(){ var m = 'x'; for (var i = 0; i < 20; i++) m += m;"
+      " var keep = []; for(;;) keep.push(m + keep.length) })()",
+  };
+  for (const char* grower : growers) {
+    EXPECT_EQ("", host->eval(grower));
+    EXPECT_EQ("7", host->error().Number) << grower;
+    EXPECT_EQ("内存不足", host->error().Description) << grower;
+    EXPECT_EQ("5", host->eval("(function(){ var m = 'y'; for (var i = 0; i < 24; i++) m += m;"
+                              " return 5 })()"));
+  }
 }
 
 // The stopped script is reported on the line that was running, not on the line of the code
