@@ -1,7 +1,10 @@
 #include "engine/DuktapeError.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <string_view>
+
+#include "engine/jscript/Errors.h"
 
 #include "text/Codec.h"
 
@@ -13,9 +16,8 @@ constexpr const char* kCompileSource = "JavaScript 编译错误";
 constexpr const char* kRuntimeSource = "JavaScript 运行时错误";
 constexpr const char* kSyntaxError = "1002";
 constexpr const char* kUndefined = "5009";
-constexpr const char* kObjectExpected = "5007";
-constexpr const char* kOutOfRange = "5029";
 constexpr const char* kUncaught = "5022";
+constexpr const char* kFailed = "-2147467259";  // E_FAIL, what the host reads for number 0
 constexpr const char* kStackOverflow = "28";
 constexpr const char* kOutOfMemory = "7";
 constexpr const char* kTimedOut = "-2147467260";  // E_ABORT, what an aborted COM call reports
@@ -95,21 +97,23 @@ bool undefinedIdentifier(std::string_view message, std::string& name) {
   return true;
 }
 
-// 0-based character position of a whole-word occurrence of name in the statement, else 0.
-int columnOf(std::string_view statement, std::string_view name) {
-  auto isWord = [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '$';
-  };
-  int characters = 0;
-  for (std::size_t i = 0; i < statement.size();
-       i += static_cast<std::size_t>(gbk::charLength(statement, i)), ++characters) {
-    if (statement.compare(i, name.size(), name) != 0) continue;
-    bool before = i > 0 && isWord(statement[i - 1]);
-    bool after = i + name.size() < statement.size() && isWord(statement[i + name.size()]);
-    if (!before && !after) return characters;
+// Moves line to the first line of the innermost statement covering it and sets column to
+// where that statement starts. Without the statements of the unit, the statement is taken to
+// start at the line's first character that is no blank.
+void statementStart(const SourceUnit& unit, int& line, int& column) {
+  const jscript::StatementSpan* innermost = nullptr;
+  for (const jscript::StatementSpan& span : unit.statements) {
+    if (span.firstLine > line) break;  // sorted by where they start
+    if (span.lastLine >= line) innermost = &span;
   }
-  return 0;
+  if (innermost) {
+    line = innermost->firstLine;
+    column = innermost->column;
+    return;
+  }
+  std::string text = lineOf(unit.code, line);
+  std::size_t first = text.find_first_not_of(" \t");
+  column = first == std::string::npos ? 0 : static_cast<int>(first);
 }
 
 // The compiler appends " (line N)" to its messages; the line is reported on its own. Only the
@@ -144,30 +148,39 @@ ScriptError describeScriptError(const RawScriptError& raw, const std::vector<Sou
   if (raw.timedOut) {
     error.Number = kTimedOut;
     error.Description = "脚本运行超时（超过 " + std::to_string(timeoutMs) + " 毫秒），已停止";
+  } else if (raw.hasNumber) {
+    // The number the error carries, as the host reads a JScript error: the code alone for
+    // JScript's own facility, a failure code as it is, and anything else (a script's
+    // new Error("x") has 0) as the generic failure, since a failed call never reads "0".
+    auto bits = static_cast<std::uint32_t>(static_cast<std::int64_t>(raw.number));
+    if (!(raw.number > -4294967296.0 && raw.number < 4294967296.0)) bits = 0;
+    if ((bits & 0xFFFF0000u) == jscript::kJScriptFacility)
+      error.Number = std::to_string(bits & 0xFFFFu);
+    else if (bits & 0x80000000u)
+      error.Number = std::to_string(static_cast<std::int32_t>(bits));
+    else
+      error.Number = kFailed;
+    error.Description = raw.hasDescription ? raw.description : message;
   } else if (!raw.isErrorObject) {
+    // A thrown value that is no error object. JScript says only that an exception went
+    // uncaught; the value itself tells the user more, so it stays the description.
     error.Number = kUncaught;
     error.Description = message;
   } else if (raw.name == "SyntaxError") {
+    // From here on, errors the JScript hooks did not see (a heap too short of memory for them).
     error.Number = kSyntaxError;
     error.Description = "语法错误";
-  } else if (raw.name == "ReferenceError") {
+  } else if (raw.name == "ReferenceError" && undefinedIdentifier(message, identifier)) {
     error.Number = kUndefined;
-    error.Description =
-        undefinedIdentifier(message, identifier) ? "'" + identifier + "' 未定义" : message;
-  } else if (raw.name == "RangeError" && isStackLimit(message)) {
+    error.Description = "'" + identifier + "' 未定义";
+  } else if (isStackLimit(message)) {
     error.Number = kStackOverflow;
     error.Description = "堆栈溢出";
   } else if (message == "alloc failed") {
     error.Number = kOutOfMemory;
     error.Description = "内存不足";
-  } else if (raw.name == "TypeError") {
-    error.Number = kObjectExpected;
-    error.Description = message;
-  } else if (raw.name == "RangeError") {
-    error.Number = kOutOfRange;
-    error.Description = message;
   } else {
-    error.Number = kUncaught;
+    error.Number = kFailed;
     error.Description = message.empty() ? raw.name : message;
   }
 
@@ -178,9 +191,13 @@ ScriptError describeScriptError(const RawScriptError& raw, const std::vector<Sou
     unit = nullptr;
     frameInUnits(raw, units, unit, line);
   }
+  // A run-time error names where its statement starts; a compile error names its line, whose
+  // text it shows.
+  int column = 0;
+  if (unit && !raw.compiling) statementStart(*unit, line, column);
   error.Line = std::to_string(line);
-  error.Text = unit ? lineOf(unit->code, line) : std::string();
-  error.Column = std::to_string(identifier.empty() ? 0 : columnOf(error.Text, identifier));
+  error.Text = unit && raw.compiling ? lineOf(unit->code, line) : std::string();
+  error.Column = std::to_string(column);
   return error;
 }
 

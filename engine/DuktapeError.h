@@ -28,6 +28,10 @@ struct RawScriptError {
   std::string fileName;    // where the engine blames the error
   int lineNumber = 0;      // 1-based within fileName, 0 when unknown
   std::string stack;       // the engine's traceback, "    at f (file:line)" per frame
+  bool hasNumber = false;  // the thrown object's own `number` (JScript's signed code)
+  double number = 0;
+  bool hasDescription = false;  // and its own `description`
+  std::string description;
 };
 
 // The error object after a successful call: Number "0", Line and Column "0".

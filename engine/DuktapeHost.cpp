@@ -11,6 +11,7 @@
 #include "duktape.h"
 #include "engine/DuktapeError.h"
 #include "engine/VariantText.h"
+#include "engine/jscript/Errors.h"
 #include "engine/jscript/Grammar.h"
 #include "platform/Ticks.h"
 #include "text/Codec.h"
@@ -172,6 +173,7 @@ void primitiveForText(duk_context* ctx) {
 duk_ret_t compileAndRun(duk_context* ctx, void* udata) {
   auto* job = static_cast<CompileAndRun*>(udata);
   /* [ ] */
+  jscript::rememberSource(ctx, job->fileName, job->source->data(), job->source->size());
   duk_push_lstring(ctx, job->source->data(), job->source->size());
   duk_push_string(ctx, job->fileName);
   /* [ source fileName ] */
@@ -219,7 +221,9 @@ duk_ret_t callProcedure(duk_context* ctx, void* udata) {
   return 1;
 }
 
-// [ err ] -> [ name message fileName lineNumber stack isError ], each coerced to a primitive.
+// [ err ] -> [ name message fileName lineNumber stack number description isError ], each a
+// primitive. An object thrown that is no error still gives its own number and description, as
+// JScript reads them; number is undefined and description null where there is none.
 duk_ret_t readErrorFields(duk_context* ctx, void* /*udata*/) {
   bool isError = duk_is_error(ctx, 0);
   if (isError) {
@@ -241,9 +245,26 @@ duk_ret_t readErrorFields(duk_context* ctx, void* /*udata*/) {
     duk_push_int(ctx, 0);
     duk_push_string(ctx, "");
   }
+  if (duk_is_object(ctx, 0)) {
+    duk_get_prop_string(ctx, 0, "number");
+    if (!duk_is_number(ctx, -1)) {
+      duk_pop(ctx);
+      duk_push_undefined(ctx);
+    }
+    duk_get_prop_string(ctx, 0, "description");
+    if (duk_is_undefined(ctx, -1)) {
+      duk_pop(ctx);
+      duk_push_null(ctx);
+    } else {
+      duk_to_string(ctx, -1);
+    }
+  } else {
+    duk_push_undefined(ctx);
+    duk_push_null(ctx);
+  }
   duk_push_boolean(ctx, isError);
-  /* [ err name message fileName lineNumber stack isError ] */
-  return 6;
+  /* [ err name message fileName lineNumber stack number description isError ] */
+  return 8;
 }
 
 // ---- The host ---------------------------------------------------------------------------------
@@ -316,6 +337,7 @@ class DuktapeHost final : public ScriptHost {
   void createHeap() {
     heap_ = HeapState{};
     ctx_ = duk_create_heap(heapAlloc, heapRealloc, heapFree, &heap_, onFatal);
+    if (ctx_) jscript::installErrorHooks(ctx_);
     error_ = noScriptError();
   }
 
@@ -378,24 +400,28 @@ class DuktapeHost final : public ScriptHost {
     /* [ err ] */
     duk_dup_top(ctx_);
     /* [ err err ] */
-    if (duk_safe_call(ctx_, readErrorFields, nullptr, 1, 6) == DUK_EXEC_SUCCESS) {
-      /* [ err name message fileName lineNumber stack isError ] */
-      raw.name = fromEngine(ctx_, -6);
-      raw.message = fromEngine(ctx_, -5);
-      raw.fileName = fromEngine(ctx_, -4);
-      double line = duk_get_number(ctx_, -3);
+    if (duk_safe_call(ctx_, readErrorFields, nullptr, 1, 8) == DUK_EXEC_SUCCESS) {
+      /* [ err name message fileName lineNumber stack number description isError ] */
+      raw.name = fromEngine(ctx_, -8);
+      raw.message = fromEngine(ctx_, -7);
+      raw.fileName = fromEngine(ctx_, -6);
+      double line = duk_get_number(ctx_, -5);
       raw.lineNumber = line >= 1 && line <= 1e9 ? static_cast<int>(line) : 0;
-      raw.stack = fromEngine(ctx_, -2);
+      raw.stack = fromEngine(ctx_, -4);
+      raw.hasNumber = duk_is_number(ctx_, -3);
+      raw.number = raw.hasNumber ? duk_get_number(ctx_, -3) : 0;
+      raw.hasDescription = duk_is_string(ctx_, -2);
+      raw.description = fromEngine(ctx_, -2);
       raw.isErrorObject = duk_get_boolean(ctx_, -1);
     } else {
       // The error's own properties threw (a script can replace them): fall back to a text
       // that cannot fail.
-      /* [ err failure undefined*5 ] */
-      duk_safe_to_string(ctx_, -7);
-      raw.message = fromEngine(ctx_, -7);
+      /* [ err failure undefined*7 ] */
+      duk_safe_to_string(ctx_, -9);
+      raw.message = fromEngine(ctx_, -9);
       raw.isErrorObject = true;
     }
-    duk_pop_n(ctx_, 6);
+    duk_pop_n(ctx_, 8);
     /* [ err ] */
     // Past the deadline, whatever unwound the script (the executor's check, or an allocation
     // refused by it) is the time limit's doing.

@@ -1,0 +1,223 @@
+#include "engine/jscript/Errors.h"
+
+#include <string>
+
+#include "text/Codec.h"
+
+namespace jsdebug::engine::jscript {
+namespace {
+
+constexpr const char* kSourcesKey = "jsdebugSources";
+constexpr const char* kHookFileName = "jscript-errors";
+
+// Runs once per heap, with the hidden sources table, the error prototypes by name and
+// Object.setPrototypeOf (kept before the profile removes it); gives back the errCreate hook.
+//
+// Duktape creates every error through the hook: its own (recognised by their English texts,
+// which are Duktape's and never shown to a user) and a script's `new Error(...)`, which keeps
+// its text with number 0. An error JScript gives another constructor is moved to that
+// constructor's prototype, so that `name` and `instanceof` agree.
+//
+// The hook runs while Duktape creates an error; whatever goes wrong in it must leave the
+// error as it was rather than replace it.
+constexpr const char* kHookSource = R"JS((function (sources, protos, setProto) {
+  var facility = -2146828288;
+  var getProto = Object.getPrototypeOf, hasOwn = Object.prototype.hasOwnProperty;
+  var RE = RegExp, Str = String;
+  var lines = {};
+
+  function lineOf(file, n) {
+    var text = sources[file];
+    if (typeof text !== 'string' || !(n >= 1)) return '';
+    var known = lines[file];
+    if (!known || known.text !== text) {
+      var starts = [0], re = /\r\n|\r|\n|\u2028|\u2029/g, m;
+      while ((m = re.exec(text)) !== null) starts.push(m.index + m[0].length);
+      known = lines[file] = { text: text, starts: starts };
+    }
+    if (n > known.starts.length) return '';
+    var end = n < known.starts.length ? known.starts[n] : text.length;
+    return text.substring(known.starts[n - 1], end);
+  }
+
+  // The source text of the object whose property `prop` was read or written on the failing
+  // line: the member chain before ".prop", or before "[" when the property was an index.
+  function baseExpression(line, prop) {
+    var chain = '[A-Za-z_$][\\w$]*(?:\\s*\\.\\s*[A-Za-z_$][\\w$]*)*';
+    var named = /^'(.*)'$/.exec(prop);
+    var re = named
+        ? new RE('(' + chain + ')\\s*\\.\\s*' + named[1].replace(/\$/g, '\\$') + '(?![\\w$])')
+        : new RE('(' + chain + ')\\s*\\[');
+    var m = re.exec(line);
+    return m ? m[1].replace(/\s+/g, '') : '';
+  }
+
+  function set(e, code, text, name) {
+    e.number = facility | code;
+    e.description = text;
+    e.message = text;
+    var proto = protos[name];
+    if (proto && getProto(e) !== proto) setProto(e, proto);
+  }
+
+  var stackOverflow = /^(callstack limit|C stack depth limit|compiler recursion limit|valstack limit|regexp executor recursion limit|encode recursion limit|decode recursion limit)$/;
+  var regexpSyntax = /regexp|quantifier|character class|backreference|closing parenthesis|end of pattern|^invalid range$/;
+
+  function map(e) {
+    var message = Str(e.message), name = e.name, m;
+    if (name === 'ReferenceError' && (m = /^identifier '(.*)' undefined$/.exec(message)))
+      return set(e, 5009, "'" + m[1] + "' 未定义", 'TypeError');
+    if (name === 'ReferenceError' && message === 'invalid lvalue')
+      return set(e, 5008, '非法赋值', 'ReferenceError');
+    if (stackOverflow.test(message)) return set(e, 28, '堆栈溢出', 'Error');
+    if (message === 'alloc failed') return set(e, 7, '内存不足', 'Error');
+    if (name === 'SyntaxError' && regexpSyntax.test(message))
+      return set(e, 5017, '正则表达式中的语法错误', 'RegExpError');
+    if (name === 'SyntaxError') return set(e, 1002, '语法错误', 'SyntaxError');
+    if (name === 'TypeError') {
+      if ((m = /^cannot (?:read|write|delete) property (.*) of (?:undefined|null)$/.exec(message))) {
+        var base = baseExpression(lineOf(e.fileName, e.lineNumber), m[1]);
+        return set(e, 5007, base ? "'" + base + "' 为空或不是对象" : '缺少对象', 'TypeError');
+      }
+      if (/^undefined not callable \(property /.test(message))
+        return set(e, 438, '对象不支持此属性或方法', 'TypeError');
+      if (/^(undefined|null) not callable$/.test(message) || message === 'not object coercible')
+        return set(e, 5007, '缺少对象', 'TypeError');
+      if (/ not callable( \(property .*\))?$/.test(message) || /^invalid instanceof rval/.test(message) ||
+          /^instanceof rval has no/.test(message))
+        return set(e, 5002, '缺少函数', 'TypeError');
+      if (/ not constructable$/.test(message)) return set(e, 445, '对象不支持此操作', 'TypeError');
+      if (message === 'expected Date') return set(e, 5006, '缺少日期对象', 'TypeError');
+      if (/^RegExp required/.test(message)) return set(e, 5016, '缺少正则表达式对象', 'TypeError');
+      if (/^(string|String) required/.test(message)) return set(e, 5005, '缺少字符串', 'TypeError');
+      if (/^(number|Number) required/.test(message)) return set(e, 5001, '缺少数字', 'TypeError');
+      if (/ required, found /.test(message) || message === 'invalid args' ||
+          message === 'unexpected type')
+        return set(e, 5014, '缺少 JScript 对象', 'TypeError');
+    }
+    if (name === 'RangeError') {
+      if (message === 'invalid array length' || message === 'invalid length')
+        return set(e, 5029, '数组长度必须是一个有限正整数', 'RangeError');
+      if (message === 'number outside range')
+        return set(e, 5, '无效的过程调用或参数', 'TypeError');
+    }
+    if (name === 'URIError' && message === 'invalid input')
+      return set(e, 5025, '待解码的 URI 编码非法', 'URIError');
+    // A script's own error: its text, number 0.
+    if (!hasOwn.call(e, 'number')) e.number = 0;
+    e.description = message;
+  }
+
+  return function (e) {
+    try {
+      if (e !== null && typeof e === 'object') map(e);
+    } catch (ignored) {
+    }
+    return e;
+  };
+}))JS";
+
+// JScript's Error(number, description): a first argument that reads as a number is the
+// number, and the description follows it; otherwise it is the description. Called with or
+// without new, it makes the same error.
+constexpr const char* kConstructorSource = R"JS((function (Original) {
+  var Str = String, Num = Number;
+  var JScriptError = function Error(number, description) {
+    var e = new Original();
+    if (arguments.length > 0 && number !== undefined) {
+      var n = Num(number);
+      if (n !== n) {
+        e.description = e.message = Str(number);
+      } else {
+        e.number = n;
+        if (arguments.length > 1) e.description = e.message = Str(description);
+      }
+    }
+    return e;
+  };
+  JScriptError.prototype = Original.prototype;
+  Original.prototype.constructor = JScriptError;
+  return JScriptError;
+}))JS";
+
+// [ ] -> [ ]; Duktape.errCreate set, Error replaced.
+duk_ret_t install(duk_context* ctx, void* udata) {
+  const auto* sources = static_cast<const std::string*>(udata);  // hook, constructor (UTF-8)
+  /* [ ] */
+  duk_push_global_stash(ctx);
+  duk_push_object(ctx);
+  duk_put_prop_string(ctx, -2, kSourcesKey);
+  /* [ stash ] */
+  duk_push_string(ctx, kHookFileName);
+  duk_compile_lstring_filename(ctx, DUK_COMPILE_EVAL, sources[0].data(), sources[0].size());
+  duk_call(ctx, 0);
+  /* [ stash makeHook ] */
+  duk_get_prop_string(ctx, -2, kSourcesKey);
+  duk_push_object(ctx);
+  for (const char* name : {"Error", "TypeError", "RangeError", "ReferenceError", "SyntaxError",
+                           "URIError", "EvalError"}) {
+    duk_get_global_string(ctx, name);
+    duk_get_prop_string(ctx, -1, "prototype");
+    duk_put_prop_string(ctx, -3, name);
+    duk_pop(ctx);
+  }
+  // JScript's own class for a bad regular expression; it shares Error's prototype chain.
+  duk_get_global_string(ctx, "SyntaxError");
+  duk_get_prop_string(ctx, -1, "prototype");
+  duk_push_object(ctx);
+  duk_dup(ctx, -2);
+  duk_set_prototype(ctx, -2);
+  duk_push_string(ctx, "RegExpError");
+  duk_put_prop_string(ctx, -2, "name");
+  duk_put_prop_string(ctx, -4, "RegExpError");
+  duk_pop_2(ctx);
+  duk_get_global_string(ctx, "Object");
+  duk_get_prop_string(ctx, -1, "setPrototypeOf");
+  duk_remove(ctx, -2);
+  /* [ stash makeHook sources protos setProto ] */
+  duk_call(ctx, 3);
+  /* [ stash hook ] */
+  duk_get_global_string(ctx, "Duktape");
+  duk_dup(ctx, -2);
+  duk_put_prop_string(ctx, -2, "errCreate");
+  duk_pop_2(ctx);
+  /* [ stash ] */
+  duk_push_string(ctx, kHookFileName);
+  duk_compile_lstring_filename(ctx, DUK_COMPILE_EVAL, sources[1].data(), sources[1].size());
+  duk_call(ctx, 0);
+  duk_get_global_string(ctx, "Error");
+  duk_call(ctx, 1);
+  /* [ stash JScriptError ] */
+  duk_put_global_string(ctx, "Error");  // an existing property: keeps its attributes
+  return 0;
+}
+
+struct Remembered {
+  const char* fileName;
+  const char* utf8;
+  std::size_t length;
+};
+
+}  // namespace
+
+void installErrorHooks(duk_context* ctx) {
+  // Converted before entering the engine: nothing with a destructor lives across its calls.
+  static const std::string sources[2] = {gbk::toUtf8(kHookSource),
+                                         gbk::toUtf8(kConstructorSource)};
+  duk_safe_call(ctx, install, const_cast<std::string*>(sources), 0, 1);
+  duk_pop(ctx);
+}
+
+void rememberSource(duk_context* ctx, const char* fileName, const char* utf8,
+                    std::size_t length) {
+  /* [ ... ] */
+  duk_push_global_stash(ctx);
+  if (duk_get_prop_string(ctx, -1, kSourcesKey)) {
+    duk_push_lstring(ctx, utf8, length);
+    duk_put_prop_string(ctx, -2, fileName);
+  }
+  duk_pop_2(ctx);
+  /* [ ... ] */
+}
+
+}  // namespace jsdebug::engine::jscript

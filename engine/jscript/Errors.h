@@ -1,0 +1,24 @@
+#pragma once
+// Errors as JScript makes them: every error Duktape creates gets JScript's number (the signed
+// 0x800A0000 | code a script sees in e.number), its Chinese description (also the message) and
+// the name JScript gives that number; `Error(number, description)` takes JScript's arguments.
+
+#include <cstddef>
+
+#include "duktape.h"
+
+namespace jsdebug::engine::jscript {
+
+// Sets Duktape.errCreate and JScript's Error constructor on a fresh heap. Must run before the
+// profile removes the Duktape global. Runs protected: a heap too short of memory for it keeps
+// Duktape's own errors.
+void installErrorHooks(duk_context* ctx);
+
+// Lets the hook quote the failing expression ('a' 为空或不是对象): the code compiled under
+// fileName, UTF-8. Must be called inside a protected call (it allocates).
+void rememberSource(duk_context* ctx, const char* fileName, const char* utf8, std::size_t length);
+
+// The facility JScript's run-time and syntax errors carry in e.number.
+inline constexpr unsigned kJScriptFacility = 0x800A0000u;
+
+}  // namespace jsdebug::engine::jscript
