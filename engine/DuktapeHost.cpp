@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -30,13 +31,29 @@ struct Deadline {
   bool fired = false;
   std::uint32_t start = 0;
   std::uint32_t limit = 0;
+  std::uint64_t cpuStart = 0;
 
-  // True once the limit, plus `grace` milliseconds, has passed since the entry began.
-  bool passed(std::uint32_t grace = 0) {
+  // True once the limit has passed since the entry began.
+  bool passed() {
     if (!armed) return false;
-    if (platform::tickCount() - start < limit + grace) return false;
+    if (platform::tickCount() - start < limit) return false;
     fired = true;
     return true;
+  }
+
+  // True once the thread has spent the limit plus `grace` milliseconds of processor time
+  // since the entry began.
+  bool spent(std::uint64_t grace) {
+    if (!armed || threadCpuMs() - cpuStart < limit + grace) return false;
+    fired = true;
+    return true;
+  }
+
+  static std::uint64_t threadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<std::uint64_t>(now.tv_sec) * 1000u +
+           static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
   }
 };
 
@@ -56,16 +73,18 @@ constexpr std::size_t kHeader = alignof(std::max_align_t);
 
 // A native that runs long without returning to the executor (a join or sort over a large
 // array) is out of reach of the executor's check. Such natives allocate as they go: once the
-// deadline is well past, every allocation fails, so the script unwinds. The grace leaves the
-// ordinary case to the executor, whose error names the line that was running (an error made
-// while allocations fail has no line). Reading the clock on every 16th call keeps the check
-// cheap beside the allocation.
-constexpr std::uint32_t kAllocatorGraceMs = 500;
+// script has used up its time and a grace beyond, every allocation fails, so the script
+// unwinds. The grace leaves the ordinary case to the executor, whose error names the line that
+// was running (an error made while allocations fail has no line). Processor time rather than
+// the clock: the compiler cannot be stopped by the executor either, and a large script that
+// compiles in its time on an idle machine must not fail on a busy one. Reading the clock on
+// every 16th call keeps the check cheap beside the allocation.
+constexpr std::uint64_t kAllocatorGraceMs = 500;
 
 bool refuseForDeadline(HeapState& heap) {
   if (!heap.deadline.armed) return false;
   if (heap.refusing) return true;
-  heap.refusing = (++heap.calls & 15u) == 0 && heap.deadline.passed(kAllocatorGraceMs);
+  heap.refusing = (++heap.calls & 15u) == 0 && heap.deadline.spent(kAllocatorGraceMs);
   return heap.refusing;
 }
 
@@ -119,6 +138,7 @@ class DeadlineScope {
     deadline_.armed = milliseconds > 0;
     deadline_.start = platform::tickCount();
     deadline_.limit = static_cast<std::uint32_t>(milliseconds);
+    deadline_.cpuStart = Deadline::threadCpuMs();
   }
   ~DeadlineScope() { disarm(); }
   // Reading the error after the script stopped must be able to allocate again.

@@ -24,6 +24,13 @@ constexpr const char* kHookSource = R"JS((function (sources, protos, setProto) {
   var facility = -2146828288;
   var getProto = Object.getPrototypeOf, hasOwn = Object.prototype.hasOwnProperty;
   var RE = RegExp, Str = String;
+  // Where Duktape blamed the error, read through its own accessors, kept here because JScript
+  // has no such properties and the profile may take them away.
+  function getter(name) {
+    var d = Object.getOwnPropertyDescriptor(protos.Error, name);
+    return d && d.get ? d.get : function () { return this[name]; };
+  }
+  var fileNameOf = getter('fileName'), lineNumberOf = getter('lineNumber');
   var lines = {};
 
   function lineOf(file, n) {
@@ -76,7 +83,7 @@ constexpr const char* kHookSource = R"JS((function (sources, protos, setProto) {
     if (name === 'SyntaxError') return set(e, 1002, '语法错误', 'SyntaxError');
     if (name === 'TypeError') {
       if ((m = /^cannot (?:read|write|delete) property (.*) of (?:undefined|null)$/.exec(message))) {
-        var base = baseExpression(lineOf(e.fileName, e.lineNumber), m[1]);
+        var base = baseExpression(lineOf(fileNameOf.call(e), lineNumberOf.call(e)), m[1]);
         return set(e, 5007, base ? "'" + base + "' 为空或不是对象" : '缺少对象', 'TypeError');
       }
       if (/^undefined not callable \(property /.test(message))
