@@ -21,3 +21,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 cd "$build"
 ctest --output-on-failure --timeout 300 -j "$(nproc)"
+
+# The fuzz targets, briefly: they keep building, and a minute of fresh inputs on every run.
+cd ..
+./scripts/fuzz.sh 60

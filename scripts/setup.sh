@@ -13,6 +13,7 @@ packages=(
   openbox xdotool x11-utils   # scripts/screenshot.sh: a window manager for the frame, clicks
   librsvg2-bin                # the icon's PNG sizes, rendered from its SVG at build time
   dpkg-dev desktop-file-utils appstream   # the package's dependencies; validating what it installs
+  clang libclang-rt-14-dev    # scripts/fuzz.sh: libFuzzer and the sanitizers' run-time
 )
 
 missing=()
