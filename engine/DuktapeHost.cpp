@@ -261,8 +261,10 @@ duk_ret_t readErrorFields(duk_context* ctx, void* /*udata*/) {
     duk_push_string(ctx, "");
     duk_dup(ctx, 0);
     duk_to_string(ctx, -1);
-    duk_push_string(ctx, "");
-    duk_push_int(ctx, 0);
+    if (!jscript::whereThrown(ctx, 0)) {
+      duk_push_string(ctx, "");
+      duk_push_int(ctx, 0);
+    }
     duk_push_string(ctx, "");
   }
   if (duk_is_object(ctx, 0)) {

@@ -8,6 +8,7 @@ namespace jsdebug::engine::jscript {
 namespace {
 
 constexpr const char* kSourcesKey = "jsdebugSources";
+constexpr const char* kThrowKey = "jsdebugThrow";
 constexpr const char* kHookFileName = "jscript-errors";
 
 // Runs once per heap, with the hidden sources table, the error prototypes by name and
@@ -124,6 +125,25 @@ constexpr const char* kHookSource = R"JS((function (sources, protos, setProto) {
   };
 }))JS";
 
+// Runs once per heap with the record the host reads, Duktape.act and the Error prototype;
+// gives back the errThrow hook. A thrown value that is no error object carries no line, so the
+// hook notes where it was thrown (the activation below the hook's own and act's).
+constexpr const char* kThrowHookSource = R"JS((function (record, act, errorProto) {
+  var isProto = Object.prototype.isPrototypeOf;
+  return function (v) {
+    try {
+      if (v === null || typeof v !== 'object' || !isProto.call(errorProto, v)) {
+        var a = act(-3), f = a && a['function'];
+        record.value = v;
+        record.line = a ? a.lineNumber : 0;
+        record.file = f ? f.fileName : '';
+      }
+    } catch (ignored) {
+    }
+    return v;
+  };
+}))JS";
+
 // JScript's Error(number, description): a first argument that reads as a number is the
 // number, and the description follows it; otherwise it is the description. Called with or
 // without new, it makes the same error.
@@ -190,6 +210,25 @@ duk_ret_t install(duk_context* ctx, void* udata) {
   duk_pop_2(ctx);
   /* [ stash ] */
   duk_push_string(ctx, kHookFileName);
+  duk_compile_lstring_filename(ctx, DUK_COMPILE_EVAL, sources[2].data(), sources[2].size());
+  duk_call(ctx, 0);
+  duk_push_object(ctx);
+  duk_dup_top(ctx);
+  duk_put_prop_string(ctx, -4, kThrowKey);
+  duk_get_global_string(ctx, "Duktape");
+  duk_get_prop_string(ctx, -1, "act");
+  duk_remove(ctx, -2);
+  duk_get_global_string(ctx, "Error");
+  duk_get_prop_string(ctx, -1, "prototype");
+  duk_remove(ctx, -2);
+  /* [ stash makeThrowHook record act errorProto ] */
+  duk_call(ctx, 3);
+  duk_get_global_string(ctx, "Duktape");
+  duk_dup(ctx, -2);
+  duk_put_prop_string(ctx, -2, "errThrow");
+  duk_pop_2(ctx);
+  /* [ stash ] */
+  duk_push_string(ctx, kHookFileName);
   duk_compile_lstring_filename(ctx, DUK_COMPILE_EVAL, sources[1].data(), sources[1].size());
   duk_call(ctx, 0);
   duk_get_global_string(ctx, "Error");
@@ -209,8 +248,9 @@ struct Remembered {
 
 void installErrorHooks(duk_context* ctx) {
   // Converted before entering the engine: nothing with a destructor lives across its calls.
-  static const std::string sources[2] = {gbk::toUtf8(kHookSource),
-                                         gbk::toUtf8(kConstructorSource)};
+  static const std::string sources[3] = {gbk::toUtf8(kHookSource),
+                                         gbk::toUtf8(kConstructorSource),
+                                         gbk::toUtf8(kThrowHookSource)};
   duk_safe_call(ctx, install, const_cast<std::string*>(sources), 0, 1);
   duk_pop(ctx);
 }
@@ -225,6 +265,35 @@ void rememberSource(duk_context* ctx, const char* fileName, const char* utf8,
   }
   duk_pop_2(ctx);
   /* [ ... ] */
+}
+
+}  // namespace jsdebug::engine::jscript
+
+namespace jsdebug::engine::jscript {
+
+bool whereThrown(duk_context* ctx, duk_idx_t value) {
+  value = duk_require_normalize_index(ctx, value);
+  /* [ ... ] */
+  duk_push_global_stash(ctx);
+  if (!duk_get_prop_string(ctx, -1, kThrowKey)) {
+    duk_pop_2(ctx);
+    return false;
+  }
+  duk_get_prop_string(ctx, -1, "value");
+  if (!duk_strict_equals(ctx, -1, value)) {
+    duk_pop_3(ctx);
+    return false;
+  }
+  duk_pop(ctx);
+  duk_get_prop_string(ctx, -1, "file");
+  duk_to_string(ctx, -1);
+  duk_get_prop_string(ctx, -2, "line");
+  duk_to_number(ctx, -1);
+  /* [ ... stash record file line ] */
+  duk_remove(ctx, -3);
+  duk_remove(ctx, -3);
+  /* [ ... file line ] */
+  return true;
 }
 
 }  // namespace jsdebug::engine::jscript

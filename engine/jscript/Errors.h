@@ -18,6 +18,11 @@ void installErrorHooks(duk_context* ctx);
 // fileName, UTF-8. Must be called inside a protected call (it allocates).
 void rememberSource(duk_context* ctx, const char* fileName, const char* utf8, std::size_t length);
 
+// For a thrown value that is no error object (value: its stack index): pushes the file name
+// and line of the throw statement and returns true, or pushes nothing and returns false when
+// the value is not the one last thrown. Must be called inside a protected call.
+bool whereThrown(duk_context* ctx, duk_idx_t value);
+
 // The facility JScript's run-time and syntax errors carry in e.number.
 inline constexpr unsigned kJScriptFacility = 0x800A0000u;
 

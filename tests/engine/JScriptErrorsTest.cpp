@@ -50,9 +50,9 @@ TEST(JScriptErrors, ReportedAsTheHostReportsThem) {
       {"function f() {\n\tthrow new Error('boom');\n}", "f()", "-2147467259", "boom", "2", "1"},
       {"function f() { throw new Error(-2146823279, 'mine'); }", "f()", "5009", "mine", "1", "15"},
       {"function f() { throw {number: -2147024882, description: 'plain'}; }", "f()",
-       "-2147024882", "plain", "0", "0"},
+       "-2147024882", "plain", "1", "15"},
       // A thrown value that is no error object keeps its text as the description.
-      {"function f() { throw 'text'; }", "f()", "5022", "text", "0", "0"},
+      {"function f() {\n  if (1)\n    throw 'text';\n}", "f()", "5022", "text", "3", "4"},
   };
   for (const Case& c : cases) {
     auto host = newHost();
