@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "duktape.h"
+#include "engine/DuktapeHost.h"
 #include "engine/jscript/Grammar.h"
 #include "text/Codec.h"
 
@@ -17,9 +18,8 @@ using jsdebug::engine::jscript::checkSource;
 using jsdebug::engine::jscript::ConditionalState;
 using jsdebug::engine::jscript::SourceKind;
 
-extern "C" int jsdebug_duk_exec_timeout_check(void* /*udata*/) { return 0; }
-
 namespace {
+
 
 duk_ret_t compileOnly(duk_context* ctx, void* udata) {
   /* [ source fileName ] */
@@ -44,6 +44,10 @@ bool isDuktapeLimit(std::string_view message, std::string_view input) {
 }
 
 void compileInDuktape(const std::string& gbkCode, duk_uint_t flags, std::string_view input) {
+  // Duktape, as the engine library builds it, asks the script host's deadline check on its
+  // interrupts; this reference links the host, which brings that check in.
+  static auto* volatile linkTheHost = &jsdebug::engine::createDuktapeHost;
+  (void)linkTheHost;
   static duk_context* ctx = duk_create_heap_default();
   std::string utf8 = jsdebug::gbk::toUtf8(gbkCode);
   duk_push_lstring(ctx, utf8.data(), utf8.size());
