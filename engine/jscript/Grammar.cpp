@@ -866,6 +866,7 @@ class Parser {
 
   void advance() {
     prevEnd_ = tok_.end;
+    prevCloses_ = tok_.is(")") || tok_.is("]") || tok_.is("}") || tok_.is("++") || tok_.is("--");
     if (hasAhead_) {
       tok_ = ahead_;
       hasAhead_ = false;
@@ -1381,6 +1382,12 @@ class Parser {
       case Tk::Punct:
         if (tok_.is("/") || tok_.is("/=")) {
           tok_ = lex_.regexAt(tok_);
+          if (prevCloses_) {
+            // Duktape decides between a regular expression and a division by the token before
+            // it, and after these it reads a division.
+            out_.insert(tok_.pos, "(");
+            out_.insert(tok_.end, ")");
+          }
           advance();
           return Form::Other;
         }
@@ -1454,6 +1461,7 @@ class Parser {
   Token ahead_;
   bool hasAhead_ = false;
   std::size_t prevEnd_ = 0;
+  bool prevCloses_ = false;  // the token before tok_ ends a value where Duktape expects none
   int depth_ = 0;
   bool prologue_ = false;
   bool wrapFunction_ = false;

@@ -133,6 +133,9 @@ TEST(JScriptGrammar, AcceptedTextIsRewrittenForDuktapeOnTheSameLines) {
        "      \n             \na = 1;\n     \n      \n    "},
       {"//@cc_on\n@set @n = 2 * (3 + @_x86)\nx = @n;", "        \n                         \nx = (8);"},
       {"x = 1; // not @cc_on here\n", "x = 1; // not @cc_on here\n"},
+      // Where Duktape would read a division, a regular expression goes in brackets.
+      {"if (a) /x/.test(b); c = d / e / f; g = --/h/.lastIndex;",
+       "if (a) (/x/).test(b); c = d / e / f; g = --(/h/).lastIndex;"},
   };
   for (const Row& row : rows) {
     CheckedSource checked = check(row.source);
