@@ -217,6 +217,12 @@ int CodeEditor::fromDocumentPos(int pos) const { return utf8_ ? pos : positions(
 void CodeEditor::documentModified(int position, int type, int length) {
   if (!(type & (Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE))) return;
   ++version_;
+  // The notice comes before the change, so the line count is read once it has been made; a
+  // burst of edits (typing, a paste, replace all) is measured once.
+  if (!marginFitPending_) {
+    marginFitPending_ = true;
+    QMetaObject::invokeMethod(this, [this] { fitNumberMargins(); }, Qt::QueuedConnection);
+  }
   if (utf8_) return;
   const bool insert = (type & Sci::SC_MOD_BEFOREINSERT) != 0;
   // A replacement is announced as a deletion and then an insertion at the same place: taken
@@ -283,6 +289,7 @@ std::string CodeEditor::getText(int n) {
 
 void CodeEditor::setText(const std::string& text) {
   send(Sci::SCI_SETTEXT, 0, toDocument(beforeNul(text)).c_str());
+  fitNumberMargins();
 }
 
 int CodeEditor::getLineCount() { return static_cast<int>(send(Sci::SCI_GETLINECOUNT)); }
@@ -453,10 +460,32 @@ void CodeEditor::styleSetBack(int style, int bgr) {
 
 void CodeEditor::setMarginType(int margin, int type) {
   send(Sci::SCI_SETMARGINTYPEN, static_cast<unsigned long>(margin), type);
+  fitNumberMargins();
 }
 
 void CodeEditor::setMarginWidth(int margin, int pixels) {
+  if (margin >= 0 && margin < static_cast<int>(marginWidths_.size()))
+    marginWidths_[static_cast<std::size_t>(margin)] = pixels;
   send(Sci::SCI_SETMARGINWIDTHN, static_cast<unsigned long>(margin), pixels);
+  fitNumberMargins();
+}
+
+void CodeEditor::fitNumberMargins() {
+  marginFitPending_ = false;
+  // Scintilla right-aligns the numbers and clips them at the margin's left edge, so a margin
+  // narrower than the largest number shows 17262 as "7262". The width the program set stays
+  // the least; a hidden margin (width 0) stays hidden.
+  const std::string widest(std::to_string(std::max(1L, send(Sci::SCI_GETLINECOUNT))).size(), '9');
+  const int needed =
+      static_cast<int>(send(Sci::SCI_TEXTWIDTH, Sci::STYLE_LINENUMBER, widest.c_str())) +
+      kNumberMarginPadding;
+  for (std::size_t margin = 0; margin < marginWidths_.size(); ++margin) {
+    const int asked = marginWidths_[margin];
+    if (asked <= 0 || send(Sci::SCI_GETMARGINTYPEN, margin) != Sci::SC_MARGIN_NUMBER) continue;
+    const long width = std::max(asked, needed);
+    if (send(Sci::SCI_GETMARGINWIDTHN, margin) != width)
+      send(Sci::SCI_SETMARGINWIDTHN, margin, width);
+  }
 }
 
 int CodeEditor::getMarginType(int margin) {

@@ -128,6 +128,8 @@ class CodeEditor : public QWidget, public EditorOperations {
   int fromDocumentPos(int pos) const;
 
   void documentModified(int position, int type, int length);
+  // Widens each shown line-number margin to its largest number, never below the set width.
+  void fitNumberMargins();
   void switchUtf8(bool on);
   // One stream selection, neither rectangular nor several.
   bool plainSelection() const;
@@ -152,6 +154,12 @@ class CodeEditor : public QWidget, public EditorOperations {
   std::uint64_t version_ = 1;
   // Depth of nested edit runs; inside one, nothing scrolls until the run ends.
   int editRun_ = 0;
+  // The widths the program set for Scintilla's five margins (-1: never set).
+  std::array<int, 5> marginWidths_{-1, -1, -1, -1, -1};
+  bool marginFitPending_ = false;
+  // Room beside the widest number: Scintilla keeps 3 pixels on its right, and a few more on
+  // its left keep it off the margin's edge.
+  static constexpr int kNumberMarginPadding = 8;
 };
 
 }  // namespace jsdebug

@@ -578,6 +578,51 @@ TEST(CodeEditorLook, StylesMarginsAndFontNames) {
   EXPECT_EQ(20, editor.getMarginWidth(1));
 }
 
+// Regression: with 17262 lines the 32-pixel margin showed "7262".
+TEST(CodeEditorLook, NumberMarginFitsTheLargestLineNumberAndNeverShrinksBelowItsWidth) {
+  using Sci = QsciScintillaBase;
+  CodeEditor editor;
+  editor.setMarginType(0, kMarginNumber);
+  editor.setMarginWidth(0, 32);
+  editor.setMarginType(1, kMarginSymbol);
+  editor.setMarginWidth(1, 20);
+  const auto fits = [&](const char* number) {
+    const long text = editor.editingWindow()->SendScintilla(Sci::SCI_TEXTWIDTH, 33UL, number);
+    // Scintilla keeps 3 pixels right of the number.
+    return editor.getMarginWidth(0) >= text + 3;
+  };
+  const auto lines = [](int n) {
+    std::string text;
+    for (int i = 1; i < n; ++i) text += "x\r\n";
+    return text;
+  };
+
+  editor.setText(lines(17262));
+  EXPECT_GT(editor.getMarginWidth(0), 32);
+  EXPECT_TRUE(fits("17262"));
+  EXPECT_EQ(20, editor.getMarginWidth(1));  // a symbol margin keeps its width
+
+  // Back to a short script: the set width again.
+  editor.setText(lines(7));
+  EXPECT_EQ(32, editor.getMarginWidth(0));
+
+  // Lines the user adds are measured once the edit is done.
+  editor.setSelection(0, 0);
+  editor.replaceSelection(lines(200000));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(fits("200006"));
+
+  // Hidden stays hidden however long the script; shown again, it fits at once.
+  editor.setMarginType(0, kMarginSymbol);
+  editor.setMarginWidth(0, 0);
+  editor.setText(lines(17262));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(0, editor.getMarginWidth(0));
+  editor.setMarginType(0, kMarginNumber);
+  editor.setMarginWidth(0, 32);
+  EXPECT_TRUE(fits("17262"));
+}
+
 TEST(CodeEditorLook, BracesByGbkPositions) {
   using Sci = QsciScintillaBase;
   CodeEditor editor;
