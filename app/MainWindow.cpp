@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QClipboard>
 #include <QGroupBox>
@@ -38,6 +39,7 @@ namespace {
 
 constexpr const char* kDownloadPage = "https://nodejs.org/en/download";
 constexpr const char* kDownloadCaption = "提示DLL错误 点击下载V8模块和DLL 解压放同目录";
+constexpr const char* kUnsavedQuestion = "脚本已修改，还没有保存。\r\n确定要退出吗？修改将会丢失。";
 
 const QColor kLogText(128, 128, 128);
 
@@ -248,11 +250,27 @@ void MainWindow::create() {
 
   services_.bridge.initializeV8(startupPath());
   setUpEditor(editor());
+  // The sample script is nothing to lose.
+  editor().setSavePoint();
   writeWelcome(*this);
 }
 
 void MainWindow::exitProgram() {
+  if (!mayClose()) return;
   if (exit_) exit_();
+}
+
+bool MainWindow::mayClose() {
+  if (!editor().isModified()) return true;
+  return askQuestion(kUnsavedQuestion, kDefaultMessageTitle, "退出", "取消");
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The close button and Esc both come here.
+  if (mayClose())
+    event->accept();
+  else
+    event->ignore();
 }
 
 // --- Workbench -------------------------------------------------------------------------------

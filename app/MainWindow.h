@@ -87,6 +87,10 @@ class MainWindow : public QWidget, public Workbench {
   void setExitHandler(std::function<void()> exit) { exit_ = std::move(exit); }
   void exitProgram();
 
+  // Whether the window may go: yes when the script is unchanged since it was last set, opened,
+  // downloaded or saved; otherwise the user is asked.
+  bool mayClose();
+
   // The controls, for the command table and for tests.
   QWidget* control(Control which) const;
   QPushButton* button(const std::string& caption) const;
@@ -108,6 +112,7 @@ class MainWindow : public QWidget, public Workbench {
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

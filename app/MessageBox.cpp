@@ -1,6 +1,7 @@
 #include "app/MessageBox.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/SecondaryWindow.h"
 
@@ -12,9 +13,30 @@ MessageBoxHook& hook() {
   return h;
 }
 
+QuestionHook& questionHook() {
+  static QuestionHook h;
+  return h;
+}
+
 }  // namespace
 
 void setMessageBoxHook(MessageBoxHook h) { hook() = std::move(h); }
+
+void setQuestionHook(QuestionHook h) { questionHook() = std::move(h); }
+
+bool askQuestion(const std::string& text, const std::string& title, const std::string& yes,
+                 const std::string& no) {
+  if (questionHook()) return questionHook()(text, title);
+  QMessageBox box(QMessageBox::Question, toQt(title), toQt(text));
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  QPushButton* yesButton = box.addButton(toQt(yes), QMessageBox::AcceptRole);
+  QPushButton* noButton = box.addButton(toQt(no), QMessageBox::RejectRole);
+  box.setDefaultButton(noButton);
+  box.setEscapeButton(noButton);
+  box.exec();
+  return box.clickedButton() == yesButton;
+}
 
 void showMessageBox(const std::string& text, const std::string& title, MessageIcon icon) {
   if (hook()) {

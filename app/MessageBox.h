@@ -18,4 +18,14 @@ using MessageBoxHook =
     std::function<void(const std::string& text, const std::string& title, MessageIcon icon)>;
 void setMessageBoxHook(MessageBoxHook hook);
 
+// A question with two answers, in the same kind of box; returns whether the user chose `yes`.
+// Closing the box or Esc answers `no`, which is also the default button, so a stray Enter
+// loses nothing.
+bool askQuestion(const std::string& text, const std::string& title, const std::string& yes,
+                 const std::string& no);
+
+// Replaces the question box for the rest of the run (an empty function restores it).
+using QuestionHook = std::function<bool(const std::string& text, const std::string& title)>;
+void setQuestionHook(QuestionHook hook);
+
 }  // namespace jsdebug

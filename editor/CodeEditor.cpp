@@ -432,6 +432,9 @@ FindResult CodeEditor::findText(int flags, int start, int end, const std::string
   return {true, fromDocumentPos(static_cast<int>(found)), fromDocumentPos(matchEnd)};
 }
 
+void CodeEditor::setSavePoint() { send(Sci::SCI_SETSAVEPOINT); }
+bool CodeEditor::isModified() { return send(Sci::SCI_GETMODIFY) != 0; }
+
 void CodeEditor::cut() { send(Sci::SCI_CUT); }
 void CodeEditor::copy() { send(Sci::SCI_COPY); }
 void CodeEditor::paste() { send(Sci::SCI_PASTE); }

@@ -79,6 +79,8 @@ class CodeEditor : public QWidget, public EditorOperations {
   int getSetting(EditorSetting setting) override;
 
   std::uint64_t textVersion() override { return version_; }
+  void setSavePoint() override;
+  bool isModified() override;
   void beginEditRun() override;
   void endEditRun() override;
 

@@ -73,6 +73,7 @@ void ScriptFiles::openScriptFile() {
 void ScriptFiles::openScriptPath(const std::string& path) {
   lastPath_ = path;
   bench_.editor().setText(bytesToText(platform::readFileBytes(path)));
+  bench_.editor().setSavePoint();
 }
 
 void ScriptFiles::saveScriptFile() {
@@ -100,6 +101,8 @@ void ScriptFiles::saveText(const std::string& path, const std::string& text) {
   // believing the script is safe.
   if (const std::error_code error = platform::writeFileBytes(path, text))
     bench_.messageBox(saveFailedMessage(path, error), kDefaultMessageTitle, MessageIcon::Error);
+  else
+    bench_.editor().setSavePoint();
 }
 
 void openNewWindow(Desktop& desktop) { desktop.startDetached(desktop.executablePath()); }

@@ -15,6 +15,8 @@ void loadFromUrlBox(Workbench& bench, const Downloader& download) {
   const std::string text = bytesToText(download(address));
   bench.runOnGuiThread([&] {
     bench.editor().setText(text);
+    // A downloaded script can be downloaded again: nothing to lose yet.
+    bench.editor().setSavePoint();
     bench.setFocus(Control::CodeEditor);
   });
 }
@@ -22,6 +24,7 @@ void loadFromUrlBox(Workbench& bench, const Downloader& download) {
 void loadScriptFromUrl(Workbench& bench, std::function<void()> finished, Downloader download) {
   if (bench.urlBoxText() == kSampleAddress) {
     bench.editor().setText(kSampleScript);
+    bench.editor().setSavePoint();
     if (finished) finished();
     return;
   }

@@ -109,6 +109,12 @@ class EditorOperations {
   virtual void beginEditRun() {}
   virtual void endEditRun() {}
 
+  // Whether the text differs from what it was at the last save point: the text the program
+  // started with, or one just opened, downloaded or saved. Undoing back to it counts as
+  // unchanged. An editor that does not track this reports every text as unchanged.
+  virtual void setSavePoint() {}
+  virtual bool isModified() { return false; }
+
   // The whole text, as every command reads it.
   std::string wholeText() { return getText(getLength()); }
 };

@@ -33,6 +33,8 @@ void MemoryEditor::setText(const std::string& text) { edit(text, 0); }
 
 void MemoryEditor::edit(std::string text, int caret) {
   // Inside an edit run only the first change keeps the text before it: the run undoes at once.
+  // An edit after undoing past the save point drops the redo steps that led back to it.
+  if (savePoint_ != std::string::npos && savePoint_ > undo_.size()) savePoint_ = std::string::npos;
   if (editRun_ == 0 || !runEdited_) undo_.push_back(text_);
   runEdited_ = editRun_ > 0;
   redo_.clear();
@@ -193,6 +195,10 @@ void MemoryEditor::beginEditRun() {
 void MemoryEditor::endEditRun() {
   if (editRun_ > 0) --editRun_;
 }
+
+void MemoryEditor::setSavePoint() { savePoint_ = undo_.size(); }
+
+bool MemoryEditor::isModified() { return undo_.size() != savePoint_; }
 
 void MemoryEditor::undo() {
   if (undo_.empty()) return;

@@ -42,6 +42,8 @@ class MemoryEditor : public EditorOperations {
   void redo() override;
   void beginEditRun() override;
   void endEditRun() override;
+  void setSavePoint() override;
+  bool isModified() override;
 
   void styleSetFont(int style, const std::string& font) override;
   void styleSetSize(int style, int points) override;
@@ -76,6 +78,8 @@ class MemoryEditor : public EditorOperations {
   std::vector<std::string> undo_, redo_;
   int editRun_ = 0;
   bool runEdited_ = false;
+  // The undo depth at the save point; npos once no undo or redo can lead back to it.
+  std::size_t savePoint_ = 0;
   std::map<int, int> marginType_{{0, 1}, {1, 0}}, marginWidth_{{0, 32}, {1, 20}};
   std::array<int, 18> settings_{};
 };

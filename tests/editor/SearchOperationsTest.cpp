@@ -399,6 +399,36 @@ TEST_P(SearchTest, FindBoxStartsWithTheClipboardCutAtACharacterBoundary) {
   }
 }
 
+// ---- the save point, which closing the window asks about ----
+
+TEST_P(SearchTest, SavePointFollowsEditsUndoAndRedoAsInBothEditors) {
+  EXPECT_FALSE(editor.isModified());
+  editor.setText("ab ab");
+  EXPECT_TRUE(editor.isModified());
+  editor.setSavePoint();
+  EXPECT_FALSE(editor.isModified());
+  editor.setSelection(0, 1);
+  editor.replaceSelection("x");
+  EXPECT_TRUE(editor.isModified());
+  editor.undo();
+  EXPECT_FALSE(editor.isModified());
+  editor.undo();  // before the save point
+  EXPECT_TRUE(editor.isModified());
+  editor.redo();
+  EXPECT_FALSE(editor.isModified());
+  // Replace all is one step away from it.
+  panel.find = "ab";
+  panel.replace = "y";
+  replaceAll(bench, panel, *std::make_unique<ReplaceMatch>());
+  EXPECT_TRUE(editor.isModified());
+  editor.undo();
+  EXPECT_FALSE(editor.isModified());
+  // An edit made after undoing past the save point leaves no way back to it.
+  editor.undo();
+  editor.setText("ab ab");
+  EXPECT_TRUE(editor.isModified());
+}
+
 // ---- go to line ----
 
 TEST_P(SearchTest, GoToPromptShowsTheLineCount) {

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/MainWindow.h"
@@ -26,6 +27,7 @@
 using namespace jsdebug;
 using jsdebug::testing::processEventsUntil;
 using jsdebug::testing::recordedMessages;
+using jsdebug::testing::recordedQuestions;
 
 namespace {
 
@@ -114,6 +116,43 @@ TEST_F(FilesAndGeneratedCodeTest, BytesSurviveSavingAndOpeningThroughTheEditor) 
   EXPECT_TRUE(recordedMessages().empty());
 }
 
+// What closing the window asks about: a script opened, saved or downloaded is safe elsewhere.
+TEST_F(FilesAndGeneratedCodeTest, OpeningSavingAndDownloadingLeaveNothingToAskAboutOnClosing) {
+  const auto asks = [&] {
+    recordedQuestions().clear();
+    window->mayClose();
+    return !recordedQuestions().empty();
+  };
+  platform::writeFileBytes(path("a.js"), "var a;");
+  struct Step {
+    const char* name;
+    std::function<void()> run;
+    bool asks;
+  };
+  const Step steps[] = {
+      {"a command's result", [&] { window->editor().setText("changed"); }, true},
+      {"opened", [&] { desktop.answers.push_back(path("a.js"));
+                       window->toolbarEntry(kOpenEntry)->trigger(); }, false},
+      {"edited", [&] { window->editor().setText("edited"); }, true},
+      {"saved", [&] { desktop.answers.push_back(path("b.js"));
+                      window->toolbarEntry(kSaveEntry)->trigger(); }, false},
+      {"edited again", [&] { window->editor().setText("edited again"); }, true},
+      {"saved with the call", [&] { window->setCallBoxText("test(1)");
+                                    desktop.answers.push_back(path("c.js"));
+                                    window->toolbarEntry(kSaveWithCallEntry)->trigger(); }, false},
+      {"edited once more", [&] { window->editor().setText("x"); }, true},
+      // A save that failed kept nothing.
+      {"save failed", [&] { desktop.answers.push_back(dir.string());
+                            window->toolbarEntry(kSaveEntry)->trigger(); }, true},
+      {"sample downloaded", [&] { click("下载JS代码"); }, false},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    step.run();
+    EXPECT_EQ(step.asks, asks());
+  }
+}
+
 TEST_F(FilesAndGeneratedCodeTest, FailedSaveIsReportedOnTheGuiThread) {
   desktop.answers.push_back(dir.string());
   window->toolbarEntry(kSaveEntry)->trigger();
@@ -145,6 +184,9 @@ TEST_F(FilesAndGeneratedCodeTest, DownloadButtonReplacesTheEditorTextOnTheGuiThr
   click("下载JS代码");
   ASSERT_TRUE(processEventsUntil([&] { return window->guiThread().activeWorkers() == 0; }, 20000));
   EXPECT_EQ("var 中文 = 1;", window->editor().wholeText());
+  recordedQuestions().clear();
+  EXPECT_TRUE(window->mayClose());
+  EXPECT_TRUE(recordedQuestions().empty());
 }
 
 }  // namespace

@@ -16,6 +16,16 @@ std::vector<RecordedMessage>& recordedMessages() {
   return messages;
 }
 
+std::vector<std::string>& recordedQuestions() {
+  static std::vector<std::string> questions;
+  return questions;
+}
+
+bool& questionAnswer() {
+  static bool answer = true;
+  return answer;
+}
+
 bool processEventsUntil(const std::function<bool()>& done, int timeoutMs) {
   QElapsedTimer timer;
   timer.start();
@@ -46,9 +56,14 @@ class QtEnvironment : public ::testing::Environment {
     setMessageBoxHook([](const std::string& text, const std::string& title, MessageIcon icon) {
       recordedMessages().push_back({text, title, icon, QThread::currentThread()});
     });
+    setQuestionHook([](const std::string& text, const std::string&) {
+      recordedQuestions().push_back(text);
+      return questionAnswer();
+    });
   }
   void TearDown() override {
     setMessageBoxHook({});
+    setQuestionHook({});
     delete app_;
     app_ = nullptr;
   }

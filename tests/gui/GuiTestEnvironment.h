@@ -22,6 +22,11 @@ struct RecordedMessage {
 // Message boxes shown since the last clear; the recorder is installed for the whole run.
 std::vector<RecordedMessage>& recordedMessages();
 
+// Questions asked since the last clear (their texts), and the answer every question gets:
+// yes unless a test says otherwise.
+std::vector<std::string>& recordedQuestions();
+bool& questionAnswer();
+
 // Runs the event loop until `done` holds or the time is up; returns `done()`.
 bool processEventsUntil(const std::function<bool()>& done, int timeoutMs = 10000);
 

@@ -17,6 +17,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -509,6 +510,55 @@ TEST_F(MainWindowTest, EscapeFromTheEditorClosesTheWindowEnterStartsNothing) {
                                   QApplication::focusWidget() == window->codeEditor(); });
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_FALSE(window->isVisible());
+}
+
+// Regression: Esc, the close button and "退出" ended the program at once, unsaved edits and all.
+TEST_F(MainWindowTest, EveryWayOfClosingAsksFirstWhenTheScriptWasChanged) {
+  using jsdebug::testing::questionAnswer;
+  using jsdebug::testing::recordedQuestions;
+  const std::string question = "脚本已修改，还没有保存。\r\n确定要退出吗？修改将会丢失。";
+  QWidget* typing = window->codeEditor()->editingWindow();
+  struct Way {
+    const char* name;
+    std::function<void()> close;
+    std::function<bool()> closed;
+  };
+  const Way ways[] = {
+      {"Esc", [&] { QTest::keyClick(typing, Qt::Key_Escape); }, [&] { return !window->isVisible(); }},
+      {"close button", [&] { window->close(); }, [&] { return !window->isVisible(); }},
+      {"退出", [&] { window->toolbarEntry(22)->trigger(); }, [&] { return exits > 0; }},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    showActive();
+    exits = 0;
+    recordedQuestions().clear();
+    // The script as the program set it at start (or as undone back to it): nothing is asked.
+    QTest::keyClick(typing, Qt::Key_A);
+    window->editor().undo();
+    way.close();
+    EXPECT_TRUE(way.closed());
+    EXPECT_TRUE(recordedQuestions().empty());
+
+    showActive();
+    exits = 0;
+    QTest::keyClick(typing, Qt::Key_A);
+    questionAnswer() = false;
+    way.close();
+    EXPECT_FALSE(way.closed());
+    EXPECT_EQ(std::vector<std::string>{question}, recordedQuestions());
+    questionAnswer() = true;
+    way.close();
+    EXPECT_TRUE(way.closed());
+    EXPECT_EQ(2u, recordedQuestions().size());
+    window->editor().undo();
+  }
+  // A command's result is a change too: it was made from the user's text.
+  window->editor().setText("var x;");
+  recordedQuestions().clear();
+  EXPECT_TRUE(window->mayClose());
+  EXPECT_EQ(1u, recordedQuestions().size());
+  EXPECT_TRUE(recordedMessages().empty());
 }
 
 TEST_F(MainWindowTest, TabWalksTheControlsInLayoutOrder) {
