@@ -144,6 +144,46 @@ TEST(JScriptGrammar, AcceptedTextIsRewrittenForDuktapeOnTheSameLines) {
   }
 }
 
+// ES3 that JScript takes as it is: nothing refused, nothing rewritten, and Duktape compiles it.
+TEST(JScriptGrammar, PlainScriptPassesUnchanged) {
+  const char* rows[] = {
+      "a = 1\nb = 2\n",                                  // a line break ends a statement
+      "function f() { return\n1 }",                       // ... after return too
+      "a = b\n++c",                                       // the ++ belongs to the next line
+      "x = a / b / c; y = a++ / 2; z = (a) / 2; w = [1] / 2;",
+      "r = /[/\\]]+/gi.test(s) ? /a/m : x.replace(/\\//g, '');",
+      "x = {}; function g() {} x = /re/.test(x);",
+      "outer: for (var i in o) { inner: while (1) { if (i) continue outer; break inner; } }",
+      "a: b: do { continue a; } while (0)",
+      "switch (x) { case 1: case 2: break; default: y(); }",
+      "for (var i = 0, n = (a in b); i < n; i++) for (;;) break;",
+      "for (p in o) {} for (o.p in q) {} for (f().p in q) {}",
+      "try { x(); } catch (e) { throw e } finally { y(); }",
+      "var int = 1, get = 2, set = 3, let = 4, of = 5, yield = 6; o.get = o.set;",
+      "x = { get: 1, set: 2, 'default': 3, 0x10: 4, 1.5: 5 }; y = o['class'];",
+      "x = new new F()(); y = new G; z = typeof void delete o.p;",
+      "x = 1.5e+3 + .5 + 0xFf + 1. + 5..toString() + 017;",
+      "s = 'a\\\nb' + \"\\x41\\u0042\\101\\'\";",
+      "var \xD6\xD0\xCE\xC4 = '\xD6\xD0'; \xD6\xD0\xCE\xC4 += 1;",  // names in Chinese
+      "var caf\\u00e9 = 1;",
+      "if (a) b(); else if (c) d(); else { e(); }",
+      "with (o) { p = 1; } debugger;",
+      "x = a ? b : c ? d : e; y = (a, b, c);",
+      "/*@ comment while off @*/ // @if too\nx = '@_jscript';",
+      "x = a\xA1\xA1+ b;",                                 // the ideographic space
+  };
+  for (const char* row : rows) {
+    CheckedSource checked = check(row);
+    EXPECT_TRUE(checked.ok) << row << ": " << checked.error.Number << " at "
+                            << checked.error.Column;
+    EXPECT_EQ(row, checked.code) << row;
+    auto host = createScriptHost(kScriptControlProgId);
+    host->addCode("function f(){} function F(){ return F; } var o = {}, q = {};");
+    host->addCode(row);
+    EXPECT_NE("1002", host->error().Number) << row << ": " << host->error().Description;
+  }
+}
+
 // cc.js: directives and variables as JScript evaluates them.
 TEST(JScriptGrammar, ConditionalCompilationAsWindowsRunsIt) {
   struct Row {
