@@ -1,5 +1,7 @@
 #include "generate/TestPage.h"
 
+#include <filesystem>
+
 #include "platform/FileBytes.h"
 #include "workflow/CallBox.h"
 #include "workflow/Desktop.h"
@@ -39,8 +41,17 @@ std::error_code writeTestPage(const std::string& path, std::string_view script,
 void browserRun(Workbench& bench, Desktop& desktop) {
   if (refuseMissingCall(bench)) return;
   const std::string call = bench.callBoxText();
-  const std::string path = testPagePath(desktop.executableDirectory());
-  (void)writeTestPage(path, bench.editor().wholeText(), call);
+  const std::string script = bench.editor().wholeText();
+  std::string path = testPagePath(desktop.executableDirectory());
+  if (writeTestPage(path, script, call)) {
+    // An installed program may not write beside itself; the page then goes to the user's own
+    // folder, so the browser shows this run rather than a missing or an older page.
+    const std::string own = platform::userCacheDirectory();
+    std::error_code error;
+    if (!own.empty() && (std::filesystem::create_directories(own, error), !error) &&
+        !writeTestPage(testPagePath(own), script, call))
+      path = testPagePath(own);
+  }
   desktop.openWithDefaultProgram(path);
 }
 

@@ -31,8 +31,10 @@ std::string testPagePath(std::string_view executableDirectory);
 std::error_code writeTestPage(const std::string& path, std::string_view script,
                               std::string_view call);
 
-// The button and toolbar command. A page that cannot be written is not reported: the browser
-// shows an older page, or the desktop says the file is missing.
+// The button and toolbar command. A page that cannot be written beside the executable goes to
+// the user's cache folder (platform::userCacheDirectory) instead; one that cannot be written
+// there either is not reported: the browser shows an older page, or the desktop says the file
+// is missing.
 void browserRun(Workbench& bench, Desktop& desktop);
 
 }  // namespace jsdebug::generate

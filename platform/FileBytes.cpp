@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace jsdebug::platform {
@@ -48,6 +49,14 @@ std::error_code writeFileBytes(const std::string& path, std::string_view bytes) 
   if (std::fflush(raw) != 0) return lastError(std::errc::io_error);
   errno = 0;
   if (std::fclose(file.release()) != 0) return lastError(std::errc::io_error);
+  return {};
+}
+
+std::string userCacheDirectory() {
+  const char* cache = std::getenv("XDG_CACHE_HOME");
+  if (cache != nullptr && cache[0] == '/') return std::string(cache) + "/jsdebug";
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] != '\0') return std::string(home) + "/.cache/jsdebug";
   return {};
 }
 

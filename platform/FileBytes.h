@@ -15,4 +15,9 @@ std::string readFileBytes(const std::string& path);
 // Returns the reason when the file could not be created, written or closed completely.
 std::error_code writeFileBytes(const std::string& path, std::string_view bytes);
 
+// The folder for files the program writes for the user when it cannot write beside itself (an
+// installed program's directory belongs to the system): $XDG_CACHE_HOME/jsdebug, else
+// $HOME/.cache/jsdebug; empty when neither variable is set. Not created here.
+std::string userCacheDirectory();
+
 }  // namespace jsdebug::platform

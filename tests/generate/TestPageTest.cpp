@@ -37,6 +37,8 @@ class TestPageTest : public ::testing::Test {
            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(dir);
     desktop.directory = dir.string();
+    // The fallback folder of an unwritable page stays inside the test's directory.
+    ::setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
   }
   void TearDown() override { fs::remove_all(dir); }
 
@@ -106,6 +108,36 @@ TEST_F(TestPageTest, UnwritablePageIsStillOpenedWithoutComplaint) {
   EXPECT_EQ(1u, desktop.opened.size());
   EXPECT_TRUE(bench.messages.empty());
   EXPECT_TRUE(writeTestPage((dir / "test.html").string(), "", "x()"));  // the reason is there
+}
+
+// Where the executable's directory takes no page (an installed program's), the page goes to the
+// user's cache folder and that one is opened; with no usable cache folder either, the old path
+// is opened as before.
+TEST_F(TestPageTest, PageTheExecutableDirectoryRefusesGoesToTheUserCache) {
+  fs::create_directory(dir / "test.html");  // a directory in the way
+  bench.memoryEditor.setText(kSampleScript);
+  bench.callBox = "test(1,2)";
+  struct Row {
+    bool cacheUsable;
+  };
+  for (const Row row : {Row{true}, Row{false}}) {
+    SCOPED_TRACE(row.cacheUsable);
+    desktop.opened.clear();
+    if (!row.cacheUsable) {
+      fs::remove_all(dir / "cache");
+      ASSERT_FALSE(platform::writeFileBytes((dir / "cache").string(), "a file in the way"));
+    }
+    browserRun(bench, desktop);
+    ASSERT_EQ(1u, desktop.opened.size());
+    const fs::path cached = dir / "cache" / "jsdebug" / "test.html";
+    if (row.cacheUsable) {
+      EXPECT_EQ(cached.string(), desktop.opened[0]);
+      EXPECT_EQ(testPageText(kSampleScript, "test(1,2)"), platform::readFileBytes(cached.string()));
+    } else {
+      EXPECT_EQ((dir / "test.html").string(), desktop.opened[0]);
+    }
+    EXPECT_TRUE(bench.messages.empty());
+  }
 }
 
 }  // namespace
