@@ -224,6 +224,10 @@ QIcon toolbarIcon(ToolbarImage image) {
 }
 
 QIcon applicationIcon() {
+  // Installed, the desktop's icon folders hold our drawing at every size; the task bar and the
+  // menu then show the same picture.
+  const QIcon installed = QIcon::fromTheme(QStringLiteral(JSDEBUG_APP_ID));
+  if (!installed.isNull()) return installed;
   QIcon icon;
   for (int side : {16, 32}) {
     QPixmap pixmap(side, side);

@@ -15,7 +15,7 @@ inline constexpr int kToolbarImageCount = 18;
 
 // 16 x 15 pixels.
 QIcon toolbarIcon(ToolbarImage image);
-// 16 x 16 and 32 x 32.
+// The installed icon when the desktop finds it; otherwise our own at 16 x 16 and 32 x 32.
 QIcon applicationIcon();
 
 }  // namespace jsdebug
