@@ -34,9 +34,11 @@ struct Deadline {
   std::uint64_t cpuStart = 0;
 
   // True once the limit has passed since the entry began.
+  bool over() const { return armed && platform::tickCount() - start >= limit; }
+
+  // The same, and the entry counts as stopped by the limit from now on.
   bool passed() {
-    if (!armed) return false;
-    if (platform::tickCount() - start < limit) return false;
+    if (!over()) return false;
     fired = true;
     return true;
   }
@@ -67,6 +69,8 @@ struct HeapState {
   std::size_t limit = defaultHeapLimit;
   unsigned calls = 0;
   bool refusing = false;  // the deadline is well past: every allocation fails
+  void* mainThread = nullptr;           // the heap's own thread (coroutines come and go)
+  duk_int_t* countdown = nullptr;  // its count of instructions to the executor's next check
 };
 
 constexpr std::size_t kHeader = alignof(std::max_align_t);
@@ -84,7 +88,10 @@ constexpr std::uint64_t kAllocatorGraceMs = 500;
 bool refuseForDeadline(HeapState& heap) {
   if (!heap.deadline.armed) return false;
   if (heap.refusing) return true;
-  heap.refusing = (++heap.calls & 15u) == 0 && heap.deadline.spent(kAllocatorGraceMs);
+  if ((++heap.calls & 15u) != 0) return false;
+  // Past the deadline, the executor is to check as soon as it runs again.
+  if (heap.countdown && heap.deadline.over()) *heap.countdown = 0;
+  heap.refusing = heap.deadline.spent(kAllocatorGraceMs);
   return heap.refusing;
 }
 
@@ -359,6 +366,7 @@ class DuktapeHost final : public ScriptHost {
   void createHeap() {
     heap_ = HeapState{};
     ctx_ = duk_create_heap(heapAlloc, heapRealloc, heapFree, &heap_, onFatal);
+    heap_.mainThread = ctx_;
     if (ctx_) jscript::installErrorHooks(ctx_);
     error_ = noScriptError();
   }
@@ -472,7 +480,9 @@ std::unique_ptr<ScriptHost> createDuktapeHost() {
 
 }  // namespace jsdebug::engine
 
-extern "C" int jsdebug_duk_exec_timeout_check(void* udata) {
+extern "C" int jsdebug_duk_exec_timeout_check(void* udata, void* thread, duk_int_t* countdown) {
   auto* heap = static_cast<jsdebug::engine::HeapState*>(udata);
-  return heap && heap->deadline.passed() ? 1 : 0;
+  if (!heap) return 0;
+  if (thread == heap->mainThread) heap->countdown = countdown;
+  return heap->deadline.passed() ? 1 : 0;
 }

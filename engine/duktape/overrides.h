@@ -11,14 +11,18 @@
  * instruction that was about to run; nothing executes from that pc, as the error unwinds. */
 /* While an error is being made the JScript error hook runs (our own, short code): stopping it
  * there would replace the timeout's error, and its line, by one without. */
+/* The check also hands over the thread's countdown to the next check: the host's allocator,
+ * called while a slow native runs, sets it to zero once the deadline has passed, so the
+ * executor checks right after that native instead of up to an interval of slow ones later. */
 #define DUK_USE_EXEC_TIMEOUT_CHECK(udata)                                                     \
-  (!thr->heap->augmenting_error && jsdebug_duk_exec_timeout_check(udata)                      \
+  (!thr->heap->augmenting_error &&                                                           \
+           jsdebug_duk_exec_timeout_check(udata, (void *) thr, &thr->interrupt_counter)       \
        ? ((thr->ptr_curr_pc != NULL ? (void) ++*thr->ptr_curr_pc : (void) 0), 1)              \
        : 0)
 #if defined(__cplusplus)
 extern "C" {
 #endif
-int jsdebug_duk_exec_timeout_check(void *udata);
+int jsdebug_duk_exec_timeout_check(void *udata, void *thread, duk_int_t *countdown);
 #if defined(__cplusplus)
 }
 #endif
