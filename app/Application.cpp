@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
@@ -150,8 +152,20 @@ int Application::run() {
   return exitCode_;
 }
 
+QTranslator* installQtTranslations(QCoreApplication& app) {
+  auto* translator = new QTranslator(&app);
+  if (!translator->load(QStringLiteral("qtbase_zh_CN"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return nullptr;
+  }
+  QCoreApplication::installTranslator(translator);
+  return translator;
+}
+
 int runWorkbench(int argc, char** argv) {
   QApplication app(argc, argv);
+  installQtTranslations(app);
   QApplication::setQuitOnLastWindowClosed(true);
   // Wayland shells find the menu entry, and with it the icon, by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral(JSDEBUG_APP_ID));

@@ -6,6 +6,9 @@
 #include <memory>
 #include <string>
 
+class QCoreApplication;
+class QTranslator;
+
 namespace jsdebug {
 
 class MainWindow;
@@ -46,6 +49,11 @@ class Application {
   std::unique_ptr<MainWindow> window_;
   int exitCode_ = 0;
 };
+
+// Qt's own texts (the file dialog's labels, standard buttons such as "OK" and "Cancel") in
+// Chinese like the rest of the window, from Qt's translations when they are installed. Returns
+// the translator, owned by the application, or nullptr when none was found.
+QTranslator* installQtTranslations(QCoreApplication& app);
 
 // main(): the whole program.
 int runWorkbench(int argc, char** argv);

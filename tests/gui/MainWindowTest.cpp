@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTranslator>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -559,6 +561,29 @@ TEST_F(MainWindowTest, EveryWayOfClosingAsksFirstWhenTheScriptWasChanged) {
   EXPECT_TRUE(window->mayClose());
   EXPECT_EQ(1u, recordedQuestions().size());
   EXPECT_TRUE(recordedMessages().empty());
+}
+
+// Regression: the file dialog and the message boxes showed Qt's English ("OK", "Look in:").
+TEST(QtTranslations, QtsOwnDialogTextsAreChinese) {
+  QTranslator* translator = installQtTranslations(*QCoreApplication::instance());
+  ASSERT_NE(nullptr, translator) << "qt6-translations-l10n is not installed";
+  struct Case {
+    const char* context;
+    const char* english;
+    QString chinese;
+  };
+  const Case cases[] = {
+      {"QPlatformTheme", "OK", QStringLiteral("确定")},
+      {"QPlatformTheme", "Cancel", QStringLiteral("取消")},
+      {"QFileDialog", "Look in:", QStringLiteral("查找范围：")},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.chinese, QCoreApplication::translate(c.context, c.english)) << c.english;
+  QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
+  EXPECT_EQ(QStringLiteral("确定"), box.button(QMessageBox::Ok)->text());
+  // The other tests see Qt's texts as they were.
+  QCoreApplication::removeTranslator(translator);
+  delete translator;
 }
 
 TEST_F(MainWindowTest, TabWalksTheControlsInLayoutOrder) {
