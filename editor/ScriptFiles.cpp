@@ -56,6 +56,11 @@ std::string bytesToText(std::string_view bytes) {
   return std::string(bytes.substr(0, bytes.find('\0')));
 }
 
+void noteUtf8Script(Workbench& bench, std::string_view text) {
+  // Its strings would reach the engines as the wrong characters, silently.
+  if (gbk::isNonAsciiUtf8(text)) bench.appendLog(kUtf8ScriptNote);
+}
+
 std::string saveFailedMessage(const std::string& path, std::error_code reason) {
   std::string message = "文件保存失败：";
   return message.append(platformToGbk(path))
@@ -72,8 +77,10 @@ void ScriptFiles::openScriptFile() {
 
 void ScriptFiles::openScriptPath(const std::string& path) {
   lastPath_ = path;
-  bench_.editor().setText(bytesToText(platform::readFileBytes(path)));
+  const std::string text = bytesToText(platform::readFileBytes(path));
+  bench_.editor().setText(text);
   bench_.editor().setSavePoint();
+  noteUtf8Script(bench_, text);
 }
 
 void ScriptFiles::saveScriptFile() {

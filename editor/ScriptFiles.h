@@ -23,6 +23,13 @@ inline constexpr const char* kCallMethodSeparator = "\r\n调用方法：";
 // The editor holds text, and a text ends at its first NUL: what follows cannot be shown.
 std::string bytesToText(std::string_view bytes);
 
+// The log line for a script opened or downloaded as UTF-8 with characters beyond ASCII.
+inline constexpr const char* kUtf8ScriptNote =
+    "提示：这段脚本是UTF-8编码（含中文等非ASCII字符），按GBK运行结果会不对，请先点“UTF8解码”。\r\n";
+
+// Appends kUtf8ScriptNote to the log when `text` is such a script; the text itself stays as it is.
+void noteUtf8Script(Workbench& bench, std::string_view text);
+
 // "文件保存失败：<path>\r\n<reason>，脚本没有保存。" with the path and the reason as GBK text.
 std::string saveFailedMessage(const std::string& path, std::error_code reason);
 

@@ -17,6 +17,7 @@ void loadFromUrlBox(Workbench& bench, const Downloader& download) {
     bench.editor().setText(text);
     // A downloaded script can be downloaded again: nothing to lose yet.
     bench.editor().setSavePoint();
+    noteUtf8Script(bench, text);
     bench.setFocus(Control::CodeEditor);
   });
 }

@@ -169,6 +169,19 @@ int gbkLengthOfUtf8Char(std::string_view utf8, std::size_t& i) {
   return tables().encode[cp] > 0xFF ? 2 : 1;  // unrepresentable: "?"
 }
 
+bool isNonAsciiUtf8(std::string_view bytes) {
+  bool beyondAscii = false;
+  for (std::size_t i = 0; i < bytes.size();) {
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    if (readUtf8(bytes, i) == 0xFFFFFFFF) return false;
+    beyondAscii = true;
+  }
+  return beyondAscii;
+}
+
 std::u16string toUtf16(std::string_view gbk) {
   const Tables& t = tables();
   std::u16string out;

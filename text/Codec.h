@@ -35,4 +35,9 @@ int charLength(std::string_view gbk, std::size_t i);
 // holding UTF-8 count CP936 positions without converting.
 int gbkLengthOfUtf8Char(std::string_view utf8, std::size_t& i);
 
+// Whether the bytes are well-formed UTF-8 holding at least one character beyond ASCII: a text
+// saved as UTF-8 that reads as the wrong characters as GBK. ASCII alone is the same in both,
+// and Chinese in GBK is almost never well-formed UTF-8.
+bool isNonAsciiUtf8(std::string_view bytes);
+
 }  // namespace jsdebug::gbk

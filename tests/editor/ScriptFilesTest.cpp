@@ -57,6 +57,33 @@ TEST_F(ScriptFilesTest, SaveAndReopenKeepEveryByteUpToTheFirstNul) {
   EXPECT_TRUE(bench.messages.empty());
 }
 
+TEST_F(ScriptFilesTest, OpeningAUtf8ScriptSaysSoInTheLogAndLeavesItsBytes) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    bool noted;
+  };
+  const Case cases[] = {
+      {"UTF-8", "var s = '\xE4\xB8\xAD\xE6\x96\x87';", true},
+      {"UTF-8 with its byte order mark", "\xEF\xBB\xBF" "var s;", true},
+      {"four-byte UTF-8", "// \xF0\x9F\x98\x80", true},
+      {"ASCII", "var s = 'abc';", false},
+      {"GBK", "var s = '中文';", false},
+      {"UTF-8 cut in the middle of a character", "var s = '\xE4\xB8", false},
+      {"UTF-8 then a GBK character", "'\xE4\xB8\xAD' '中'", false},
+      {"an encoded surrogate", "'\xED\xA0\x80'", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    bench.log.clear();
+    ASSERT_FALSE(platform::writeFileBytes(path("a.js"), c.bytes));
+    answer(path("a.js"));
+    files.openScriptFile();
+    EXPECT_EQ(c.bytes, bench.memoryEditor.wholeText());
+    EXPECT_EQ(c.noted ? kUtf8ScriptNote : "", bench.log);
+  }
+}
+
 TEST_F(ScriptFilesTest, DialogsCarryTheirTitlesFiltersAndTheLastPath) {
   answer(path("first.js"));
   files.openScriptFile();

@@ -9,6 +9,7 @@
 #include <stdlib.h>
 
 #include "editor/Download.h"
+#include "editor/ScriptFiles.h"
 #include "tests/editor/LoopbackHttpServer.h"
 #include "workflow/HeadlessWorkbench.h"
 
@@ -173,6 +174,19 @@ TEST_F(UrlLoadingTest, DownloadReplacesTheEditorTextAndFocusesIt) {
   bench.urlBox = "http://127.0.0.1:" + std::to_string(LoopbackHttpServer::closedPort()) + "/test.js";
   load();
   EXPECT_EQ("", bench.memoryEditor.wholeText());
+}
+
+TEST_F(UrlLoadingTest, AUtf8DownloadIsNotedInTheLogAndKeepsItsBytes) {
+  const std::string utf8 = "var s = '\xE4\xB8\xAD';";
+  for (const std::string& body : {utf8, std::string("var s = '中';")}) {
+    bench.log = "before\r\n";
+    bench.urlBox = "http://127.0.0.1/x.js";
+    std::promise<void> done;
+    loadScriptFromUrl(bench, [&] { done.set_value(); }, [&](std::string_view) { return body; });
+    done.get_future().wait();
+    EXPECT_EQ(body, bench.memoryEditor.wholeText());
+    EXPECT_EQ(std::string("before\r\n") + (body == utf8 ? kUtf8ScriptNote : ""), bench.log);
+  }
 }
 
 TEST_F(UrlLoadingTest, TwoDownloadsAtOnceTheLaterFinisherWins) {

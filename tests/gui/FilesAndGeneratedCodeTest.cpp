@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/MainWindow.h"
+#include "editor/ScriptFiles.h"
 #include "editor/UrlLoading.h"
 #include "engine/ScriptEngine.h"
 #include "engine/V8Bridge.h"
@@ -105,8 +106,11 @@ TEST_F(FilesAndGeneratedCodeTest, BytesSurviveSavingAndOpeningThroughTheEditor) 
     EXPECT_EQ(bytes, platform::readFileBytes(path("a.js")));
     window->editor().setText("other");
     desktop.answers.push_back(path("a.js"));
+    const std::size_t logBefore = window->logText().size();
     window->toolbarEntry(kOpenEntry)->trigger();
     EXPECT_EQ(bytes, window->editor().wholeText());
+    // Only the UTF-8 script is pointed out, in one line of the log.
+    EXPECT_EQ(&bytes == &samples[0] ? editor::kUtf8ScriptNote : "", window->logText().substr(logBefore));
   }
   window->setCallBoxText("test(1)");
   desktop.answers.push_back(path("b.js"));
