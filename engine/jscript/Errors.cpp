@@ -1,5 +1,7 @@
 #include "engine/jscript/Errors.h"
 
+#include <cstring>
+#include <mutex>
 #include <string>
 
 #include "text/Codec.h"
@@ -167,17 +169,44 @@ constexpr const char* kConstructorSource = R"JS((function (Original) {
   return JScriptError;
 }))JS";
 
-// [ ] -> [ ]; Duktape.errCreate set, Error replaced.
+// The three makers, as source (UTF-8) and, once compiled in some heap, as Duktape bytecode:
+// every Reset makes a new heap, and loading bytecode costs a fraction of compiling.
+struct Makers {
+  std::string source[3];
+  std::string bytecode[3];
+};
+enum Maker { kErrCreate, kConstructor, kErrThrow };
+
+// [ ... ] -> [ ... maker ]
+void pushMaker(duk_context* ctx, Makers& makers, Maker which) {
+  std::string& code = makers.bytecode[which];
+  if (!code.empty()) {
+    void* buffer = duk_push_fixed_buffer(ctx, code.size());
+    std::memcpy(buffer, code.data(), code.size());
+    duk_load_function(ctx);
+    return;
+  }
+  const std::string& source = makers.source[which];
+  duk_push_string(ctx, kHookFileName);
+  duk_compile_lstring_filename(ctx, DUK_COMPILE_EVAL, source.data(), source.size());
+  duk_call(ctx, 0);
+  duk_dup_top(ctx);
+  duk_dump_function(ctx);
+  duk_size_t size = 0;
+  const void* bytes = duk_get_buffer_data(ctx, -1, &size);
+  code.assign(static_cast<const char*>(bytes), size);
+  duk_pop(ctx);
+}
+
+// [ ] -> [ ]; Duktape.errCreate and errThrow set, Error replaced.
 duk_ret_t install(duk_context* ctx, void* udata) {
-  const auto* sources = static_cast<const std::string*>(udata);  // hook, constructor (UTF-8)
+  auto& makers = *static_cast<Makers*>(udata);
   /* [ ] */
   duk_push_global_stash(ctx);
   duk_push_object(ctx);
   duk_put_prop_string(ctx, -2, kSourcesKey);
   /* [ stash ] */
-  duk_push_string(ctx, kHookFileName);
-  duk_compile_lstring_filename(ctx, DUK_COMPILE_EVAL, sources[0].data(), sources[0].size());
-  duk_call(ctx, 0);
+  pushMaker(ctx, makers, kErrCreate);
   /* [ stash makeHook ] */
   duk_get_prop_string(ctx, -2, kSourcesKey);
   duk_push_object(ctx);
@@ -209,9 +238,7 @@ duk_ret_t install(duk_context* ctx, void* udata) {
   duk_put_prop_string(ctx, -2, "errCreate");
   duk_pop_2(ctx);
   /* [ stash ] */
-  duk_push_string(ctx, kHookFileName);
-  duk_compile_lstring_filename(ctx, DUK_COMPILE_EVAL, sources[2].data(), sources[2].size());
-  duk_call(ctx, 0);
+  pushMaker(ctx, makers, kErrThrow);
   duk_push_object(ctx);
   duk_dup_top(ctx);
   duk_put_prop_string(ctx, -4, kThrowKey);
@@ -228,9 +255,7 @@ duk_ret_t install(duk_context* ctx, void* udata) {
   duk_put_prop_string(ctx, -2, "errThrow");
   duk_pop_2(ctx);
   /* [ stash ] */
-  duk_push_string(ctx, kHookFileName);
-  duk_compile_lstring_filename(ctx, DUK_COMPILE_EVAL, sources[1].data(), sources[1].size());
-  duk_call(ctx, 0);
+  pushMaker(ctx, makers, kConstructor);
   duk_get_global_string(ctx, "Error");
   duk_call(ctx, 1);
   /* [ stash JScriptError ] */
@@ -248,10 +273,12 @@ struct Remembered {
 
 void installErrorHooks(duk_context* ctx) {
   // Converted before entering the engine: nothing with a destructor lives across its calls.
-  static const std::string sources[3] = {gbk::toUtf8(kHookSource),
-                                         gbk::toUtf8(kConstructorSource),
-                                         gbk::toUtf8(kThrowHookSource)};
-  duk_safe_call(ctx, install, const_cast<std::string*>(sources), 0, 1);
+  static Makers makers{{gbk::toUtf8(kHookSource), gbk::toUtf8(kConstructorSource),
+                        gbk::toUtf8(kThrowHookSource)},
+                       {}};
+  static std::mutex lock;  // hosts may be made on more than one thread
+  std::lock_guard<std::mutex> guard(lock);
+  duk_safe_call(ctx, install, &makers, 0, 1);
   duk_pop(ctx);
 }
 
