@@ -709,18 +709,34 @@ class Lexer {
   }
 
   void name() {
+    const std::size_t start = p_;
+    std::string spelled;  // the name with its escapes read, when it has any
     for (;;) {
       auto c = static_cast<unsigned char>(at(p_));
       if (p_ < s_.size() && (isAsciiIdentifierStart(c) || isDigit(c))) {
+        spelled += static_cast<char>(c);
         ++p_;
       } else if (c == '\\') {
         if (at(p_ + 1) != 'u') fail(kInvalidCharacter, p_);
-        for (int i = 2; i < 6; ++i)
-          if (!isHexDigit(static_cast<unsigned char>(at(p_ + i)))) fail(kExpectedHexDigit, p_ + i);
+        unsigned value = 0;
+        for (std::size_t i = 2; i < 6; ++i) {
+          auto h = static_cast<unsigned char>(at(p_ + i));
+          if (!isHexDigit(h)) fail(kExpectedHexDigit, p_ + i);
+          value = value * 16 + (isDigit(h) ? h - '0' : (h | 0x20) - 'a' + 10);
+        }
+        // An escape still has to spell a character of a name.
+        bool letter = value < 0x80 ? isAsciiIdentifierStart(static_cast<unsigned char>(value)) ||
+                                         (p_ > start && isDigit(static_cast<unsigned char>(value)))
+                                   : isWideLetter(static_cast<char16_t>(value));
+        if (!letter) fail(kInvalidCharacter, p_);
+        spelled += value < 0x80 ? static_cast<char>(value) : '\x01';
         p_ += 6;
       } else if (c >= 0x80 && startsWideLetter(p_)) {
+        spelled += '\x01';
         p_ += 2;
       } else {
+        // A reserved word stays reserved when written with escapes.
+        if (spelled.size() != p_ - start && keyword(spelled) != kNone) fail(kSyntax, start);
         return;
       }
     }
@@ -747,6 +763,11 @@ class Lexer {
           if (!isDigit(static_cast<unsigned char>(at(e)))) fail(kInvalidNumber, start);
           p_ = e;
           while (isDigit(static_cast<unsigned char>(at(p_)))) ++p_;
+          // JScript reads a huge exponent as Infinity or 0; Duktape refuses one past ten
+          // million, so it gets one that still gives the same value.
+          std::size_t significant = e;
+          while (significant + 1 < p_ && s_[significant] == '0') ++significant;
+          if (p_ - significant > 6) out_.replace(e, p_ - e, "999999");
         }
         // A leading zero before an 8 or a 9 still makes a decimal number there; Duktape
         // would take it for a broken octal one.

@@ -57,6 +57,9 @@ TEST(JScriptGrammar, RefusedTextGivesJScriptsErrorWhereTheParseStops) {
       {"x = 1e;", "1013", 1, 4},
       {"x = #;", "1014", 1, 4},
       {"x = \x81;", "1014", 1, 4},            // a byte that starts no GBK character
+      {"x\\uEEe2 = 1;", "1014", 1, 1},         // an escape that spells no letter
+      {"\\u0031a = 1;", "1014", 1, 0},
+      {"v\\u0061r x;", "1002", 1, 0},           // a reserved word spelled with an escape
       {"x = 'abc", "1015", 1, 4},
       {"x = 'a\nb'", "1015", 1, 4},
       {"/* abc", "1016", 1, 0},
@@ -127,6 +130,8 @@ TEST(JScriptGrammar, AcceptedTextIsRewrittenForDuktapeOnTheSameLines) {
       {"'use strict';\nx = 1;", "('use strict');\nx = 1;"},
       // A leading zero before an 8 or 9 leaves a decimal number in JScript.
       {"x = 08 + 010;", "x =  8 + 010;"},
+      {"x = 1e123456789 + 2E-00000000123456789 + 3e0000001;",
+       "x = 1e999999 + 2E-999999 + 3e0000001;"},
       // Conditional compilation: directives blanked, variables written as their values.
       {"/*@cc_on @*/x = @_jscript_version;", "            x = (5.8)            ;"},
       {"@cc_on\n@if (@_win32)\na = 1;\n@else\nb = 2;\n@end",

@@ -1,0 +1,7 @@
+function test(aa,bb){
+
+	cc = aa + bb;
+
+        return  cc;
+
+}

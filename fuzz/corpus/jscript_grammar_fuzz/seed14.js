@@ -1,0 +1,1 @@
+do x;while(y)z

@@ -1,0 +1,1 @@
+for(x in y);for(var i=0,j;i<j;i++);

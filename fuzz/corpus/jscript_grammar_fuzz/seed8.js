@@ -1,0 +1,1 @@
+L:for(;;){continue L}
