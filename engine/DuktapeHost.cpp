@@ -14,6 +14,7 @@
 #include "engine/VariantText.h"
 #include "engine/jscript/Errors.h"
 #include "engine/jscript/Grammar.h"
+#include "engine/jscript/Profile.h"
 #include "platform/Ticks.h"
 #include "text/Codec.h"
 
@@ -368,6 +369,7 @@ class DuktapeHost final : public ScriptHost {
     ctx_ = duk_create_heap(heapAlloc, heapRealloc, heapFree, &heap_, onFatal);
     heap_.mainThread = ctx_;
     if (ctx_) jscript::installErrorHooks(ctx_);
+    if (ctx_) jscript::installProfile(ctx_);
     error_ = noScriptError();
   }
 

@@ -3,6 +3,7 @@
 # with quotes, which would otherwise find the unmodified header next to the shipped duktape.h.
 #
 # Inputs: DUK_SOURCE_DIR (the shipped sources), OVERRIDES (our defines), OUT_DIR.
+cmake_policy(VERSION 3.20)
 
 file(READ ${DUK_SOURCE_DIR}/duk_config.h config)
 file(READ ${OVERRIDES} overrides)
@@ -31,6 +32,84 @@ if(at EQUAL -1)
   message(FATAL_ERROR "${DUK_SOURCE_DIR}/duktape.c has no '${intctr_shipped}' line to shorten")
 endif()
 string(REPLACE "${intctr_shipped}" "${intctr_ours}" engine "${engine}")
+
+# JScript behaviour that only the engine itself can give, patched into the copied duktape.c.
+# Each patch names text that must occur exactly `count` times; a Duktape update that moves it
+# stops the build here rather than quietly dropping the behaviour.
+function(jsdebug_patch what count anchor replacement)
+  set(rest "${engine}")
+  set(found 0)
+  string(LENGTH "${anchor}" anchor_length)
+  string(FIND "${rest}" "${anchor}" at)
+  while(NOT at EQUAL -1)
+    math(EXPR found "${found} + 1")
+    math(EXPR at "${at} + ${anchor_length}")
+    string(SUBSTRING "${rest}" ${at} -1 rest)
+    string(FIND "${rest}" "${anchor}" at)
+  endwhile()
+  if(NOT found EQUAL count)
+    message(FATAL_ERROR "duktape.c patch '${what}': expected ${count} occurrence(s) of its anchor, found ${found}")
+  endif()
+  string(REPLACE "${anchor}" "${replacement}" patched "${engine}")
+  set(engine "${patched}" PARENT_SCOPE)
+endfunction()
+
+# A string has no index properties: "abc"[1] is undefined, as in JScript 5.7 (charAt reads a
+# character). Primitive get, put and delete, then String objects.
+jsdebug_patch("string index" 3
+  "arr_idx != DUK__NO_ARRAY_INDEX && arr_idx < DUK_HSTRING_GET_CHARLEN(h))"
+  "0 /* jsdebug: no string indexing */ && arr_idx < DUK_HSTRING_GET_CHARLEN(h))")
+jsdebug_patch("string object index" 1
+  "if (arr_idx < DUK_HSTRING_GET_CHARLEN(h_val)) {\n\t\t\t\tDUK_DDD(DUK_DDDPRINT(\"-> found, array index inside string\"));"
+  "if (0 /* jsdebug: no string indexing */ && arr_idx < DUK_HSTRING_GET_CHARLEN(h_val)) {\n\t\t\t\tDUK_DDD(DUK_DDDPRINT(\"-> found, array index inside string\"));")
+
+# for-in skips a property whose name a prototype holds as a non-enumerable one: in JScript
+# {toString: 1} enumerates nothing.
+jsdebug_patch("for-in shadowing" 1
+  "DUK_INTERNAL void duk_hobject_enumerator_create(duk_hthread *thr, duk_small_uint_t enum_flags) {"
+  "DUK_LOCAL duk_bool_t jsdebug__shadows_dontenum(duk_heap *heap, duk_hobject *obj, duk_hstring *key) {
+	duk_hobject *p = DUK_HOBJECT_GET_PROTOTYPE(heap, obj);
+	duk_int_t sanity = DUK_HOBJECT_PROTOTYPE_CHAIN_SANITY;
+	duk_int_t e_idx, h_idx;
+	while (p != NULL && sanity-- > 0) {
+		if (duk_hobject_find_entry(heap, p, key, &e_idx, &h_idx)) {
+			return !DUK_HOBJECT_E_SLOT_IS_ENUMERABLE(heap, p, e_idx);
+		}
+		p = DUK_HOBJECT_GET_PROTOTYPE(heap, p);
+	}
+	return 0;
+}
+
+DUK_INTERNAL void duk_hobject_enumerator_create(duk_hthread *thr, duk_small_uint_t enum_flags) {")
+jsdebug_patch("for-in shadowing check" 1
+  "			    !DUK_HOBJECT_E_SLOT_IS_ENUMERABLE(thr->heap, curr, i)) {
+				continue;
+			}"
+  "			    !DUK_HOBJECT_E_SLOT_IS_ENUMERABLE(thr->heap, curr, i)) {
+				continue;
+			}
+			if (!(enum_flags & DUK_ENUM_INCLUDE_NONENUMERABLE) && jsdebug__shadows_dontenum(thr->heap, curr, k)) {
+				continue;
+			}")
+
+# Function.prototype.toString gives a script function's own text: the compiler keeps the text
+# from the function keyword to the closing brace on the function, and closures copy it.
+jsdebug_patch("function source" 1
+  "	duk__parse_func_like_raw(comp_ctx, flags); /* pushes function template */"
+  "	{
+		duk_size_t jsdebug_start = comp_ctx->prev_token.start_offset;
+		duk__parse_func_like_raw(comp_ctx, flags); /* pushes function template */
+		if (!(flags & (DUK__FUNC_FLAG_GETSET | DUK__FUNC_FLAG_METDEF)) &&
+		    jsdebug_start + 8 <= comp_ctx->prev_token.start_offset &&
+		    comp_ctx->prev_token.start_offset < comp_ctx->lex.input_length &&
+		    duk_memcmp((const void *) (comp_ctx->lex.input + jsdebug_start), (const void *) \"function\", 8) == 0) {
+			duk_push_lstring(thr,
+			                 (const char *) (comp_ctx->lex.input + jsdebug_start),
+			                 comp_ctx->prev_token.start_offset + 1 - jsdebug_start);
+			duk_xdef_prop_stridx_short(thr, -2, DUK_STRIDX_INT_SOURCE, DUK_PROPDESC_FLAGS_NONE);
+		}
+	}")
+
 file(WRITE ${OUT_DIR}/duktape.c.tmp "${engine}")
 file(COPY_FILE ${OUT_DIR}/duktape.c.tmp ${OUT_DIR}/duktape.c ONLY_IF_DIFFERENT)
 file(REMOVE ${OUT_DIR}/duktape.c.tmp)

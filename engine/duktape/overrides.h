@@ -48,3 +48,7 @@ int jsdebug_duk_exec_timeout_check(void *udata, void *thread, duk_int_t *countdo
 #undef DUK_USE_TAILCALL
 #undef DUK_USE_CALLSTACK_LIMIT
 #define DUK_USE_CALLSTACK_LIMIT 1800
+
+/* Closures copy the text the compiler keeps for each script function (the duktape.c patch in
+ * GenerateConfig.cmake), which Function.prototype.toString returns as JScript does. */
+#define DUK_USE_NONSTD_FUNC_SOURCE_PROPERTY
