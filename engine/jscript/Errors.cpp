@@ -27,6 +27,9 @@ constexpr const char* kHookSource = R"JS((function (sources, protos, setProto) {
   var facility = -2146828288;
   var getProto = Object.getPrototypeOf, hasOwn = Object.prototype.hasOwnProperty;
   var RE = RegExp, Str = String;
+  // The profile installed after this hook records RegExp.$1 and its kin in exec, test and
+  // replace; the hook keeps the natives so that making an error leaves them as they were.
+  var exec = RE.prototype.exec, test = RE.prototype.test, replace = Str.prototype.replace;
   // Where Duktape blamed the error, read through its own accessors, kept here because JScript
   // has no such properties and the profile may take them away.
   function getter(name) {
@@ -42,7 +45,7 @@ constexpr const char* kHookSource = R"JS((function (sources, protos, setProto) {
     var known = lines[file];
     if (!known || known.text !== text) {
       var starts = [0], re = /\r\n|\r|\n|\u2028|\u2029/g, m;
-      while ((m = re.exec(text)) !== null) starts.push(m.index + m[0].length);
+      while ((m = exec.call(re, text)) !== null) starts.push(m.index + m[0].length);
       known = lines[file] = { text: text, starts: starts };
     }
     if (n > known.starts.length) return '';
@@ -54,12 +57,12 @@ constexpr const char* kHookSource = R"JS((function (sources, protos, setProto) {
   // line: the member chain before ".prop", or before "[" when the property was an index.
   function baseExpression(line, prop) {
     var chain = '[A-Za-z_$][\\w$]*(?:\\s*\\.\\s*[A-Za-z_$][\\w$]*)*';
-    var named = /^'(.*)'$/.exec(prop);
+    var named = exec.call(/^'(.*)'$/, prop);
     var re = named
-        ? new RE('(' + chain + ')\\s*\\.\\s*' + named[1].replace(/\$/g, '\\$') + '(?![\\w$])')
+        ? new RE('(' + chain + ')\\s*\\.\\s*' + replace.call(named[1], /\$/g, '\\$') + '(?![\\w$])')
         : new RE('(' + chain + ')\\s*\\[');
-    var m = re.exec(line);
-    return m ? m[1].replace(/\s+/g, '') : '';
+    var m = exec.call(re, line);
+    return m ? replace.call(m[1], /\s+/g, '') : '';
   }
 
   function set(e, code, text, name) {
@@ -75,33 +78,33 @@ constexpr const char* kHookSource = R"JS((function (sources, protos, setProto) {
 
   function map(e) {
     var message = Str(e.message), name = e.name, m;
-    if (name === 'ReferenceError' && (m = /^identifier '(.*)' undefined$/.exec(message)))
+    if (name === 'ReferenceError' && (m = exec.call(/^identifier '(.*)' undefined$/, message)))
       return set(e, 5009, "'" + m[1] + "' 未定义", 'TypeError');
     if (name === 'ReferenceError' && message === 'invalid lvalue')
       return set(e, 5008, '非法赋值', 'ReferenceError');
-    if (stackOverflow.test(message)) return set(e, 28, '堆栈溢出', 'Error');
+    if (test.call(stackOverflow, message)) return set(e, 28, '堆栈溢出', 'Error');
     if (message === 'alloc failed') return set(e, 7, '内存不足', 'Error');
-    if (name === 'SyntaxError' && regexpSyntax.test(message))
+    if (name === 'SyntaxError' && test.call(regexpSyntax, message))
       return set(e, 5017, '正则表达式中的语法错误', 'RegExpError');
     if (name === 'SyntaxError') return set(e, 1002, '语法错误', 'SyntaxError');
     if (name === 'TypeError') {
-      if ((m = /^cannot (?:read|write|delete) property (.*) of (?:undefined|null)$/.exec(message))) {
+      if ((m = exec.call(/^cannot (?:read|write|delete) property (.*) of (?:undefined|null)$/, message))) {
         var base = baseExpression(lineOf(fileNameOf.call(e), lineNumberOf.call(e)), m[1]);
         return set(e, 5007, base ? "'" + base + "' 为空或不是对象" : '缺少对象', 'TypeError');
       }
-      if (/^undefined not callable \(property /.test(message))
+      if (test.call(/^undefined not callable \(property /, message))
         return set(e, 438, '对象不支持此属性或方法', 'TypeError');
-      if (/^(undefined|null) not callable$/.test(message) || message === 'not object coercible')
+      if (test.call(/^(undefined|null) not callable$/, message) || message === 'not object coercible')
         return set(e, 5007, '缺少对象', 'TypeError');
-      if (/ not callable( \(property .*\))?$/.test(message) || /^invalid instanceof rval/.test(message) ||
-          /^instanceof rval has no/.test(message))
+      if (test.call(/ not callable( \(property .*\))?$/, message) || test.call(/^invalid instanceof rval/, message) ||
+          test.call(/^instanceof rval has no/, message))
         return set(e, 5002, '缺少函数', 'TypeError');
-      if (/ not constructable$/.test(message)) return set(e, 445, '对象不支持此操作', 'TypeError');
+      if (test.call(/ not constructable$/, message)) return set(e, 445, '对象不支持此操作', 'TypeError');
       if (message === 'expected Date') return set(e, 5006, '缺少日期对象', 'TypeError');
-      if (/^RegExp required/.test(message)) return set(e, 5016, '缺少正则表达式对象', 'TypeError');
-      if (/^(string|String) required/.test(message)) return set(e, 5005, '缺少字符串', 'TypeError');
-      if (/^(number|Number) required/.test(message)) return set(e, 5001, '缺少数字', 'TypeError');
-      if (/ required, found /.test(message) || message === 'invalid args' ||
+      if (test.call(/^RegExp required/, message)) return set(e, 5016, '缺少正则表达式对象', 'TypeError');
+      if (test.call(/^(string|String) required/, message)) return set(e, 5005, '缺少字符串', 'TypeError');
+      if (test.call(/^(number|Number) required/, message)) return set(e, 5001, '缺少数字', 'TypeError');
+      if (test.call(/ required, found /, message) || message === 'invalid args' ||
           message === 'unexpected type')
         return set(e, 5014, '缺少 JScript 对象', 'TypeError');
     }

@@ -103,6 +103,8 @@ TEST_F(JScriptBuiltins, WhatJScriptAddsIsPresent) {
       {"'xaybz'.replace(/(a|b)/g, '-');", "RegExp.$1 + RegExp.index", "b3"},
       {"'k=v'.match(/(\\w)=(\\w)/);", "RegExp.$2", "v"},
       {"/(q)/.test('aqa'); /zz/.test('a');", "RegExp.$1", "q"},  // a failed match leaves them
+      // Making an error (here 5007 with its source quoted) runs no match a script can see.
+      {"/(q)/.test('aqa'); try { var o; o.p.q = 1; } catch (e) {}", "RegExp.$1 + RegExp.lastMatch", "qq"},
       {"'abc'.search(/c/);", "RegExp.leftContext", "ab"},
       // docs: getVarDate hands back an Automation date, read as the locale's date text.
       {"", "typeof new Date(2019, 0, 1).getVarDate()", "object"},
