@@ -29,6 +29,7 @@ const char* themeName(ToolbarImage image) {
     case ToolbarImage::Browser: return "web-browser";
     case ToolbarImage::Help: return "help-about";
     case ToolbarImage::Exit: return "application-exit";
+    case ToolbarImage::BrowserEnvironment: return "applications-internet";
   }
   return "";
 }
@@ -205,6 +206,17 @@ void draw(QPainter& p, ToolbarImage image) {
       p.drawLine(QPointF(8, 7.5), QPointF(15, 7.5));
       p.drawLine(QPointF(12.5, 5), QPointF(15, 7.5));
       p.drawLine(QPointF(12.5, 10), QPointF(15, 7.5));
+      break;
+    case ToolbarImage::BrowserEnvironment:
+      // A page (the environment) with the globe of "浏览器运行" in its corner.
+      page(p, QRectF(1.5, 1.5, 9, 12));
+      textLines(p, 3, 9, 4.5, 3);
+      p.setPen(QPen(kGreen, 1));
+      p.setBrush(QColor(210, 240, 215));
+      p.drawEllipse(QPointF(11, 10), 4, 4);
+      p.setBrush(Qt::NoBrush);
+      p.drawEllipse(QPointF(11, 10), 1.5, 4);
+      p.drawLine(QPointF(7, 10), QPointF(15, 10));
       break;
   }
 }

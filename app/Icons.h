@@ -1,5 +1,5 @@
 #pragma once
-// The toolbar's eighteen images and the application icon. The desktop's icon theme is used when
+// The toolbar's eighteen images, the browser environment switch's own, and the application icon. The desktop's icon theme is used when
 // it has the image; otherwise we draw our own, so the toolbar looks complete on a bare system.
 
 #include <QIcon>
@@ -8,10 +8,10 @@ namespace jsdebug {
 
 enum class ToolbarImage {
   NewWindow, Open, Save, SaveWithCall, Cut, Copy, Paste, Delete, Undo, Redo,
-  Find, Replace, GoToLine, Beautify, LineNumbers, Browser, Help, Exit
+  Find, Replace, GoToLine, Beautify, LineNumbers, Browser, Help, Exit, BrowserEnvironment
 };
 
-inline constexpr int kToolbarImageCount = 18;
+inline constexpr int kToolbarImageCount = 19;
 
 // 16 x 15 pixels.
 QIcon toolbarIcon(ToolbarImage image);

@@ -90,6 +90,8 @@ const std::vector<NamedCommand>& mainWindowCommands() {
       // The window.
       {"帮助", [](MainWindow& w) { w.messageBox(helpText(), kDefaultMessageTitle, MessageIcon::None); }},
       {"退出", [](MainWindow& w) { w.exitProgram(); }},
+      // A switch: the runs read its state when they start.
+      {"浏览器环境", [](MainWindow&) {}},
   };
   return commands;
 }
@@ -122,6 +124,8 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
       {K::Separator, "", I::NewWindow, ""},
       {K::Button, "帮助", I::Help, "帮助"},
       {K::Button, "退出", I::Exit, "退出"},
+      // Ours, after the original entries.
+      {K::CheckButton, kBrowserEnvironmentTooltip, I::BrowserEnvironment, "浏览器环境"},
   };
   return entries;
 }

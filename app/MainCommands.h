@@ -34,7 +34,13 @@ struct ToolbarEntry {
 
 // Every command the window's buttons and toolbar entries start.
 const std::vector<NamedCommand>& mainWindowCommands();
-// The 23 toolbar entries in order.
+// The check entry after the original 23: the browser environment switch.
+inline constexpr int kBrowserEnvironmentEntry = 23;
+inline constexpr const char* kBrowserEnvironmentTooltip =
+    "浏览器环境：开启后在脚本之前运行网页环境（window、navigator、document、location、"
+    "localStorage、atob/btoa、定时器、crypto 等），并在日志中列出脚本用到而环境没有的名称";
+
+// The 23 toolbar entries in order, then ours.
 const std::vector<ToolbarEntry>& toolbarEntries();
 
 // The margin toggle of "行号": line numbers at 32 pixels, or a symbol margin of width 0.

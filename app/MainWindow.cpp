@@ -301,6 +301,11 @@ std::string MainWindow::urlBoxText() { return fromQt(urlBox_->text()); }
 
 bool MainWindow::searchDownChecked() { return down_->isChecked(); }
 
+bool MainWindow::browserEnvironmentOn() {
+  QAction* entry = toolbarEntry(kBrowserEnvironmentEntry);
+  return entry != nullptr && entry->isChecked();
+}
+
 EditorOperations& MainWindow::editor() { return *editor_; }
 
 QWidget* MainWindow::control(Control which) const {

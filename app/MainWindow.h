@@ -65,6 +65,7 @@ class MainWindow : public QWidget, public Workbench {
   std::string v8BufferLengthText() override;
   std::string urlBoxText() override;
   bool searchDownChecked() override;
+  bool browserEnvironmentOn() override;
   EditorOperations& editor() override;
   void setFocus(Control control) override;
   using QWidget::setFocus;

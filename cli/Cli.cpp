@@ -76,9 +76,14 @@ std::vector<Command> allCommands() {
   return all;
 }
 
+// The commands that run a script, and so can run it in the browser environment.
+bool takesBrowser(const std::string& name) { return name == "load" || name == "run" || name == "v8"; }
+
 void usage(std::ostream& err, const std::vector<Command>& commands) {
-  err << "usage: jsdebug-cli [--utf8] COMMAND ARGS...\n       jsdebug-cli --version\n";
-  for (const Command& c : commands) err << "  jsdebug-cli [--utf8] " << c.name << " " << c.usage << "\n";
+  err << "usage: jsdebug-cli [--utf8] [--browser] COMMAND ARGS...\n       jsdebug-cli --version\n";
+  for (const Command& c : commands)
+    err << "  jsdebug-cli [--utf8]" << (takesBrowser(c.name) ? " [--browser] " : " ") << c.name
+        << " " << c.usage << "\n";
 }
 
 }  // namespace
@@ -87,10 +92,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   const std::vector<Command> commands = allCommands();
   std::size_t i = 0;
   bool utf8 = false;
-  if (i < args.size() && args[i] == "--utf8") {
-    utf8 = true;
-    ++i;
-  }
+  bool browser = false;
+  for (; i < args.size() && (args[i] == "--utf8" || args[i] == "--browser"); ++i)
+    (args[i] == "--utf8" ? utf8 : browser) = true;
   if (i < args.size() && args[i] == "--version") {
     out << "jsdebug-cli " << JSDEBUG_VERSION << "\n";
     return kExitSuccess;
@@ -107,7 +111,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       err << "usage: jsdebug-cli [--utf8] " << c.name << " " << c.usage << "\n";
       return kExitUsage;
     }
+    if (browser && !takesBrowser(c.name)) {
+      err << "jsdebug-cli: --browser applies to load, run and v8 only\n";
+      return kExitUsage;
+    }
     Context context(utf8, out, err);
+    context.bench.browserEnvironment = browser;
     return c.run(context, rest);
   }
   err << "jsdebug-cli: unknown command '" << name << "'\n";

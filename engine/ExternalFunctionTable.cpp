@@ -37,13 +37,21 @@ ExternalFunctionTable::ExternalFunctionTable(std::string programDirectory)
     entries_[i].library = names[i][0];
     entries_[i].exportName = names[i][1];
   }
+  optionalExec_.library = "v8.dll";
+  optionalExec_.exportName = v8contract::kJsdebugExecV8;
 }
 
 ExternalFunctionTable::~ExternalFunctionTable() { releaseLibraries(); }
 
 platform::ProcAddress ExternalFunctionTable::resolve(Entry& entry) {
-  if (platform::ProcAddress known = entry.address.load(std::memory_order_acquire)) return known;
   std::string failure;
+  if (platform::ProcAddress found = lookUp(entry, failure)) return found;
+  // Outside the lock: FatalError releases this process's libraries through the same table.
+  FatalError(0, failure);
+}
+
+platform::ProcAddress ExternalFunctionTable::lookUp(Entry& entry, std::string& failure) {
+  if (platform::ProcAddress known = entry.address.load(std::memory_order_acquire)) return known;
   {
     std::lock_guard lock(mutex_);
     if (platform::ProcAddress known = entry.address.load(std::memory_order_acquire)) return known;
@@ -81,8 +89,7 @@ platform::ProcAddress ExternalFunctionTable::resolve(Entry& entry) {
       failure = "无法找到指定DLL库文件“" + library + "”中的输出命令“" + entry.exportName + "”";
     }
   }
-  // Outside the lock: FatalError releases this process's libraries through the same table.
-  FatalError(0, failure);
+  return nullptr;
 }
 
 std::intptr_t ExternalFunctionTable::InitializeV8(const char* startupPath) {
@@ -111,6 +118,18 @@ void ExternalFunctionTable::ExecJavaScriptV8(std::intptr_t context, const char* 
                                                         bufferLength);
 }
 
+bool ExternalFunctionTable::JsdebugExecV8(std::intptr_t context, const char* location,
+                                          const char* script, const char* call, char* buffer,
+                                          int bufferLength,
+                                          void (*sink)(void*, int, const char*, int), void* user) {
+  std::string failure;
+  platform::ProcAddress address = lookUp(optionalExec_, failure);
+  if (address == nullptr) return false;
+  reinterpret_cast<v8contract::JsdebugExecV8Function>(address)(context, location, script, call,
+                                                               buffer, bufferLength, sink, user);
+  return true;
+}
+
 void ExternalFunctionTable::CoInitialize(void* reserved) {
   function<decltype(&platform::CoInitialize)>(kCoInitialize)(reserved);
 }
@@ -121,11 +140,13 @@ void ExternalFunctionTable::CoUninitialize() {
 
 void ExternalFunctionTable::releaseLibraries() {
   std::lock_guard lock(mutex_);
-  for (Entry& entry : entries_) {
+  auto release = [](Entry& entry) {
     entry.address.store(nullptr, std::memory_order_release);
     platform::freeLibrary(entry.module);
     entry.module = nullptr;
-  }
+  };
+  for (Entry& entry : entries_) release(entry);
+  release(optionalExec_);
 }
 
 const char* privateLibraryDirectory() {

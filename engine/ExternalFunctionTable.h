@@ -39,6 +39,11 @@ class ExternalFunctionTable {
   // 4: v8.dll ExecJavaScriptV8.
   void ExecJavaScriptV8(std::intptr_t context, const char* script, const char* call, char* buffer,
                         int bufferLength);
+  // Beyond the six: v8.dll JsdebugExecV8, which only our own engine library has. False (and
+  // nothing called) when the library lacks it; that never ends the program.
+  bool JsdebugExecV8(std::intptr_t context, const char* location, const char* script,
+                     const char* call, char* buffer, int bufferLength,
+                     void (*sink)(void*, int, const char*, int), void* user);
   // 5 and 6: ole32.dll CoInitialize / CoUninitialize.
   void CoInitialize(void* reserved);
   void CoUninitialize();
@@ -57,6 +62,8 @@ class ExternalFunctionTable {
   };
 
   platform::ProcAddress resolve(Entry& entry);
+  // The address, or nullptr with `failure` saying what was not found.
+  platform::ProcAddress lookUp(Entry& entry, std::string& failure);
   template <typename Function>
   Function function(std::size_t index) {
     return reinterpret_cast<Function>(resolve(entries_[index]));
@@ -67,6 +74,7 @@ class ExternalFunctionTable {
   // storing a handle twice would leak one.
   std::mutex mutex_;
   std::array<Entry, kEntries> entries_;
+  Entry optionalExec_;
 };
 
 // The directory of the running executable, without a trailing separator.

@@ -13,6 +13,19 @@ void V8Bridge::initializeV8(const std::string& startupPath) {
 
 std::string V8Bridge::executeV8(const std::string& script, const std::string& functionName,
                                 const std::string& arguments, int bufferLength) {
+  BrowserNotes ignored;
+  return execute(script, functionName, arguments, bufferLength, nullptr, ignored);
+}
+
+std::string V8Bridge::executeV8(const std::string& script, const std::string& functionName,
+                                const std::string& arguments, int bufferLength,
+                                const std::string& location, BrowserNotes& notes) {
+  return execute(script, functionName, arguments, bufferLength, &location, notes);
+}
+
+std::string V8Bridge::execute(const std::string& script, const std::string& functionName,
+                              const std::string& arguments, int bufferLength,
+                              const std::string* location, BrowserNotes& notes) {
   std::string call = functionName + "(" + arguments + ")";
   std::vector<char> buffer;
   if (bufferLength >= 1) {
@@ -26,8 +39,13 @@ std::string V8Bridge::executeV8(const std::string& script, const std::string& fu
     }
     buffer.back() = '\0';
   }
-  table_.ExecJavaScriptV8(context_.load(), script.c_str(), call.c_str(),
-                          buffer.empty() ? nullptr : buffer.data(), bufferLength);
+  char* data = buffer.empty() ? nullptr : buffer.data();
+  auto sink = [](void* user, int kind, const char* text, int length) {
+    static_cast<BrowserNotes*>(user)->add(kind, std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0));
+  };
+  if (location == nullptr || !table_.JsdebugExecV8(context_.load(), location->c_str(), script.c_str(),
+                                                   call.c_str(), data, bufferLength, sink, &notes))
+    table_.ExecJavaScriptV8(context_.load(), script.c_str(), call.c_str(), data, bufferLength);
   if (buffer.empty()) return {};
   // The engine may leave the buffer without its NUL only by writing past what it was told;
   // the last byte is ours either way.

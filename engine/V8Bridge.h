@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/BrowserEnvironment.h"
 #include "engine/ExternalFunctionTable.h"
 
 namespace jsdebug {
@@ -27,6 +28,13 @@ class V8Bridge {
   std::string executeV8(const std::string& script, const std::string& functionName,
                         const std::string& arguments, int bufferLength = kDefaultV8BufferLength);
 
+  // executeV8 that also collects what the run printed and, with a page address (not empty), runs
+  // in the browser environment and collects the names the script missed. An engine library
+  // without our JsdebugExecV8 export gets the plain call and leaves `notes` empty.
+  std::string executeV8(const std::string& script, const std::string& functionName,
+                        const std::string& arguments, int bufferLength,
+                        const std::string& location, BrowserNotes& notes);
+
   // UTF-8 bytes to GBK text through the two conversion entries: measure, convert, measure,
   // convert. The result ends at the first NUL.
   std::string utf8ToGbk(std::string_view bytes);
@@ -37,6 +45,11 @@ class V8Bridge {
   std::intptr_t context() const { return context_.load(); }
 
  private:
+  // location nullptr: the contract's own export only.
+  std::string execute(const std::string& script, const std::string& functionName,
+                      const std::string& arguments, int bufferLength, const std::string* location,
+                      BrowserNotes& notes);
+
   ExternalFunctionTable& table_;
   std::atomic<std::intptr_t> context_{0};
 };

@@ -41,9 +41,36 @@ std::string format(const char* pattern, long long a, long long b = 0) {
   return text;
 }
 
+std::uint32_t readU32(std::string_view bytes) {
+  std::uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]);
+  return value;
+}
+
+// The notes in front of the value: records of a kind letter, a u32 length and UTF-8 text. What
+// does not parse is left out rather than guessed at.
+std::vector<Note> takeNotes(std::string_view& body) {
+  std::vector<Note> notes;
+  if (body.size() < 4) return notes;
+  std::uint32_t length = readU32(body);
+  if (length > body.size() - 4) {
+    body = {};
+    return notes;
+  }
+  std::string_view records = body.substr(4, length);
+  body.remove_prefix(4 + length);
+  while (records.size() >= 5) {
+    char kind = records[0];
+    std::uint32_t size = readU32(records.substr(1));
+    if (size > records.size() - 5) break;
+    notes.push_back({kind, gbk::fromUtf8(records.substr(5, size))});
+    records.remove_prefix(5 + size);
+  }
+  return notes;
+}
+
 // Where the child's answer ends without a value: it died, hung, or was never there.
-std::string answerToReport(const std::string& answer) {
-  std::string_view body = answer;
+std::string answerToReport(std::string_view body) {
   if (body.empty()) return errorReport(0, "Error: V8 引擎返回了无法识别的应答");
   char kind = body.front();
   body.remove_prefix(1);
@@ -121,37 +148,48 @@ void Engine::start() {
 }
 
 std::string Engine::run(std::string_view script, std::string_view call) {
+  return run(script, call, {}).result;
+}
+
+RunOutcome Engine::run(std::string_view script, std::string_view call, std::string_view location) {
   std::lock_guard lock(mutex_);
-  if (std::string failure = startLocked(); !failure.empty()) return failure;
+  if (std::string failure = startLocked(); !failure.empty()) return {failure, {}};
 
   int limit = timeLimitMs();
   std::string utf8Script = gbk::toUtf8(script);
   std::string utf8Call = gbk::toUtf8(call);
+  std::string utf8Location = gbk::toUtf8(location);
   std::string request;
-  request.reserve(12 + utf8Script.size() + utf8Call.size());
+  request.reserve(16 + utf8Script.size() + utf8Call.size() + utf8Location.size());
   appendU32(request, static_cast<std::size_t>(limit));
   appendU32(request, utf8Script.size());
   request += utf8Script;
   appendU32(request, utf8Call.size());
   request += utf8Call;
+  appendU32(request, utf8Location.size());
+  request += utf8Location;
 
   std::string answer;
   // The runner enforces the limit itself; ours only catches a child that stopped answering (a
   // conversion stuck outside the limit, a boot that never finished), with room for node to boot.
   switch (node_.exchange(request, answer, limit + 5000)) {
-    case NodeProcess::Outcome::Answered:
-      return answerToReport(answer);
+    case NodeProcess::Outcome::Answered: {
+      std::string_view body = answer;
+      std::vector<Note> notes = takeNotes(body);
+      return {answerToReport(body), std::move(notes)};
+    }
     case NodeProcess::Outcome::TimedOut:
       node_.stop();
-      return errorReport(0, format("Error: V8 引擎超过 %lld 毫秒没有应答，已被终止；下次运行时重新启动",
-                                   limit + 5000));
+      return {errorReport(0, format("Error: V8 引擎超过 %lld 毫秒没有应答，已被终止；下次运行时重新启动",
+                                   limit + 5000)), {}};
     case NodeProcess::Outcome::Died:
       break;
   }
   node_.stop();
-  return errorReport(0, format("Error: V8 引擎进程意外退出（脚本可能超出了 %lld MB 的内存上限）；"
-                               "下次运行时重新启动",
-                               heapLimitMb()));
+  return {errorReport(0, format("Error: V8 引擎进程意外退出（脚本可能超出了 %lld MB 的内存上限）；"
+                                "下次运行时重新启动",
+                                heapLimitMb())),
+          {}};
 }
 
 Engine& engine() {

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "v8engine/NodeProcess.h"
 
@@ -18,12 +19,26 @@ std::string errorReport(long line, std::string_view message);
 // buffer or a length below 1 gets nothing.
 void writeResult(std::string_view result, char* buffer, int bufferLength);
 
+// Something a run leaves beside its value (the kinds are those of JsdebugExecV8), GBK.
+struct Note {
+  char kind;
+  std::string text;
+};
+
+struct RunOutcome {
+  std::string result;  // the value's text or an error report
+  std::vector<Note> notes;
+};
+
 class Engine {
  public:
   // Starts node unless it runs already. Never waits for node to boot.
   void start();
   // The script, then the call, in a fresh context: the value's text or an error report, GBK.
   std::string run(std::string_view script, std::string_view call);
+  // The same with what the console printed and, given a page address (location not empty), in
+  // the browser environment with the names the script reached for and did not find.
+  RunOutcome run(std::string_view script, std::string_view call, std::string_view location);
 
  private:
   std::string startLocked();

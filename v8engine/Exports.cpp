@@ -33,3 +33,26 @@ extern "C" JSDEBUG_EXPORT int ExecJavaScriptV8(std::intptr_t /*context*/, const 
   }
   return 0;
 }
+
+extern "C" JSDEBUG_EXPORT int JsdebugExecV8(std::intptr_t /*context*/, const char* location,
+                                            const char* script, const char* call, char* buffer,
+                                            int bufferLength, JsdebugV8NoteSink sink,
+                                            void* user) noexcept {
+  try {
+    jsdebug::v8engine::RunOutcome outcome =
+        engine().run(script != nullptr ? script : "", call != nullptr ? call : "",
+                     location != nullptr ? location : "");
+    jsdebug::v8engine::writeResult(outcome.result, buffer, bufferLength);
+    if (sink != nullptr)
+      for (const jsdebug::v8engine::Note& note : outcome.notes)
+        sink(user, static_cast<unsigned char>(note.kind), note.text.data(),
+             static_cast<int>(note.text.size()));
+  } catch (...) {
+    try {
+      jsdebug::v8engine::writeResult(jsdebug::v8engine::errorReport(0, "Error: V8 引擎内部错误"),
+                                     buffer, bufferLength);
+    } catch (...) {
+    }
+  }
+  return 0;
+}

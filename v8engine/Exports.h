@@ -17,11 +17,26 @@ std::intptr_t InitializeV8(const char* startupPath) noexcept;
 int ExecJavaScriptV8(std::intptr_t context, const char* script, const char* call, char* buffer,
                      int bufferLength) noexcept;
 
+// Our own addition, which a program may look for and do without: ExecJavaScriptV8 with what the
+// run leaves beside its value handed to `sink`, one note at a time, in order, as GBK text of
+// `length` bytes (not NUL-ended), on the calling thread before the export returns:
+//   'L' a console line; 'D' the number of console lines left out;
+//   'M' a name the script reached for that the browser environment lacks; 'N' the number of such
+//   names left out; 'T' the number of timer callbacks left out.
+// `location` not null and not empty installs the browser environment with that page address.
+typedef void (*JsdebugV8NoteSink)(void* user, int kind, const char* text, int length);
+int JsdebugExecV8(std::intptr_t context, const char* location, const char* script,
+                  const char* call, char* buffer, int bufferLength, JsdebugV8NoteSink sink,
+                  void* user) noexcept;
+
 }
 
 namespace jsdebug::v8contract {
 
 using InitializeV8Function = std::intptr_t (*)(const char*);
 using ExecJavaScriptV8Function = int (*)(std::intptr_t, const char*, const char*, char*, int);
+using JsdebugExecV8Function = int (*)(std::intptr_t, const char*, const char*, const char*, char*,
+                                      int, JsdebugV8NoteSink, void*);
+inline constexpr const char* kJsdebugExecV8 = "JsdebugExecV8";
 
 }  // namespace jsdebug::v8contract

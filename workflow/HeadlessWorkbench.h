@@ -33,6 +33,7 @@ class HeadlessWorkbench : public Workbench {
   std::string v8BufferLengthText() override;
   std::string urlBoxText() override;
   bool searchDownChecked() override;
+  bool browserEnvironmentOn() override { return browserEnvironment; }
   EditorOperations& editor() override;
   void setFocus(Control control) override;
   void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
@@ -47,6 +48,7 @@ class HeadlessWorkbench : public Workbench {
   std::string v8BufferLength = "1024";
   std::string urlBox;
   bool searchDown = true;
+  bool browserEnvironment = false;
   std::string clipboard;
   MemoryEditor memoryEditor{&clipboard};
   std::vector<Control> focusHistory;

@@ -27,6 +27,60 @@ void appendLoadSuccessBlock(Workbench& bench) {
   bench.appendLog(kLogSeparator);
 }
 
+namespace {
+
+// A console line may hold line breaks of any kind; the log's are CR LF.
+std::string logLines(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r' || c == '\n') {
+      out += "\r\n";
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+void appendNoteBlock(Workbench& bench, const std::string& header, const std::string& body) {
+  bench.appendLog("\r\n");
+  appendFailureBlock(bench, header, body);
+}
+
+}  // namespace
+
+void appendBrowserNotes(Workbench& bench, const BrowserNotes& notes) {
+  if (!notes.console.empty() || notes.droppedLines > 0 || notes.droppedTimers > 0) {
+    std::string body;
+    for (const std::string& line : notes.console) {
+      if (!body.empty()) body += "\r\n";
+      body += logLines(line);
+    }
+    auto note = [&body](const std::string& text) {
+      if (!body.empty()) body += "\r\n";
+      body += text;
+    };
+    if (notes.droppedLines > 0)
+      note("……另有 " + std::to_string(notes.droppedLines) + " 行输出未显示");
+    if (notes.droppedTimers > 0)
+      note("……定时器回调次数已到上限，另有 " + std::to_string(notes.droppedTimers) + " 个未运行");
+    appendNoteBlock(bench, kConsoleHeader, body);
+  }
+  if (!notes.missing.empty()) {
+    std::string body;
+    for (const std::string& name : notes.missing) {
+      if (!body.empty()) body += "\r\n";
+      body += name;
+    }
+    if (notes.droppedMissing > 0)
+      body += "\r\n……另有 " + std::to_string(notes.droppedMissing) + " 个未列出";
+    appendNoteBlock(bench, kMissingHeader, body);
+  }
+}
+
 void jumpToReportedLine(Workbench& bench, const std::string& lineText) {
   bench.setFocus(Control::CodeEditor);
   // The editor ignores a negative line, which is what "no number" and "0" come to. The line text

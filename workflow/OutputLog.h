@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/BrowserEnvironment.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug {
@@ -19,6 +20,14 @@ void appendFailureBlock(Workbench& bench, const std::string& header, const std::
 // separator.
 void appendResultBlock(Workbench& bench, const std::string& milliseconds, const std::string& result);
 void appendLoadSuccessBlock(Workbench& bench);
+
+inline constexpr const char* kConsoleHeader = "控制台输出：\r\n";
+inline constexpr const char* kMissingHeader = "脚本用到而浏览器环境没有的：\r\n";
+
+// After a run's own block, each only when it has something to say: the console block (the lines
+// in the order written, then how many were left out) and the block of names the script reached
+// for and did not find. Each is CR LF and then a block shaped like a failure block.
+void appendBrowserNotes(Workbench& bench, const BrowserNotes& notes);
 
 // Gives the editor the focus and moves the caret to the 1-based line named by lineText (read as
 // an integer); a number below 1 leaves the caret where it is.

@@ -24,17 +24,23 @@ void runV8(Workbench& bench, V8Bridge& bridge, const TickCounter& ticks) {
   const std::uint32_t start = ticks();
   const std::string script = bench.editor().wholeText();
   const int bufferLength = text::toInteger(bench.v8BufferLengthText());
-  const std::string result = bridge.executeV8(script, call.name, call.arguments, bufferLength);
+  // The console is always there; the page address switches the browser environment on.
+  const std::string location = bench.browserEnvironmentOn() ? pageAddress(bench.urlBoxText()) : "";
+  BrowserNotes notes;
+  const std::string result =
+      bridge.executeV8(script, call.name, call.arguments, bufferLength, location, notes);
   bench.clearLog();
 
   if (text::findText(result, "错误信息") > 0) {
     const std::string line = text::TextBetween(result, "错误所在行:\r\n", "\r\n");
     const std::string message = text::TextBetween(result, "错误信息:\r\n", "\r\n");
     appendFailureBlock(bench, kRunFailedHeader, "错误行:" + line + "\r\n\r\n错误信息:" + message);
+    appendBrowserNotes(bench, notes);
     jumpToReportedLine(bench, line);
     return;
   }
   appendResultBlock(bench, elapsedText(ticks() - start), result);
+  appendBrowserNotes(bench, notes);
 }
 
 }  // namespace jsdebug

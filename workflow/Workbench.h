@@ -32,6 +32,8 @@ class Workbench {
   virtual std::string urlBoxText() = 0;
   // Whether the main window's "向下" radio button is checked.
   virtual bool searchDownChecked() = 0;
+  // Whether the "浏览器环境" switch is on; off unless a workbench offers it.
+  virtual bool browserEnvironmentOn() { return false; }
 
   virtual EditorOperations& editor() = 0;
   virtual void setFocus(Control control) = 0;

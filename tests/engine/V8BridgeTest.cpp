@@ -112,6 +112,12 @@ TEST(V8Bridge, ExecuteV8KeepsTheContractWithTheEngine) {
   }
   // The result ends at the first NUL.
   EXPECT_EQ("ab", bridge.executeV8("", "nul", "", 10));
+
+  // A library without our own export: the contract's call, nothing beside the result.
+  BrowserNotes notes;
+  EXPECT_EQ(std::string(16, ' '), bridge.executeV8("var b;", "g", "1", 16, "http://x/", notes));
+  EXPECT_EQ("g(1)", std::string(recorded<const char*>("RecordedCall")));
+  EXPECT_TRUE(notes.console.empty() && notes.missing.empty());
 }
 
 TEST(V8Bridge, Utf8ToGbk) {

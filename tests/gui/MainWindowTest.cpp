@@ -291,7 +291,8 @@ TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
 
 TEST_F(MainWindowTest, ToolbarHasTwentyThreeEntriesDockedAtTheTop) {
   QToolBar* bar = window->toolbar();
-  ASSERT_EQ(23, bar->actions().size());
+  // The original 23, then our browser environment switch.
+  ASSERT_EQ(24, bar->actions().size());
   const std::vector<int> separators{4, 9, 12, 16, 20};
   for (int i = 0; i < 23; ++i) {
     QAction* entry = window->toolbarEntry(i);
@@ -310,7 +311,15 @@ TEST_F(MainWindowTest, ToolbarHasTwentyThreeEntriesDockedAtTheTop) {
       EXPECT_FALSE(window->toolbarEntry(i)->isChecked()) << i;
     }
   }
-  EXPECT_EQ(nullptr, window->toolbarEntry(23));
+  QAction* environment = window->toolbarEntry(kBrowserEnvironmentEntry);
+  EXPECT_TRUE(environment->isCheckable() && !environment->isChecked() && environment->isEnabled());
+  EXPECT_EQ(kBrowserEnvironmentTooltip, fromQt(environment->toolTip()));
+  EXPECT_FALSE(window->browserEnvironmentOn());
+  environment->trigger();
+  EXPECT_TRUE(window->browserEnvironmentOn());
+  environment->trigger();
+  EXPECT_FALSE(window->browserEnvironmentOn());
+  EXPECT_EQ(nullptr, window->toolbarEntry(24));
 
   showActive();
   EXPECT_EQ(QPoint(0, 0), bar->pos());

@@ -21,6 +21,7 @@ using namespace jsdebug::v8contract;
 struct Library {
   InitializeV8Function initialize = nullptr;
   ExecJavaScriptV8Function exec = nullptr;
+  JsdebugExecV8Function execWithNotes = nullptr;
   std::intptr_t context = 0;
 };
 
@@ -34,6 +35,7 @@ Library& library() {
     if (handle == nullptr) return l;
     l.initialize = reinterpret_cast<InitializeV8Function>(dlsym(handle, "InitializeV8"));
     l.exec = reinterpret_cast<ExecJavaScriptV8Function>(dlsym(handle, "ExecJavaScriptV8"));
+    l.execWithNotes = reinterpret_cast<JsdebugExecV8Function>(dlsym(handle, kJsdebugExecV8));
     if (l.initialize != nullptr) l.context = l.initialize("/opt/xjsdebug");
     return l;
   }();
@@ -118,6 +120,44 @@ TEST(EngineLibrary, OnlyEcmaScriptBuiltIns) {
   EXPECT_EQ("undefined", run("", "this.constructor.constructor('return typeof process')()"));
   EXPECT_EQ("undefined", run("", "(function(){try{null.x}catch(e){return e.constructor.constructor("
                                  "'return typeof process')()}})()"));
+}
+
+// Our own export: the notes in order, as kind letter and text; the result as the contract's.
+std::string runWithNotes(const char* location, const std::string& script, const std::string& call,
+                         std::string& notes) {
+  Library& lib = library();
+  if (lib.execWithNotes == nullptr) return "<no export>";
+  std::string buffer(1025, ' ');
+  buffer.back() = '\0';
+  notes.clear();
+  lib.execWithNotes(lib.context, location, script.c_str(), call.c_str(), buffer.data(), 1024,
+                    [](void* user, int kind, const char* text, int length) {
+                      *static_cast<std::string*>(user) += static_cast<char>(kind);
+                      static_cast<std::string*>(user)->append(text, static_cast<std::size_t>(length));
+                      *static_cast<std::string*>(user) += '|';
+                    },
+                    &notes);
+  return buffer.substr(0, buffer.find('\0'));
+}
+
+TEST(EngineLibrary, ConsoleAndBrowserNotesComeBesideTheResult) {
+  std::string notes;
+  // The console is always there; the contract's export simply drops what it printed.
+  EXPECT_EQ("1", run("console.log('x');", "1"));
+  EXPECT_EQ("undefined", run("", "console.log.constructor('return typeof process')()"));
+  EXPECT_EQ("2", runWithNotes(nullptr, "console.log('a', [1]); console.error('中');", "2", notes));
+  EXPECT_EQ("La (1) [1]|L[error] 中|", notes);
+  EXPECT_EQ("undefined", runWithNotes("", "", "typeof navigator", notes));
+  EXPECT_EQ("", notes);
+  // In the browser environment: the names it lacks; a null sink is allowed.
+  EXPECT_EQ(report(0, "ReferenceError: nothere is not defined"),
+            runWithNotes("http://h/", "navigator.gpuX; screen.orientationX;", "nothere", notes));
+  EXPECT_EQ("Mnavigator.gpuX|Mscreen.orientationX|Mnothere|", notes);
+  EXPECT_EQ("undefined", runWithNotes("https://h/", "", "navigator.constructor.constructor('return typeof process')()", notes));
+  Library& lib = library();
+  std::string buffer(9, ' ');
+  lib.execWithNotes(lib.context, "http://h/", "console.log(1)", "3", buffer.data(), 8, nullptr, nullptr);
+  EXPECT_EQ('3', buffer[0]);
 }
 
 TEST(EngineLibrary, ErrorsCarryTheScriptLine) {
