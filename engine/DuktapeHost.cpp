@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "duktape.h"
+#include "engine/DuktapeBrowser.h"
 #include "engine/DuktapeError.h"
 #include "engine/VariantText.h"
 #include "engine/jscript/Errors.h"
@@ -358,10 +359,40 @@ class DuktapeHost final : public ScriptHost {
     ctx_ = nullptr;
     units_.clear();
     conditional_ = {};
+    browser_ = BrowserState();
     createHeap();
   }
 
   ScriptError error() override { return error_; }
+
+  bool installBrowserEnvironment(const std::string& location) override {
+    if (!ctx_) return false;
+    std::string utf8 = gbk::toUtf8(location);
+    InstallEnvironment job{&browser_, &utf8};
+    const bool compiled = true;
+    enter(installEnvironment, &job, compiled, nullptr);
+    return browser_.installed;
+  }
+
+  // The error object stays the call's unless the callbacks ran out of time.
+  void runTimers() override {
+    if (!ctx_ || !browser_.installed) return;
+    ScriptError before = error_;
+    const bool compiled = true;
+    enter(runDueTimers, nullptr, compiled, nullptr);
+    if (error_.Number == "0" || before.Number != "0") error_ = before;
+  }
+
+  BrowserNotes takeBrowserNotes() override {
+    if (ctx_ && browser_.installed) {
+      /* [ ] */
+      duk_safe_call(ctx_, readDropped, nullptr, 0, 1);
+      duk_pop(ctx_);
+    }
+    BrowserNotes notes = std::move(browser_.notes);
+    browser_.notes.clear();
+    return notes;
+  }
 
  private:
   void createHeap() {
@@ -405,6 +436,7 @@ class DuktapeHost final : public ScriptHost {
       /* [ err ] */
       RawScriptError raw = readError(!compiled);
       if (evaluated) units_.push_back(*evaluated);
+      noteMissingFromError(browser_, raw);
       error_ = describeScriptError(raw, units_, timeoutMs_);
       if (evaluated) units_.pop_back();
     }
@@ -467,6 +499,7 @@ class DuktapeHost final : public ScriptHost {
   std::string language_ = "JScript";
   std::vector<SourceUnit> units_;  // the code added since the last reset
   jscript::ConditionalState conditional_;  // conditional compilation, as the code set it
+  BrowserState browser_;
   ScriptError error_ = noScriptError();
 };
 

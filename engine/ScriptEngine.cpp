@@ -22,17 +22,30 @@ void ScriptEngine::SetTimeout(int milliseconds) {
 
 bool ScriptEngine::LoadCode(const std::string& code) {
   if (host_) host_->addCode(code);
+  if (host_ && browser_) host_->runTimers();
   lastError_ = host_ ? host_->error() : ScriptError{};
   return lastError_->Number == "0";
 }
 
 void ScriptEngine::Reset() {
   if (host_) host_->reset();
+  if (host_ && browser_) host_->installBrowserEnvironment(location_);
+}
+
+void ScriptEngine::SetBrowserEnvironment(bool on, const std::string& location) {
+  browser_ = on;
+  location_ = location;
+}
+
+BrowserNotes ScriptEngine::TakeBrowserNotes() {
+  return host_ && browser_ ? host_->takeBrowserNotes() : BrowserNotes();
 }
 
 std::string ScriptEngine::CallFunction(const std::string& name, const std::string& arguments) {
   if (!host_) return {};
-  return host_->eval(name + "(" + arguments + ")");
+  std::string value = host_->eval(name + "(" + arguments + ")");
+  if (browser_) host_->runTimers();
+  return value;
 }
 
 std::string ScriptEngine::ErrorReport() {

@@ -33,11 +33,19 @@ class ScriptEngine {
   virtual std::string ErrorReport();
   virtual std::string RunProcedure(const std::string& name, std::array<ScriptValue, 10>& values);
 
+  // The browser environment switch: while on, every Reset installs the environment with this
+  // page address, and loading and calling run the due timers afterwards.
+  void SetBrowserEnvironment(bool on, const std::string& location);
+  // What the code printed and missed since the last Reset; empty while the switch is off.
+  BrowserNotes TakeBrowserNotes();
+
   bool hasHost() const { return host_ != nullptr; }
 
  private:
   std::unique_ptr<ScriptHost> host_;
   std::optional<ScriptError> lastError_;
+  bool browser_ = false;
+  std::string location_;
 };
 
 }  // namespace jsdebug

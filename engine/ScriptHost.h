@@ -11,6 +11,8 @@
 #include <variant>
 #include <vector>
 
+#include "engine/BrowserEnvironment.h"
+
 namespace jsdebug {
 
 inline constexpr std::string_view kScriptControlProgId = "ScriptControl";
@@ -43,6 +45,14 @@ class ScriptHost {
   virtual void reset() = 0;
   // A fresh snapshot of the error object.
   virtual ScriptError error() = 0;
+
+  // The browser environment (our addition; a host without it ignores these). Installed right
+  // after a reset, before any code, it lives until the next reset: runTimers runs the timer
+  // callbacks that are due (an error in one is printed, not raised; only the time limit fails
+  // it), takeBrowserNotes hands over what was printed and the names the code missed.
+  virtual bool installBrowserEnvironment(const std::string& /*location*/) { return false; }
+  virtual void runTimers() {}
+  virtual BrowserNotes takeBrowserNotes() { return {}; }
 };
 
 // Creates a host by ProgID; nullptr when it cannot be created (an unknown ProgID, or a test

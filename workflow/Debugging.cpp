@@ -8,6 +8,7 @@ namespace jsdebug {
 namespace {
 
 bool resetAndLoad(Workbench& bench, ScriptEngine& engine) {
+  engine.SetBrowserEnvironment(bench.browserEnvironmentOn(), pageAddress(bench.urlBoxText()));
   engine.Reset();
   if (engine.LoadCode(bench.editor().wholeText())) return true;
 
@@ -18,6 +19,7 @@ bool resetAndLoad(Workbench& bench, ScriptEngine& engine) {
   bench.appendLog(report);
   bench.appendLog("\r\n\r\n");
   bench.appendLog(kLogSeparator);
+  appendBrowserNotes(bench, engine.TakeBrowserNotes());
   jumpToReportedLine(bench, line);
 
   const std::string log = bench.logText();
@@ -31,6 +33,7 @@ bool loadCode(Workbench& bench, ScriptEngine& engine) {
   bench.clearLog();
   if (!resetAndLoad(bench, engine)) return false;
   appendLoadSuccessBlock(bench);
+  appendBrowserNotes(bench, engine.TakeBrowserNotes());
   return true;
 }
 
@@ -46,12 +49,14 @@ void runCall(Workbench& bench, ScriptEngine& engine, const TickCounter& ticks) {
     const std::string report = engine.ErrorReport();
     if (text::findText(report, "错误所在行") > 0) {
       appendFailureBlock(bench, kRunFailedHeader, report);
+      appendBrowserNotes(bench, engine.TakeBrowserNotes());
       jumpToReportedLine(bench, text::TextBetween(report, "错误所在行：  ", "\r\n"));
       return;
     }
   }
   const std::uint32_t elapsed = ticks() - start;
   appendResultBlock(bench, std::to_string(elapsed), result);
+  appendBrowserNotes(bench, engine.TakeBrowserNotes());
 }
 
 }  // namespace jsdebug
