@@ -207,11 +207,17 @@ duk_ret_t readDropped(duk_context* ctx, void* /*udata*/) {
 }
 
 void noteMissingFromError(BrowserState& state, const RawScriptError& error) {
-  if (!state.installed || error.name != "ReferenceError") return;
-  std::size_t open = error.message.find('\'');
-  std::size_t close = open == std::string::npos ? open : error.message.find('\'', open + 1);
+  // JScript words an undeclared name as "'x' 未定义"; the engine underneath as
+  // "identifier 'x' undefined".
+  constexpr std::string_view kUndefined = "' 未定义";
+  const std::string& message = error.message;
+  const bool jscript = message.size() > kUndefined.size() + 1 && message.front() == '\'' &&
+                       message.compare(message.size() - kUndefined.size(), kUndefined.size(), kUndefined) == 0;
+  if (!state.installed || (!jscript && error.name != "ReferenceError")) return;
+  std::size_t open = message.find('\'');
+  std::size_t close = open == std::string::npos ? open : message.find('\'', open + 1);
   if (close != std::string::npos && close > open + 1)
-    noteMissing(state, error.message.substr(open + 1, close - open - 1));
+    noteMissing(state, message.substr(open + 1, close - open - 1));
 }
 
 }  // namespace jsdebug::engine

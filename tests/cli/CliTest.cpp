@@ -60,6 +60,20 @@ TEST(CliLoad, SuccessfulLoad) {
   EXPECT_EQ(0u, o.out.find("代码加载成功!!\r\n"));
 }
 
+// --browser reaches the run and gives way to nothing else.
+TEST(CliBrowser, SwitchesTheEnvironmentOnForLoadRunAndV8Only) {
+  const std::string script = data("tests/data/browser/jsencrypt-2.3.1.min.js");
+  Outcome off = runCommand({"load", script});
+  EXPECT_EQ(1, off.status);
+  EXPECT_NE(std::string::npos, off.out.find("【'navigator' 未定义】"));
+  Outcome on = runCommand({"--browser", "load", script});
+  EXPECT_EQ(0, on.status) << on.out;
+  EXPECT_EQ(0u, on.out.find("代码加载成功!!\r\n"));
+  EXPECT_EQ(0, runCommand({"--utf8", "--browser", "run", script, "String(typeof JSEncrypt)"}).status);
+  EXPECT_EQ(2, runCommand({"--browser", "md5", script}).status);
+  EXPECT_EQ(2, runCommand({"--browser"}).status);
+}
+
 TEST(CliUsage, UnknownCommandsWrongArgumentsAndMissingFiles) {
   EXPECT_EQ(2, runCommand({}).status);
   EXPECT_EQ(2, runCommand({"--utf8"}).status);
