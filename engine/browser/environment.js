@@ -103,9 +103,9 @@
   function format(args, from) {
     var parts = [], next = from;
     if (typeof args[from] === 'string' && args[from].indexOf('%') >= 0) {
-      var spec = args[from];
+      var pattern = args[from];
       next = from + 1;
-      spec = spec.replace(/%([sdifoOc%])/g, function (all, c) {
+      pattern = pattern.replace(/%([sdifoOc%])/g, function (all, c) {
         if (c === '%') return '%';
         if (next >= args.length) return all;
         var v = args[next++];
@@ -115,7 +115,7 @@
         if (c === 'c') return '';
         return preview(v, 0, false);
       });
-      parts.push(spec);
+      parts.push(pattern);
     }
     for (var i = next; i < args.length; i++) parts.push(preview(args[i], 0, true));
     return parts.join(' ');
