@@ -60,6 +60,16 @@
     }
   }
 
+  // "Name: message" as a browser shows an error; JScript's own text for one is "[object Error]".
+  function errorText(e) {
+    try {
+      if (e instanceof Error && typeof e.message === 'string')
+        return (typeof e.name === 'string' ? e.name : 'Error') + (e.message ? ': ' + e.message : '');
+    } catch (ignored) {
+    }
+    return safeText(e);
+  }
+
   // A value as a browser's console shows it inside another value (top: as an argument).
   function preview(v, depth, top) {
     var t = typeof v;
@@ -71,7 +81,7 @@
     if (t === 'function') return top ? safeText(v) : 'function ' + functionName(v) + '()';
     if (t !== 'object') return safeText(v);
     var tag = tagOf(v);
-    if (tag === 'Error' || v instanceof Error) return safeText(v);
+    if (tag === 'Error' || v instanceof Error) return errorText(v);
     if (tag === 'Date' || tag === 'RegExp') return safeText(v);
     var isArray = tag === 'Array' || /^(Ui|I)nt(8|16|32)(Clamped)?Array$|^Float(32|64)Array$/.test(tag);
     var items = [], n = 0, k;
@@ -611,7 +621,9 @@
     measure: noop
   }, 'performance');
 
-  global.crypto = watch({
+  // Only where typed arrays exist: getRandomValues fills them, and a script finding crypto takes
+  // a path that needs them (the engine of the Windows script host has neither).
+  if (typeof Uint8Array !== 'undefined') global.crypto = watch({
     getRandomValues: function (array) {
       if (array === null || typeof array !== 'object' || typeof array.length !== 'number')
         throw new TypeError("Failed to execute 'getRandomValues' on 'Crypto': parameter 1 is not of type 'ArrayBufferView'.");
@@ -723,7 +735,7 @@
       if (typeof timer.callback === 'function') timer.callback.apply(global, timer.args);
       else new Function(String(timer.callback))();
     } catch (e) {
-      emit('[error] ', 'Uncaught ' + safeText(e));
+      emit('[error] ', 'Uncaught ' + errorText(e));
       if (host.uncaught) host.uncaught(e);
     }
     return true;
