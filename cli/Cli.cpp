@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "platform/FileBytes.h"
 #include "text/Codec.h"
 #include "text/Text.h"
 #include "workflow/OutputLog.h"
@@ -29,15 +30,14 @@ ScriptEngine& Context::engine() {
 
 bool Context::loadEditorFrom(const std::string& path) {
   std::string bytes;
-  if (path == "-") {
-    bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-  } else {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-      error("cannot read " + path);
-      return false;
-    }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const std::error_code error = path == "-" ? platform::readScriptStream(stdin, bytes)
+                                            : platform::readScriptFile(path, bytes);
+  if (error) {
+    std::string reason = error.message();
+    if (error == std::errc::not_supported) reason = "not a regular file";
+    if (error == std::errc::file_too_large) reason = "larger than 256 MB";
+    this->error("cannot read " + path + ": " + reason);
+    return false;
   }
   bench.editor().setText(bytes);
   return true;

@@ -10,14 +10,14 @@ std::vector<Command> debuggingCommands() {
   return {
       {"load", "FILE", 1, 1,
        [](Context& c, const std::vector<std::string>& a) {
-         if (!c.loadEditorFrom(a[0])) return kExitUsage;
+         if (!c.loadEditorFrom(a[0])) return kExitFailure;
          loadCode(c.bench, c.engine());
          c.write(c.bench.log);
          return c.statusFromLog();
        }},
       {"run", "FILE CALL", 2, 2,
        [](Context& c, const std::vector<std::string>& a) {
-         if (!c.loadEditorFrom(a[0])) return kExitUsage;
+         if (!c.loadEditorFrom(a[0])) return kExitFailure;
          c.bench.callBox = c.fromTerminal(a[1]);
          runCall(c.bench, c.engine(), platform::tickCount);
          c.write(c.bench.log);

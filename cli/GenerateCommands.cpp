@@ -36,7 +36,7 @@ std::vector<Command> generateCommands() {
        }},
       {"page", "FILE CALL OUT", 3, 3,
        [](Context& c, const std::vector<std::string>& a) {
-         if (!c.loadEditorFrom(a[0])) return kExitUsage;
+         if (!c.loadEditorFrom(a[0])) return kExitFailure;
          c.bench.callBox = c.fromTerminal(a[1]);
          if (refuseMissingCall(c.bench)) return kExitFailure;
          const std::error_code error =

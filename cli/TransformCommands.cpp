@@ -11,7 +11,7 @@ namespace {
 
 Command editorCommand(const std::string& name, void (*command)(Workbench&)) {
   return {name, "FILE", 1, 1, [command](Context& c, const std::vector<std::string>& a) {
-            if (!c.loadEditorFrom(a[0])) return kExitUsage;
+            if (!c.loadEditorFrom(a[0])) return kExitFailure;
             command(c.bench);
             c.write(c.bench.editor().wholeText());
             return kExitSuccess;
@@ -27,7 +27,7 @@ std::vector<Command> transformCommands() {
       editorCommand("unpack", transform::unpackCommand),
       {"md5", "FILE", 1, 1,
        [](Context& c, const std::vector<std::string>& a) {
-         if (!c.loadEditorFrom(a[0])) return kExitUsage;
+         if (!c.loadEditorFrom(a[0])) return kExitFailure;
          transform::md5Command(c.bench);
          c.write(c.bench.log);
          return kExitSuccess;

@@ -38,7 +38,7 @@ std::vector<Command> v8Commands() {
       {"v8", "FILE CALL [LENGTH]", 2, 3,
        [](Context& c, const std::vector<std::string>& a) {
          EngineStart engine(c);
-         if (!c.loadEditorFrom(a[0])) return kExitUsage;
+         if (!c.loadEditorFrom(a[0])) return kExitFailure;
          c.bench.callBox = c.fromTerminal(a[1]);
          if (a.size() > 2) c.bench.v8BufferLength = c.fromTerminal(a[2]);
          runV8(c.bench, engine.bridge(), platform::tickCount);
@@ -48,7 +48,7 @@ std::vector<Command> v8Commands() {
       {"jsfuck", "FILE", 1, 1,
        [](Context& c, const std::vector<std::string>& a) {
          EngineStart engine(c);
-         if (!c.loadEditorFrom(a[0])) return kExitUsage;
+         if (!c.loadEditorFrom(a[0])) return kExitFailure;
          // The command returns at once, as in the window; the CLI has nothing else to do but
          // wait for the worker to finish.
          // The promise is shared with the worker: it is still inside set_value when we wake.
@@ -61,7 +61,7 @@ std::vector<Command> v8Commands() {
        }},
       {"utf8", "FILE", 1, 1,
        [](Context& c, const std::vector<std::string>& a) {
-         if (!c.loadEditorFrom(a[0])) return kExitUsage;
+         if (!c.loadEditorFrom(a[0])) return kExitFailure;
          transform::utf8DecodeCommand(c.bench, v8Bridge());
          c.write(c.bench.editor().wholeText());
          return kExitSuccess;

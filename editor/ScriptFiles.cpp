@@ -50,7 +50,26 @@ std::string reasonText(std::error_code reason) {
   return text.append(platformToGbk(reason.message())).append("）");
 }
 
+std::string readReasonText(std::error_code reason) {
+  if (reason == std::errc::is_a_directory) return "选择的是一个文件夹";
+  if (reason == std::errc::not_supported) return "不是普通文件";
+  if (reason == std::errc::file_too_large) return "文件超过256MB，不是脚本";
+  if (reason == std::errc::no_such_file_or_directory) return "文件不存在";
+  if (reason == std::errc::permission_denied || reason == std::errc::operation_not_permitted)
+    return "没有读取权限";
+  std::string text = "读取出错（";
+  return text.append(platformToGbk(reason.message())).append("）");
+}
+
 }  // namespace
+
+std::string openFailedMessage(const std::string& path, std::error_code reason) {
+  std::string message = "文件打开失败：";
+  return message.append(platformToGbk(path))
+      .append("\r\n")
+      .append(readReasonText(reason))
+      .append("，编辑框的代码没有改变。");
+}
 
 std::string bytesToText(std::string_view bytes) {
   return std::string(bytes.substr(0, bytes.find('\0')));
@@ -77,7 +96,13 @@ void ScriptFiles::openScriptFile() {
 
 void ScriptFiles::openScriptPath(const std::string& path) {
   lastPath_ = path;
-  const std::string text = bytesToText(platform::readFileBytes(path));
+  std::string bytes;
+  // A file that cannot be read must not cost the user the script in the editor.
+  if (const std::error_code error = platform::readScriptFile(path, bytes)) {
+    bench_.messageBox(openFailedMessage(path, error), kDefaultMessageTitle, MessageIcon::Error);
+    return;
+  }
+  const std::string text = bytesToText(bytes);
   bench_.editor().setText(text);
   bench_.editor().setSavePoint();
   noteUtf8Script(bench_, text);

@@ -30,6 +30,9 @@ inline constexpr const char* kUtf8ScriptNote =
 // Appends kUtf8ScriptNote to the log when `text` is such a script; the text itself stays as it is.
 void noteUtf8Script(Workbench& bench, std::string_view text);
 
+// "文件打开失败：<path>\r\n<reason>，编辑框的代码没有改变。"
+std::string openFailedMessage(const std::string& path, std::error_code reason);
+
 // "文件保存失败：<path>\r\n<reason>，脚本没有保存。" with the path and the reason as GBK text.
 std::string saveFailedMessage(const std::string& path, std::error_code reason);
 
@@ -38,7 +41,8 @@ class ScriptFiles {
   // Both must outlive this object, as the main window owns all three.
   ScriptFiles(Workbench& bench, Desktop& desktop) : bench_(bench), desktop_(desktop) {}
 
-  // "打开": the chosen file's bytes replace the editor text; an unreadable file empties it.
+  // "打开": the chosen file's bytes replace the editor text; a file that cannot be read (or is
+  // no regular file, or is past 256 MB) leaves the editor alone and says why in a message box.
   void openScriptFile();
   // The same for a path known already (a file given to the program when it starts).
   void openScriptPath(const std::string& path);

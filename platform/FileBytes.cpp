@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace jsdebug::platform {
 
 namespace {
@@ -34,6 +36,35 @@ std::string readFileBytes(const std::string& path) {
   // A directory opens on some systems and then fails to read: that is no file either.
   if (std::ferror(file.get())) return {};
   return bytes;
+}
+
+std::error_code readScriptStream(std::FILE* stream, std::string& bytes) {
+  std::string read;
+  char buffer[65536];
+  for (;;) {
+    errno = 0;
+    const std::size_t n = std::fread(buffer, 1, sizeof buffer, stream);
+    if (read.size() + n > kMaxScriptBytes) return std::make_error_code(std::errc::file_too_large);
+    read.append(buffer, n);
+    if (n < sizeof buffer) break;
+  }
+  if (std::ferror(stream)) return lastError(std::errc::io_error);
+  bytes = std::move(read);
+  return {};
+}
+
+std::error_code readScriptFile(const std::string& path, std::string& bytes) {
+  errno = 0;
+  File file(std::fopen(path.c_str(), "rb"));
+  if (!file) return lastError(std::errc::io_error);
+  struct stat info {};
+  if (fstat(fileno(file.get()), &info) != 0) return lastError(std::errc::io_error);
+  if (S_ISDIR(info.st_mode)) return std::make_error_code(std::errc::is_a_directory);
+  // /dev/zero never ends and a pipe may never close: neither is a script file.
+  if (!S_ISREG(info.st_mode)) return std::make_error_code(std::errc::not_supported);
+  if (static_cast<unsigned long long>(info.st_size) > kMaxScriptBytes)
+    return std::make_error_code(std::errc::file_too_large);
+  return readScriptStream(file.get(), bytes);
 }
 
 std::error_code writeFileBytes(const std::string& path, std::string_view bytes) {

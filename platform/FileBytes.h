@@ -2,6 +2,8 @@
 // Whole files as raw bytes: scripts, saved scripts and the test page are never converted.
 // Paths are in the platform's narrow file-name encoding.
 
+#include <cstddef>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -10,6 +12,18 @@ namespace jsdebug::platform {
 
 // The file's bytes; a file that cannot be opened or read gives no bytes.
 std::string readFileBytes(const std::string& path);
+
+// No script is this large; what is, is no script (a device, a runaway log): the same cap as a
+// download.
+inline constexpr std::size_t kMaxScriptBytes = std::size_t{256} << 20;
+
+// A script from a file, for "打开" and the CLI alike. Only a regular file is read (a directory,
+// a device or a pipe is refused with is_a_directory or not_supported), at most kMaxScriptBytes
+// of it (file_too_large past that); a read that fails part way gives its error, never half a
+// script. On failure `bytes` is left as it was.
+std::error_code readScriptFile(const std::string& path, std::string& bytes);
+// The same for a stream already open (standard input), which need not be a regular file.
+std::error_code readScriptStream(std::FILE* stream, std::string& bytes);
 
 // Creates the file or truncates an existing one and writes all bytes (none for an empty text).
 // Returns the reason when the file could not be created, written or closed completely.

@@ -79,7 +79,7 @@ TEST(CliUsage, UnknownCommandsWrongArgumentsAndMissingFiles) {
   EXPECT_EQ(2, runCommand({"--utf8"}).status);
   EXPECT_EQ(2, runCommand({"frobnicate"}).status);
   EXPECT_EQ(2, runCommand({"run", data("examples/test.js")}).status);
-  EXPECT_EQ(2, runCommand({"load", "/nonexistent/x.js"}).status);
+  EXPECT_EQ(1, runCommand({"load", "/nonexistent/x.js"}).status);
 }
 
 // The built executable, as a user runs it.
@@ -201,8 +201,31 @@ TEST(CliTransform, ATransformerThatFailsPrintsItsEmptyResult) {
   EXPECT_EQ(0, o.status);
   EXPECT_EQ("", o.out);
   EXPECT_EQ("", runCommand({"unpack", dir.file("bad.js", "1+")}).out);
-  EXPECT_EQ(2, runCommand({"beautify", dir.path() + "/missing.js"}).status);
+  EXPECT_EQ(1, runCommand({"beautify", dir.path() + "/missing.js"}).status);
   EXPECT_EQ(2, runCommand({"md5"}).status);
+}
+
+// A FILE that is no readable regular file is refused with a message and status 1, never read
+// without end or half.
+TEST(CliFiles, WhatIsNoReadableFileIsRefused) {
+  ScratchDir dir;
+  struct Row {
+    std::string file;
+    const char* reason;
+  } rows[] = {
+      {dir.path() + "/missing.js", "No such file or directory"},
+      {dir.path(), "Is a directory"},
+      {"/dev/zero", "not a regular file"},
+      {"/proc/self/mem", "Input/output error"},
+  };
+  for (const Row& row : rows) {
+    for (const char* command : {"load", "beautify", "md5"}) {
+      Outcome o = runCommand({command, row.file});
+      EXPECT_EQ(1, o.status) << command << " " << row.file;
+      EXPECT_EQ("", o.out);
+      EXPECT_EQ("jsdebug-cli: cannot read " + row.file + ": " + row.reason + "\n", o.err);
+    }
+  }
 }
 
 TEST(CliTransform, Md5PrintsTheLogOfTheGbkBytes) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "platform/FileBytes.h"
@@ -109,10 +110,47 @@ TEST_F(ScriptFilesTest, CancelledOrUnreadableOpen) {
   bench.memoryEditor.setText("kept");
   files.openScriptFile();  // cancelled
   EXPECT_EQ("kept", bench.memoryEditor.wholeText());
-  answer(path("missing.js"));
+  EXPECT_TRUE(bench.messages.empty());
+  // An empty file is an empty script.
+  ASSERT_FALSE(platform::writeFileBytes(path("empty.js"), ""));
+  answer(path("empty.js"));
   files.openScriptFile();
   EXPECT_EQ("", bench.memoryEditor.wholeText());
   EXPECT_TRUE(bench.messages.empty());
+}
+
+// What cannot be read as a script file leaves the editor as it was and says why.
+TEST_F(ScriptFilesTest, OpeningWhatIsNoReadableFileKeepsTheEditor) {
+  {
+    std::FILE* big = std::fopen(path("big.js").c_str(), "wb");  // sparse: nothing is written
+    ASSERT_NE(nullptr, big);
+    ASSERT_EQ(0, ::ftruncate(::fileno(big), static_cast<off_t>(platform::kMaxScriptBytes) + 1));
+    std::fclose(big);
+  }
+  struct Row {
+    std::string path;
+    const char* reason;
+  } rows[] = {
+      {path("missing.js"), "文件不存在"},
+      {dir.string(), "选择的是一个文件夹"},
+      {"/dev/zero", "不是普通文件"},
+      {path("big.js"), "文件超过256MB，不是脚本"},
+      {"/proc/self/mem", "读取出错（"},
+  };
+  for (const Row& row : rows) {
+    bench.memoryEditor.setText("kept");
+    bench.messages.clear();
+    answer(row.path);
+    files.openScriptFile();
+    EXPECT_EQ("kept", bench.memoryEditor.wholeText()) << row.path;
+    ASSERT_EQ(1u, bench.messages.size()) << row.path;
+    EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+    EXPECT_EQ(0u, bench.messages[0].text.find("文件打开失败：" + row.path + "\r\n" + row.reason))
+        << bench.messages[0].text;
+    EXPECT_EQ("，编辑框的代码没有改变。", bench.messages[0].text.substr(bench.messages[0].text.size() - 24));
+  }
+  // The path is remembered all the same, so the next dialog starts there.
+  EXPECT_EQ("/proc/self/mem", files.lastPath());
 }
 
 TEST_F(ScriptFilesTest, EmptyEditorTruncatesTheFile) {
