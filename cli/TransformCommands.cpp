@@ -1,6 +1,6 @@
 // beautify, minify, unpack and md5: the editor text after the first three, the output log after
-// "MD5加密". A transformer that fails leaves the empty text, which is its defined result and so
-// not an error of the CLI.
+// "MD5加密". A transformer that fails prints nothing: its message goes to standard error and the
+// status is 1.
 
 #include "cli/Cli.h"
 #include "transform/Md5.h"
@@ -13,6 +13,7 @@ Command editorCommand(const std::string& name, void (*command)(Workbench&)) {
   return {name, "FILE", 1, 1, [command](Context& c, const std::vector<std::string>& a) {
             if (!c.loadEditorFrom(a[0])) return kExitFailure;
             command(c.bench);
+            if (c.refusedInput()) return kExitFailure;
             c.write(c.bench.editor().wholeText());
             return kExitSuccess;
           }};

@@ -188,19 +188,27 @@ TEST(CliTransform, BeautifyMinifyAndUnpackPrintTheEditorText) {
   EXPECT_EQ("function a() {\r\nif (x) {\r\n    y = 1;\r\n} else {\r\n    z = 2;\r\n}\n}",
             runCommand({"beautify", sample}).out);
   EXPECT_EQ("\nfunction a(){if(x){y=1;}else{z=2;}}", runCommand({"minify", sample}).out);
-  EXPECT_EQ("3", runCommand({"unpack", dir.file("sum.js", "1+2")}).out);
+  EXPECT_EQ("\"abc\"", runCommand({"unpack", dir.file("packed.js", "\r\neval('\"abc\"')")}).out);
   // Chinese stays GBK, or becomes UTF-8 for a terminal.
   const std::string chinese = dir.file("zh.js", "s='中文';");
   EXPECT_EQ("s = '中文';", runCommand({"beautify", chinese}).out);
   EXPECT_EQ(gbk::toUtf8("s = '中文';"), runCommand({"--utf8", "beautify", chinese}).out);
 }
 
-TEST(CliTransform, ATransformerThatFailsPrintsItsEmptyResult) {
+TEST(CliTransform, ATransformerThatFailsSaysSoAndPrintsNothing) {
   ScratchDir dir;
   Outcome o = runCommand({"minify", dir.file("open.js", "/* never closed")});
-  EXPECT_EQ(0, o.status);
+  EXPECT_EQ(1, o.status);
   EXPECT_EQ("", o.out);
-  EXPECT_EQ("", runCommand({"unpack", dir.file("bad.js", "1+")}).out);
+  EXPECT_EQ("[信息：] 压缩失败：Error: Unterminated comment.\r\n编辑框的代码没有改变。\n", o.err);
+  o = runCommand({"unpack", dir.file("bad.js", "1+")});
+  EXPECT_EQ(1, o.status);
+  EXPECT_EQ("", o.out);
+  EXPECT_EQ(0u, o.err.find("[信息：] eval解密失败：不是eval打包的代码")) << o.err;
+  // An empty script is no failure.
+  o = runCommand({"beautify", dir.file("empty.js", "")});
+  EXPECT_EQ(0, o.status);
+  EXPECT_EQ("", o.out + o.err);
   EXPECT_EQ(1, runCommand({"beautify", dir.path() + "/missing.js"}).status);
   EXPECT_EQ(2, runCommand({"md5"}).status);
 }

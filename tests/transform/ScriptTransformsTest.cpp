@@ -430,25 +430,68 @@ TEST(TransformCommands, ReplaceTheWholeEditorTextAndLogNothing) {
   EXPECT_EQ("a = 1;\nb = 2;", bench.editor().wholeText());
   minifyCommand(bench);
   EXPECT_EQ("\na=1;b=2;", bench.editor().wholeText());
-  bench.editor().setText("1+2");
+  bench.editor().setText(packForTest("var a=1;"));
   unpackCommand(bench);
-  EXPECT_EQ("3", bench.editor().wholeText());
+  EXPECT_EQ("var a=1;", bench.editor().wholeText());
   EXPECT_EQ("earlier", bench.log);
   EXPECT_TRUE(bench.messages.empty());
 }
 
-TEST(TransformCommands, FailuresEmptyTheEditor) {
+// A failed transformer keeps the user's script and says what failed; an empty result that is
+// the real output (an empty script) is still written.
+TEST(TransformCommands, FailuresKeepTheEditorTextAndSaySo) {
+  const std::string packed = packForTest(kPackedSource);
+  struct Row {
+    void (*command)(Workbench&);
+    std::string text;
+    std::string message;  // empty: success, no box
+    std::string after;
+  } rows[] = {
+      {minifyCommand, "x = 'open", "压缩失败：", "x = 'open"},
+      {minifyCommand, "/* open", "压缩失败：Error: Unterminated comment.", "/* open"},
+      {minifyCommand, " \r\n", "", ""},
+      {beautifyCommand, "", "", ""},
+      {unpackCommand, "1+2", "eval解密失败：不是eval打包的代码", "1+2"},
+      {unpackCommand, "function f(){}", "eval解密失败：不是eval打包的代码", "function f(){}"},
+      {unpackCommand, "eval(1+)", "eval解密失败：", "eval(1+)"},
+      {unpackCommand, "eval(void 0)", "eval解密失败：没有得到解密后的代码", "eval(void 0)"},
+      {unpackCommand, "", "", ""},
+      // the packed form after what commonly comes before it in a file still decodes
+      {unpackCommand, "\r\n  " + packed, "", kPackedSource},
+      {unpackCommand, "\xEF\xBB\xBF" + packed + "\r\n", "", kPackedSource},
+      {unpackCommand, "// packed\r\n/* by a tool */\t\xA1\xA1" + packed, "", kPackedSource},
+      {unpackCommand, "// only a comment " + packed, "eval解密失败：不是eval打包的代码", "// only a comment " + packed},
+  };
+  for (const Row& row : rows) {
+    HeadlessWorkbench bench;
+    bench.editor().setText(row.text);
+    row.command(bench);
+    EXPECT_EQ(row.after, bench.editor().wholeText()) << row.text;
+    EXPECT_EQ("", bench.log);
+    if (row.message.empty()) {
+      EXPECT_TRUE(bench.messages.empty()) << row.text;
+      continue;
+    }
+    ASSERT_EQ(1u, bench.messages.size()) << row.text;
+    EXPECT_EQ(0u, bench.messages[0].text.find(row.message)) << bench.messages[0].text;
+    EXPECT_NE(std::string::npos, bench.messages[0].text.find("\r\n编辑框的代码没有改变。"));
+    EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+  }
+}
+
+TEST(TransformCommands, StoppedAtTheTimeLimitKeepsTheEditorText) {
+  HostFactoryScope quick([](std::string_view progId) -> std::unique_ptr<ScriptHost> {
+    if (progId != kScriptControlProgId) return nullptr;
+    std::unique_ptr<ScriptHost> host = engine::createDuktapeHost();
+    host->setTimeout(200);
+    return host;
+  });
   HeadlessWorkbench bench;
-  bench.editor().setText("x = 'open");
-  minifyCommand(bench);
-  EXPECT_EQ("", bench.editor().wholeText());
-  bench.editor().setText("/* open");
-  minifyCommand(bench);
-  EXPECT_EQ("", bench.editor().wholeText());
-  bench.editor().setText("1+");
+  bench.editor().setText("eval(function(){while(true){}return 'x'}())");
   unpackCommand(bench);
-  EXPECT_EQ("", bench.editor().wholeText());
-  EXPECT_TRUE(bench.messages.empty());
+  EXPECT_EQ("eval(function(){while(true){}return 'x'}())", bench.editor().wholeText());
+  ASSERT_EQ(1u, bench.messages.size());
+  EXPECT_EQ(0u, bench.messages[0].text.find("eval解密失败：脚本运行超时")) << bench.messages[0].text;
 }
 
 TEST(TransformCommands, HostThatCannotBeCreatedGivesTheEmptyText) {
@@ -459,7 +502,9 @@ TEST(TransformCommands, HostThatCannotBeCreatedGivesTheEmptyText) {
   HeadlessWorkbench bench;
   bench.editor().setText("a=1;");
   beautifyCommand(bench);
-  EXPECT_EQ("", bench.editor().wholeText());
+  EXPECT_EQ("a=1;", bench.editor().wholeText());
+  ASSERT_EQ(1u, bench.messages.size());
+  EXPECT_EQ("代码格式化失败：无法创建脚本控件\r\n编辑框的代码没有改变。", bench.messages[0].text);
 }
 
 // --- input that is not JavaScript -----------------------------------------------------------
