@@ -1,7 +1,5 @@
 // v8, jsfuck and utf8: the commands that go through the V8 bridge.
 
-#include <future>
-#include <memory>
 
 #include "cli/Cli.h"
 #include "engine/FatalError.h"
@@ -49,13 +47,12 @@ std::vector<Command> v8Commands() {
        [](Context& c, const std::vector<std::string>& a) {
          EngineStart engine(c);
          if (!c.loadEditorFrom(a[0])) return kExitFailure;
-         // The command returns at once, as in the window; the CLI has nothing else to do but
-         // wait for the worker to finish.
-         // The promise is shared with the worker: it is still inside set_value when we wake.
-         auto done = std::make_shared<std::promise<void>>();
-         std::future<void> finished = done->get_future();
-         transform::jsfuckCommand(c.bench, engine.bridge(), [done] { done->set_value(); });
-         finished.wait();
+         // The window's command hands this to a worker and returns; the CLI has nothing else
+         // to do meanwhile, so it decodes here and can tell how it went.
+         if (transform::decodeJsfuck(c.bench, engine.bridge()) != transform::JsfuckOutcome::Decoded) {
+           if (!c.refusedInput()) c.error("jsfuck: the engine reported an error; nothing decoded");
+           return kExitFailure;
+         }
          c.write(c.bench.editor().wholeText());
          return kExitSuccess;
        }},
@@ -63,6 +60,7 @@ std::vector<Command> v8Commands() {
        [](Context& c, const std::vector<std::string>& a) {
          if (!c.loadEditorFrom(a[0])) return kExitFailure;
          transform::utf8DecodeCommand(c.bench, v8Bridge());
+         if (c.refusedInput()) return kExitFailure;
          c.write(c.bench.editor().wholeText());
          return kExitSuccess;
        }},

@@ -7,12 +7,30 @@
 
 namespace jsdebug::transform {
 
-void decodeJsfuck(Workbench& bench, V8Bridge& bridge) {
+namespace {
+
+constexpr const char* kTypeOfWrapperScript = "function test(aa){return typeof aa;}";
+constexpr const char* kNoValueMessage =
+    "jsfuck解密失败：这段代码运行后没有得到值（undefined），它是要运行的程序，不是编码的文字\r\n"
+    "编辑框的代码没有改变。";
+
+}  // namespace
+
+JsfuckOutcome decodeJsfuck(Workbench& bench, V8Bridge& bridge) {
   std::string text;
   bench.runOnGuiThread([&] { text = bench.editor().wholeText(); });
   std::string result = bridge.executeV8(kJsfuckWrapperScript, "test", text, kJsfuckBufferLength);
-  if (text::findText(result, "错误所在行") != -1) return;
+  if (text::findText(result, "错误所在行") != -1) return JsfuckOutcome::Failed;
+  // "undefined" is also what an encoded word can spell; only the value's type tells a program
+  // that ran (and would replace the script by that word) from the text. An empty editor has no
+  // script to lose and still receives the word.
+  if (result == "undefined" && !text.empty() &&
+      bridge.executeV8(kTypeOfWrapperScript, "test", text, 64) == "undefined") {
+    bench.runOnGuiThread([&] { bench.messageBox(kNoValueMessage, kDefaultMessageTitle, MessageIcon::Error); });
+    return JsfuckOutcome::NoValue;
+  }
   bench.runOnGuiThread([&] { bench.editor().setText(result); });
+  return JsfuckOutcome::Decoded;
 }
 
 void jsfuckCommand(Workbench& bench, V8Bridge& bridge, std::function<void()> finished) {

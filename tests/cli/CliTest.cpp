@@ -171,15 +171,23 @@ TEST(CliJsfuck, DecodesOrLeavesTheTextAsItWas) {
   EXPECT_EQ("f", runCommand({"jsfuck", dir.file("f.js", "(![]+[])[+[]]")}).out);
   EXPECT_EQ("2", runCommand({"jsfuck", dir.file("two.js", "1+1")}).out);
   Outcome bad = runCommand({"jsfuck", dir.file("bad.js", "(![]+[])[+[]]);")});
-  EXPECT_EQ(0, bad.status);
-  EXPECT_EQ("(![]+[])[+[]]);", bad.out);
-  EXPECT_EQ("", bad.err);
+  EXPECT_EQ(1, bad.status);
+  EXPECT_EQ("", bad.out);
+  EXPECT_EQ("jsdebug-cli: jsfuck: the engine reported an error; nothing decoded\n", bad.err);
+  Outcome code = runCommand({"jsfuck", dir.file("code.js", "void 0")});
+  EXPECT_EQ(1, code.status);
+  EXPECT_EQ("", code.out);
+  EXPECT_EQ(0u, code.err.find("[信息：] jsfuck解密失败：")) << code.err;
 }
 
 TEST(CliUtf8, ReinterpretsTheBytesAsUtf8) {
   ScratchDir dir;
   EXPECT_EQ("\xD6\xD0 = 1;", runCommand({"utf8", dir.file("u.js", "\xE4\xB8\xAD = 1;")}).out);
   EXPECT_EQ("", runCommand({"utf8", dir.file("empty.js", "")}).out);
+  Outcome gbkText = runCommand({"utf8", dir.file("gbk.js", "\xD6\xD0 = 1;")});
+  EXPECT_EQ(1, gbkText.status);
+  EXPECT_EQ("", gbkText.out);
+  EXPECT_EQ(0u, gbkText.err.find("[信息：] 编辑框的文本不是UTF-8编码")) << gbkText.err;
 }
 
 TEST(CliTransform, BeautifyMinifyAndUnpackPrintTheEditorText) {

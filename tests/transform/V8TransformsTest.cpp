@@ -53,6 +53,22 @@ TEST(Jsfuck, TheEditorReceivesTheValue) {
   EXPECT_EQ("中文", decoded("'中' + '文'"));
 }
 
+// A text that runs as a program gives undefined: the program would be replaced by that word.
+TEST(Jsfuck, ATextThatRunsCodeInsteadOfGivingAValueStays) {
+  for (const char* text : {"void 0", "[].forEach(function(){})", "(function(){var a = 1;})()"}) {
+    HeadlessWorkbench bench;
+    bench.editor().setText(text);
+    startJsfuck(bench).wait();
+    EXPECT_EQ(text, bench.editor().wholeText());
+    ASSERT_EQ(1u, bench.messages.size()) << text;
+    EXPECT_EQ(0u, bench.messages[0].text.find("jsfuck解密失败：")) << bench.messages[0].text;
+    EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+  }
+  // The word itself, spelled by the code, is a value like any other.
+  EXPECT_EQ("undefined", decoded("[][[]]+[]"));
+  EXPECT_EQ("undefined", decoded("'undefined'"));
+}
+
 TEST(Jsfuck, FailuresLeaveTheEditorAsItWas) {
   for (const char* text : {"(![]+[])[+[]]);", "1;2", "nope", "(function(){throw new Error('x')})()"})
     EXPECT_EQ(text, decoded(text));
@@ -82,8 +98,8 @@ TEST(Utf8Decoding, ReinterpretsTheEditorBytes) {
       {"var a = 'plain';\r\n", "var a = 'plain';\r\n"},
       {"\xE4\xB8\xAD", "\xD6\xD0"},
       {"alert('\xE4\xB8\xAD\xE6\x96\x87');", "alert('\xD6\xD0\xCE\xC4');"},
-      {"\xD6\xD0\xCE\xC4", "????"},  // proper GBK is not UTF-8: damaged
       {std::string("a\0b", 3), "a"},
+      {"\xEF\xBB\xBF" "a", "?a"},  // the byte order mark is U+FEFF, which GBK lacks
   };
   for (const auto& [in, out] : cases) {
     bench.editor().setText(in);
@@ -92,6 +108,32 @@ TEST(Utf8Decoding, ReinterpretsTheEditorBytes) {
   }
   EXPECT_EQ("", bench.log);
   EXPECT_TRUE(bench.messages.empty());
+}
+
+// Text that is not UTF-8 (GBK already, or bytes broken some other way) would come back with its
+// Chinese as "?": it stays as it is, and a box says why.
+TEST(Utf8Decoding, TextThatIsNotUtf8StaysAsItIs) {
+  const std::string rows[] = {
+      "\xD6\xD0\xCE\xC4",                 // 中文 in GBK
+      "var s = '\xD6\xD0'; // \xE4\xB8\xAD",  // GBK and UTF-8 mixed
+      "\xE4\xB8",                         // cut short
+      "\xC0\xAF",                         // overlong "/"
+      "\xED\xA0\x80",                     // a surrogate
+      "\xF4\x90\x80\x80",                 // past U+10FFFF
+      "\x80",                             // a stray continuation byte
+  };
+  for (const std::string& text : rows) {
+    EXPECT_FALSE(transform::isWellFormedUtf8(text)) << text;
+    HeadlessWorkbench bench;
+    bench.editor().setText(text);
+    transform::utf8DecodeCommand(bench, startedBridge());
+    EXPECT_EQ(text, bench.editor().wholeText());
+    ASSERT_EQ(1u, bench.messages.size());
+    EXPECT_EQ(transform::kNotUtf8Message, bench.messages[0].text);
+    EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+  }
+  for (const char* utf8 : {"", "ascii", "\xF0\x9F\x98\x80", "\xF4\x8F\xBF\xBF", "\xEE\x80\x80"})
+    EXPECT_TRUE(transform::isWellFormedUtf8(utf8)) << utf8;
 }
 
 // The GUI thread's V8 run and a jsfuck worker call the one bridge with the one context at the
