@@ -3,6 +3,7 @@
 
 #include "cli/Cli.h"
 #include "editor/Download.h"
+#include "editor/UrlLoading.h"
 #include "generate/ECode.h"
 #include "generate/TestPage.h"
 #include "workflow/CallBox.h"
@@ -49,7 +50,14 @@ std::vector<Command> generateCommands() {
        }},
       {"fetch", "URL", 1, 1,
        [](Context& c, const std::vector<std::string>& a) {
-         c.write(editor::downloadBytes(c.fromTerminal(a[0])));
+         const std::string address = c.fromTerminal(a[0]);
+         const editor::Download got = editor::downloadScript(address);
+         if (!got.failure.empty()) {
+           c.bench.messageBox(editor::downloadFailedMessage(address, got.failure),
+                              kDefaultMessageTitle, MessageIcon::Error);
+           return kExitFailure;
+         }
+         c.write(got.bytes);
          return kExitSuccess;
        }},
   };

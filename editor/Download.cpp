@@ -64,16 +64,55 @@ bool isWebAddress(std::string_view address) {
   return (scheme == "http" || scheme == "https") && address.size() > colon + 3;
 }
 
+
+std::string number(long long value) { return std::to_string(value); }
+
+// Why a finished transfer did not give the script, in the user's words; empty when it did.
+std::string failureOf(CURLcode code, CURL* c, const Transfer& transfer) {
+  switch (code) {
+    case CURLE_OK: {
+      long status = 0;
+      curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
+      // The error page's text is no script.
+      if (status >= 400) return "服务器返回错误状态 " + number(status);
+      return {};
+    }
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+      return "找不到主机";
+    case CURLE_COULDNT_CONNECT:
+      return "无法连接到服务器";
+    case CURLE_OPERATION_TIMEDOUT:
+      return "服务器长时间没有应答";
+    case CURLE_PARTIAL_FILE: {
+      curl_off_t announced = -1;
+      curl_easy_getinfo(c, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
+      return "传输中断：收到 " + number(static_cast<long long>(transfer.body.size())) +
+             " 字节，服务器说有 " + number(static_cast<long long>(announced)) + " 字节";
+    }
+    case CURLE_WRITE_ERROR:
+      return "超过256MB，不是脚本";
+    case CURLE_UNSUPPORTED_PROTOCOL:
+      return "只能下载http或https地址";
+    case CURLE_TOO_MANY_REDIRECTS:
+      return "重定向次数过多";
+    default:
+      return std::string("下载出错（") + curl_easy_strerror(code) + "）";
+  }
+}
+
 }  // namespace
 
-std::string downloadBytes(std::string_view address) {
+std::string downloadBytes(std::string_view address) { return downloadScript(address).bytes; }
+
+Download downloadScript(std::string_view address) {
   address = address.substr(0, address.find('#'));
   // Without a scheme libcurl would guess one; an address we cannot split gives nothing.
-  if (!isWebAddress(address)) return {};
+  if (!isWebAddress(address)) return {{}, "只能下载http或https地址"};
   initializeCurlOnce();
 
   std::unique_ptr<CURL, EasyCleanup> curl(curl_easy_init());
-  if (!curl) return {};
+  if (!curl) return {{}, "无法开始下载"};
   CURL* c = curl.get();
   Transfer transfer{c, {}, false};
 
@@ -115,9 +154,9 @@ std::string downloadBytes(std::string_view address) {
   curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, appendBody);
   curl_easy_setopt(c, CURLOPT_WRITEDATA, &transfer);
 
-  // Whatever the outcome, the bytes gathered so far are the answer.
-  (void)curl_easy_perform(c);
-  return std::move(transfer.body);
+  const CURLcode code = curl_easy_perform(c);
+  std::string failure = failureOf(code, c, transfer);
+  return {std::move(transfer.body), std::move(failure)};
 }
 
 }  // namespace jsdebug::editor

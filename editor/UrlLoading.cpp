@@ -8,11 +8,25 @@
 
 namespace jsdebug::editor {
 
+std::string downloadFailedMessage(const std::string& address, const std::string& reason) {
+  std::string message = "下载失败：";
+  return message.append(address).append("\r\n").append(reason).append("，编辑框的代码没有改变。");
+}
+
 void loadFromUrlBox(Workbench& bench, const Downloader& download) {
   // Read again here, not at the click: that is the address the user sees when the worker starts.
   std::string address;
   bench.runOnGuiThread([&] { address = bench.urlBoxText(); });
-  const std::string text = bytesToText(download(address));
+  const Download got = download(address);
+  if (!got.failure.empty()) {
+    // The partial text or the error page is no script: the user's own text stays.
+    bench.runOnGuiThread([&] {
+      bench.messageBox(downloadFailedMessage(address, got.failure), kDefaultMessageTitle,
+                       MessageIcon::Error);
+    });
+    return;
+  }
+  const std::string text = bytesToText(got.bytes);
   bench.runOnGuiThread([&] {
     bench.editor().setText(text);
     // A downloaded script can be downloaded again: nothing to lose yet.
@@ -29,7 +43,7 @@ void loadScriptFromUrl(Workbench& bench, std::function<void()> finished, Downloa
     if (finished) finished();
     return;
   }
-  if (!download) download = downloadBytes;
+  if (!download) download = downloadScript;
   std::thread([&bench, finished = std::move(finished), download = std::move(download)] {
     loadFromUrlBox(bench, download);
     if (finished) finished();

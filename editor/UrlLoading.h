@@ -23,10 +23,15 @@ inline constexpr const char* kSampleAddress = "http://www.example.com/test.js";
 inline constexpr const char* kSampleScript =
     "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
 
-using Downloader = std::function<std::string(std::string_view address)>;
+struct Download;
+using Downloader = std::function<Download(std::string_view address)>;
 
-// The worker's part: reads the URL box, downloads, replaces the editor text (emptying it when
-// nothing arrived) and focuses the editor; the window is reached only through runOnGuiThread.
+// "下载失败：<address>\r\n<reason>，编辑框的代码没有改变。"
+std::string downloadFailedMessage(const std::string& address, const std::string& reason);
+
+// The worker's part: reads the URL box, downloads, replaces the editor text and focuses the
+// editor; a failed download leaves the text alone and says why in a message box. The window is
+// reached only through runOnGuiThread.
 void loadFromUrlBox(Workbench& bench, const Downloader& download);
 
 // The command. Starts one detached worker per click and returns at once; `finished`, when given,

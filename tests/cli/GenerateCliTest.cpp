@@ -88,4 +88,17 @@ TEST(CliFetch, RawBodyBytesNulIncluded) {
   EXPECT_EQ(body, o.out);
 }
 
+TEST(CliFetch, AFailedDownloadPrintsNothingAndSaysWhy) {
+  ::unsetenv("http_proxy");
+  ::unsetenv("all_proxy");
+  loopback::LoopbackHttpServer server([&](const std::string&) {
+    return loopback::HttpReply{loopback::httpResponse("404 Not Found", "<h1>no</h1>")};
+  });
+  Outcome o = runCommand({"fetch", server.url("/x.js")});
+  EXPECT_EQ(1, o.status);
+  EXPECT_EQ("", o.out);
+  EXPECT_EQ("[信息：] 下载失败：" + server.url("/x.js") + "\r\n服务器返回错误状态 404，编辑框的代码没有改变。\n",
+            o.err);
+}
+
 }  // namespace

@@ -80,6 +80,35 @@ TEST_F(DownloadTest, ABrokenTransferGivesTheBytesSoFar) {
   EXPECT_EQ("var a=1;", downloadBytes(server.url("/liar.js")));
 }
 
+// What a download gives beside its bytes: why they are not the script, or nothing.
+TEST_F(DownloadTest, FailuresAreToldApartFromScripts) {
+  const std::string port = std::to_string(server.port());
+  struct Row {
+    std::string address;
+    std::string failure;
+  } rows[] = {
+      {server.url("/test.js"), ""},
+      {server.url("/empty.js"), ""},  // an empty script is still a script
+      {server.url("/unsized.js"), ""},
+      {server.url("/moved.js"), ""},
+      {server.url("/missing.js"), "服务器返回错误状态 404"},
+      {server.url("/other.js"), "服务器返回错误状态 500"},
+      {server.url("/cut.js"), "传输中断：收到 50000 字节，服务器说有 200000 字节"},
+      {server.url("/liar.js"), "传输中断：收到 8 字节，服务器说有 999999999999 字节"},
+      {server.url("/loop.js"), "重定向次数过多"},
+      {"http://127.0.0.1:" + std::to_string(LoopbackHttpServer::closedPort()) + "/", "无法连接到服务器"},
+      {"http://no-such-host.invalid/test.js", "找不到主机"},
+      {"", "只能下载http或https地址"},
+      {"ftp://127.0.0.1:" + port + "/test.js", "只能下载http或https地址"},
+      {"127.0.0.1:" + port + "/test.js", "只能下载http或https地址"},
+  };
+  for (const Row& row : rows) {
+    const Download got = downloadScript(row.address);
+    EXPECT_EQ(row.failure, got.failure) << row.address;
+    EXPECT_EQ(downloadBytes(row.address), got.bytes) << row.address;
+  }
+}
+
 TEST_F(DownloadTest, EndlessRedirectsEnd) {
   EXPECT_EQ("", downloadBytes(server.url("/loop.js")));
   EXPECT_LE(server.requests().size(), 12u);
@@ -142,7 +171,7 @@ TEST_F(UrlLoadingTest, SampleAddressNeedsNoNetwork) {
   bench.urlBox = kSampleAddress;
   int downloads = 0;
   bool finished = false;
-  loadScriptFromUrl(bench, [&] { finished = true; }, [&](std::string_view) { ++downloads; return std::string(); });
+  loadScriptFromUrl(bench, [&] { finished = true; }, [&](std::string_view) { ++downloads; return Download{}; });
   EXPECT_TRUE(finished);
   EXPECT_EQ(0, downloads);
   EXPECT_EQ(kSampleScript, bench.memoryEditor.wholeText());
@@ -151,7 +180,7 @@ TEST_F(UrlLoadingTest, SampleAddressNeedsNoNetwork) {
   std::promise<void> done;
   loadScriptFromUrl(bench, [&] { done.set_value(); }, [&](std::string_view a) {
     ++downloads;
-    return std::string(a);
+    return Download{std::string(a), {}};
   });
   done.get_future().wait();
   EXPECT_EQ(1, downloads);
@@ -170,10 +199,29 @@ TEST_F(UrlLoadingTest, DownloadReplacesTheEditorTextAndFocusesIt) {
   load();
   EXPECT_EQ("", bench.memoryEditor.wholeText());
 
-  bench.memoryEditor.setText("old");
-  bench.urlBox = "http://127.0.0.1:" + std::to_string(LoopbackHttpServer::closedPort()) + "/test.js";
-  load();
-  EXPECT_EQ("", bench.memoryEditor.wholeText());
+  EXPECT_TRUE(bench.messages.empty());
+}
+
+// A failed download is no script: the editor keeps the user's text and a box says what failed.
+TEST_F(UrlLoadingTest, AFailedDownloadKeepsTheEditorTextAndSaysWhy) {
+  const std::string closed =
+      "http://127.0.0.1:" + std::to_string(LoopbackHttpServer::closedPort()) + "/test.js";
+  const std::string rows[][2] = {
+      {closed, "无法连接到服务器"},
+      {server.url("/missing.js"), "服务器返回错误状态 404"},
+      {server.url("/cut.js"), "传输中断：收到 50000 字节，服务器说有 200000 字节"},
+      {"ftp://127.0.0.1/test.js", "只能下载http或https地址"},
+  };
+  for (const auto& [address, reason] : rows) {
+    bench.memoryEditor.setText("old");
+    bench.messages.clear();
+    bench.urlBox = address;
+    load();
+    EXPECT_EQ("old", bench.memoryEditor.wholeText()) << address;
+    ASSERT_EQ(1u, bench.messages.size()) << address;
+    EXPECT_EQ(downloadFailedMessage(address, reason), bench.messages[0].text);
+    EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+  }
 }
 
 TEST_F(UrlLoadingTest, AUtf8DownloadIsNotedInTheLogAndKeepsItsBytes) {
@@ -182,7 +230,7 @@ TEST_F(UrlLoadingTest, AUtf8DownloadIsNotedInTheLogAndKeepsItsBytes) {
     bench.log = "before\r\n";
     bench.urlBox = "http://127.0.0.1/x.js";
     std::promise<void> done;
-    loadScriptFromUrl(bench, [&] { done.set_value(); }, [&](std::string_view) { return body; });
+    loadScriptFromUrl(bench, [&] { done.set_value(); }, [&](std::string_view) { return Download{body, {}}; });
     done.get_future().wait();
     EXPECT_EQ(body, bench.memoryEditor.wholeText());
     EXPECT_EQ(std::string("before\r\n") + (body == utf8 ? kUtf8ScriptNote : ""), bench.log);
