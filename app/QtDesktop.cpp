@@ -40,8 +40,8 @@ std::optional<std::string> QtDesktop::chooseFile(const FileDialogRequest& reques
   return std::string(path.constData(), static_cast<std::size_t>(path.size()));
 }
 
-void QtDesktop::openWithDefaultProgram(const std::string& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
+bool QtDesktop::openWithDefaultProgram(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
 }
 
 void QtDesktop::startDetached(const std::string& program) {

@@ -11,7 +11,7 @@ namespace jsdebug {
 class QtDesktop : public Desktop {
  public:
   std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
-  void openWithDefaultProgram(const std::string& path) override;
+  bool openWithDefaultProgram(const std::string& path) override;
   void startDetached(const std::string& program) override;
   std::string executablePath() override;
   std::string executableDirectory() override;

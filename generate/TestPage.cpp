@@ -1,22 +1,49 @@
 #include "generate/TestPage.h"
 
+#include <cctype>
 #include <filesystem>
 
 #include "platform/FileBytes.h"
+#include "text/Codec.h"
 #include "workflow/CallBox.h"
 #include "workflow/Desktop.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug::generate {
 
+namespace {
+
+// "</script" in any case ends the element wherever it stands; "<\/" is read as "</" inside
+// strings and regular expressions, and is inert in a comment.
+std::string withoutEndTag(std::string_view text) {
+  constexpr std::string_view kTag = "</script";
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '<' && i + kTag.size() <= text.size()) {
+      bool match = true;
+      for (std::size_t k = 1; k < kTag.size() && match; ++k)
+        match = std::tolower(static_cast<unsigned char>(text[i + k])) == kTag[k];
+      if (match) {
+        out += "<\\";
+        continue;
+      }
+    }
+    out += text[i];
+  }
+  return out;
+}
+
+}  // namespace
+
 std::string testPageText(std::string_view script, std::string_view call) {
   std::string page(kTestPageCharset);
   page += "<br><br>如果浏览器返回结果正常，那离成功不远了！<br><br>\r\n";
   page += "<script type=\"text/javascript\">\r\n";
-  page += script;
+  page += withoutEndTag(script);
   page += "\r\ndocument.write('运行结果:')\r\n";
   page += "document.write(";
-  page += call;
+  page += withoutEndTag(call);
   page += ")\r\n</script>";
   return page;
 }
@@ -43,16 +70,22 @@ void browserRun(Workbench& bench, Desktop& desktop) {
   const std::string call = bench.callBoxText();
   const std::string script = bench.editor().wholeText();
   std::string path = testPagePath(desktop.executableDirectory());
-  if (writeTestPage(path, script, call)) {
+  std::error_code error = writeTestPage(path, script, call);
+  if (error) {
     // An installed program may not write beside itself; the page then goes to the user's own
     // folder, so the browser shows this run rather than a missing or an older page.
     const std::string own = platform::userCacheDirectory();
-    std::error_code error;
-    if (!own.empty() && (std::filesystem::create_directories(own, error), !error) &&
-        !writeTestPage(testPagePath(own), script, call))
+    std::error_code made;
+    if (!own.empty() && (std::filesystem::create_directories(own, made), !made)) {
       path = testPagePath(own);
+      error = writeTestPage(path, script, call);
+    }
   }
-  desktop.openWithDefaultProgram(path);
+  // Written nowhere: the first path is opened as ever, and the desktop says what it finds there.
+  if (error) path = testPagePath(desktop.executableDirectory());
+  if (!desktop.openWithDefaultProgram(path))
+    bench.messageBox(kNoBrowserMessage + gbk::fromUtf8(path), kDefaultMessageTitle,
+                     MessageIcon::Error);
 }
 
 }  // namespace jsdebug::generate

@@ -21,7 +21,9 @@ inline constexpr const char* kTestPageName = "test.html";
 // starts with the declaration; every byte after it is the page users know.
 inline constexpr std::string_view kTestPageCharset = "<meta charset=\"gbk\">";
 
-// Neither the script nor the call is escaped: the page is a test bench, not a document.
+// Neither the script nor the call is escaped, with one exception: "</script" (any case) would end
+// the page's script element early, so it is written "<\/script", which the script reads as the
+// same text in a string, a regular expression or a comment.
 std::string testPageText(std::string_view script, std::string_view call);
 
 // The page's path in the executable's directory (given without a trailing separator).
@@ -31,10 +33,11 @@ std::string testPagePath(std::string_view executableDirectory);
 std::error_code writeTestPage(const std::string& path, std::string_view script,
                               std::string_view call);
 
+inline constexpr const char* kNoBrowserMessage = "没有找到可以打开网页的浏览器。测试页在：";
+
 // The button and toolbar command. A page that cannot be written beside the executable goes to
 // the user's cache folder (platform::userCacheDirectory) instead; one that cannot be written
-// there either is not reported: the browser shows an older page, or the desktop says the file
-// is missing.
+// there either is not reported (the old path is opened). No browser to open it is said in a box.
 void browserRun(Workbench& bench, Desktop& desktop);
 
 }  // namespace jsdebug::generate

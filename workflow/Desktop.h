@@ -30,8 +30,9 @@ class Desktop {
 
   // Shows the dialog and returns the chosen path, or nothing when the user cancelled.
   virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
-  // Opens the file with the desktop's default program for it; failures are not reported.
-  virtual void openWithDefaultProgram(const std::string& path) = 0;
+  // Opens the file with the desktop's default program for it; false when none could be asked
+  // (no desktop, no program for the type).
+  virtual bool openWithDefaultProgram(const std::string& path) = 0;
   // Starts the program as an independent process, not waiting for it; failures are not reported.
   virtual void startDetached(const std::string& program) = 0;
   // The full path of the running executable, and its directory without a trailing separator.

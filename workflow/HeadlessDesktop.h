@@ -18,7 +18,10 @@ class HeadlessDesktop : public Desktop {
     answers.pop_front();
     return answer;
   }
-  void openWithDefaultProgram(const std::string& path) override { opened.push_back(path); }
+  bool openWithDefaultProgram(const std::string& path) override {
+    opened.push_back(path);
+    return canOpen;
+  }
   void startDetached(const std::string& program) override { started.push_back(program); }
   std::string executablePath() override { return executableDirectory() + "/" + executableName; }
   std::string executableDirectory() override { return directory; }
@@ -27,6 +30,7 @@ class HeadlessDesktop : public Desktop {
   std::deque<std::optional<std::string>> answers;
   std::vector<FileDialogRequest> dialogs;
   std::vector<std::string> opened;
+  bool canOpen = true;  // false: as if there were no program to open files with
   std::vector<std::string> started;
   std::string directory = ".";
   std::string executableName = "jsdebug";

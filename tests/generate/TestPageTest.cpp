@@ -101,13 +101,28 @@ TEST_F(TestPageTest, MissingCallWritesAndOpensNothing) {
   EXPECT_EQ(Control::CallBox, bench.focusHistory.back());
 }
 
-TEST_F(TestPageTest, UnwritablePageIsStillOpenedWithoutComplaint) {
-  fs::create_directory(dir / "test.html");  // a directory in the way
+// A script may hold "</script>" in a string; written as it stands it would end the page's script
+// element there. Every spelling of it is written "<\/script", which reads as the same string.
+TEST_F(TestPageTest, AnEndTagInsideTheScriptOrCallDoesNotEndThePage) {
+  const std::string page = testPageText("var s = '</script>' + \"</SCRIPT \" + /<\\/script>/;",
+                                        "f('</Script>')");
+  EXPECT_NE(std::string::npos, page.find("var s = '<\\/script>' + \"<\\/SCRIPT \" + /<\\/script>/;"));
+  EXPECT_NE(std::string::npos, page.find("document.write(f('<\\/Script>'))"));
+  // One end tag only: the page's own.
+  EXPECT_EQ(page.size() - 9, page.find("</script>"));
+  // Other end tags are the script's business.
+  EXPECT_NE(std::string::npos, testPageText("s = '</div>';", "x()").find("s = '</div>';"));
+}
+
+// With no program to open the page, the click would seem to do nothing: a box says where it is.
+TEST_F(TestPageTest, NoBrowserIsSaid) {
   bench.callBox = "test(1,2)";
+  desktop.canOpen = false;
   browserRun(bench, desktop);
-  EXPECT_EQ(1u, desktop.opened.size());
-  EXPECT_TRUE(bench.messages.empty());
-  EXPECT_TRUE(writeTestPage((dir / "test.html").string(), "", "x()"));  // the reason is there
+  ASSERT_EQ(1u, bench.messages.size());
+  EXPECT_EQ(kNoBrowserMessage + (dir / "test.html").string(), bench.messages[0].text);
+  EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+  EXPECT_TRUE(fs::exists(dir / "test.html"));
 }
 
 // Where the executable's directory takes no page (an installed program's), the page goes to the
