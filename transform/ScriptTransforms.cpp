@@ -1,5 +1,6 @@
 #include "transform/ScriptTransforms.h"
 
+#include <cctype>
 #include <string_view>
 #include <vector>
 
@@ -69,11 +70,100 @@ bool startsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
 
+// Whether a "/" after this much of the output starts a regular expression: after an operator or
+// an opening bracket, or at the start, as the beautifier itself decides.
+bool regexMayStart(std::string_view before) {
+  std::size_t end = before.find_last_not_of(" \t\r\n");
+  if (end == std::string_view::npos) return true;
+  if (std::string_view("(,=:[!&|?{};+-*%<>~^").find(before[end]) != std::string_view::npos)
+    return true;
+  std::size_t start = end + 1;
+  while (start > 0 && (std::isalnum(static_cast<unsigned char>(before[start - 1])) ||
+                       before[start - 1] == '_' || before[start - 1] == '$'))
+    --start;
+  const std::string_view word = before.substr(start, end + 1 - start);
+  return word == "return" || word == "typeof" || word == "case" || word == "in" ||
+         word == "do" || word == "else" || word == "throw" || word == "delete" || word == "void";
+}
+
+std::size_t literalEnd(std::string_view text, std::size_t start);
+
+// Just past the "}" that closes a template's "${" whose expression starts at `start`; strings
+// and templates inside it are skipped whole, so their braces do not count.
+std::size_t substitutionEnd(std::string_view text, std::size_t start) {
+  int depth = 1;
+  for (std::size_t i = start; i < text.size();) {
+    const char c = text[i];
+    if (c == '"' || c == '\'' || c == '`') {
+      i = literalEnd(text, i);
+      continue;
+    }
+    if (c == '{') ++depth;
+    if (c == '}' && --depth == 0) return i + 1;
+    ++i;
+  }
+  return text.size();
+}
+
+// Just past the literal that opens at `start` (a quote, a backquote or a regular expression's
+// "/"); the text's end when it is not closed.
+std::size_t literalEnd(std::string_view text, std::size_t start) {
+  const char open = text[start];
+  bool inClass = false;
+  for (std::size_t i = start + 1; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\\') {
+      ++i;
+    } else if (open == '`' && c == '$' && i + 1 < text.size() && text[i + 1] == '{') {
+      i = substitutionEnd(text, i + 2) - 1;
+    } else if (open == '/' && inClass) {
+      inClass = c != ']';
+    } else if (open == '/' && c == '[') {
+      inClass = true;
+    } else if (c == open) {
+      return i + 1;
+    } else if (c == '\n' && open != '`') {
+      return i;  // a string or an expression never runs into the next line unescaped
+    }
+  }
+  return text.size();
+}
+
+// One level of indentation goes and the line breaks of indented lines become CR LF: every LF
+// followed by four blanks becomes CR LF, scanning on behind each replacement. Inside strings,
+// template literals and regular expressions those bytes are the script's values, so they stay.
+std::string dropOneIndentLevel(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const char c = text[i];
+    if (c == '/' && i + 1 < text.size() && (text[i + 1] == '/' || text[i + 1] == '*')) {
+      // A comment is layout, not a value: only the quotes in it must not start a literal.
+      const std::size_t end = text[i + 1] == '/' ? text.find('\n', i) : text.find("*/", i + 2);
+      const std::size_t stop = end == std::string_view::npos ? text.size()
+                                                             : end + (text[i + 1] == '*' ? 2 : 0);
+      out += text::replaceAll(text.substr(i, stop - i), "\n    ", "\r\n");
+      i = stop;
+    } else if (c == '"' || c == '\'' || c == '`' || (c == '/' && regexMayStart(out))) {
+      const std::size_t end = literalEnd(text, i);
+      out.append(text.substr(i, end - i));
+      i = end;
+    } else if (text.substr(i, 5) == "\n    ") {
+      out += "\r\n";
+      i += 5;
+    } else {
+      out += c;
+      ++i;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 Transformed tryBeautify(const std::string& text) {
   Transformed result = runCarriedScript(kBeautifierScript, "format", {text});
-  result.text = text::replaceAll(result.text, "\n    ", "\r\n");
+  result.text = dropOneIndentLevel(result.text);
   return result;
 }
 

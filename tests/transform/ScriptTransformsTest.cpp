@@ -89,6 +89,24 @@ TEST(JsBeautify, FormatAndTestAreTheProgramsOwnFunctions) {
   EXPECT_EQ("var a = 1;\nvar b = 2;", callCarried(kBeautifierScript, "test", {}));
 }
 
+// Dropping one indentation level must not reach into literals: a line continuation or a
+// template's own lines keep their blanks, since they are the string's value.
+TEST(BeautifyScript, LiteralsKeepTheirLineBreaksAndBlanks) {
+  struct Row {
+    const char* input;
+    const char* output;
+  } rows[] = {
+      {"function f(){var s='a\\\n    b';return s;}",
+       "function f() {\r\nvar s = 'a\\\n    b';\r\nreturn s;\n}"},
+      {"function f(){return `x\n    y ${ `\n    in` } z`;}",
+       "function f() {\r\nreturn `x\n    y ${ `\n    in` } z`;\n}"},
+      {"function f(){if(a){return /'/.test(s);}}",
+       "function f() {\r\nif (a) {\r\n    return /'/.test(s);\r\n}\n}"},
+      {"function f(){x=1; // it's\ny=2;}", "function f() {\r\nx = 1; // it's\r\ny = 2;\n}"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(row.output, BeautifyScript(row.input)) << row.input;
+}
+
 TEST(BeautifyScript, RegularExpressionsVersusDivision) {
   EXPECT_EQ("var r = /ab+c/g.test(s);\nx = a / b / c;",
             BeautifyScript("var r=/ab+c/g.test(s);x=a/b/c;"));
