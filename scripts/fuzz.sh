@@ -35,13 +35,14 @@ copy() {  # copy FILE: transcodes C++ sources, copies everything else
   esac
   if cmp -s "$tmp" "$to"; then rm -f "$tmp"; else mv "$tmp" "$to"; fi
 }
-# The Qt-free core the targets link and the targets; the headers the core includes from the
-# folders it does not build (without their CMakeLists, so they stay out of the build); the
+# The Qt-free core the targets link and the targets; the headers and build scripts the core uses
+# from folders it does not build (without their CMakeLists, so they stay out of the build); the
 # loopback server of the tests.
 while IFS= read -r -d '' f; do copy "${f#./}"; done < <(
   find ./CMakeLists.txt ./text ./platform ./engine ./workflow ./editor ./fuzz -type f \
     ! -path './fuzz/corpus/*' ! -path './fuzz/differential/*' -print0
   find ./v8engine ./transform ./generate -name '*.h' -print0
+  find ./transform -name '*.cmake' -print0
   find ./tests/editor -name 'Loopback*.h' -print0)
 
 # -O1 as libFuzzer's own documentation builds: several times the executions of -O0, and the
