@@ -3,6 +3,7 @@
 // of native functions (console lines, random bytes, a clock, accessors, proxies noting missing
 // names), its timer driver kept in the heap's stash.
 
+#include <mutex>
 #include <string>
 
 #include "duktape.h"
@@ -25,6 +26,8 @@ struct InstallEnvironment {
 // duk_safe_call jobs, each leaving one value. installEnvironment takes an InstallEnvironment;
 // runDueTimers (no udata) runs timer callbacks until none is due or the budget is spent.
 duk_ret_t installEnvironment(duk_context* ctx, void* udata);
+// Held around installEnvironment: hosts may be made on more than one thread.
+std::mutex& environmentBytecodeLock();
 duk_ret_t runDueTimers(duk_context* ctx, void* udata);
 // Copies how many console lines and timer callbacks were left out into the state's notes.
 duk_ret_t readDropped(duk_context* ctx, void* udata);

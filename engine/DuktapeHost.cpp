@@ -370,6 +370,7 @@ class DuktapeHost final : public ScriptHost {
     std::string utf8 = gbk::toUtf8(location);
     InstallEnvironment job{&browser_, &utf8};
     const bool compiled = true;
+    std::lock_guard<std::mutex> lock(environmentBytecodeLock());
     enter(installEnvironment, &job, compiled, nullptr);
     return browser_.installed;
   }
