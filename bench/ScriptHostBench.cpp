@@ -6,6 +6,7 @@
 #include <string>
 
 #include "duktape.h"
+#include "editor/UrlLoading.h"
 #include "engine/ScriptEngine.h"
 #include "engine/ScriptHost.h"
 #include "platform/Ticks.h"
@@ -14,8 +15,8 @@
 
 namespace {
 
-constexpr const char* kDefaultCode =
-    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\r\n\r\n}";
+// The window's initial script, as "系统引擎运行" meets it.
+constexpr const char* kDefaultCode = jsdebug::editor::kSampleScript;
 
 // A plain MD5 over the string's UTF-16 code units taken as bytes (ASCII input), returning hex.
 constexpr const char* kJsMd5 = R"JS(

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench/PeerProcess.h"
+#include "bench/SampleRun.h"
 #include "engine/V8Bridge.h"
 #include "platform/Ticks.h"
 #include "transform/JsfuckDecoder.h"
@@ -25,19 +26,10 @@ namespace {
 
 using namespace jsdebug;
 
-constexpr const char* kDefaultCode =
-    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
-constexpr const char* kCall = "test('abc',123)";
+constexpr const char* kDefaultCode = editor::kSampleScript;
+constexpr const char* kCall = bench::kSampleCall;
 
-V8Bridge& startedBridge() {
-  static V8Bridge& bridge = []() -> V8Bridge& {
-    v8Bridge().initializeV8(startupPath());
-    // Node boots in the background; the first run waits for it, and that is not what we measure.
-    v8Bridge().executeV8("", "String", "1");
-    return v8Bridge();
-  }();
-  return bridge;
-}
+V8Bridge& startedBridge() { return bench::startedV8Bridge(); }
 
 void BM_V8Run(benchmark::State& state) {
   V8Bridge& bridge = startedBridge();

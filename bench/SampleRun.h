@@ -1,0 +1,22 @@
+#pragma once
+// What the benchmarks of a run share: the editor's initial script with the call the cue text
+// suggests, and the V8 bridge started once, its node child booted before anything is timed.
+
+#include "editor/UrlLoading.h"
+#include "engine/V8Bridge.h"
+
+namespace jsdebug::bench {
+
+inline constexpr const char* kSampleCall = "test('abc',123)";
+
+inline V8Bridge& startedV8Bridge() {
+  static V8Bridge& bridge = []() -> V8Bridge& {
+    v8Bridge().initializeV8(startupPath());
+    // Node boots in the background; the first run waits for it, and that is not what we measure.
+    v8Bridge().executeV8("", "String", "1");
+    return v8Bridge();
+  }();
+  return bridge;
+}
+
+}  // namespace jsdebug::bench
