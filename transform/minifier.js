@@ -35,6 +35,9 @@ function jsmin(comment, input, level) {
     /* The last piece other than a kept line break or space: what decides whether a "/" opens a
        regular expression. Empty at the start, where one may. */
     var significant = '';
+    /* Whether that piece was a regular expression literal, which ends an expression as a quote
+       does although its last character is a "/". */
+    var ends_literal = false;
     var pending_space = false;
     var pending_newline = true;
 
@@ -61,10 +64,11 @@ function jsmin(comment, input, level) {
         if (is_alnum(last)) {
             return true;
         }
+        var ends_expression = '}])+-"\'`'.has(last) || (last === '/' && ends_literal);
         if (level === 2) {
-            return '}])+-"\'`'.has(last);
+            return ends_expression;
         }
-        return '}])+-"\'`'.has(last) && joins_statements(next);
+        return ends_expression && joins_statements(next);
     }
 
     /* At level 3 a line break after the end of an expression still stays when the next line
@@ -98,11 +102,12 @@ function jsmin(comment, input, level) {
         return last === next && '+-/'.has(next);
     }
 
-    function emit(text) {
+    function emit(text, literal) {
         out.push(text);
         last = text.charAt(text.length - 1);
         if (text !== '\n' && text !== ' ') {
             significant = text;
+            ends_literal = literal === true;
         }
     }
 
@@ -251,7 +256,7 @@ function jsmin(comment, input, level) {
 
         if (c === '/' && regexp_may_start()) {
             pos = regexp_end(pos);
-            emit(input.substring(start, pos));
+            emit(input.substring(start, pos), true);
             continue;
         }
 

@@ -256,6 +256,8 @@ TEST(MinifyScript, LineBreaksBetweenStatementsWithoutSemicolonsStay) {
       {"x = a[0]\n++i", "\nx=a[0]\n++i"},
       {"var o = {}\nfoo()", "\nvar o={}\nfoo()"},
       {"if (a) b()\nelse c()", "\nif(a)b()\nelse c()"},
+      {"var re = /a+/\nvar x = 1", "\nvar re=/a+/\nvar x=1"},  // a regular expression ends it too
+      {"x = a /\nb", "\nx=a/b"},                                // a division does not
       // unchanged: words that go on after a block, and operators that join lines anyway
       {"if (a) {\n}\nelse {\n}", "\nif(a){}else{}"},
       {"try {}\ncatch (e) {}\nfinally {}", "\ntry{}catch(e){}finally{}"},
