@@ -2,15 +2,10 @@
 // console exists only with the switch on, timers run after the load and after the call, the
 // blocks follow the run's own block, and ES3 libraries from pages run without stubs.
 #include <gtest/gtest.h>
-#include <openssl/bio.h>
-#include <openssl/evp.h>
-#include <openssl/pem.h>
-#include <openssl/rsa.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "tests/workflow/BrowserLibraries.h"
 #include "workflow/Debugging.h"
 #include "workflow/HeadlessWorkbench.h"
 #include "workflow/OutputLog.h"
@@ -19,23 +14,13 @@ using namespace jsdebug;
 
 namespace {
 
-const std::string sep(65, '-');
+using namespace browsertest;
 
 std::string success(const std::string& result) {
   return "代码运算成功!!执行时间：0\r\n" + sep + "\r\n\r\n返回内容：" + result + "\r\n\r\n" + sep;
 }
 std::string loaded() {
   return "代码加载成功!!\r\n" + sep + "\r\n\r\n\r\n\r\n小提示：双击函数名调用方法自动写入调试框！\r\n\r\n\r\n\r\n" + sep;
-}
-std::string block(const std::string& header, const std::string& body) {
-  return "\r\n" + header + sep + "\r\n\r\n" + body + "\r\n\r\n" + sep;
-}
-std::string console(const std::string& lines) { return block(kConsoleHeader, lines); }
-std::string missing(const std::string& names) { return block(kMissingHeader, names); }
-
-std::string fileText(const std::string& path) {
-  std::ifstream in(std::string(JSDEBUG_TEST_DATA) + "/browser/" + path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 struct BrowserSystemEngine : ::testing::Test {
@@ -116,84 +101,22 @@ TEST_F(BrowserSystemEngine, ManyPrintsAndAnUndefinedNameStayBounded) {
   EXPECT_EQ("undefinedAtLoad", bench.findBox);
 }
 
-std::string base64Decode(const std::string& text) {
-  std::string out(text.size(), '\0');
-  int n = EVP_DecodeBlock(reinterpret_cast<unsigned char*>(out.data()),
-                          reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
-  if (n < 0) return {};
-  std::size_t padding = text.size() >= 2 && text.substr(text.size() - 2) == "==" ? 2 : !text.empty() && text.back() == '=' ? 1 : 0;
-  out.resize(static_cast<std::size_t>(n) - padding);
-  return out;
-}
-
-std::string fromHex(const std::string& hex) {
-  std::string out;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-  return out;
-}
-
 TEST_F(BrowserSystemEngine, Es3AesLibraryRuns) {
-  std::string script;
-  for (const char* part : {"core", "enc-base64", "md5", "evpkdf", "cipher-core", "aes"})
-    script += fileText(std::string("crypto-js-3.3.0/") + part + ".js") + "\n";
-  script +=
-      "function aes(t){ var iv = CryptoJS.lib.WordArray.random(16);"
-      " var key = CryptoJS.enc.Hex.parse('000102030405060708090a0b0c0d0e0f');"
-      " return iv.toString() + ':' + CryptoJS.AES.encrypt(t, key, {iv: iv}).toString(); }";
-  const std::string log = run(true, script, "aes('plain text')");
-  const std::string head = "返回内容：";
-  const std::size_t at = log.find(head);
-  ASSERT_NE(std::string::npos, at) << log;
-  const std::string result = log.substr(at + head.size(), log.find("\r\n", at) - at - head.size());
+  const std::string result = resultOf(run(true, aesScript("3.3.0"), "aes('plain text')"));
   ASSERT_EQ(32u, result.find(':')) << result;
-
-  EVP_CIPHER_CTX* ctx = EVP_CIPHER_CTX_new();
-  const std::string key = fromHex("000102030405060708090a0b0c0d0e0f"), iv = fromHex(result.substr(0, 32));
-  const std::string cipher = base64Decode(result.substr(33));
-  std::string plain(cipher.size() + 32, '\0');
-  int n = 0, tail = 0;
-  EVP_DecryptInit_ex(ctx, EVP_aes_128_cbc(), nullptr, reinterpret_cast<const unsigned char*>(key.data()),
-                     reinterpret_cast<const unsigned char*>(iv.data()));
-  EVP_DecryptUpdate(ctx, reinterpret_cast<unsigned char*>(plain.data()), &n,
-                    reinterpret_cast<const unsigned char*>(cipher.data()), static_cast<int>(cipher.size()));
-  const bool ok = EVP_DecryptFinal_ex(ctx, reinterpret_cast<unsigned char*>(plain.data()) + n, &tail) > 0;
-  EVP_CIPHER_CTX_free(ctx);
-  EXPECT_TRUE(ok);
-  EXPECT_EQ("plain text", plain.substr(0, static_cast<std::size_t>(n + tail)));
+  EXPECT_EQ("plain text", aesDecrypt(result));
 }
 
 TEST_F(BrowserSystemEngine, Es3RsaLibraryLoadsAndEncrypts) {
-  EVP_PKEY* key = EVP_RSA_gen(1024);
-  ASSERT_NE(nullptr, key);
-  BIO* bio = BIO_new(BIO_s_mem());
-  PEM_write_bio_PUBKEY(bio, key);
-  char* data = nullptr;
-  const long size = BIO_get_mem_data(bio, &data);
-  const std::string pem(data, static_cast<std::size_t>(size));
-  BIO_free(bio);
-  std::string quoted;
-  for (char c : pem) quoted += c == '\n' ? std::string("\\n") : std::string(1, c);
-  const std::string script = fileText("jsencrypt-2.3.1.min.js") + "\nvar PUBLIC_KEY = '" + quoted +
-                             "';\nfunction enc(t){ var e = new JSEncrypt(); e.setPublicKey(PUBLIC_KEY); return e.encrypt(t); }";
+  Key key(EVP_RSA_gen(1024));
+  ASSERT_TRUE(key);
+  const std::string script = rsaScript("jsencrypt-2.3.1.min.js", key.get());
   // Without the environment the library stops while it loads, as the Windows host would.
   EXPECT_NE(std::string::npos, run(false, script, "enc('x')").find("【'navigator' 未定义】"));
 
   const std::string log = run(true, script, "enc('secret 2')");
-  const std::string head = "返回内容：";
-  const std::size_t at = log.find(head);
-  ASSERT_NE(std::string::npos, at) << log.substr(0, 600);
-  const std::string cipher =
-      base64Decode(log.substr(at + head.size(), log.find("\r\n", at) - at - head.size()));
-  EVP_PKEY_CTX* ctx = EVP_PKEY_CTX_new(key, nullptr);
-  std::string plain(512, '\0');
-  std::size_t n = plain.size();
-  const bool ok = EVP_PKEY_decrypt_init(ctx) > 0 && EVP_PKEY_CTX_set_rsa_padding(ctx, RSA_PKCS1_PADDING) > 0 &&
-                  EVP_PKEY_decrypt(ctx, reinterpret_cast<unsigned char*>(plain.data()), &n,
-                                   reinterpret_cast<const unsigned char*>(cipher.data()), cipher.size()) > 0;
-  EVP_PKEY_CTX_free(ctx);
-  EVP_PKEY_free(key);
-  EXPECT_TRUE(ok);
-  EXPECT_EQ("secret 2", plain.substr(0, ok ? n : 0));
+  ASSERT_NE(std::string::npos, log.find("返回内容：")) << log.substr(0, 600);
+  EXPECT_EQ("secret 2", rsaDecrypt(key.get(), base64Decode(resultOf(log))));
 }
 
 }  // namespace
