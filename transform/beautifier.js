@@ -340,6 +340,9 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     var closed_condition = false; /* the last ")" closed the condition of if, while, for or with */
     var do_while = false;         /* the last word was the while of a do statement */
 
+    /* words whose operand must start on their own line */
+    var restricted_words = { 'return': true, 'break': true, 'continue': true, 'throw': true };
+
     /* Whether the previous token ends an operand, making a following + or - binary. */
     function after_operand() {
         if (last_type === TK_WORD) {
@@ -646,6 +649,16 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
            ++ or --), joining the lines would change what the script does. */
         if (tok_newlines > 0 && ends_statement_here()) {
             print_newline(false);
+        }
+        /* Between return (break, continue, throw) and its operand a comment keeps its place on
+           the line: a line break there would end the statement before the operand. The word
+           stays the last token, so the operand is laid out as if the comment were not there. */
+        if (tok_type === TK_BLOCK_COMMENT && tok_newlines === 0 && last_type === TK_WORD &&
+                !word_is_property && restricted_words.hasOwnProperty(last_text) &&
+                !/[\n\r\u2028\u2029]/.test(tok_text)) {
+            print_space();
+            print_token(tok_text);
+            continue;
         }
         now_postfix = false;
         switch (tok_type) {

@@ -38,6 +38,8 @@ function jsmin(comment, input, level) {
     /* Whether that piece was a regular expression literal, which ends an expression as a quote
        does although its last character is a "/". */
     var ends_literal = false;
+    /* where that piece starts in the input */
+    var significant_at = 0;
     var pending_space = false;
     var pending_newline = true;
 
@@ -107,14 +109,24 @@ function jsmin(comment, input, level) {
         last = text.charAt(text.length - 1);
         if (text !== '\n' && text !== ' ') {
             significant = text;
+            significant_at = start;
             ends_literal = literal === true;
         }
     }
 
     /* Whether a "/" at this point starts a regular expression rather than a division. */
     function regexp_may_start() {
-        if (significant === '' || '(,=:[!&|?{};>'.has(significant.charAt(significant.length - 1))) {
+        var ch = significant.charAt(significant.length - 1), p = significant_at;
+        if (significant === '' || '(,=:[!&|?{};>*%<^~'.has(ch) || (ch === '/' && !ends_literal)) {
             return true;
+        }
+        /* After a binary + or - an operand follows; after ++ or -- the "/" divides. The length
+           of the run of signs tells which: "a+++/re/" is "a++ + /re/". */
+        if (ch === '+' || ch === '-') {
+            while (p > 0 && input.charAt(p - 1) === ch) {
+                p -= 1;
+            }
+            return (significant_at - p) % 2 === 0;
         }
         /* identifiers are written whole, so the last piece is the last word */
         return keywords.hasOwnProperty(significant);

@@ -194,6 +194,12 @@ TEST(BeautifyScript, LineBreaksThatEndAStatementAreKept) {
   EXPECT_EQ("x = a++\nb = 2", BeautifyScript("x=a++\nb=2"));
   EXPECT_EQ("function f() {\r\nreturn\r\nx + 1;\n}", BeautifyScript("function f(){return\nx+1;}"));
   EXPECT_EQ("for (;;) {\r\nbreak\r\nfoo;\r\ncontinue\n}", BeautifyScript("for(;;){break\nfoo;continue\n}"));
+  // A comment between return and its operand must not bring a line break with it; one the
+  // source had stays.
+  EXPECT_EQ("function f() {\r\nreturn /* c */ 1\n}", BeautifyScript("function f(){return /* c */ 1}"));
+  EXPECT_EQ("break /* c */ l;\nthrow /* c */ e", BeautifyScript("break /* c */ l;throw /* c */ e"));
+  EXPECT_EQ("return /* c */\n1", BeautifyScript("return /* c */\n1"));
+  EXPECT_EQ("return\n/* a\n b */\n1", BeautifyScript("return /* a\n b */ 1"));
   // Where no statement can end they still join.
   EXPECT_EQ("if (a++ in o) {}", BeautifyScript("if(a++\nin o){}"));
   EXPECT_EQ("x.return(1)", BeautifyScript("x.return\n(1)"));
@@ -281,6 +287,11 @@ TEST(MinifyScript, RegularExpressionsAfterEveryTokenThatAllowsThem) {
             MinifyScript("x = a ? / b/ : / c/;\n{ / d/.test(x) };\nreturn / e/;"));
   EXPECT_EQ("\nx=/[/ ]/g;", MinifyScript("x = /[/ ]/g;"));
   EXPECT_EQ("\nx=/\\/ \\[/;", MinifyScript("x = /\\/ \\[/;"));
+  // After an operator an operand follows, so "/" opens a literal; after ++ or -- it divides.
+  EXPECT_EQ("\nx=1+/a{1,2}/", MinifyScript("x = 1 +\n/a{1,2}/"));
+  EXPECT_EQ("\nx=1+\n/a{1,2}/", jsmin("x = 1 +\n/a{1,2}/", 1));
+  EXPECT_EQ("\na-/x/.y*/b/.c%/d/;a++/2;a+++/e/;b=c--/2;q=a/ /[/]/;",
+            MinifyScript("a - /x/.y * /b/.c % /d/; a++ / 2; a+++/e/; b = c-- / 2; q = a / /[/]/;"));
 }
 
 TEST(MinifyScript, MendedFaultsStayMended) {
