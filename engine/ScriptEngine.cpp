@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "engine/HostReport.h"
+
 namespace jsdebug {
 
 ScriptEngine::ScriptEngine(const CreationFailureNotice& notice)
@@ -53,9 +55,7 @@ std::string ScriptEngine::ErrorReport() {
   lastError_ = host_ ? host_->error() : ScriptError{};
   const ScriptError& e = *lastError_;
   if (e.Number == "0") return {};
-  return "错误代码：  " + e.Number + "\r\n错误说明：  " + e.Source + " 【" + e.Description +
-         "】\r\n错误语句：  " + e.Text + "\r\n错误所在行：  " + e.Line +
-         "\r\n错误所在行的位置：  " + e.Column;
+  return hostreport::errorReport(e.Number, e.Source, e.Description, e.Text, e.Line, e.Column);
 }
 
 std::string ScriptEngine::RunProcedure(const std::string& name,

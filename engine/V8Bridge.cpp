@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/CodePages.h"
+#include "v8engine/Report.h"
 
 namespace jsdebug {
 
@@ -34,8 +35,8 @@ std::string V8Bridge::execute(const std::string& script, const std::string& func
     } catch (const std::bad_alloc&) {
       // A length the user typed that memory cannot hold must not end the program; say so in the
       // engine's own report form, which the callers already read as a failure.
-      return "错误所在行:\r\n0\r\n错误信息:\r\n无法分配长度为" + std::to_string(bufferLength) +
-             "的结果缓冲区，请减小缓冲区长度\r\n";
+      return v8report::errorReport(
+          "0", "无法分配长度为" + std::to_string(bufferLength) + "的结果缓冲区，请减小缓冲区长度");
     }
     buffer.back() = '\0';
   }

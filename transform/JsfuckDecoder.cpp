@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "text/Text.h"
+#include "v8engine/Report.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug::transform {
@@ -20,7 +21,10 @@ JsfuckOutcome decodeJsfuck(Workbench& bench, V8Bridge& bridge) {
   std::string text;
   bench.runOnGuiThread([&] { text = bench.editor().wholeText(); });
   std::string result = bridge.executeV8(kJsfuckWrapperScript, "test", text, kJsfuckBufferLength);
-  if (text::findText(result, "错误所在行") != -1) return JsfuckOutcome::Failed;
+  // The line marker where the V8 run tests the message marker: deliberate, each command keeps
+  // the test users know it by. They differ only on a decoded text that spells one of them, since
+  // with a buffer this large every report the decoder can receive is a full one holding both.
+  if (text::findText(result, v8report::kLineMarker) != -1) return JsfuckOutcome::Failed;
   // "undefined" is also what an encoded word can spell; only the value's type tells a program
   // that ran (and would replace the script by that word) from the text. An empty editor has no
   // script to lose and still receives the word.

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "text/Codec.h"
+#include "v8engine/Report.h"
 
 namespace jsdebug::v8engine {
 
@@ -87,12 +88,7 @@ std::string answerToReport(std::string_view body) {
 }  // namespace
 
 std::string errorReport(long line, std::string_view message) {
-  std::string report = "错误所在行:\r\n";
-  report += std::to_string(line);
-  report += "\r\n错误信息:\r\n";
-  report += message;
-  report += "\r\n";
-  return report;
+  return v8report::errorReport(std::to_string(line), message);
 }
 
 void writeResult(std::string_view result, char* buffer, int bufferLength) {
@@ -112,10 +108,10 @@ void writeResult(std::string_view result, char* buffer, int bufferLength) {
     const std::string candidates[] = {
         errorReport(0, full),
         errorReport(0, brief),
-        "错误信息:\r\n" + brief + "\r\n",
-        "错误信息:\r\n缓冲区太小\r\n",
-        "错误信息:\r\n\r\n",
-        "错误信息",
+        v8report::messageOnly(brief),
+        v8report::messageOnly("缓冲区太小"),
+        v8report::messageOnly(""),
+        std::string(v8report::kFailureMarker),
     };
     for (const std::string& candidate : candidates) {
       if (candidate.size() <= capacity) {

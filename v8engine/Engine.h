@@ -10,7 +10,7 @@
 
 namespace jsdebug::v8engine {
 
-// "错误所在行:\r\n<line>\r\n错误信息:\r\n<message>\r\n", the form the program reads.
+// The report of v8engine/Report.h for a numbered line.
 std::string errorReport(long line, std::string_view message);
 
 // Writes `result` into a caller's buffer of bufferLength bytes of text plus the NUL. A result

@@ -1,6 +1,6 @@
 #include "workflow/Debugging.h"
 
-#include "text/Text.h"
+#include "engine/HostReport.h"
 #include "workflow/CallBox.h"
 #include "workflow/OutputLog.h"
 
@@ -12,18 +12,14 @@ bool resetAndLoad(Workbench& bench, ScriptEngine& engine) {
   engine.Reset();
   if (engine.LoadCode(bench.editor().wholeText())) return true;
 
-  bench.appendLog(kLoadFailedHeader);
-  bench.appendLog(kLogSeparator + "\r\n\r\n");
   const std::string report = engine.ErrorReport();
-  const std::string line = text::TextBetween(report, "错误所在行：  ", "\r\n");
-  bench.appendLog(report);
-  bench.appendLog("\r\n\r\n");
-  bench.appendLog(kLogSeparator);
+  appendFailureBlock(bench, kLoadFailedHeader, report);
   appendBrowserNotes(bench, engine.TakeBrowserNotes());
-  jumpToReportedLine(bench, line);
+  jumpToReportedLine(bench, hostreport::reportedLine(report));
 
+  // Read from the whole log, as the user sees it, not from the report alone.
   const std::string log = bench.logText();
-  if (text::findText(log, "未定义】") > 0) bench.setFindBoxText(text::TextBetween(log, "【'", "'"));
+  if (hostreport::mentionsUndefined(log)) bench.setFindBoxText(hostreport::undefinedName(log));
   return false;
 }
 
@@ -47,10 +43,10 @@ void runCall(Workbench& bench, ScriptEngine& engine, const TickCounter& ticks) {
   const std::string result = engine.CallFunction(call.name, call.arguments);
   if (result.empty()) {
     const std::string report = engine.ErrorReport();
-    if (text::findText(report, "错误所在行") > 0) {
+    if (hostreport::isFailure(report)) {
       appendFailureBlock(bench, kRunFailedHeader, report);
       appendBrowserNotes(bench, engine.TakeBrowserNotes());
-      jumpToReportedLine(bench, text::TextBetween(report, "错误所在行：  ", "\r\n"));
+      jumpToReportedLine(bench, hostreport::reportedLine(report));
       return;
     }
   }

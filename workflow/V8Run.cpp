@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "text/Text.h"
+#include "v8engine/Report.h"
 #include "workflow/CallBox.h"
 #include "workflow/OutputLog.h"
 
@@ -31,9 +32,9 @@ void runV8(Workbench& bench, V8Bridge& bridge, const TickCounter& ticks) {
       bridge.executeV8(script, call.name, call.arguments, bufferLength, location, notes);
   bench.clearLog();
 
-  if (text::findText(result, "错误信息") > 0) {
-    const std::string line = text::TextBetween(result, "错误所在行:\r\n", "\r\n");
-    const std::string message = text::TextBetween(result, "错误信息:\r\n", "\r\n");
+  if (v8report::isFailure(result)) {
+    const std::string line = v8report::reportedLine(result);
+    const std::string message = v8report::reportedMessage(result);
     appendFailureBlock(bench, kRunFailedHeader, "错误行:" + line + "\r\n\r\n错误信息:" + message);
     appendBrowserNotes(bench, notes);
     jumpToReportedLine(bench, line);
