@@ -13,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -46,17 +45,12 @@ const QColor kLogText(128, 128, 128);
 }  // namespace
 
 MainWindow::MainWindow(MainWindowServices services)
-    : QWidget(nullptr), services_(std::move(services)) {
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    : FixedFrameWindow(kOuterSize, Qt::WindowMinimizeButtonHint), services_(std::move(services)) {
   setObjectName(QStringLiteral("VezIruzArazavErEze"));
   setWindowTitle(toQt(mainWindowTitle()));
   setWindowIcon(applicationIcon());
   // The tooltips of the V8 controls show whether or not the window is active.
   setAttribute(Qt::WA_AlwaysShowToolTips);
-  // Until the window manager has framed the window, it is its own outer rectangle.
-  setFixedSize(kOuterSize);
 
   buildControls();
   buildToolbar();
@@ -395,27 +389,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       if (event->type() == QEvent::FocusOut) callBoxFocusOut(*this);
     }
   }
-  return QWidget::eventFilter(watched, event);
+  return FixedFrameWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  fitOuterSize();
+  FixedFrameWindow::showEvent(event);
   dockToolbar();
-}
-
-bool MainWindow::event(QEvent* event) {
-  const bool handled = QWidget::event(event);
-  // A window manager frames the window after it is shown and tells its frame late; activation
-  // and the first paints come after that.
-  if (isVisible() && (event->type() == QEvent::WindowActivate || event->type() == QEvent::Paint))
-    fitOuterSize();
-  return handled;
-}
-
-void MainWindow::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  if (isVisible()) fitOuterSize();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -427,28 +406,6 @@ void MainWindow::dockToolbar() {
   // Docked at the top edge at the client's full width, as tall as its buttons need.
   toolbar_->setGeometry(0, 0, width(), toolbar_->sizeHint().height());
   link_->raise();
-}
-
-void MainWindow::fitOuterSize() {
-  // The frame is known only once the window manager has framed the window, and it may report
-  // it late; each time it changes, the client gets what the outer size leaves.
-  const QSize frame = frameGeometry().size() - size();
-  if (frame == appliedFrame_) return;
-  const bool first = appliedFrame_ == QSize(-1, -1);
-  appliedFrame_ = frame;
-  const QSize client = (kOuterSize - frame).expandedTo(QSize(1, 1));
-  const bool resized = client != size();
-  if (resized) setFixedSize(client);
-  if (first || resized) centre();
-}
-
-void MainWindow::centre() {
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  if (!screen) return;
-  // Half the space left on each side; QRect::center() would sit a pixel up and left of it.
-  const QRect area = screen->availableGeometry();
-  move(area.x() + (area.width() - kOuterSize.width()) / 2,
-       area.y() + (area.height() - kOuterSize.height()) / 2);
 }
 
 }  // namespace jsdebug

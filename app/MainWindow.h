@@ -3,13 +3,13 @@
 // "run菜单", and the Workbench the commands run against. The window wires, it does not think:
 // what a click does lives in the command table (MainCommands) and in the command functions.
 
-#include <QWidget>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/FixedFrameWindow.h"
 #include "app/GuiThread.h"
 #include "editor/QuickFind.h"
 #include "workflow/Debugging.h"
@@ -46,7 +46,7 @@ struct MainWindowServices {
   TickCounter ticks;
 };
 
-class MainWindow : public QWidget, public Workbench {
+class MainWindow : public FixedFrameWindow, public Workbench {
  public:
   explicit MainWindow(MainWindowServices services);
   ~MainWindow() override;
@@ -111,11 +111,9 @@ class MainWindow : public QWidget, public Workbench {
   static constexpr QSize kOuterSize{956, 684};
 
  protected:
-  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -125,8 +123,6 @@ class MainWindow : public QWidget, public Workbench {
   void wireCommands();
   void setUpTabOrder();
   void dockToolbar();
-  void fitOuterSize();
-  void centre();
   QPushButton* addButton(const QString& caption, const QRect& geometry);
   QLineEdit* addTextBox(const QRect& geometry, const QString& text);
 
@@ -157,7 +153,6 @@ class MainWindow : public QWidget, public Workbench {
 
   // The log as the commands wrote it, byte for byte; the control shows it with its line breaks.
   std::string log_;
-  QSize appliedFrame_{-1, -1};
 };
 
 }  // namespace jsdebug

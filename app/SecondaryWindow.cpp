@@ -3,11 +3,9 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QWindow>
 
 #include "text/Codec.h"
@@ -32,16 +30,10 @@ std::string fromQt(const QString& text) {
 
 SecondaryWindow::SecondaryWindow(const QString& title, QSize outerSize, bool alwaysOnTop,
                                  QWidget* mainWindow)
-    : QWidget(nullptr), outerSize_(outerSize), mainWindow_(mainWindow) {
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint;
-  if (alwaysOnTop) flags |= Qt::WindowStaysOnTopHint;
-  setWindowFlags(flags);
+    : FixedFrameWindow(outerSize, alwaysOnTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags()),
+      mainWindow_(mainWindow) {
   setWindowTitle(title);
   setAttribute(Qt::WA_DeleteOnClose);
-  // Until a window manager tells us its frame, the window is its own outer rectangle.
-  setFixedSize(outerSize_);
 
   if (mainWindow) {
     watchingMainWindow_ = true;
@@ -51,7 +43,6 @@ SecondaryWindow::SecondaryWindow(const QString& title, QSize outerSize, bool alw
 }
 
 void SecondaryWindow::open() {
-  centre();
   show();
   raise();
   activateWindow();
@@ -159,35 +150,6 @@ bool SecondaryWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return false;
-}
-
-void SecondaryWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  fitOuterSize();
-}
-
-void SecondaryWindow::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  if (isVisible()) fitOuterSize();
-}
-
-void SecondaryWindow::fitOuterSize() {
-  // The frame is known only once the window manager has framed the window, and it may report
-  // it late; each time it changes, the client gets what the outer size leaves.
-  const QSize frame = frameGeometry().size() - size();
-  if (frame == appliedFrame_) return;
-  appliedFrame_ = frame;
-  const QSize client = (outerSize_ - frame).expandedTo(QSize(1, 1));
-  if (client == size()) return;
-  setFixedSize(client);
-  centre();
-}
-
-void SecondaryWindow::centre() {
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->availableGeometry();
-  move(area.center() - QPoint(outerSize_.width() / 2, outerSize_.height() / 2));
 }
 
 void SecondaryWindow::mainWindowGone() {

@@ -1,13 +1,13 @@
 #pragma once
-// What the find, replace and go-to windows have in common: a fixed frame of a given outer size
-// without minimize or maximize button, no owner (so a taskbar entry of its own), centred on
-// opening, destroyed on closing; Enter clicks the default button from any control, Esc closes;
+// What the find, replace and go-to windows have in common: a fixed frame without minimize
+// button, no owner (so a taskbar entry of its own), destroyed on closing; Enter clicks the default button from any control, Esc closes;
 // and a watch on the main window, whose editor the commands work on.
 
 #include <QPointer>
 #include <QPushButton>
-#include <QWidget>
 #include <string>
+
+#include "app/FixedFrameWindow.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +19,7 @@ namespace jsdebug {
 QString toQt(const std::string& gbk);
 std::string fromQt(const QString& text);
 
-class SecondaryWindow : public QWidget {
+class SecondaryWindow : public FixedFrameWindow {
  public:
   // `mainWindow` is watched, not the owner; null means the editor is always there (tests).
   SecondaryWindow(const QString& title, QSize outerSize, bool alwaysOnTop, QWidget* mainWindow);
@@ -51,16 +51,10 @@ class SecondaryWindow : public QWidget {
   void finishControls();
 
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
 
  private:
-  void fitOuterSize();
-  void centre();
   void mainWindowGone();
 
-  QSize outerSize_;
-  QSize appliedFrame_{-1, -1};
   QPointer<QWidget> mainWindow_;
   bool watchingMainWindow_ = false;
   QPushButton* defaultButton_ = nullptr;

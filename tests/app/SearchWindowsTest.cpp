@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -108,6 +109,39 @@ TEST_F(SearchWindowsTest, WindowsStartAsLaidOut) {
   EXPECT_EQ(QStringLiteral(u"输入行数(1 - 3)："), goTo->promptLabel()->text());
   EXPECT_TRUE(goTo->lineBox()->text().isEmpty());
   EXPECT_EQ(goTo->lineBox(), goTo->focusWidget());
+}
+
+// Each window opens with as much room above as below and left as right, to the pixel, on screens
+// of even and odd sizes alike.
+TEST_F(SearchWindowsTest, WindowsOpenCentredToThePixel) {
+  const QRect area = mainWindow.screen()->availableGeometry();
+  const std::pair<QWidget*, QSize> opened[] = {
+      {windows->openFindWindow(), QSize(427, 147)},
+      {windows->openReplaceWindow(), QSize(413, 187)},
+      {windows->openGoToWindow(), QSize(267, 104)},
+  };
+  for (const auto& [window, outer] : opened) {
+    SCOPED_TRACE(window->windowTitle().toStdString());
+    EXPECT_EQ(QRect(QPoint(area.x() + (area.width() - outer.width()) / 2,
+                           area.y() + (area.height() - outer.height()) / 2),
+                    outer),
+              window->frameGeometry());
+  }
+
+  struct Row {
+    QRect area;
+    QSize outer;
+    QPoint origin;
+  } rows[] = {
+      {QRect(0, 0, 1280, 1024), QSize(427, 147), QPoint(426, 438)},
+      {QRect(0, 0, 1281, 1025), QSize(427, 147), QPoint(427, 439)},
+      {QRect(0, 0, 1280, 1024), QSize(956, 684), QPoint(162, 170)},
+      {QRect(100, 30, 800, 600), QSize(267, 104), QPoint(366, 278)},
+      // A window larger than its screen overhangs it evenly.
+      {QRect(0, 0, 800, 600), QSize(956, 684), QPoint(-78, -42)},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(row.origin, FixedFrameWindow::centredOrigin(row.area, row.outer)) << row.area.width();
 }
 
 TEST_F(SearchWindowsTest, AReopenedWindowIsResetButKeepsTheHistory) {
