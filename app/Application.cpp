@@ -18,7 +18,7 @@
 #include "app/MessageBox.h"
 #include "app/QtDesktop.h"
 #include "app/SecondaryWindow.h"
-#include "editor/ScriptFiles.h"
+#include "workflow/ScriptFiles.h"
 #include "engine/ExternalFunctionTable.h"
 #include "engine/FatalError.h"
 #include "engine/ScriptEngine.h"

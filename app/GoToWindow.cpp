@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editor/GoToLine.h"
+#include "workflow/GoToLine.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug {

@@ -11,7 +11,7 @@
 
 #include "app/FixedFrameWindow.h"
 #include "app/GuiThread.h"
-#include "editor/QuickFind.h"
+#include "workflow/QuickFind.h"
 #include "workflow/Debugging.h"
 #include "workflow/Workbench.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editor/FindReplace.h"
+#include "workflow/FindReplace.h"
 
 class QCheckBox;
 class QComboBox;

@@ -6,7 +6,7 @@
 
 #include <QPointer>
 
-#include "editor/FindReplace.h"
+#include "workflow/FindReplace.h"
 
 class QWidget;
 

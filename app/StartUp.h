@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "editor/UrlLoading.h"
+#include "workflow/UrlLoading.h"
 #include "generate/Author.h"
 #include "workflow/Workbench.h"
 

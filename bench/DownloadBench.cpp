@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "bench/PeerProcess.h"
-#include "editor/Download.h"
-#include "tests/editor/LoopbackHttpServer.h"
+#include "net/Download.h"
+#include "tests/support/LoopbackHttpServer.h"
 
 
 namespace {
@@ -35,7 +35,7 @@ LoopbackHttpServer& server() {
 void BM_DownloadBytes10MB(benchmark::State& state) {
   const std::string url = server().url("/big.js");
   for (auto _ : state) {
-    const std::string body = jsdebug::editor::downloadBytes(url);
+    const std::string body = jsdebug::net::downloadBytes(url);
     if (body.size() != kBodyBytes) {
       state.SkipWithError("short download");
       break;

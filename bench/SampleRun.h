@@ -2,7 +2,7 @@
 // What the benchmarks of a run share: the editor's initial script with the call the cue text
 // suggests, and the V8 bridge started once, its node child booted before anything is timed.
 
-#include "editor/UrlLoading.h"
+#include "workflow/UrlLoading.h"
 #include "engine/V8Bridge.h"
 
 namespace jsdebug::bench {

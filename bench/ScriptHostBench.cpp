@@ -6,7 +6,7 @@
 #include <string>
 
 #include "duktape.h"
-#include "editor/UrlLoading.h"
+#include "workflow/UrlLoading.h"
 #include "engine/ScriptEngine.h"
 #include "engine/ScriptHost.h"
 #include "platform/Ticks.h"

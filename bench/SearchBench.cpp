@@ -9,8 +9,8 @@
 #include <string>
 
 #include "editor/CodeEditor.h"
-#include "editor/FindReplace.h"
-#include "editor/QuickFind.h"
+#include "workflow/FindReplace.h"
+#include "workflow/QuickFind.h"
 #include "workflow/HeadlessWorkbench.h"
 
 namespace {

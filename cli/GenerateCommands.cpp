@@ -2,8 +2,8 @@
 // where a script can pick it up instead of the clipboard, a browser or the editor.
 
 #include "cli/Cli.h"
-#include "editor/Download.h"
-#include "editor/UrlLoading.h"
+#include "net/Download.h"
+#include "workflow/UrlLoading.h"
 #include "generate/ECode.h"
 #include "generate/TestPage.h"
 #include "workflow/CallBox.h"
@@ -51,7 +51,7 @@ std::vector<Command> generateCommands() {
       {"fetch", "URL", 1, 1,
        [](Context& c, const std::vector<std::string>& a) {
          const std::string address = c.fromTerminal(a[0]);
-         const editor::Download got = editor::downloadScript(address);
+         const net::Download got = net::downloadScript(address);
          if (!got.failure.empty()) {
            c.bench.messageBox(editor::downloadFailedMessage(address, got.failure),
                               kDefaultMessageTitle, MessageIcon::Error);

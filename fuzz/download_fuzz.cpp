@@ -20,8 +20,8 @@
 #include <string_view>
 #include <thread>
 
-#include "editor/Download.h"
-#include "tests/editor/LoopbackHttpServer.h"
+#include "net/Download.h"
+#include "tests/support/LoopbackHttpServer.h"
 
 namespace {
 
@@ -164,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   server->setReply(std::move(bytes));
-  const std::string got = jsdebug::editor::downloadBytes(server->url());
+  const std::string got = jsdebug::net::downloadBytes(server->url());
   if (shape != 0) require(got == expected, "the body of a well-formed reply");
   return 0;
 }

@@ -10,7 +10,7 @@
 #include "generate/ECode.h"
 #include "generate/TestPage.h"
 #include "platform/FileBytes.h"
-#include "tests/editor/LoopbackHttpServer.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "text/Codec.h"
 
 using namespace jsdebug;

@@ -1,5 +1,5 @@
 #include "editor/CodeEditor.h"
-#include "tests/editor/SearchHarness.h"
+#include "tests/support/SearchHarness.h"
 
 namespace jsdebug::testing {
 

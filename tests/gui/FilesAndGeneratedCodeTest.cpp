@@ -14,14 +14,14 @@
 #include <memory>
 
 #include "app/MainWindow.h"
-#include "editor/ScriptFiles.h"
-#include "editor/UrlLoading.h"
+#include "workflow/ScriptFiles.h"
+#include "workflow/UrlLoading.h"
 #include "engine/ScriptEngine.h"
 #include "engine/V8Bridge.h"
 #include "generate/ECode.h"
 #include "generate/TestPage.h"
 #include "platform/FileBytes.h"
-#include "tests/editor/LoopbackHttpServer.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "tests/gui/GuiTestEnvironment.h"
 #include "workflow/HeadlessDesktop.h"
 

@@ -1,4 +1,4 @@
-#include "editor/GoToLine.h"
+#include "workflow/GoToLine.h"
 
 #include <cmath>
 #include <limits>

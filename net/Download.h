@@ -7,7 +7,7 @@
 
 #include "platform/FileBytes.h"
 
-namespace jsdebug::editor {
+namespace jsdebug::net {
 
 inline constexpr const char* kDownloadUserAgent = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 
@@ -32,4 +32,4 @@ struct Download {
 };
 Download downloadScript(std::string_view address);
 
-}  // namespace jsdebug::editor
+}  // namespace jsdebug::net

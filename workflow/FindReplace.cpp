@@ -1,4 +1,4 @@
-#include "editor/FindReplace.h"
+#include "workflow/FindReplace.h"
 
 #include <algorithm>
 #include <string_view>

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/FindReplace.h"
+#include "workflow/FindReplace.h"
 #include "workflow/HeadlessWorkbench.h"
 
 namespace jsdebug::testing {

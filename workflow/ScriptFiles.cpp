@@ -1,4 +1,4 @@
-#include "editor/ScriptFiles.h"
+#include "workflow/ScriptFiles.h"
 
 #include <cerrno>
 

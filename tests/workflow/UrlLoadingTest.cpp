@@ -1,4 +1,4 @@
-#include "editor/UrlLoading.h"
+#include "workflow/UrlLoading.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 
 #include <stdlib.h>
 
-#include "editor/Download.h"
-#include "editor/ScriptFiles.h"
-#include "tests/editor/LoopbackHttpServer.h"
+#include "net/Download.h"
+#include "workflow/ScriptFiles.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "workflow/HeadlessWorkbench.h"
 
 namespace jsdebug::editor {
@@ -19,6 +19,9 @@ namespace {
 using jsdebug::loopback::HttpReply;
 using jsdebug::loopback::httpResponse;
 using jsdebug::loopback::LoopbackHttpServer;
+using net::Download;
+using net::downloadBytes;
+using net::downloadScript;
 
 std::string patterned(std::size_t size) {
   std::string s(size, '\0');

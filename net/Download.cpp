@@ -1,4 +1,4 @@
-#include "editor/Download.h"
+#include "net/Download.h"
 
 #include <curl/curl.h>
 
@@ -7,7 +7,7 @@
 #include <memory>
 #include <mutex>
 
-namespace jsdebug::editor {
+namespace jsdebug::net {
 
 namespace {
 
@@ -159,4 +159,4 @@ Download downloadScript(std::string_view address) {
   return {std::move(transfer.body), std::move(failure)};
 }
 
-}  // namespace jsdebug::editor
+}  // namespace jsdebug::net

@@ -1,4 +1,4 @@
-#include "editor/QuickFind.h"
+#include "workflow/QuickFind.h"
 
 #include <string_view>
 

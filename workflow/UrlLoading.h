@@ -10,6 +10,9 @@
 namespace jsdebug {
 class Workbench;
 }
+namespace jsdebug::net {
+struct Download;
+}
 
 namespace jsdebug::editor {
 
@@ -23,8 +26,7 @@ inline constexpr const char* kSampleAddress = "http://www.example.com/test.js";
 inline constexpr const char* kSampleScript =
     "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
 
-struct Download;
-using Downloader = std::function<Download(std::string_view address)>;
+using Downloader = std::function<net::Download(std::string_view address)>;
 
 // "下载失败：<address>\r\n<reason>，编辑框的代码没有改变。"
 std::string downloadFailedMessage(const std::string& address, const std::string& reason);

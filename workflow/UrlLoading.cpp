@@ -1,9 +1,9 @@
-#include "editor/UrlLoading.h"
+#include "workflow/UrlLoading.h"
 
 #include <thread>
 
-#include "editor/Download.h"
-#include "editor/ScriptFiles.h"
+#include "net/Download.h"
+#include "workflow/ScriptFiles.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug::editor {
@@ -17,7 +17,7 @@ void loadFromUrlBox(Workbench& bench, const Downloader& download) {
   // Read again here, not at the click: that is the address the user sees when the worker starts.
   std::string address;
   bench.runOnGuiThread([&] { address = bench.urlBoxText(); });
-  const Download got = download(address);
+  const net::Download got = download(address);
   if (!got.failure.empty()) {
     // The partial text or the error page is no script: the user's own text stays.
     bench.runOnGuiThread([&] {
@@ -43,7 +43,7 @@ void loadScriptFromUrl(Workbench& bench, std::function<void()> finished, Downloa
     if (finished) finished();
     return;
   }
-  if (!download) download = downloadScript;
+  if (!download) download = net::downloadScript;
   std::thread([&bench, finished = std::move(finished), download = std::move(download)] {
     loadFromUrlBox(bench, download);
     if (finished) finished();

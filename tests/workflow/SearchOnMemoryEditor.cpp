@@ -1,4 +1,4 @@
-#include "tests/editor/SearchHarness.h"
+#include "tests/support/SearchHarness.h"
 #include "workflow/MemoryEditor.h"
 
 namespace jsdebug::testing {

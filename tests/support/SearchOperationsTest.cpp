@@ -1,9 +1,9 @@
 // Quick find, find next, replace and go to line, on whichever editor the suite is instantiated
 // with. Narrow literals are GBK, so "中" is two bytes and positions below are GBK byte offsets.
 
-#include "editor/GoToLine.h"
-#include "editor/QuickFind.h"
-#include "tests/editor/SearchHarness.h"
+#include "workflow/GoToLine.h"
+#include "workflow/QuickFind.h"
+#include "tests/support/SearchHarness.h"
 
 namespace jsdebug::testing {
 namespace {

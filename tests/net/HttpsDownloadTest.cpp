@@ -26,10 +26,10 @@
 
 #include <stdlib.h>
 
-#include "editor/Download.h"
-#include "tests/editor/LoopbackHttpServer.h"
+#include "net/Download.h"
+#include "tests/support/LoopbackHttpServer.h"
 
-namespace jsdebug::editor {
+namespace jsdebug::net {
 namespace {
 
 // The server is on this machine: a proxy configured for the user must not stand between.
@@ -246,4 +246,4 @@ TEST(HttpsDownload, PlainHttpOnAnHttpsAddressGivesNoBytes) {
 }
 
 }  // namespace
-}  // namespace jsdebug::editor
+}  // namespace jsdebug::net
