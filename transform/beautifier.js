@@ -139,7 +139,8 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     function regexp_allowed(last_type, last_text) {
         return last_type === TK_EOF || last_type === TK_OPERATOR || last_type === TK_START_EXPR ||
             last_type === TK_START_BLOCK || last_type === TK_END_BLOCK || last_type === TK_SEMICOLON ||
-            (last_type === TK_WORD && expression_keywords.hasOwnProperty(last_text));
+            (last_type === TK_WORD && expression_keywords.hasOwnProperty(last_text)) ||
+            (last_type === TK_WORD && last_text === 'default' && !word_is_property);
     }
 
     function next_token(last_type, last_text) {
@@ -214,7 +215,9 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
             return;
         }
 
-        if (c === '/' && pos + 1 < len && source.charAt(pos + 1) === '/') {
+        /* a script run as a program may start with a "#!" line, which is no JavaScript */
+        if ((c === '/' && pos + 1 < len && source.charAt(pos + 1) === '/') ||
+                (start === 0 && c === '#' && source.charAt(1) === '!')) {
             p = pos + 2;
             while (p < len && source.charAt(p) !== '\n' && source.charAt(p) !== '\r') {
                 p += 1;

@@ -219,6 +219,15 @@ function jsmin(comment, input, level) {
     };
 
     var c, start, p, q;
+    /* A script run as a program may start with a "#!" line, which is no JavaScript: it stays as
+       it is, on a line of its own. */
+    var hashbang = '';
+    if (input.substring(0, 2) === '#!') {
+        while (pos < len && input.charAt(pos) !== '\n' && input.charAt(pos) !== '\r') {
+            pos += 1;
+        }
+        hashbang = input.substring(0, pos);
+    }
     while (pos < len) {
         c = input.charAt(pos);
 
@@ -287,6 +296,9 @@ function jsmin(comment, input, level) {
     }
 
     ret = out.join('');
+    if (hashbang !== '') {
+        ret = hashbang + (ret === '' || ret.charAt(0) === '\n' ? '' : '\n') + ret;
+    }
     jsmin.oldSize = len;
     jsmin.newSize = ret.length;
     return comment + (comment !== '' ? '\n' : '') + ret;

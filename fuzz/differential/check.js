@@ -37,7 +37,69 @@ const minifier = load('minifier.js');
 const unpacker = load('unpacker.js');
 
 // What the program does around each script call.
-const beautify = (t) => String(beautifier.format(t)).split('\n    ').join('\r\n');
+const beautify = (t) => dropOneIndentLevel(String(beautifier.format(t)));
+
+// The program's layout step after the beautifier, as it stands in transform/ScriptTransforms.cpp:
+// every LF followed by four blanks becomes CR LF, except inside strings, templates and regular
+// expressions, whose bytes are values. A plain replacement here would report faults the program
+// does not have (a string continued with a backslash onto an indented line).
+function regexMayStart(before) {
+  let end = before.length - 1;
+  while (end >= 0 && ' \t\r\n'.includes(before[end])) --end;
+  if (end < 0 || '(,=:[!&|?{};+-*%<>~^'.includes(before[end])) return true;
+  let start = end + 1;
+  while (start > 0 && /[A-Za-z0-9_$]/.test(before[start - 1])) --start;
+  return ['return', 'typeof', 'case', 'in', 'do', 'else', 'throw', 'delete', 'void']
+    .includes(before.slice(start, end + 1));
+}
+function substitutionEnd(text, start) {
+  let depth = 1;
+  for (let i = start; i < text.length;) {
+    const c = text[i];
+    if (c === '"' || c === "'" || c === '`') { i = literalEnd(text, i); continue; }
+    if (c === '{') ++depth;
+    if (c === '}' && --depth === 0) return i + 1;
+    ++i;
+  }
+  return text.length;
+}
+function literalEnd(text, start) {
+  const open = text[start];
+  let inClass = false;
+  for (let i = start + 1; i < text.length; ++i) {
+    const c = text[i];
+    if (c === '\\') ++i;
+    else if (open === '`' && c === '$' && text[i + 1] === '{') i = substitutionEnd(text, i + 2) - 1;
+    else if (open === '/' && inClass) inClass = c !== ']';
+    else if (open === '/' && c === '[') inClass = true;
+    else if (c === open) return i + 1;
+    else if (c === '\n' && open !== '`') return i;
+  }
+  return text.length;
+}
+function dropOneIndentLevel(text) {
+  let out = '';
+  for (let i = 0; i < text.length;) {
+    const c = text[i];
+    if (c === '/' && (text[i + 1] === '/' || text[i + 1] === '*')) {
+      const end = text[i + 1] === '/' ? text.indexOf('\n', i) : text.indexOf('*/', i + 2);
+      const stop = end < 0 ? text.length : end + (text[i + 1] === '*' ? 2 : 0);
+      out += text.slice(i, stop).split('\n    ').join('\r\n');
+      i = stop;
+    } else if (c === '"' || c === "'" || c === '`' || (c === '/' && regexMayStart(out))) {
+      const end = literalEnd(text, i);
+      out += text.slice(i, end);
+      i = end;
+    } else if (text.startsWith('\n    ', i)) {
+      out += '\r\n';
+      i += 5;
+    } else {
+      out += c;
+      ++i;
+    }
+  }
+  return out;
+}
 const minify = (t, level) => String(minifier.jsmin('', t, level));
 const unpack = (t) => String(unpacker.decode(t));
 

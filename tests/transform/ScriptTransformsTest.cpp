@@ -116,6 +116,9 @@ TEST(BeautifyScript, RegularExpressionsVersusDivision) {
             BeautifyScript("function f(){if(/x/.test(y)){return /[/]/;}}"));
   EXPECT_EQ("a = b / c / g", BeautifyScript("a=b\n/c/g"));
   EXPECT_EQ("s = s.replace(/\"/g, '\\'');", BeautifyScript("s=s.replace(/\"/g,'\\'');"));
+  // After "export default" a literal; after a property of that name a division.
+  EXPECT_EQ("export\ndefault /a{2}/;\nx = m.default / 2 / 3;",
+            BeautifyScript("export default /a{2}/;x=m.default/2/3;"));
 }
 
 TEST(BeautifyScript, BlocksNestedThreeDeepKeepTheirLevelsAfterTheFirst) {
@@ -143,6 +146,12 @@ TEST(BeautifyScript, CommentsOfBothKinds) {
             BeautifyScript("// top\nvar a=1; // trailing\n/* block */\nb=2;"));
   EXPECT_EQ("a();\n/* one */\n/* two */\nb();", BeautifyScript("a();/* one *//* two */b();"));
   EXPECT_EQ("x = 1;\n/* a comment that never ends", BeautifyScript("x=1;/* a comment that never ends"));
+  // The "#!" line a script run as a program starts with stays as it is, in both transformers.
+  EXPECT_EQ("#!/usr/bin/env node\n'use strict';\nx = 1",
+            BeautifyScript("#!/usr/bin/env node\n'use strict';\nx=1"));
+  EXPECT_EQ("#!/usr/bin/env node\n'use strict';x=1",
+            MinifyScript("#!/usr/bin/env node\n'use strict';\nx = 1"));
+  EXPECT_EQ("#!/bin/sh\nf()", MinifyScript("#!/bin/sh\r\n\r\nf()"));
 }
 
 TEST(BeautifyScript, CrLfInputLaysOutLikeLfInput) {
