@@ -25,3 +25,6 @@ ctest --output-on-failure --timeout 300 -j "$(nproc)"
 # The fuzz targets, briefly: they keep building, and a minute of fresh inputs on every run.
 cd ..
 ./scripts/fuzz.sh 60
+
+# The carried scripts against a parser that is not ours, over a pinned slice of real packages.
+./fuzz/differential/run.sh --slice

@@ -24,6 +24,8 @@ done
 
 # Node comes with the machines from another source; only install Debian's when none is there.
 command -v node >/dev/null 2>&1 || missing+=(nodejs)
+# npm fetches the differential check's parser and the packages it reads (./test.sh's last step).
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 
 if [ ${#missing[@]} -eq 0 ]; then
   echo "setup: all packages present"

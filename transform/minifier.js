@@ -38,8 +38,9 @@ function jsmin(comment, input, level) {
     /* Whether that piece was a regular expression literal, which ends an expression as a quote
        does although its last character is a "/". */
     var ends_literal = false;
-    /* where that piece starts in the input */
+    /* where that piece starts in the input, and the piece before it */
     var significant_at = 0;
+    var significant_before = '';
     var pending_space = false;
     var pending_newline = true;
 
@@ -108,6 +109,7 @@ function jsmin(comment, input, level) {
         out.push(text);
         last = text.charAt(text.length - 1);
         if (text !== '\n' && text !== ' ') {
+            significant_before = significant;
             significant = text;
             significant_at = start;
             ends_literal = literal === true;
@@ -128,8 +130,9 @@ function jsmin(comment, input, level) {
             }
             return (significant_at - p) % 2 === 0;
         }
-        /* identifiers are written whole, so the last piece is the last word */
-        return keywords.hasOwnProperty(significant);
+        /* identifiers are written whole, so the last piece is the last word; after a "." it is
+           a property, which a "/" divides */
+        return keywords.hasOwnProperty(significant) && significant_before !== '.';
     }
 
     /* Just past the string that starts with the quote at `start`. A template literal may span
@@ -215,7 +218,7 @@ function jsmin(comment, input, level) {
     /* words after which a "/" cannot be a division */
     var keywords = {
         'return': true, 'typeof': true, 'case': true, 'throw': true, 'delete': true, 'void': true,
-        'in': true, 'else': true, 'do': true, 'instanceof': true, 'new': true
+        'in': true, 'else': true, 'do': true, 'instanceof': true, 'new': true, 'default': true
     };
 
     var c, start, p, q;

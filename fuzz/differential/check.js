@@ -200,6 +200,8 @@ const generated = [
   'var o = { get x() { return 1 }, "k": [1, , 2] }', 'label: for (x in y) continue label',
   'a = b\n/re/g.exec(c)', 'i++\n+j', '/* c */ a /* d */ + // e\n b', 'x = y--\n>z',
   'function f() { return /* c */ 1 }', "s = '\\u4e2d\\x41\\'\"'", 'a = 0x1F + .5e-3 + 1e+10',
+  'x = 1 +\n/a{1,2}/', '#!/usr/bin/env node\n"use strict"\nf()', 'export default /a{2}/i',
+  'break /* c */\nx', 'q = a++ / 2 / b',
 ];
 
 function jsFiles(root, out) {

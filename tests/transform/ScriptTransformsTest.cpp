@@ -301,6 +301,9 @@ TEST(MinifyScript, RegularExpressionsAfterEveryTokenThatAllowsThem) {
   EXPECT_EQ("\nx=1+\n/a{1,2}/", jsmin("x = 1 +\n/a{1,2}/", 1));
   EXPECT_EQ("\na-/x/.y*/b/.c%/d/;a++/2;a+++/e/;b=c--/2;q=a/ /[/]/;",
             MinifyScript("a - /x/.y * /b/.c % /d/; a++ / 2; a+++/e/; b = c-- / 2; q = a / /[/]/;"));
+  // After "export default" a literal; after a keyword that names a property a division.
+  EXPECT_EQ("\nexport default/a{2}/i;x=m.default/2/3;y=a.return/2/b",
+            MinifyScript("export default /a{2}/i; x = m.default / 2 / 3; y = a.return / 2 / b"));
 }
 
 TEST(MinifyScript, MendedFaultsStayMended) {
