@@ -140,7 +140,9 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         return last_type === TK_EOF || last_type === TK_OPERATOR || last_type === TK_START_EXPR ||
             last_type === TK_START_BLOCK || last_type === TK_END_BLOCK || last_type === TK_SEMICOLON ||
             (last_type === TK_WORD && expression_keywords.hasOwnProperty(last_text)) ||
-            (last_type === TK_WORD && last_text === 'default' && !word_is_property);
+            (last_type === TK_WORD && last_text === 'default' && !word_is_property) ||
+            (last_type === TK_END_EXPR && closed_condition) ||
+            (last_type === TK_UNKNOWN && last_text === '~');
     }
 
     function next_token(last_type, last_text) {
@@ -531,6 +533,12 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         print_token(t);
     }
 
+    /* Whether a prefix sign written right after the last operator would fuse with it: "+ +a"
+       is no "++a", and "- --a" no "---a". */
+    function fuses(t) {
+        return last_type === TK_OPERATOR && last_text.charAt(last_text.length - 1) === t.charAt(0);
+    }
+
     function handle_operator(t) {
         var follows_operator = last_type === TK_OPERATOR && !last_postfix;
         var statement_start = last_type === TK_START_BLOCK ||
@@ -577,12 +585,10 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
                 now_postfix = true;
                 return;
             }
-            if (last_type === TK_SEMICOLON) {
+            if (last_type === TK_SEMICOLON || last_type === TK_WORD || fuses(t)) {
                 print_space();
             } else if (last_type === TK_START_BLOCK) {
                 print_newline(false);
-            } else if (last_type === TK_WORD) {
-                print_space();
             }
             print_token(t);
             return;
@@ -591,7 +597,7 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         if (t === '!' || t === '!!' || ((t === '-' || t === '+') && !after_operand())) {
             if (statement_start) {
                 print_newline(false);
-            } else if (last_type !== TK_START_EXPR && !follows_operator) {
+            } else if ((last_type !== TK_START_EXPR && !follows_operator) || fuses(t)) {
                 print_space();
             }
             print_token(t);

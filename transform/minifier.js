@@ -247,8 +247,14 @@ function jsmin(comment, input, level) {
             if (q < 0) {
                 throw 'Error: Unterminated comment.';
             }
+            /* a comment that spans lines ends a line as a line break would: "a = b" and "c"
+               around one are two statements */
+            if (/[\n\r\u2028\u2029]/.test(input.substring(pos + 2, q))) {
+                pending_newline = true;
+            } else {
+                pending_space = true;
+            }
             pos = q + 2;
-            pending_space = true;
             continue;
         }
         if (c === '\n' || c === '\r') {

@@ -118,7 +118,9 @@ function tokens(text, sourceType) {
   return out;
 }
 function shape(ast) {
-  return JSON.stringify(ast, (k, v) => (k === 'start' || k === 'end' || k === 'loc' || k === 'raw' ? undefined : v));
+  // a BigInt literal's value has no JSON form of its own
+  return JSON.stringify(ast, (k, v) => (k === 'start' || k === 'end' || k === 'loc' || k === 'raw' ? undefined
+    : typeof v === 'bigint' ? `${v}n` : v));
 }
 function firstDifference(a, b) {
   const n = Math.min(a.length, b.length);

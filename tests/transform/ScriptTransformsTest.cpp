@@ -119,6 +119,9 @@ TEST(BeautifyScript, RegularExpressionsVersusDivision) {
   // After "export default" a literal; after a property of that name a division.
   EXPECT_EQ("export\ndefault /a{2}/;\nx = m.default / 2 / 3;",
             BeautifyScript("export default /a{2}/;x=m.default/2/3;"));
+  // After the condition of if or while and after "~" a literal.
+  EXPECT_EQ("if (a) /r e/.test(b);\nx = ~/b c/.d;\nwhile (a) /x y/.exec(b);",
+            BeautifyScript("if(a)/r e/.test(b);x=~/b c/.d;while(a)/x y/.exec(b);"));
 }
 
 TEST(BeautifyScript, BlocksNestedThreeDeepKeepTheirLevelsAfterTheFirst) {
@@ -171,6 +174,8 @@ TEST(BeautifyScript, SignsAndIncrementsStayWithTheirOperands) {
             BeautifyScript("a=-1;b=+c;d=a- -b;e=!f;g=(!h);i++;--j;k=l++ +m;"));
   EXPECT_EQ("x = 1e-5 + 2E+3;", BeautifyScript("x=1e-5+2E+3;"));
   EXPECT_EQ("return -1;", BeautifyScript("return -1;"));
+  // A sign after a sign keeps its distance: "+ +a" is no "++a".
+  EXPECT_EQ("x = + +a - -b + ++c - --d", BeautifyScript("x=+ +a- -b+ ++c- --d"));
 }
 
 TEST(BeautifyScript, ElseCatchFinallyAndDoWhileJoinTheClosingBrace) {
@@ -285,6 +290,8 @@ TEST(MinifyScript, LineBreaksBetweenStatementsWithoutSemicolonsStay) {
 TEST(MinifyScript, CommentsStringsAndRegularExpressions) {
   EXPECT_EQ("\na=1;b=2;", MinifyScript("a=1; // one\r\n/* two\n lines */ b=2;"));
   EXPECT_EQ("\nvar x=a b", MinifyScript("var x=a/* gap */b"));
+  // A comment that spans lines ends the line, as in the script it came from.
+  EXPECT_EQ("\na=b\nc", MinifyScript("a = b /* x\n */ c"));
   EXPECT_EQ("\ns='a  // not a comment';t=\"b /* nor this */ \\\"\";",
             MinifyScript("s = 'a  // not a comment';\nt = \"b /* nor this */ \\\"\";"));
   EXPECT_EQ("\nvar r=/ a  b /g,q=x/y/z;", MinifyScript("var r = / a  b /g, q = x / y / z;"));
