@@ -24,7 +24,7 @@ const limit = Number(opt('--limit', '0')) || Infinity;
 const cli = opt('--cli');
 const cliSample = Number(opt('--cli-sample', '20'));
 const maxBytes = Number(opt('--max-bytes', String(256 * 1024)));
-const report = opt('--report', path.join(__dirname, '../../build-fuzz/differential-report.txt'));
+const report = opt('--report', path.join(__dirname, '../../build-fuzz/differential/failures.txt'));
 
 const transformDir = path.join(__dirname, '../../transform');
 function load(file) {
@@ -203,7 +203,7 @@ const generated = [
   'a = b\n/re/g.exec(c)', 'i++\n+j', '/* c */ a /* d */ + // e\n b', 'x = y--\n>z',
   'function f() { return /* c */ 1 }', "s = '\\u4e2d\\x41\\'\"'", 'a = 0x1F + .5e-3 + 1e+10',
   'x = 1 +\n/a{1,2}/', '#!/usr/bin/env node\n"use strict"\nf()', 'export default /a{2}/i',
-  'break /* c */\nx', 'q = a++ / 2 / b',
+  'for (;;) { break /* c */\nx }', 'q = a++ / 2 / b',
 ];
 
 function jsFiles(root, out) {
