@@ -1,1 +1,0 @@
-/*@cc_on @if (@_win32) a=1 @else b @end @*/
