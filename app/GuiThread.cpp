@@ -88,11 +88,6 @@ void GuiThread::close() {
   state_->changed.notify_all();
 }
 
-bool GuiThread::closed() const {
-  std::lock_guard lock(state_->mutex);
-  return state_->closed;
-}
-
 std::function<void()> GuiThread::workerStarted() {
   {
     std::lock_guard lock(state_->mutex);

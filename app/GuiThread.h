@@ -24,7 +24,6 @@ class GuiThread : public QObject {
 
   // Refuses all work from now on and releases every worker waiting for its turn.
   void close();
-  bool closed() const;
 
   // A worker being started: returns what the worker must call as its very last act.
   std::function<void()> workerStarted();

@@ -6,12 +6,10 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QWheelEvent>
 #include <algorithm>
 #include <utility>
 
@@ -30,6 +28,12 @@ std::string_view beforeNul(std::string_view text) { return text.substr(0, text.f
 
 int colourSetting(int value) { return value & 0xFFFFFF; }
 
+// The keys argument of the button signals: 1 Ctrl, 2 Shift, 4 Alt, summed.
+int keyState(Qt::KeyboardModifiers modifiers) {
+  return (modifiers & Qt::ControlModifier ? 1 : 0) | (modifiers & Qt::ShiftModifier ? 2 : 0) |
+         (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
 }  // namespace
 
 // The Scintilla window inside the control. It raises the control's events before Scintilla
@@ -37,21 +41,15 @@ int colourSetting(int value) { return value & 0xFFFFFF; }
 class EditingWindow : public QsciScintillaBase {
  public:
   explicit EditingWindow(CodeEditor* owner) : QsciScintillaBase(owner), owner_(owner) {
+    // Moves without a pressed button reach Scintilla as well: the cursor over the margin is
+    // its to shape.
     viewport()->setMouseTracking(true);
   }
 
  protected:
-  void mousePressEvent(QMouseEvent* e) override {
-    const auto [x, y, keys] = where(e);
-    if (e->button() == Qt::LeftButton) emit owner_->leftButtonPressed(x, y, keys);
-    if (e->button() == Qt::RightButton) emit owner_->rightButtonPressed(x, y, keys);
-    QsciScintillaBase::mousePressEvent(e);
-  }
-
   void mouseReleaseEvent(QMouseEvent* e) override {
     const auto [x, y, keys] = where(e);
     if (e->button() == Qt::LeftButton) emit owner_->leftButtonReleased(x, y, keys);
-    if (e->button() == Qt::RightButton) emit owner_->rightButtonReleased(x, y, keys);
     QsciScintillaBase::mouseReleaseEvent(e);
   }
 
@@ -59,53 +57,16 @@ class EditingWindow : public QsciScintillaBase {
   void mouseDoubleClickEvent(QMouseEvent* e) override {
     const auto [x, y, keys] = where(e);
     if (e->button() == Qt::LeftButton) emit owner_->leftButtonDoubleClicked(x, y, keys);
-    if (e->button() == Qt::RightButton) emit owner_->rightButtonPressed(x, y, keys);
     QsciScintillaBase::mouseDoubleClickEvent(e);
   }
 
-  void mouseMoveEvent(QMouseEvent* e) override {
-    const auto [x, y, keys] = where(e);
-    emit owner_->mouseMoved(x, y, keys);
-    QsciScintillaBase::mouseMoveEvent(e);
-  }
-
-  void wheelEvent(QWheelEvent* e) override {
-    wheelAngle_ += e->angleDelta().y();
-    const int notches = wheelAngle_ / 120;
-    wheelAngle_ -= notches * 120;
-    if (notches != 0) emit owner_->wheelTurned(notches, CodeEditor::keyState(e->modifiers()));
-    QsciScintillaBase::wheelEvent(e);
-  }
-
   void keyPressEvent(QKeyEvent* e) override {
-    emit owner_->keyPressed(CodeEditor::virtualKeyCode(*e), CodeEditor::keyState(e->modifiers()));
     // Esc belongs to the window, which closes on it; Scintilla would take it otherwise.
     if (e->key() == Qt::Key_Escape) {
       e->ignore();
       return;
     }
-    typed(e->text());
     QsciScintillaBase::keyPressEvent(e);
-  }
-
-  void keyReleaseEvent(QKeyEvent* e) override {
-    emit owner_->keyReleased(CodeEditor::virtualKeyCode(*e), CodeEditor::keyState(e->modifiers()));
-    QsciScintillaBase::keyReleaseEvent(e);
-  }
-
-  void inputMethodEvent(QInputMethodEvent* e) override {
-    typed(e->commitString());
-    QsciScintillaBase::inputMethodEvent(e);
-  }
-
-  void focusInEvent(QFocusEvent* e) override {
-    emit owner_->focusReceived();
-    QsciScintillaBase::focusInEvent(e);
-  }
-
-  void focusOutEvent(QFocusEvent* e) override {
-    emit owner_->focusLost();
-    QsciScintillaBase::focusOutEvent(e);
   }
 
   // Tab and Shift+Tab edit; the focus never leaves by them.
@@ -124,22 +85,10 @@ class EditingWindow : public QsciScintillaBase {
   };
   static Where where(const QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
-    return {p.x(), p.y(), CodeEditor::keyState(e->modifiers())};
-  }
-
-  void typed(const QString& text) {
-    const std::string bytes = gbk::fromUtf16(text.toStdU16String());
-    for (std::size_t i = 0; i < bytes.size();) {
-      const int length = gbk::charLength(bytes, i);
-      int code = static_cast<unsigned char>(bytes[i]);
-      if (length == 2) code = code << 8 | static_cast<unsigned char>(bytes[i + 1]);
-      emit owner_->characterTyped(code);
-      i += static_cast<std::size_t>(length);
-    }
+    return {p.x(), p.y(), keyState(e->modifiers())};
   }
 
   CodeEditor* owner_;
-  int wheelAngle_ = 0;
 };
 
 CodeEditor::CodeEditor(QWidget* parent)
@@ -688,51 +637,6 @@ QMenu* CodeEditor::createContextMenu(QWidget* parent) {
   QAction* all = menu->addAction(toQt("选择全部"));
   connect(all, &QAction::triggered, this, [this] { send(Sci::SCI_SELECTALL); });
   return menu;
-}
-
-int CodeEditor::keyState(Qt::KeyboardModifiers modifiers) {
-  return (modifiers & Qt::ControlModifier ? 1 : 0) | (modifiers & Qt::ShiftModifier ? 2 : 0) |
-         (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-int CodeEditor::virtualKeyCode(const QKeyEvent& event) {
-  const int key = event.key();
-  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 0x70 + (key - Qt::Key_F1);
-  switch (key) {
-    case Qt::Key_Backspace: return 0x08;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return 0x09;
-    case Qt::Key_Return: case Qt::Key_Enter: return 0x0D;
-    case Qt::Key_Shift: return 0x10;
-    case Qt::Key_Control: return 0x11;
-    case Qt::Key_Alt: return 0x12;
-    case Qt::Key_Pause: return 0x13;
-    case Qt::Key_CapsLock: return 0x14;
-    case Qt::Key_Escape: return 0x1B;
-    case Qt::Key_Space: return 0x20;
-    case Qt::Key_PageUp: return 0x21;
-    case Qt::Key_PageDown: return 0x22;
-    case Qt::Key_End: return 0x23;
-    case Qt::Key_Home: return 0x24;
-    case Qt::Key_Left: return 0x25;
-    case Qt::Key_Up: return 0x26;
-    case Qt::Key_Right: return 0x27;
-    case Qt::Key_Down: return 0x28;
-    case Qt::Key_Insert: return 0x2D;
-    case Qt::Key_Delete: return 0x2E;
-    case Qt::Key_Semicolon: case Qt::Key_Colon: return 0xBA;
-    case Qt::Key_Equal: case Qt::Key_Plus: return 0xBB;
-    case Qt::Key_Comma: case Qt::Key_Less: return 0xBC;
-    case Qt::Key_Minus: case Qt::Key_Underscore: return 0xBD;
-    case Qt::Key_Period: case Qt::Key_Greater: return 0xBE;
-    case Qt::Key_Slash: case Qt::Key_Question: return 0xBF;
-    case Qt::Key_QuoteLeft: case Qt::Key_AsciiTilde: return 0xC0;
-    case Qt::Key_BracketLeft: case Qt::Key_BraceLeft: return 0xDB;
-    case Qt::Key_Backslash: case Qt::Key_Bar: return 0xDC;
-    case Qt::Key_BracketRight: case Qt::Key_BraceRight: return 0xDD;
-    case Qt::Key_Apostrophe: case Qt::Key_QuoteDbl: return 0xDE;
-    default: return 0;
-  }
 }
 
 }  // namespace jsdebug

@@ -6,9 +6,9 @@
 // and converts at this boundary (positions through GbkPositions, texts through text/Codec.h).
 // With the UTF-8 setting on, texts and positions pass through unconverted.
 //
-// The control's events are Qt signals, raised before the editing window handles the input, so
-// a handler sees the caret where the preceding input left it. Positions in the mouse signals
-// are pixels in the editing window; `keys` sums 1 Ctrl, 2 Shift, 4 Alt.
+// The left button's release and double click are Qt signals, raised before the editing window
+// handles them, so a handler sees the caret where the preceding input left it. Positions are
+// pixels in the editing window; `keys` sums 1 Ctrl, 2 Shift, 4 Alt.
 
 #include <QWidget>
 #include <array>
@@ -19,7 +19,6 @@
 #include "editor/GbkPositions.h"
 #include "workflow/EditorOperations.h"
 
-class QKeyEvent;
 class QMenu;
 class QsciScintillaBase;
 
@@ -90,26 +89,9 @@ class CodeEditor : public QWidget, public EditorOperations {
   // The right-click menu with its items enabled for the present state; the caller owns it.
   QMenu* createContextMenu(QWidget* parent = nullptr);
 
-  // The arguments the control's key and mouse signals carry for a Qt event.
-  static int keyState(Qt::KeyboardModifiers modifiers);
-  // The Windows virtual-key code of a key (0 when it has none).
-  static int virtualKeyCode(const QKeyEvent& event);
-
  signals:
-  void leftButtonPressed(int x, int y, int keys);
   void leftButtonReleased(int x, int y, int keys);
   void leftButtonDoubleClicked(int x, int y, int keys);
-  void rightButtonPressed(int x, int y, int keys);
-  void rightButtonReleased(int x, int y, int keys);
-  void mouseMoved(int x, int y, int keys);
-  void focusReceived();
-  void focusLost();
-  void keyPressed(int key, int keys);
-  void keyReleased(int key, int keys);
-  // A typed character as its GBK code (a two-byte character as lead * 256 + trail).
-  void characterTyped(int character);
-  // Positive away from the user, in notches.
-  void wheelTurned(int notches, int keys);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;

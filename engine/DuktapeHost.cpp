@@ -311,7 +311,8 @@ class DuktapeHost final : public ScriptHost {
 
   bool started() const { return ctx_ != nullptr; }
 
-  void setLanguage(const std::string& language) override { language_ = language; }
+  // One engine serves every language name the control accepts; nothing depends on the name.
+  void setLanguage(const std::string&) override {}
   void setTimeout(int milliseconds) override { timeoutMs_ = milliseconds; }
 
   void addCode(const std::string& code) override {
@@ -497,7 +498,6 @@ class DuktapeHost final : public ScriptHost {
   HeapState heap_;  // declared before ctx_: the heap's allocator uses it until the heap is gone
   duk_context* ctx_ = nullptr;
   int timeoutMs_ = kDefaultTimeoutMs;
-  std::string language_ = "JScript";
   std::vector<SourceUnit> units_;  // the code added since the last reset
   jscript::ConditionalState conditional_;  // conditional compilation, as the code set it
   BrowserState browser_;

@@ -5,7 +5,6 @@
 #include <climits>
 
 #include "engine/FatalError.h"
-#include "platform/Apartment.h"
 #include "platform/CodePages.h"
 #include "v8engine/Exports.h"
 
@@ -128,14 +127,6 @@ bool ExternalFunctionTable::JsdebugExecV8(std::intptr_t context, const char* loc
   reinterpret_cast<v8contract::JsdebugExecV8Function>(address)(context, location, script, call,
                                                                buffer, bufferLength, sink, user);
   return true;
-}
-
-void ExternalFunctionTable::CoInitialize(void* reserved) {
-  function<decltype(&platform::CoInitialize)>(kCoInitialize)(reserved);
-}
-
-void ExternalFunctionTable::CoUninitialize() {
-  function<decltype(&platform::CoUninitialize)>(kCoUninitialize)();
 }
 
 void ExternalFunctionTable::releaseLibraries() {

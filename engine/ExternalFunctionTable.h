@@ -44,9 +44,8 @@ class ExternalFunctionTable {
   bool JsdebugExecV8(std::intptr_t context, const char* location, const char* script,
                      const char* call, char* buffer, int bufferLength,
                      void (*sink)(void*, int, const char*, int), void* user);
-  // 5 and 6: ole32.dll CoInitialize / CoUninitialize.
-  void CoInitialize(void* reserved);
-  void CoUninitialize();
+  // 5 and 6 (ole32.dll CoInitialize / CoUninitialize) are listed and never called: the
+  // transformers, the only code entering an apartment besides start-up, use platform/ directly.
 
   // Frees every library handle the entries hold; an entry used afterwards resolves again.
   void releaseLibraries();

@@ -70,10 +70,6 @@ std::string V8Bridge::utf8ToGbk(std::string_view bytes) {
   return std::string(narrow.data());
 }
 
-void V8Bridge::comEnter() { table_.CoInitialize(nullptr); }
-
-void V8Bridge::comLeave() { table_.CoUninitialize(); }
-
 V8Bridge& v8Bridge() {
   static V8Bridge bridge(externalFunctions());
   return bridge;

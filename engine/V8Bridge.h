@@ -1,6 +1,6 @@
 #pragma once
-// The one place that talks to the engine library and the code-page and apartment functions, all
-// through the external function table. initializeV8 runs once at start-up; executeV8 serves the
+// The one place that talks to the engine library and the code-page functions, all through the
+// external function table. initializeV8 runs once at start-up; executeV8 serves the
 // V8 run (GUI thread) and the jsfuck decoding (its worker) with the same context.
 
 #include <atomic>
@@ -38,9 +38,6 @@ class V8Bridge {
   // UTF-8 bytes to GBK text through the two conversion entries: measure, convert, measure,
   // convert. The result ends at the first NUL.
   std::string utf8ToGbk(std::string_view bytes);
-
-  void comEnter();
-  void comLeave();
 
   std::intptr_t context() const { return context_.load(); }
 

@@ -14,7 +14,7 @@ namespace jsdebug::transform {
 
 namespace {
 
-// comEnter / comLeave around the short-lived host. They nest inside the GUI thread's own
+// The apartment entered and left around the short-lived host. They nest inside the GUI thread's own
 // initialisation and balance, and leave() lets the host be released after the apartment is left,
 // in the order the transformers have always used.
 class ApartmentScope {

@@ -295,19 +295,14 @@ TEST_F(CodeEditorWindowTest, EditingWindowFillsTheControl) {
 TEST_F(CodeEditorWindowTest, FocusByTabSelectsTheFirstVisibleLineAndRaisesTheButtonEvents) {
   editor->setText("function test(aa,bb){\r\n\treturn aa;\r\n}");
   editor->moveCaretToPos(30);
-  QSignalSpy pressed(editor, &CodeEditor::leftButtonPressed);
   QSignalSpy released(editor, &CodeEditor::leftButtonReleased);
-  QSignalSpy focused(editor, &CodeEditor::focusReceived);
   before->setFocus();
   QTest::keyClick(before, Qt::Key_Tab);
   EXPECT_TRUE(editor->editingWindow()->hasFocus());
   EXPECT_EQ(0, editor->getSelectionStart());
   EXPECT_EQ(23, editor->getSelectionEnd());  // the line with its CR LF
-  ASSERT_EQ(1, pressed.count());
   ASSERT_EQ(1, released.count());
-  EXPECT_EQ((QList<QVariant>{8, 23, 0}), pressed.at(0));
   EXPECT_EQ((QList<QVariant>{8, 23, 0}), released.at(0));
-  EXPECT_EQ(1, focused.count());
 }
 
 TEST_F(CodeEditorWindowTest, TabAndEnterAreKeptByTheEditorAndEscIsNot) {
@@ -338,37 +333,15 @@ TEST_F(CodeEditorWindowTest, TabAndEnterAreKeptByTheEditorAndEscIsNot) {
 TEST_F(CodeEditorWindowTest, ButtonEventsComeBeforeTheEditorMovesTheCaret) {
   editor->setText("abc\r\ndef\r\nghi");
   editor->moveCaretToPos(0);
-  int caretAtPress = -1, caretAtRelease = -1;
-  QObject::connect(editor, &CodeEditor::leftButtonPressed, [&] { caretAtPress = editor->getCurrentPos(); });
+  int caretAtRelease = -1;
   QObject::connect(editor, &CodeEditor::leftButtonReleased, [&] { caretAtRelease = editor->getCurrentPos(); });
   QSignalSpy doubled(editor, &CodeEditor::leftButtonDoubleClicked);
   const QPoint end = editing()->rect().bottomRight() - QPoint(5, 5);
   QTest::mouseClick(editing(), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier, end);
-  EXPECT_EQ(0, caretAtPress);
   EXPECT_EQ(editor->getLength(), caretAtRelease);
   QTest::mouseDClick(editing(), Qt::LeftButton, Qt::AltModifier, QPoint(60, 5));
   ASSERT_EQ(1, doubled.count());
   EXPECT_EQ((QList<QVariant>{60, 5, 4}), doubled.at(0));
-}
-
-TEST_F(CodeEditorWindowTest, WheelAndKeysAndCharacters) {
-  QSignalSpy wheel(editor, &CodeEditor::wheelTurned);
-  QSignalSpy keys(editor, &CodeEditor::keyPressed);
-  QSignalSpy characters(editor, &CodeEditor::characterTyped);
-  editor->editingWindow()->setFocus();
-  QTest::keyClick(editor->editingWindow(), Qt::Key_A, Qt::ShiftModifier);
-  ASSERT_EQ(2, keys.count());  // Shift, then A
-  EXPECT_EQ((QList<QVariant>{0x10, 2}), keys.at(0));
-  EXPECT_EQ((QList<QVariant>{0x41, 2}), keys.at(1));
-  type("A");
-  EXPECT_EQ('A', characters.last().at(0).toInt());
-  type(QString::fromUtf16(u"中"));
-  EXPECT_EQ(0xD6D0, characters.last().at(0).toInt());
-  QWheelEvent turn(QPointF(20, 20), editing()->mapToGlobal(QPointF(20, 20)), QPoint(),
-                   QPoint(0, -240), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(editing(), &turn);
-  ASSERT_EQ(1, wheel.count());
-  EXPECT_EQ((QList<QVariant>{-2, 1}), wheel.at(0));
 }
 
 TEST_F(CodeEditorWindowTest, TypedCharactersGbkLacksReadBackAsQuestionMarks) {
@@ -384,27 +357,14 @@ TEST_F(CodeEditorWindowTest, TypedCharactersGbkLacksReadBackAsQuestionMarks) {
   EXPECT_EQ(8, editor->getCurrentPos());
 }
 
-TEST_F(CodeEditorWindowTest, MouseMovesRightClicksAndFocusLoss) {
-  QSignalSpy moved(editor, &CodeEditor::mouseMoved);
-  QSignalSpy rightDown(editor, &CodeEditor::rightButtonPressed);
-  QSignalSpy rightUp(editor, &CodeEditor::rightButtonReleased);
-  QSignalSpy lost(editor, &CodeEditor::focusLost);
-  QMouseEvent move(QEvent::MouseMove, QPointF(40, 12), editing()->mapToGlobal(QPointF(40, 12)),
-                   Qt::NoButton, Qt::NoButton, Qt::ShiftModifier | Qt::AltModifier);
-  QApplication::sendEvent(editing(), &move);
-  ASSERT_EQ(1, moved.count());
-  EXPECT_EQ((QList<QVariant>{40, 12, 6}), moved.at(0));
-  editor->editingWindow()->setFocus();
-  QTest::mouseClick(editing(), Qt::RightButton, Qt::NoModifier, QPoint(50, 10));
-  EXPECT_EQ(1, rightDown.count());
-  EXPECT_EQ(1, rightUp.count());
+TEST_F(CodeEditorWindowTest, AClickGoesStraightToTheEditingWindow) {
   before->setFocus();
-  EXPECT_EQ(1, lost.count());
-  // A click of the user goes straight to the editing window: no hand-over click at (8, 23).
-  QSignalSpy pressed(editor, &CodeEditor::leftButtonPressed);
+  // The click brings the focus, with no hand-over click at (8, 23) before the user's own.
+  QSignalSpy released(editor, &CodeEditor::leftButtonReleased);
   QTest::mouseClick(editing(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 10));
-  ASSERT_EQ(1, pressed.count());
-  EXPECT_EQ((QList<QVariant>{100, 10, 0}), pressed.at(0));
+  ASSERT_EQ(1, released.count());
+  EXPECT_EQ((QList<QVariant>{100, 10, 0}), released.at(0));
+  EXPECT_TRUE(editor->editingWindow()->hasFocus());
 }
 
 TEST_F(CodeEditorWindowTest, ClipboardCarriesChineseAndStrayBytes) {

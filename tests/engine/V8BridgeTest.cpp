@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include "engine/FatalError.h"
-#include "platform/Apartment.h"
 
 namespace {
 
@@ -133,18 +132,6 @@ TEST(V8Bridge, Utf8ToGbk) {
   EXPECT_EQ("??", bridge.utf8ToGbk("\xD6\xD0"));
   // A character GBK lacks.
   EXPECT_EQ("x?", bridge.utf8ToGbk("x\xF0\x9F\x98\x80"));
-}
-
-TEST(V8Bridge, ComEnterAndLeaveNest) {
-  ExternalFunctionTable table("/nonexistent-directory");
-  V8Bridge bridge(table);
-  int before = platform::apartmentDepth();
-  bridge.comEnter();
-  bridge.comEnter();
-  EXPECT_EQ(before + 2, platform::apartmentDepth());
-  bridge.comLeave();
-  bridge.comLeave();
-  EXPECT_EQ(before, platform::apartmentDepth());
 }
 
 TEST(V8Bridge, ReleasedLibrariesResolveAgain) {
