@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "examples/SampleScript.h"
+
 namespace jsdebug {
 class Workbench;
 }
@@ -20,11 +22,10 @@ namespace jsdebug::editor {
 // why this exact text is answered without a download.
 inline constexpr const char* kSampleAddress = "http://www.example.com/test.js";
 
-// The editor's initial script, and what the sample address gives. Lines 1-4 and 6-7 end in
-// CR LF, the fifth in a lone LF, the last has none: the mixed breaks are deliberate, they show
-// at once how a script with such breaks loads and runs.
-inline constexpr const char* kSampleScript =
-    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
+// The editor's initial script, and what the sample address gives: examples/test.js. Lines 1-4
+// and 6-7 end in CR LF, the fifth in a lone LF, the last has none: the mixed breaks are
+// deliberate, they show at once how a script with such breaks loads and runs.
+inline constexpr const char* kSampleScript = examples::kSampleScriptBytes;
 
 using Downloader = std::function<net::Download(std::string_view address)>;
 

@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "engine/ScriptEngine.h"
+#include "examples/SampleScript.h"
 
 using namespace jsdebug;
 
 namespace {
 
 // The program's default script: what a user sees first and runs with test('abc',123).
-const std::string kDefaultCode =
-    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\r\n\r\n}";
+const std::string kDefaultCode = examples::kSampleScriptBytes;
 
 std::string report(const std::string& number, const std::string& source,
                    const std::string& description, const std::string& text,

@@ -1,3 +1,4 @@
+#include "examples/SampleScript.h"
 #include "generate/TestPage.h"
 
 #include <gtest/gtest.h>
@@ -17,8 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kSampleScript =
-    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
+const char* const kSampleScript = examples::kSampleScriptBytes;
 
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> out;

@@ -9,6 +9,7 @@
 
 #include "engine/DuktapeHost.h"
 #include "engine/ScriptHost.h"
+#include "examples/SampleScript.h"
 #include "transform/CarriedScripts.h"
 #include "transform/ScriptTransforms.h"
 #include "workflow/HeadlessWorkbench.h"
@@ -17,8 +18,7 @@ namespace jsdebug::transform {
 namespace {
 
 // The editor's initial sample script.
-const std::string kSample =
-    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
+const std::string kSample = examples::kSampleScriptBytes;
 
 // A carried script's function called directly, for the parameters the commands do not pass.
 std::string callCarried(std::string_view script, const std::string& procedure,

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "engine/V8Bridge.h"
+#include "examples/SampleScript.h"
 #include "transform/JsfuckDecoder.h"
 #include "transform/Utf8Decoding.h"
 #include "workflow/HeadlessWorkbench.h"
@@ -142,7 +143,7 @@ TEST(Utf8Decoding, TextThatIsNotUtf8StaysAsItIs) {
 TEST(V8Concurrency, GuiRunAndJsfuckWorkerEachGetTheirOwnResult) {
   const std::string sep(65, '-');
   HeadlessWorkbench gui;
-  gui.editor().setText("function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}");
+  gui.editor().setText(examples::kSampleScriptBytes);
   TickCounter ticks = [] { return 0u; };
   std::vector<std::unique_ptr<HeadlessWorkbench>> workers;
   std::vector<std::future<void>> finished;

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "examples/SampleScript.h"
 #include "v8engine/Exports.h"
 
 namespace {
@@ -92,7 +93,7 @@ TEST(EngineLibrary, ExportsBothFunctions) {
 }
 
 TEST(EngineLibrary, ValuesAsStringOfTheValue) {
-  const std::string script = "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
+  const std::string script = jsdebug::examples::kSampleScriptBytes;
   EXPECT_EQ("abc123", run(script, "test('abc',123)"));
   EXPECT_EQ("2", run("", "1+1"));
   EXPECT_EQ("undefined", run("function test(aa){return (aa);}", "test()"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/V8Bridge.h"
+#include "examples/SampleScript.h"
 #include "workflow/CallBox.h"
 #include "workflow/HeadlessWorkbench.h"
 #include "workflow/V8Run.h"
@@ -12,8 +13,7 @@ using namespace jsdebug;
 namespace {
 
 const std::string sep(65, '-');
-const std::string kDefaultCode =
-    "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\r\n        return  cc;\n\r\n}";
+const std::string kDefaultCode = examples::kSampleScriptBytes;
 
 std::string success(const std::string& ms, const std::string& result) {
   return "代码运算成功!!执行时间：" + ms + "\r\n" + sep + "\r\n\r\n返回内容：" + result + "\r\n\r\n" + sep;
