@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "generate/Author.h"
+#include "generate/Templates.h"
 #include "text/Text.h"
 #include "workflow/CallBox.h"
 #include "workflow/Workbench.h"
@@ -11,45 +12,18 @@ namespace jsdebug::generate {
 
 namespace {
 
+// "{{QQ}}" in a template stands for the author's contact number.
+std::string filledIn(const char* templateText) {
+  return text::replaceAll(templateText, "{{QQ}}", kAuthorContact);
+}
+
 const std::string& systemTemplate() {
-  static const std::string text = std::string(
-      ".版本 2\r\n"
-      "\r\n"
-      ".子程序 JS调试, 文本型, 公开, 代码由墨岩JS调试工具生成 BY QQ:").append(kAuthorContact).append("\r\n"
-      ".参数 JS代码, 文本型\r\n"
-      ".参数 函数名, 文本型\r\n"
-      ".参数 参数, 文本型, 可空\r\n"
-      ".局部变量 js, 对象\r\n"
-      ".局部变量 return, 文本型\r\n"
-      "\r\n"
-      "' CoInitialize (0) 线程中请初始化COM  否则会出错\r\n"
-      "js.创建 (“ScriptControl”, )\r\n"
-      "js.写属性 (“Language”, “JavaScript”)\r\n"
-      "js.数值方法 (“AddCode”, JS代码)  ' 调试成功的JS代码段\r\n"
-      "return ＝ js.通用方法 (“eval”, 函数名 ＋ “(” ＋ 参数 ＋ “)”).取文本 ()\r\n"
-      "' CoUninitialize ()\r\n"
-      "返回 (return)\r\n"
-      "\r\n"
-      "\r\n"
-      "'本例程调用方法直接复制    ------------------\r\n"
-      "\r\n"
-      ".子程序 __启动窗口_创建完毕\r\n"
-      "\r\n"
-      "调试输出 (------------------)");
+  static const std::string text = filledIn(kSystemTemplateText);
   return text;
 }
 
 const std::string& v8Template() {
-  static const std::string text = std::string(
-      ".版本 2\r\n"
-      ".支持库 spec\r\n"
-      "\r\n"
-      ".子程序 __启动窗口_创建完毕\r\n"
-      "\r\n"
-      "V8调试初始化 (取运行目录 () ＋ 取执行文件名 ())  ' 首次启动初始化即可 需下载模块和DLL\r\n"
-      "调试输出 (------------------) 'V8引擎代码由墨岩JS调试工具生成 BY:QQ")
-      .append(kAuthorContact)
-      .append(" 需下载模块和DLL\r\n");
+  static const std::string text = filledIn(kV8TemplateText);
   return text;
 }
 
