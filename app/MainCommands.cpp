@@ -26,7 +26,7 @@ void toggleLineNumbers(EditorOperations& editor) {
     editor.setMarginWidth(0, 0);
   } else {
     editor.setMarginType(0, kMarginNumber);
-    editor.setMarginWidth(0, 32);
+    editor.setMarginWidth(0, kLineNumberMarginWidth);
   }
 }
 

@@ -47,9 +47,9 @@ void setUpEditor(EditorOperations& editor) {
   editor.styleSetFont(kStyleBlockComment, "宋体");
   editor.styleSetSize(kStyleBlockComment, 18);
   editor.setMarginType(0, kMarginNumber);
-  editor.setMarginWidth(0, 32);
+  editor.setMarginWidth(0, kLineNumberMarginWidth);
   editor.setMarginType(1, kMarginSymbol);
-  editor.setMarginWidth(1, 20);
+  editor.setMarginWidth(1, kSymbolMarginWidth);
   editor.styleSetFore(kStyleLineNumber, 0x808080);
   editor.styleSetBack(kStyleLineNumber, 0xFFFFFF);
   editor.setLexer(kLexerCpp);

@@ -117,11 +117,7 @@ CodeEditor::CodeEditor(QWidget* parent)
           });
   positions_.reset(static_cast<int>(send(Sci::SCI_GETLENGTH)));
 
-  // The settings the window's editor is created with.
-  static constexpr std::array<int, 18> kCreatedWith = {
-      0, 2, 0, 0x000000, 0xFFFFFF, 0, 0, 0, 0xFFFFFF, 0x800000, 0x0080FF, 1, 0xDBE2FD, 500, 2, 0,
-      1, 1};
-  for (int k = 0; k < 18; ++k) setSetting(static_cast<EditorSetting>(k), kCreatedWith[k]);
+  for (const auto& [setting, value] : kInitialEditorSettings) setSetting(setting, value);
 }
 
 // The editing window goes first, while the position bookkeeping its notices reach still exists.

@@ -9,13 +9,32 @@
 namespace jsdebug::gbk {
 namespace {
 
+// A two-byte CP936 character: a lead byte, then a trail byte other than the gap.
+constexpr int kLeadFirst = 0x81;
+constexpr int kLeadLast = 0xFE;
+constexpr int kTrailFirst = 0x40;
+constexpr int kTrailLast = 0xFE;
+constexpr int kTrailGap = 0x7F;
+constexpr int kLeads = kLeadLast - kLeadFirst + 1;            // 126
+constexpr int kTrailsPerLead = kTrailLast - kTrailFirst + 1;  // 191, the gap included
+// A byte that begins no character decodes to this plus the byte, which lands in the escape range.
+constexpr char32_t kEscapeBase = kEscapeFirst - 0x80;
+
+constexpr bool isPair(int lead, int trail) {
+  return lead >= kLeadFirst && lead <= kLeadLast && trail >= kTrailFirst && trail <= kTrailLast &&
+         trail != kTrailGap;
+}
+constexpr std::size_t pairIndex(int lead, int trail) {
+  return static_cast<std::size_t>((lead - kLeadFirst) * kTrailsPerLead + (trail - kTrailFirst));
+}
+
 // Decoding and encoding tables, built once from glibc's CP936 converter. Tables make the codec
 // fast (no iconv call per character) and let it escape the bytes iconv would reject.
 struct Tables {
   // Single bytes 0x80..0xFF: their code unit, or 0 when the byte begins a pair or is invalid.
   std::array<char16_t, 128> single{};
-  // Pairs: index (lead - 0x81) * 191 + (trail - 0x40); 0 when the pair is not a character.
-  std::array<char16_t, 126 * 191> pair{};
+  // Pairs, at pairIndex; 0 when the pair is not a character.
+  std::array<char16_t, kLeads * kTrailsPerLead> pair{};
   // Unicode BMP code unit -> CP936 bytes (high byte 0 for one byte); 0 when unrepresentable.
   std::array<std::uint16_t, 65536> encode{};
 };
@@ -44,11 +63,11 @@ const Tables& tables() {
       char in = static_cast<char>(b);
       t->single[b - 0x80] = decodeWithIconv(cd, &in, 1);
     }
-    for (int lead = 0x81; lead <= 0xFE; ++lead) {
-      for (int trail = 0x40; trail <= 0xFE; ++trail) {
-        if (trail == 0x7F) continue;
+    for (int lead = kLeadFirst; lead <= kLeadLast; ++lead) {
+      for (int trail = kTrailFirst; trail <= kTrailLast; ++trail) {
+        if (trail == kTrailGap) continue;
         char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        t->pair[(lead - 0x81) * 191 + (trail - 0x40)] = decodeWithIconv(cd, in, 2);
+        t->pair[pairIndex(lead, trail)] = decodeWithIconv(cd, in, 2);
       }
     }
     iconv_close(cd);
@@ -57,10 +76,10 @@ const Tables& tables() {
       char16_t u = t->single[b - 0x80];
       if (u != 0 && t->encode[u] == 0) t->encode[u] = static_cast<std::uint16_t>(b);
     }
-    for (int lead = 0x81; lead <= 0xFE; ++lead) {
-      for (int trail = 0x40; trail <= 0xFE; ++trail) {
-        if (trail == 0x7F) continue;
-        char16_t u = t->pair[(lead - 0x81) * 191 + (trail - 0x40)];
+    for (int lead = kLeadFirst; lead <= kLeadLast; ++lead) {
+      for (int trail = kTrailFirst; trail <= kTrailLast; ++trail) {
+        if (trail == kTrailGap) continue;
+        char16_t u = t->pair[pairIndex(lead, trail)];
         if (u != 0 && t->encode[u] == 0) t->encode[u] = static_cast<std::uint16_t>(lead << 8 | trail);
       }
     }
@@ -70,8 +89,7 @@ const Tables& tables() {
 }
 
 char16_t pairUnit(const Tables& t, unsigned char lead, unsigned char trail) {
-  if (lead < 0x81 || lead > 0xFE || trail < 0x40 || trail > 0xFE || trail == 0x7F) return 0;
-  return t.pair[(lead - 0x81) * 191 + (trail - 0x40)];
+  return isPair(lead, trail) ? t.pair[pairIndex(lead, trail)] : 0;
 }
 
 // Decodes one character at s[i]; sets `length` to the bytes consumed.
@@ -86,14 +104,14 @@ char16_t decodeAt(const Tables& t, std::string_view s, std::size_t i, int& lengt
     }
   }
   if (char16_t u = t.single[b - 0x80]) return u;
-  return static_cast<char16_t>(0xF700 + b);
+  return static_cast<char16_t>(kEscapeBase + b);
 }
 
 void appendEncoded(const Tables& t, std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out.push_back(static_cast<char>(cp));
   } else if (cp >= kEscapeFirst && cp <= kEscapeLast) {
-    out.push_back(static_cast<char>(cp - 0xF700));
+    out.push_back(static_cast<char>(cp - kEscapeBase));
   } else if (cp <= 0xFFFF && t.encode[cp] != 0) {
     std::uint16_t code = t.encode[cp];
     if (code > 0xFF) out.push_back(static_cast<char>(code >> 8));
@@ -155,7 +173,7 @@ char32_t readUtf8(std::string_view s, std::size_t& i, bool allowSurrogates = fal
 }  // namespace
 
 int charLength(std::string_view gbk, std::size_t i) {
-  if (i + 1 >= gbk.size() || static_cast<unsigned char>(gbk[i]) < 0x81) return 1;
+  if (i + 1 >= gbk.size() || static_cast<unsigned char>(gbk[i]) < kLeadFirst) return 1;
   return pairUnit(tables(), static_cast<unsigned char>(gbk[i]), static_cast<unsigned char>(gbk[i + 1])) ? 2 : 1;
 }
 

@@ -24,8 +24,13 @@ int settingFromEnvironment(const char* name, int fallback) {
   return static_cast<int>(value);
 }
 
-int timeLimitMs() { return settingFromEnvironment("JSDEBUG_V8_TIMEOUT_MS", 10000); }
-int heapLimitMb() { return settingFromEnvironment("JSDEBUG_V8_HEAP_MB", 512); }
+constexpr int kDefaultTimeLimitMs = 10000;
+constexpr int kDefaultHeapLimitMb = 512;
+// How much longer than a run's own limit the child may stay silent: room for node to boot.
+constexpr int kAnswerGraceMs = 5000;
+
+int timeLimitMs() { return settingFromEnvironment("JSDEBUG_V8_TIMEOUT_MS", kDefaultTimeLimitMs); }
+int heapLimitMb() { return settingFromEnvironment("JSDEBUG_V8_HEAP_MB", kDefaultHeapLimitMb); }
 
 std::string nodeProgram() {
   const char* chosen = std::getenv("JSDEBUG_NODE");
@@ -167,8 +172,9 @@ RunOutcome Engine::run(std::string_view script, std::string_view call, std::stri
 
   std::string answer;
   // The runner enforces the limit itself; ours only catches a child that stopped answering (a
-  // conversion stuck outside the limit, a boot that never finished), with room for node to boot.
-  switch (node_.exchange(request, answer, limit + 5000)) {
+  // conversion stuck outside the limit, a boot that never finished).
+  const int answerWithinMs = limit + kAnswerGraceMs;
+  switch (node_.exchange(request, answer, answerWithinMs)) {
     case NodeProcess::Outcome::Answered: {
       std::string_view body = answer;
       std::vector<Note> notes = takeNotes(body);
@@ -177,7 +183,7 @@ RunOutcome Engine::run(std::string_view script, std::string_view call, std::stri
     case NodeProcess::Outcome::TimedOut:
       node_.stop();
       return {errorReport(0, format("Error: V8 引擎超过 %lld 毫秒没有应答，已被终止；下次运行时重新启动",
-                                   limit + 5000)), {}};
+                                   answerWithinMs)), {}};
     case NodeProcess::Outcome::Died:
       break;
   }

@@ -17,6 +17,10 @@ inline constexpr int kFindRegExp = 0x200000;
 inline constexpr int kMarginSymbol = 0;
 inline constexpr int kMarginNumber = 1;
 
+// The widths the program gives margin 0 while it shows line numbers and margin 1 (symbols).
+inline constexpr int kLineNumberMarginWidth = 32;
+inline constexpr int kSymbolMarginWidth = 20;
+
 // The editor's settings, by their index.
 enum class EditorSetting {
   ReadOnly = 0,
@@ -37,6 +41,34 @@ enum class EditorSetting {
   Utf8Text = 15,
   IndentationGuides = 16,
   WrapMode = 17,
+};
+
+struct EditorSettingValue {
+  EditorSetting setting;
+  int value;
+};
+
+// What the window's editor is created with, setting by setting (colours as 0xBBGGRR); the
+// in-memory editor starts from the same values, so commands see one editor in both.
+inline constexpr EditorSettingValue kInitialEditorSettings[] = {
+    {EditorSetting::ReadOnly, 0},
+    {EditorSetting::ScrollBars, 2},  // vertical only
+    {EditorSetting::WhiteSpaceView, 0},
+    {EditorSetting::WhiteSpaceFore, 0x000000},
+    {EditorSetting::WhiteSpaceBack, 0xFFFFFF},
+    {EditorSetting::BusyPointer, 0},
+    {EditorSetting::EolMode, 0},  // CR LF
+    {EditorSetting::ShowLineBreaks, 0},
+    {EditorSetting::SelectionFore, 0xFFFFFF},
+    {EditorSetting::SelectionBack, 0x800000},
+    {EditorSetting::CaretFore, 0x0080FF},
+    {EditorSetting::CaretLineVisible, 1},
+    {EditorSetting::CaretLineBack, 0xDBE2FD},
+    {EditorSetting::CaretPeriod, 500},  // milliseconds
+    {EditorSetting::CaretWidth, 2},     // pixels
+    {EditorSetting::Utf8Text, 0},
+    {EditorSetting::IndentationGuides, 1},
+    {EditorSetting::WrapMode, 1},
 };
 
 struct FindResult {

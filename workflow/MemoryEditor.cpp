@@ -16,9 +16,8 @@ unsigned char fold(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; 
 }  // namespace
 
 MemoryEditor::MemoryEditor(std::string* clipboard) : clipboard_(clipboard) {
-  // The values the main window's editor is created with.
-  settings_ = {0, 2, 0, 0x000000, 0xFFFFFF, 0, 0, 0, 0xFFFFFF, 0x800000, 0x0080FF, 1, 0xDBE2FD,
-               500, 2, 0, 1, 1};
+  for (const auto& [setting, value] : kInitialEditorSettings)
+    settings_[static_cast<std::size_t>(setting)] = value;
 }
 
 int MemoryEditor::getLength() { return static_cast<int>(text_.size()); }

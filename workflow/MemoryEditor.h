@@ -80,7 +80,7 @@ class MemoryEditor : public EditorOperations {
   bool runEdited_ = false;
   // The undo depth at the save point; npos once no undo or redo can lead back to it.
   std::size_t savePoint_ = 0;
-  std::map<int, int> marginType_{{0, 1}, {1, 0}}, marginWidth_{{0, 32}, {1, 20}};
+  std::map<int, int> marginType_{{0, 1}, {1, 0}}, marginWidth_{{0, kLineNumberMarginWidth}, {1, kSymbolMarginWidth}};
   std::array<int, 18> settings_{};
 };
 

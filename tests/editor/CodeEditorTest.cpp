@@ -14,8 +14,10 @@
 #include <QVBoxLayout>
 #include <memory>
 #include <random>
+#include <set>
 
 #include "text/Codec.h"
+#include "workflow/MemoryEditor.h"
 
 namespace jsdebug {
 namespace {
@@ -223,6 +225,18 @@ TEST_F(CodeEditorTest, SettingsReadBackAndRanges) {
   editor.setText("x");
   EXPECT_EQ("", editor.wholeText());
   EXPECT_EQ(1, editor.getSetting(Setting::ReadOnly));
+}
+
+// Commands run against either editor; both must start alike, every setting set once.
+TEST_F(CodeEditorTest, BothEditorsStartWithEverySettingAlike) {
+  MemoryEditor memory;
+  std::set<Setting> seen;
+  for (const auto& [setting, value] : kInitialEditorSettings) {
+    EXPECT_TRUE(seen.insert(setting).second) << static_cast<int>(setting);
+    EXPECT_EQ(value, editor.getSetting(setting)) << static_cast<int>(setting);
+    EXPECT_EQ(value, memory.getSetting(setting)) << static_cast<int>(setting);
+  }
+  EXPECT_EQ(static_cast<std::size_t>(Setting::WrapMode) + 1, seen.size());
 }
 
 TEST_F(CodeEditorTest, Utf8SettingPassesTextsThrough) {
