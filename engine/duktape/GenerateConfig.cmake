@@ -110,6 +110,20 @@ jsdebug_patch("function source" 1
 		}
 	}")
 
+# Destroying a heap marks and sweeps it three times so that finalizers run in a well-defined
+# order before everything is freed. Our heaps never get a finalizer (Duktape.fin and
+# duk_set_finalizer are out of the scripts' and our code's reach), and the forced finalization
+# that follows would still run any; the rounds cost a fifth of every reset.
+jsdebug_patch("no finalizer rounds on destroy" 1
+  "	DUK_D(DUK_DPRINT(\"forced gc #1 in heap destruction\"));
+	duk_heap_mark_and_sweep(heap, 0);
+	DUK_D(DUK_DPRINT(\"forced gc #2 in heap destruction\"));
+	duk_heap_mark_and_sweep(heap, 0);
+	DUK_D(DUK_DPRINT(\"forced gc #3 in heap destruction (don't run finalizers)\"));
+	heap->pf_skip_finalizers = 1;
+	duk_heap_mark_and_sweep(heap, 0); /* Skip finalizers; queue finalizable objects to heap_allocated. */"
+  "	heap->pf_skip_finalizers = 1; /* jsdebug: no finalizer rounds */")
+
 file(WRITE ${OUT_DIR}/duktape.c.tmp "${engine}")
 file(COPY_FILE ${OUT_DIR}/duktape.c.tmp ${OUT_DIR}/duktape.c ONLY_IF_DIFFERENT)
 file(REMOVE ${OUT_DIR}/duktape.c.tmp)
