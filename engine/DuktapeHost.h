@@ -17,6 +17,11 @@ inline constexpr std::size_t kDefaultHeapLimitBytes = std::size_t{1} << 30;
 // small one; the program keeps the default.
 void setHeapLimit(std::size_t bytes);
 
+// Called now and then while a script runs (at the executor's periodic check, every thousand or
+// so instructions), so that a window blocked on the engine can keep itself painted. The hook
+// must not enter the engine. nullptr (the default) for none.
+void setBusyHook(void (*hook)());
+
 // nullptr when the engine cannot start (no memory for a heap).
 std::unique_ptr<ScriptHost> createDuktapeHost();
 
