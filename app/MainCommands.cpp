@@ -1,5 +1,6 @@
 #include "app/MainCommands.h"
 
+#include "app/BusyScope.h"
 #include "app/FindWindow.h"
 #include "app/GoToWindow.h"
 #include "app/MainWindow.h"
@@ -38,8 +39,12 @@ void startTrackedWorker(MainWindow& window,
 const std::vector<NamedCommand>& mainWindowCommands() {
   static const std::vector<NamedCommand> commands = {
       // The debugging workflow.
-      {"加载代码", [](MainWindow& w) { loadCode(w, w.services().engine); }},
-      {"系统引擎运行", [](MainWindow& w) { runCall(w, w.services().engine, w.services().ticks); }},
+      {"加载代码", [](MainWindow& w) { BusyScope busy(w); loadCode(w, w.services().engine); }},
+      {"系统引擎运行",
+       [](MainWindow& w) {
+         BusyScope busy(w);
+         runCall(w, w.services().engine, w.services().ticks);
+       }},
       {"V8运行", [](MainWindow& w) { runV8(w, w.services().bridge, w.services().ticks); }},
 
       // Generated code and the browser.
@@ -60,9 +65,9 @@ const std::vector<NamedCommand>& mainWindowCommands() {
        }},
 
       // The transformers.
-      {"代码格式化", [](MainWindow& w) { transform::beautifyCommand(w); }},
-      {"压缩", [](MainWindow& w) { transform::minifyCommand(w); }},
-      {"eval解密", [](MainWindow& w) { transform::unpackCommand(w); }},
+      {"代码格式化", [](MainWindow& w) { BusyScope busy(w); transform::beautifyCommand(w); }},
+      {"压缩", [](MainWindow& w) { BusyScope busy(w); transform::minifyCommand(w); }},
+      {"eval解密", [](MainWindow& w) { BusyScope busy(w); transform::unpackCommand(w); }},
       {"MD5加密", [](MainWindow& w) { transform::md5Command(w); }},
       {"UTF8解码", [](MainWindow& w) { transform::utf8DecodeCommand(w, w.services().bridge); }},
       {"jsfuck解密",

@@ -1,5 +1,6 @@
 #include "app/MessageBox.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -18,6 +19,22 @@ QuestionHook& questionHook() {
   return h;
 }
 
+// A box a busy command opens shows the ordinary cursor while it waits for its answer.
+class ArrowCursorWhileAsking {
+ public:
+  ArrowCursorWhileAsking() : busy_(QApplication::overrideCursor() != nullptr) {
+    if (busy_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  }
+  ~ArrowCursorWhileAsking() {
+    if (busy_) QApplication::restoreOverrideCursor();
+  }
+  ArrowCursorWhileAsking(const ArrowCursorWhileAsking&) = delete;
+  ArrowCursorWhileAsking& operator=(const ArrowCursorWhileAsking&) = delete;
+
+ private:
+  bool busy_;
+};
+
 }  // namespace
 
 void setMessageBoxHook(MessageBoxHook h) { hook() = std::move(h); }
@@ -34,6 +51,7 @@ bool askQuestion(const std::string& text, const std::string& title, const std::s
   QPushButton* noButton = box.addButton(toQt(no), QMessageBox::RejectRole);
   box.setDefaultButton(noButton);
   box.setEscapeButton(noButton);
+  ArrowCursorWhileAsking arrow;
   box.exec();
   return box.clickedButton() == yesButton;
 }
@@ -47,6 +65,7 @@ void showMessageBox(const std::string& text, const std::string& title, MessageIc
                   toQt(title), toQt(text), QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
+  ArrowCursorWhileAsking arrow;
   box.exec();
 }
 

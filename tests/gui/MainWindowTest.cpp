@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <Qsci/qsciscintillabase.h>
 #include <QToolBar>
 #include <sys/stat.h>
@@ -36,6 +38,7 @@
 #include "engine/ScriptHost.h"
 #include "tests/gui/GuiTestEnvironment.h"
 #include "text/Text.h"
+#include "transform/Md5.h"
 #include "workflow/CallBox.h"
 #include "workflow/OutputLog.h"
 
@@ -756,6 +759,34 @@ TEST_F(MainWindowTest, LongLogLinesAreShownInPiecesAndCopiedWhole) {
   log->selectAll();
   log->copy();
   EXPECT_EQ(fromQt(whole), window->clipboardText());
+}
+
+// The commands that block on the script engine show the busy cursor while they work and take
+// no clicks meanwhile: one made during the run is dropped, not run once the command is over.
+TEST_F(MainWindowTest, EngineCommandsShowTheBusyCursorAndDropClicksMadeMeanwhile) {
+  showActive();
+  for (const char* command : {"代码格式化", "压缩", "系统引擎运行"}) {
+    SCOPED_TRACE(command);
+    window->editor().setText(kDefaultCode);
+    box(Control::CallBox)->setText(QStringLiteral("test('abc',123)"));
+    const std::string logBefore = window->logText();
+    int shapeDuringRun = -1;
+    QTimer::singleShot(0, window, [&] {
+      shapeDuringRun = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : -1;
+      QTest::mouseClick(window->button("MD5加密"), Qt::LeftButton);
+    });
+    click(command);
+    EXPECT_EQ(Qt::WaitCursor, shapeDuringRun);
+    EXPECT_EQ(nullptr, QApplication::overrideCursor());
+    EXPECT_TRUE(recordedMessages().empty());
+    // "MD5加密" would have replaced the log with the editor's digest.
+    if (std::string(command) == "系统引擎运行") {
+      EXPECT_NE(std::string::npos, window->logText().find("abc123"));
+      EXPECT_EQ(std::string::npos, window->logText().find(transform::md5Hex(kDefaultCode)));
+    } else {
+      EXPECT_EQ(logBefore, window->logText());
+    }
+  }
 }
 
 TEST(HyperlinkLabelTest, ColoursHoverHandAndClick) {
