@@ -54,37 +54,40 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     /* The current token. */
     var tok_text = '', tok_type = TK_EOF, tok_newlines = 0;
 
-    function is_word_char(c) {
-        return (c >= 97 && c <= 122) || (c >= 65 && c <= 90) || (c >= 48 && c <= 57) ||
-            c === 95 || c === 36 || c > 127;
-    }
-
     function is_digit_text(text) {
         var c = text.charCodeAt(0);
         return c >= 48 && c <= 57;
     }
 
-    /* A regular expression literal from pos (at its "/"), including its flags; -1 when it does not
-       end on its line, in which case the "/" was a division after all. */
-    function regexp_end(start) {
+    /* The scanners take the text as parameters: a name shared through the enclosing function is
+       looked up by name on every use, a parameter is a register. */
+
+    /* A regular expression literal from `start` (at its "/"), including its flags; -1 when it does
+       not end on its line, in which case the "/" was a division after all. */
+    function regexp_end(source, len, start) {
         var p = start + 1, in_class = false, c;
         while (p < len) {
-            c = source.charAt(p);
-            if (c === '\\') {
+            c = source.charCodeAt(p);
+            if (c === 92) {
                 p += 2;
-            } else if (c === '\n' || c === '\r') {
+            } else if (c === 10 || c === 13) {
                 return -1;
             } else if (in_class) {
-                if (c === ']') {
+                if (c === 93) {
                     in_class = false;
                 }
                 p += 1;
-            } else if (c === '[') {
+            } else if (c === 91) {
                 in_class = true;
                 p += 1;
-            } else if (c === '/') {
+            } else if (c === 47) {
                 p += 1;
-                while (p < len && is_word_char(source.charCodeAt(p))) {
+                while (p < len) {
+                    c = source.charCodeAt(p);
+                    if (!((c >= 97 && c <= 122) || (c >= 65 && c <= 90) || (c >= 48 && c <= 57) ||
+                            c === 95 || c === 36 || c > 127)) {
+                        break;
+                    }
                     p += 1;
                 }
                 return p;
@@ -99,33 +102,36 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
        not closed. A template literal may span lines and holds ${...} expressions with strings
        and templates of their own, all of which belong to the one token: laid out like code,
        their spaces and comment-like text would be changed. */
-    function quoted_end(start) {
-        var quote = source.charAt(start), p = start + 1, c, depth, before, q;
+    function quoted_end(source, len, start) {
+        var quote = source.charCodeAt(start), p = start + 1, c, depth, before, q;
         while (p < len) {
-            c = source.charAt(p);
-            if (c === '\\') {
+            c = source.charCodeAt(p);
+            if (c === 92) {
                 p += 2;
             } else if (c === quote) {
                 return p + 1;
-            } else if (quote === '`' && c === '$' && source.charAt(p + 1) === '{') {
+            } else if (quote === 96 && c === 36 && source.charCodeAt(p + 1) === 123) {
                 p += 2;
                 depth = 1;
-                before = '{';
+                before = 123;
                 while (p < len && depth > 0) {
-                    c = source.charAt(p);
+                    c = source.charCodeAt(p);
                     q = -1;
-                    if (c === '/' && '(,=:[!&|?{};'.indexOf(before) >= 0) {
-                        q = regexp_end(p);
+                    /* after ( , = : [ ! & | ? { } ; a "/" opens a regular expression */
+                    if (c === 47 && (before === 40 || before === 44 || before === 61 || before === 58 ||
+                            before === 91 || before === 33 || before === 38 || before === 124 ||
+                            before === 63 || before === 123 || before === 125 || before === 59)) {
+                        q = regexp_end(source, len, p);
                     }
                     if (q > 0) {
                         p = q;
-                    } else if (c === '"' || c === "'" || c === '`') {
-                        p = quoted_end(p);
+                    } else if (c === 34 || c === 39 || c === 96) {
+                        p = quoted_end(source, len, p);
                     } else {
-                        depth += c === '{' ? 1 : (c === '}' ? -1 : 0);
+                        depth += c === 123 ? 1 : (c === 125 ? -1 : 0);
                         p += 1;
                     }
-                    if (c > ' ') {
+                    if (c > 32) {
                         before = c;
                     }
                 }
@@ -134,151 +140,6 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
             }
         }
         return len;
-    }
-
-    function regexp_allowed(last_type, last_text) {
-        return last_type === TK_EOF || last_type === TK_OPERATOR || last_type === TK_START_EXPR ||
-            last_type === TK_START_BLOCK || last_type === TK_END_BLOCK || last_type === TK_SEMICOLON ||
-            (last_type === TK_WORD && expression_keywords.hasOwnProperty(last_text)) ||
-            (last_type === TK_WORD && last_text === 'default' && !word_is_property) ||
-            (last_type === TK_END_EXPR && closed_condition) ||
-            (last_type === TK_UNKNOWN && last_text === '~');
-    }
-
-    function next_token(last_type, last_text) {
-        var c, start, p, q;
-        tok_newlines = 0;
-        while (pos < len) {
-            c = source.charCodeAt(pos);
-            if (c === 10) {
-                tok_newlines += 1;
-            } else if (c !== 32 && c !== 9 && c !== 13) {
-                break;
-            }
-            pos += 1;
-        }
-        if (pos >= len) {
-            tok_text = '';
-            tok_type = TK_EOF;
-            return;
-        }
-        start = pos;
-        c = source.charAt(pos);
-
-        /* a class's private name "#x" is one word */
-        if (is_word_char(source.charCodeAt(pos)) ||
-                (c === '#' && pos + 1 < len && is_word_char(source.charCodeAt(pos + 1)))) {
-            pos += 1;
-            while (pos < len && is_word_char(source.charCodeAt(pos))) {
-                pos += 1;
-            }
-            tok_text = source.substring(start, pos);
-            /* 1e-5 and 1E+5 are one number, not a subtraction. */
-            c = source.charAt(pos);
-            if ((c === '-' || c === '+') && pos + 1 < len && /^[0-9]+[eE]$/.test(tok_text)) {
-                pos += 1;
-                while (pos < len && is_word_char(source.charCodeAt(pos))) {
-                    pos += 1;
-                }
-                tok_text = source.substring(start, pos);
-            }
-            tok_type = TK_WORD;
-            return;
-        }
-
-        if (c === '(' || c === '[') {
-            pos += 1;
-            tok_text = c;
-            tok_type = TK_START_EXPR;
-            return;
-        }
-        if (c === ')' || c === ']') {
-            pos += 1;
-            tok_text = c;
-            tok_type = TK_END_EXPR;
-            return;
-        }
-        if (c === '{') {
-            pos += 1;
-            tok_text = c;
-            tok_type = TK_START_BLOCK;
-            return;
-        }
-        if (c === '}') {
-            pos += 1;
-            tok_text = c;
-            tok_type = TK_END_BLOCK;
-            return;
-        }
-        if (c === ';') {
-            pos += 1;
-            tok_text = c;
-            tok_type = TK_SEMICOLON;
-            return;
-        }
-
-        /* a script run as a program may start with a "#!" line, which is no JavaScript */
-        if ((c === '/' && pos + 1 < len && source.charAt(pos + 1) === '/') ||
-                (start === 0 && c === '#' && source.charAt(1) === '!')) {
-            p = pos + 2;
-            while (p < len && source.charAt(p) !== '\n' && source.charAt(p) !== '\r') {
-                p += 1;
-            }
-            pos = p;
-            tok_text = source.substring(start, pos);
-            tok_type = TK_LINE_COMMENT;
-            return;
-        }
-        if (c === '/' && pos + 1 < len && source.charAt(pos + 1) === '*') {
-            q = source.indexOf('*/', pos + 2);
-            pos = q < 0 ? len : q + 2;
-            tok_text = source.substring(start, pos);
-            tok_type = TK_BLOCK_COMMENT;
-            return;
-        }
-
-        if (c === '"' || c === "'" || c === '`') {
-            pos = quoted_end(pos);
-            tok_text = source.substring(start, pos);
-            tok_type = TK_STRING;
-            return;
-        }
-
-        if (c === '/' && regexp_allowed(last_type, last_text)) {
-            p = regexp_end(pos);
-            if (p > 0) {
-                pos = p > len ? len : p;
-                tok_text = source.substring(start, pos);
-                tok_type = TK_STRING;
-                return;
-            }
-        }
-
-        /* Optional chaining hugs its operands like "." does; "a?.5:1" is a conditional. */
-        if (c === '?' && source.charAt(pos + 1) === '.' && !/[0-9]/.test(source.charAt(pos + 2))) {
-            pos += 2;
-            tok_text = '?.';
-            tok_type = TK_UNKNOWN;
-            return;
-        }
-
-        /* every prefix of an operator is an operator, so growing the match finds the longest */
-        if (operators.hasOwnProperty(c)) {
-            q = c;
-            p = pos + 1;
-            while (p < len && operators.hasOwnProperty(q + source.charAt(p))) {
-                q += source.charAt(p);
-                p += 1;
-            }
-            pos = p;
-            tok_text = q;
-            tok_type = TK_OPERATOR;
-            return;
-        }
-
-        pos += 1;
-        tok_text = c;
-        tok_type = TK_UNKNOWN;
     }
 
     /* The output is a list of pieces. Trailing spaces and indentation are counted in `tail`, so
@@ -290,50 +151,35 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     var indents = [''];
     var level = base_level;
 
-    function trim_tail() {
-        while (tail > 0) {
-            out.pop();
-            tail -= 1;
+    /* The layout steps are written out where they happen, in the loop below, on the loop's own
+       variables: a name shared with a nested function is looked up by name on every use. The
+       steps, as they read there:
+         a line break:  the trailing blanks go, then unless nothing is out yet new_line() adds the
+                        break (unless the last piece was one and it is not forced) and the
+                        indentation, and the line counts as begun;
+         a space:       unless nothing is out yet, a blank ends it already or a line was begun;
+         a token:       the text, after which no blank ends the output and no line is begun.
+       Pieces are added as out[out.length] = ..., which unlike push() calls no method. */
+    function new_line(out, begun, force, lvl, indents, indent_string) {
+        if (!begun || force) {
+            out[out.length] = '\n';
         }
-    }
-
-    function print_newline(force) {
-        trim_tail();
-        if (out.length === 0) {
-            return;
-        }
-        if (!line_begun || force) {
-            out.push('\n');
-            line_begun = true;
-        }
-        if (indent_string !== '' && level > 0) {
+        if (indent_string !== '' && lvl > 0) {
             /* one piece per line, however deep: deeply nested code stays linear in pieces */
-            while (indents.length <= level) {
+            while (indents.length <= lvl) {
                 indents.push(indents[indents.length - 1] + indent_string);
             }
-            out.push(indents[level]);
-            tail += 1;
+            out[out.length] = indents[lvl];
+            return 1;
         }
+        return 0;
     }
 
-    function print_space() {
-        if (out.length === 0 || tail > 0 || line_begun) {
-            return;
-        }
-        out.push(' ');
-        tail += 1;
-    }
 
-    function print_token(text) {
-        out.push(text);
-        tail = 0;
-        line_begun = false;
-    }
+
+
 
     var modes = [{ kind: BLOCK, level: base_level, is_do: false }];
-    function mode() {
-        return modes[modes.length - 1].kind;
-    }
 
     var last_type = TK_EOF, last_text = '';
     var last_postfix = false;   /* the last token was a postfix ++ or -- */
@@ -351,7 +197,7 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     /* Whether the previous token ends an operand, making a following + or - binary. */
     function after_operand() {
         if (last_type === TK_WORD) {
-            return !expression_keywords.hasOwnProperty(last_text);
+            return expression_keywords[last_text] !== true;
         }
         return last_type === TK_END_EXPR || last_type === TK_STRING || last_type === TK_END_BLOCK ||
             (last_type === TK_OPERATOR && last_postfix);
@@ -380,158 +226,21 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
             return true;
         }
         if (last_type === TK_WORD) {
-            return word_is_property || !(expression_keywords.hasOwnProperty(last_text) ||
-                statement_words.hasOwnProperty(last_text));
+            return word_is_property || !(expression_keywords[last_text] === true ||
+                statement_words[last_text] === true);
         }
         return (last_type === TK_END_EXPR && !closed_condition) || last_type === TK_STRING;
     }
 
     /* The separator before a word, a string or another token that begins an operand. */
-    function separate_operand() {
-        if (last_type === TK_START_BLOCK) {
-            print_newline(false);
-        } else if (last_type === TK_SEMICOLON || last_type === TK_END_BLOCK) {
-            if (mode() === BLOCK) {
-                print_newline(false);
-            } else {
-                print_space();
-            }
-        } else if (last_type === TK_WORD || last_type === TK_END_EXPR || last_type === TK_STRING ||
-                (last_type === TK_OPERATOR && last_postfix)) {
-            print_space();
-        }
-    }
 
-    function pop_block() {
-        var m;
-        if (modes.length <= 1) {
-            return;
-        }
-        while (modes.length > 1) {
-            m = modes.pop();
-            if (m.kind === BLOCK) {
-                level = m.level;
-                closed_do = m.is_do;
-                return;
-            }
-        }
-    }
 
-    function handle_word(t) {
-        var after_dot = last_type === TK_UNKNOWN && (last_text === '.' || last_text === '?.');
-        word_is_property = after_dot;
-        do_while = false;
-        if (!after_dot && mode() === BLOCK && (t === 'case' || t === 'default')) {
-            /* case labels stand one level out, at the level of their switch */
-            level -= 1;
-            print_newline(false);
-            level += 1;
-            print_token(t);
-            in_case = true;
-            return;
-        }
-        if (!after_dot && (t === 'else' || t === 'catch' || t === 'finally' ||
-                (t === 'while' && closed_do)) && last_type === TK_END_BLOCK) {
-            do_while = t === 'while';
-            trim_tail();
-            print_space();
-            print_token(t);
-            return;
-        }
-        if (!after_dot && (t === 'else' || t === 'catch' || t === 'finally')) {
-            print_newline(false);
-            print_token(t);
-            return;
-        }
-        separate_operand();
-        print_token(t);
-        if (t === 'var' && !after_dot) {
-            var_line = true;
-            var_tainted = false;
-            var_depth = modes.length;
-        }
-    }
 
-    function handle_start_expr(t) {
-        if (last_type === TK_WORD) {
-            if (spaced_before_paren.hasOwnProperty(last_text) && !word_is_property) {
-                print_space();
-            }
-        } else if (last_type === TK_START_BLOCK) {
-            print_newline(false);
-        } else if (last_type === TK_SEMICOLON) {
-            if (mode() === BLOCK) {
-                print_newline(false);
-            } else {
-                print_space();
-            }
-        } else if (last_type === TK_STRING && t === '(') {
-            print_space();
-        }
-        print_token(t);
-        modes.push({
-            kind: EXPR, level: level, is_do: false,
-            condition: t === '(' && last_type === TK_WORD && !word_is_property && !do_while &&
-                condition_words.hasOwnProperty(last_text)
-        });
-    }
 
-    function handle_end_expr(t) {
-        trim_tail();
-        print_token(t);
-        closed_condition = false;
-        if (modes.length > 1 && mode() === EXPR) {
-            closed_condition = modes.pop().condition === true;
-        }
-    }
 
-    function handle_start_block(t) {
-        if (last_type === TK_WORD || last_type === TK_END_EXPR || last_type === TK_STRING ||
-                last_type === TK_UNKNOWN) {
-            print_space();
-        } else if (last_type === TK_START_BLOCK) {
-            print_newline(false);
-        } else if (last_type === TK_SEMICOLON || last_type === TK_END_BLOCK) {
-            if (mode() === BLOCK) {
-                print_newline(false);
-            } else {
-                print_space();
-            }
-        }
-        modes.push({ kind: BLOCK, level: level, is_do: last_type === TK_WORD && last_text === 'do' });
-        level += 1;
-        print_token(t);
-    }
 
-    function handle_end_block(t) {
-        var empty = last_type === TK_START_BLOCK;
-        pop_block();
-        if (var_line && modes.length < var_depth) {
-            var_line = false;
-        }
-        if (empty) {
-            trim_tail();
-        } else {
-            print_newline(false);
-        }
-        print_token(t);
-    }
 
-    function handle_semicolon(t) {
-        trim_tail();
-        print_token(t);
-        if (var_line && modes.length <= var_depth) {
-            var_line = false;
-        }
-        if (mode() === EXPR) {
-            print_space();
-        }
-    }
 
-    function handle_string(t) {
-        separate_operand();
-        print_token(t);
-    }
 
     /* Whether a prefix sign written right after the last operator would fuse with it: "+ +a"
        is no "++a", and "- --a" no "---a". */
@@ -539,170 +248,472 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         return last_type === TK_OPERATOR && last_text.charAt(last_text.length - 1) === t.charAt(0);
     }
 
-    function handle_operator(t) {
-        var follows_operator = last_type === TK_OPERATOR && !last_postfix;
-        var statement_start = last_type === TK_START_BLOCK ||
-            (last_type === TK_SEMICOLON && mode() === BLOCK);
 
-        if (t === ',') {
-            trim_tail();
-            print_token(t);
-            if (mode() === EXPR) {
-                print_space();
-            } else if (var_line && modes.length === var_depth) {
-                if (var_tainted) {
-                    print_newline(false);
-                    var_tainted = false;
-                } else {
-                    print_space();
-                }
-            } else {
-                print_newline(false);
-            }
-            return;
-        }
 
-        if (t === ':') {
-            if (in_case && mode() === BLOCK) {
-                trim_tail();
-                print_token(t);
-                print_newline(false);
-                in_case = false;
-                return;
-            }
-            if (last_type === TK_WORD && is_digit_text(last_text)) {
-                print_space();
-            }
-            print_token(t);
-            print_space();
-            return;
-        }
 
-        if (t === '++' || t === '--') {
-            if (after_operand() && tok_newlines === 0) {
-                trim_tail();
-                print_token(t);
-                now_postfix = true;
-                return;
-            }
-            if (last_type === TK_SEMICOLON || last_type === TK_WORD || fuses(t)) {
-                print_space();
-            } else if (last_type === TK_START_BLOCK) {
-                print_newline(false);
-            }
-            print_token(t);
-            return;
-        }
 
-        if (t === '!' || t === '!!' || ((t === '-' || t === '+') && !after_operand())) {
-            if (statement_start) {
-                print_newline(false);
-            } else if ((last_type !== TK_START_EXPR && !follows_operator) || fuses(t)) {
-                print_space();
+    /* "1e" before a "-" or "+": the digits and exponent mark of a number such as 1e-5 */
+    function is_exponent_prefix(text) {
+        var last = text.length - 1, c = text.charCodeAt(last), k;
+        if (last < 1 || (c !== 101 && c !== 69)) {
+            return false;
+        }
+        for (k = 0; k < last; k += 1) {
+            c = text.charCodeAt(k);
+            if (c < 48 || c > 57) {
+                return false;
             }
-            print_token(t);
-            return;
         }
-
-        if (t === '=' && var_line && modes.length === var_depth) {
-            var_tainted = true;
-        }
-        if (follows_operator) {
-            print_token(t);
-            return;
-        }
-        if (statement_start) {
-            print_newline(false);
-        } else if (last_type !== TK_START_EXPR) {
-            print_space();
-        }
-        print_token(t);
-        print_space();
+        return true;
     }
 
-    function handle_line_comment(t) {
-        if (tok_newlines > 0 || last_type === TK_BLOCK_COMMENT) {
-            print_newline(false);
-        } else {
-            print_space();
-        }
-        print_token(t);
-    }
-
-    function handle_block_comment(t) {
-        print_newline(false);
-        print_token(t);
-    }
-
-    function handle_unknown(t) {
-        if (last_type === TK_START_BLOCK || (last_type === TK_SEMICOLON && mode() === BLOCK)) {
-            print_newline(false);
-        }
-        print_token(t);
-    }
-
+    var c, start, p, q, m;
     for (;;) {
-        next_token(last_type, last_text);
-        if (tok_type === TK_EOF) {
+        /* The next token. Scanned here in the loop rather than in a function of its own, so that
+           the position and the text are this function's registers, not names looked up through
+           a closure on every character. */
+        tok_newlines = 0;
+        while (pos < len) {
+            c = source.charCodeAt(pos);
+            if (c === 10) {
+                tok_newlines += 1;
+            } else if (c !== 32 && c !== 9 && c !== 13) {
+                break;
+            }
+            pos += 1;
+        }
+        if (pos >= len) {
+            tok_text = '';
+            tok_type = TK_EOF;
             break;
         }
+        start = pos;
+        c = source.charCodeAt(pos);
+        do {
+            /* a word, a number, or a class's private name "#x" */
+            if ((c >= 97 && c <= 122) || (c >= 65 && c <= 90) || (c >= 48 && c <= 57) || c === 95 ||
+                    c === 36 || c > 127 ||
+                    (c === 35 && pos + 1 < len && ((q = source.charCodeAt(pos + 1)) >= 97 && q <= 122 ||
+                        (q >= 65 && q <= 90) || (q >= 48 && q <= 57) || q === 95 || q === 36 || q > 127))) {
+                pos += 1;
+                while (pos < len) {
+                    q = source.charCodeAt(pos);
+                    if (!((q >= 97 && q <= 122) || (q >= 65 && q <= 90) || (q >= 48 && q <= 57) ||
+                            q === 95 || q === 36 || q > 127)) {
+                        break;
+                    }
+                    pos += 1;
+                }
+                tok_text = source.substring(start, pos);
+                /* 1e-5 and 1E+5 are one number, not a subtraction. */
+                q = source.charCodeAt(pos);
+                if ((q === 45 || q === 43) && pos + 1 < len && is_exponent_prefix(tok_text)) {
+                    pos += 1;
+                    while (pos < len) {
+                        q = source.charCodeAt(pos);
+                        if (!((q >= 97 && q <= 122) || (q >= 65 && q <= 90) || (q >= 48 && q <= 57) ||
+                                q === 95 || q === 36 || q > 127)) {
+                            break;
+                        }
+                        pos += 1;
+                    }
+                    tok_text = source.substring(start, pos);
+                }
+                tok_type = TK_WORD;
+                break;
+            }
+
+            if (c === 40 || c === 91) {
+                pos += 1;
+                tok_text = c === 40 ? '(' : '[';
+                tok_type = TK_START_EXPR;
+                break;
+            }
+            if (c === 41 || c === 93) {
+                pos += 1;
+                tok_text = c === 41 ? ')' : ']';
+                tok_type = TK_END_EXPR;
+                break;
+            }
+            if (c === 123) {
+                pos += 1;
+                tok_text = '{';
+                tok_type = TK_START_BLOCK;
+                break;
+            }
+            if (c === 125) {
+                pos += 1;
+                tok_text = '}';
+                tok_type = TK_END_BLOCK;
+                break;
+            }
+            if (c === 59) {
+                pos += 1;
+                tok_text = ';';
+                tok_type = TK_SEMICOLON;
+                break;
+            }
+
+            /* a script run as a program may start with a "#!" line, which is no JavaScript */
+            if ((c === 47 && pos + 1 < len && source.charCodeAt(pos + 1) === 47) ||
+                    (start === 0 && c === 35 && source.charCodeAt(1) === 33)) {
+                p = pos + 2;
+                while (p < len) {
+                    q = source.charCodeAt(p);
+                    if (q === 10 || q === 13) {
+                        break;
+                    }
+                    p += 1;
+                }
+                pos = p;
+                tok_text = source.substring(start, pos);
+                tok_type = TK_LINE_COMMENT;
+                break;
+            }
+            if (c === 47 && pos + 1 < len && source.charCodeAt(pos + 1) === 42) {
+                q = source.indexOf('*/', pos + 2);
+                pos = q < 0 ? len : q + 2;
+                tok_text = source.substring(start, pos);
+                tok_type = TK_BLOCK_COMMENT;
+                break;
+            }
+
+            if (c === 34 || c === 39 || c === 96) {
+                pos = quoted_end(source, len, pos);
+                tok_text = source.substring(start, pos);
+                tok_type = TK_STRING;
+                break;
+            }
+
+            /* where a "/" cannot be a division it opens a regular expression */
+            if (c === 47 && (last_type === TK_EOF || last_type === TK_OPERATOR ||
+                    last_type === TK_START_EXPR || last_type === TK_START_BLOCK ||
+                    last_type === TK_END_BLOCK || last_type === TK_SEMICOLON ||
+                    (last_type === TK_WORD && expression_keywords[last_text] === true) ||
+                    (last_type === TK_WORD && last_text === 'default' && !word_is_property) ||
+                    (last_type === TK_END_EXPR && closed_condition) ||
+                    (last_type === TK_UNKNOWN && last_text === '~'))) {
+                p = regexp_end(source, len, pos);
+                if (p > 0) {
+                    pos = p > len ? len : p;
+                    tok_text = source.substring(start, pos);
+                    tok_type = TK_STRING;
+                    break;
+                }
+            }
+
+            /* Optional chaining hugs its operands like "." does; "a?.5:1" is a conditional. */
+            if (c === 63 && source.charCodeAt(pos + 1) === 46 &&
+                    !((q = source.charCodeAt(pos + 2)) >= 48 && q <= 57)) {
+                pos += 2;
+                tok_text = '?.';
+                tok_type = TK_UNKNOWN;
+                break;
+            }
+
+            /* every prefix of an operator is an operator, so growing the match finds the longest */
+            q = source.charAt(pos);
+            if (operators[q] === true) {
+                p = pos + 1;
+                while (p < len && operators[q + source.charAt(p)] === true) {
+                    q += source.charAt(p);
+                    p += 1;
+                }
+                pos = p;
+                tok_text = q;
+                tok_type = TK_OPERATOR;
+                break;
+            }
+
+            pos += 1;
+            tok_text = q;
+            tok_type = TK_UNKNOWN;
+        } while (false);
+
         if (tok_newlines >= 2 && !(tok_type === TK_END_BLOCK && last_type === TK_START_BLOCK)) {
-            print_newline(false);
-            print_newline(true);
+            if (tail > 0) { out.length -= tail; tail = 0; }
+if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+            if (tail > 0) { out.length -= tail; tail = 0; }
+if (out.length !== 0) { tail = new_line(out, line_begun, true, level, indents, indent_string); line_begun = true; }
         }
         /* a comment owns the rest of its line */
         if (last_type === TK_LINE_COMMENT || last_type === TK_BLOCK_COMMENT) {
-            print_newline(false);
+            if (tail > 0) { out.length -= tail; tail = 0; }
+if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
         }
         /* Where a line break ends the statement (after return, break or continue, and before
            ++ or --), joining the lines would change what the script does. */
         if (tok_newlines > 0 && ends_statement_here()) {
-            print_newline(false);
+            if (tail > 0) { out.length -= tail; tail = 0; }
+if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
         }
         /* Between return (break, continue, throw) and its operand a comment keeps its place on
            the line: a line break there would end the statement before the operand. The word
            stays the last token, so the operand is laid out as if the comment were not there. */
         if (tok_type === TK_BLOCK_COMMENT && tok_newlines === 0 && last_type === TK_WORD &&
-                !word_is_property && restricted_words.hasOwnProperty(last_text) &&
+                !word_is_property && restricted_words[last_text] === true &&
                 !/[\n\r\u2028\u2029]/.test(tok_text)) {
-            print_space();
-            print_token(tok_text);
+            if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+            out[out.length] = tok_text; tail = 0; line_begun = false;
             continue;
         }
         now_postfix = false;
         switch (tok_type) {
         case TK_WORD:
-            handle_word(tok_text);
+            var after_dot = last_type === TK_UNKNOWN && (last_text === '.' || last_text === '?.');
+            word_is_property = after_dot;
+            do_while = false;
+            if (!after_dot && modes[modes.length - 1].kind === BLOCK && (tok_text === 'case' || tok_text === 'default')) {
+                /* case labels stand one level out, at the level of their switch */
+                level -= 1;
+                if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                level += 1;
+                out[out.length] = tok_text; tail = 0; line_begun = false;
+                in_case = true;
+                break;
+            }
+            if (!after_dot && (tok_text === 'else' || tok_text === 'catch' || tok_text === 'finally' ||
+                    (tok_text === 'while' && closed_do)) && last_type === TK_END_BLOCK) {
+                do_while = tok_text === 'while';
+                if (tail > 0) { out.length -= tail; tail = 0; }
+                if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+                out[out.length] = tok_text; tail = 0; line_begun = false;
+                break;
+            }
+            if (!after_dot && (tok_text === 'else' || tok_text === 'catch' || tok_text === 'finally')) {
+                if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                out[out.length] = tok_text; tail = 0; line_begun = false;
+                break;
+            }
+            if (last_type === TK_START_BLOCK) {
+                if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+            } else if (last_type === TK_SEMICOLON || last_type === TK_END_BLOCK) {
+                if (modes[modes.length - 1].kind === BLOCK) {
+                    if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                } else {
+                    if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+                }
+            } else if (last_type === TK_WORD || last_type === TK_END_EXPR || last_type === TK_STRING ||
+                    (last_type === TK_OPERATOR && last_postfix)) {
+                if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+            }
+            out[out.length] = tok_text; tail = 0; line_begun = false;
+            if (tok_text === 'var' && !after_dot) {
+                var_line = true;
+                var_tainted = false;
+                var_depth = modes.length;
+            }
             break;
         case TK_START_EXPR:
-            handle_start_expr(tok_text);
+            if (last_type === TK_WORD) {
+                if (spaced_before_paren[last_text] === true && !word_is_property) {
+                    if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+                }
+            } else if (last_type === TK_START_BLOCK) {
+                if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+            } else if (last_type === TK_SEMICOLON) {
+                if (modes[modes.length - 1].kind === BLOCK) {
+                    if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                } else {
+                    if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+                }
+            } else if (last_type === TK_STRING && tok_text === '(') {
+                if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+            }
+            out[out.length] = tok_text; tail = 0; line_begun = false;
+            modes.push({
+                kind: EXPR, level: level, is_do: false,
+                condition: tok_text === '(' && last_type === TK_WORD && !word_is_property && !do_while &&
+                    condition_words[last_text] === true
+            });
             break;
         case TK_END_EXPR:
-            handle_end_expr(tok_text);
+            if (tail > 0) { out.length -= tail; tail = 0; }
+            out[out.length] = tok_text; tail = 0; line_begun = false;
+            closed_condition = false;
+            if (modes.length > 1 && modes[modes.length - 1].kind === EXPR) {
+                closed_condition = modes.pop().condition === true;
+            }
             break;
         case TK_START_BLOCK:
-            handle_start_block(tok_text);
+            if (last_type === TK_WORD || last_type === TK_END_EXPR || last_type === TK_STRING ||
+                    last_type === TK_UNKNOWN) {
+                if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+            } else if (last_type === TK_START_BLOCK) {
+                if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+            } else if (last_type === TK_SEMICOLON || last_type === TK_END_BLOCK) {
+                if (modes[modes.length - 1].kind === BLOCK) {
+                    if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                } else {
+                    if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+                }
+            }
+            modes.push({ kind: BLOCK, level: level, is_do: last_type === TK_WORD && last_text === 'do' });
+            level += 1;
+            out[out.length] = tok_text; tail = 0; line_begun = false;
             break;
         case TK_END_BLOCK:
-            handle_end_block(tok_text);
+            var empty = last_type === TK_START_BLOCK;
+            while (modes.length > 1) {
+                m = modes.pop();
+                if (m.kind === BLOCK) {
+                    level = m.level;
+                    closed_do = m.is_do;
+                    break;
+                }
+            }
+            if (var_line && modes.length < var_depth) {
+                var_line = false;
+            }
+            if (empty) {
+                if (tail > 0) { out.length -= tail; tail = 0; }
+            } else {
+                if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+            }
+            out[out.length] = tok_text; tail = 0; line_begun = false;
             break;
         case TK_SEMICOLON:
-            handle_semicolon(tok_text);
+            if (tail > 0) { out.length -= tail; tail = 0; }
+            out[out.length] = tok_text; tail = 0; line_begun = false;
+            if (var_line && modes.length <= var_depth) {
+                var_line = false;
+            }
+            if (modes[modes.length - 1].kind === EXPR) {
+                if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+            }
             break;
         case TK_STRING:
-            handle_string(tok_text);
+            if (last_type === TK_START_BLOCK) {
+                if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+            } else if (last_type === TK_SEMICOLON || last_type === TK_END_BLOCK) {
+                if (modes[modes.length - 1].kind === BLOCK) {
+                    if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                } else {
+                    if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+                }
+            } else if (last_type === TK_WORD || last_type === TK_END_EXPR || last_type === TK_STRING ||
+                    (last_type === TK_OPERATOR && last_postfix)) {
+                if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+            }
+            out[out.length] = tok_text; tail = 0; line_begun = false;
             break;
         case TK_OPERATOR:
-            handle_operator(tok_text);
+            var follows_operator = last_type === TK_OPERATOR && !last_postfix;
+            var statement_start = last_type === TK_START_BLOCK ||
+                (last_type === TK_SEMICOLON && modes[modes.length - 1].kind === BLOCK);
+
+            if (tok_text === ',') {
+                if (tail > 0) { out.length -= tail; tail = 0; }
+                out[out.length] = tok_text; tail = 0; line_begun = false;
+                if (modes[modes.length - 1].kind === EXPR) {
+                    if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+                } else if (var_line && modes.length === var_depth) {
+                    if (var_tainted) {
+                        if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                        var_tainted = false;
+                    } else {
+                        if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+                    }
+                } else {
+                    if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                }
+                break;
+            }
+
+            if (tok_text === ':') {
+                if (in_case && modes[modes.length - 1].kind === BLOCK) {
+                    if (tail > 0) { out.length -= tail; tail = 0; }
+                    out[out.length] = tok_text; tail = 0; line_begun = false;
+                    if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                    in_case = false;
+                    break;
+                }
+                if (last_type === TK_WORD && is_digit_text(last_text)) {
+                    if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+                }
+                out[out.length] = tok_text; tail = 0; line_begun = false;
+                if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+                break;
+            }
+
+            if (tok_text === '++' || tok_text === '--') {
+                if ((last_type === TK_WORD ? expression_keywords[last_text] !== true : (last_type === TK_END_EXPR || last_type === TK_STRING || last_type === TK_END_BLOCK || (last_type === TK_OPERATOR && last_postfix))) && tok_newlines === 0) {
+                    if (tail > 0) { out.length -= tail; tail = 0; }
+                    out[out.length] = tok_text; tail = 0; line_begun = false;
+                    now_postfix = true;
+                    break;
+                }
+                if (last_type === TK_SEMICOLON || last_type === TK_WORD || fuses(tok_text)) {
+                    if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+                } else if (last_type === TK_START_BLOCK) {
+                    if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                }
+                out[out.length] = tok_text; tail = 0; line_begun = false;
+                break;
+            }
+
+            if (tok_text === '!' || tok_text === '!!' || ((tok_text === '-' || tok_text === '+') && !(last_type === TK_WORD ? expression_keywords[last_text] !== true : (last_type === TK_END_EXPR || last_type === TK_STRING || last_type === TK_END_BLOCK || (last_type === TK_OPERATOR && last_postfix))))) {
+                if (statement_start) {
+                    if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                } else if ((last_type !== TK_START_EXPR && !follows_operator) || fuses(tok_text)) {
+                    if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+                }
+                out[out.length] = tok_text; tail = 0; line_begun = false;
+                break;
+            }
+
+            if (tok_text === '=' && var_line && modes.length === var_depth) {
+                var_tainted = true;
+            }
+            if (follows_operator) {
+                out[out.length] = tok_text; tail = 0; line_begun = false;
+                break;
+            }
+            if (statement_start) {
+                if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+            } else if (last_type !== TK_START_EXPR) {
+                if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+            }
+            out[out.length] = tok_text; tail = 0; line_begun = false;
+            if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
             break;
         case TK_LINE_COMMENT:
-            handle_line_comment(tok_text);
+            if (tok_newlines > 0 || last_type === TK_BLOCK_COMMENT) {
+                if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+            } else {
+                if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
+            }
+            out[out.length] = tok_text; tail = 0; line_begun = false;
             break;
         case TK_BLOCK_COMMENT:
-            handle_block_comment(tok_text);
+            if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+            out[out.length] = tok_text; tail = 0; line_begun = false;
             break;
         default:
-            handle_unknown(tok_text);
+            if (last_type === TK_START_BLOCK || (last_type === TK_SEMICOLON && modes[modes.length - 1].kind === BLOCK)) {
+                if (tail > 0) { out.length -= tail; tail = 0; }
+    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+            }
+            out[out.length] = tok_text; tail = 0; line_begun = false;
             break;
         }
         if (tok_type !== TK_END_BLOCK) {
@@ -713,7 +724,7 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         last_text = tok_text;
     }
 
-    trim_tail();
+    if (tail > 0) { out.length -= tail; tail = 0; }
     while (out.length > 0 && out[out.length - 1] === '\n') {
         out.pop();
     }
