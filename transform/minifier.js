@@ -105,17 +105,6 @@ function jsmin(comment, input, level) {
         return last === next && '+-/'.has(next);
     }
 
-    function emit(text, literal) {
-        out.push(text);
-        last = text.charAt(text.length - 1);
-        if (text !== '\n' && text !== ' ') {
-            significant_before = significant;
-            significant = text;
-            significant_at = start;
-            ends_literal = literal === true;
-        }
-    }
-
     /* Whether a "/" at this point starts a regular expression rather than a division. */
     function regexp_may_start() {
         var ch = significant.charAt(significant.length - 1), p = significant_at;
@@ -138,7 +127,11 @@ function jsmin(comment, input, level) {
     /* Just past the string that starts with the quote at `start`. A template literal may span
        lines and holds ${...} expressions with strings and templates of their own; it is copied
        whole, since its spaces and comment-like text are part of its value. */
-    function quoted_end(start) {
+    /* The scanners take the text as parameters: a name shared through the enclosing function is
+       looked up by name on every use, a parameter is a register. For the same reason the loop
+       below writes each piece out itself: the piece, its last character, and unless it is a
+       kept line break or space, what decides how a following "/" reads. */
+    function quoted_end(input, len, start) {
         var quote = input.charAt(start), p = start + 1, q, depth, before;
         for (;;) {
             if (p >= len) {
@@ -164,9 +157,9 @@ function jsmin(comment, input, level) {
                         }
                         q = input.charAt(p);
                         if (q === '/' && '(,=:[!&|?{};>'.has(before)) {
-                            p = regexp_end(p);
+                            p = regexp_end(input, len, p);
                         } else if (q === '"' || q === "'" || q === '`') {
-                            p = quoted_end(p);
+                            p = quoted_end(input, len, p);
                         } else {
                             depth += q === '{' ? 1 : (q === '}' ? -1 : 0);
                             p += 1;
@@ -187,7 +180,7 @@ function jsmin(comment, input, level) {
 
     /* Just past the regular expression literal whose "/" is at `start`; a "/" inside a character
        class does not end it. */
-    function regexp_end(start) {
+    function regexp_end(input, len, start) {
         var p = start + 1, q, in_class = false;
         for (;;) {
             if (p >= len) {
@@ -269,9 +262,11 @@ function jsmin(comment, input, level) {
         }
 
         if (pending_newline && keeps_newline(c)) {
-            emit('\n');
+            out[out.length] = '\n';
+            last = '\n';
         } else if ((pending_space || pending_newline) && needs_space(c)) {
-            emit(' ');
+            out[out.length] = ' ';
+            last = ' ';
         }
         pending_space = false;
         pending_newline = false;
@@ -279,29 +274,57 @@ function jsmin(comment, input, level) {
         start = pos;
         if (c === '"' || c === "'" || c === '`') {
             /* copied as written: a tab inside stays a tab */
-            pos = quoted_end(pos);
-            emit(input.substring(start, pos));
+            pos = quoted_end(input, len, pos);
+            q = input.substring(start, pos);
+            out[out.length] = q;
+            last = q.charAt(q.length - 1);
+            significant_before = significant;
+            significant = q;
+            significant_at = start;
+            ends_literal = false;
             continue;
         }
 
         if (c === '/' && regexp_may_start()) {
-            pos = regexp_end(pos);
-            emit(input.substring(start, pos), true);
+            pos = regexp_end(input, len, pos);
+            q = input.substring(start, pos);
+            out[out.length] = q;
+            last = q.charAt(q.length - 1);
+            significant_before = significant;
+            significant = q;
+            significant_at = start;
+            ends_literal = true;
             continue;
         }
 
         if (is_alnum(c)) {
             p = pos + 1;
-            while (p < len && is_alnum(input.charAt(p))) {
+            while (p < len) {
+                q = input.charCodeAt(p);
+                if (!((q >= 97 && q <= 122) || (q >= 65 && q <= 90) || (q >= 48 && q <= 57) ||
+                        q === 95 || q === 36 || q === 92 || q > 126)) {
+                    break;
+                }
                 p += 1;
             }
             pos = p;
-            emit(input.substring(start, pos));
+            q = input.substring(start, pos);
+            out[out.length] = q;
+            last = q.charAt(q.length - 1);
+            significant_before = significant;
+            significant = q;
+            significant_at = start;
+            ends_literal = false;
             continue;
         }
 
         pos += 1;
-        emit(c);
+        out[out.length] = c;
+        last = c;
+        significant_before = significant;
+        significant = c;
+        significant_at = start;
+        ends_literal = false;
     }
 
     ret = out.join('');
