@@ -11,6 +11,7 @@
 #include "generate/TestPage.h"
 #include "platform/FileBytes.h"
 #include "tests/support/LoopbackHttpServer.h"
+#include "tests/support/TempDir.h"
 #include "text/Codec.h"
 
 using namespace jsdebug;
@@ -48,13 +49,11 @@ TEST(CliGenerate, MissingCallIsRefused) {
 class CliPage : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("jsdebug_cli_page_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
     script = (dir / "s.js").string();
     ASSERT_FALSE(platform::writeFileBytes(script, "function test(a,b){return a+b}"));
   }
-  void TearDown() override { fs::remove_all(dir); }
-  fs::path dir;
+  testsupport::TempDir scratch{"jsdebug_cli_page_"};
+  const fs::path& dir = scratch.path();
   std::string script;
 };
 

@@ -5,20 +5,13 @@
 #include <vector>
 
 #include "generate/Author.h"
+#include "tests/support/Lines.h"
 #include "workflow/CallBox.h"
 #include "workflow/HeadlessWorkbench.h"
 
 namespace jsdebug::generate {
 namespace {
 
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::size_t start = 0;
-  for (std::size_t crlf; (crlf = text.find("\r\n", start)) != std::string::npos; start = crlf + 2)
-    out.push_back(text.substr(start, crlf - start));
-  out.push_back(text.substr(start));
-  return out;
-}
 
 TEST(CallParts, ArgumentPiecesAreTrimmedButNotDropped) {
   struct Row {
@@ -67,7 +60,7 @@ TEST(CallParts, NameKeepsItsSpacesAndParenthesesAreNotCounted) {
 TEST(SystemCallingCode, TwentyThreeLinesWithTheCallTwice) {
   const std::string code = systemCallingCode("test('abc',123)");
   const std::string call = "JS调试 (调试成功的JS代码,\"test\" ,\"'abc',123\" )";
-  const std::vector<std::string> l = lines(code);
+  const std::vector<std::string> l = testsupport::crlfLines(code);
   ASSERT_EQ(23u, l.size());
   EXPECT_EQ(".版本 2", l[0]);
   EXPECT_EQ(std::string(".子程序 JS调试, 文本型, 公开, 代码由墨岩JS调试工具生成 BY QQ:") + kAuthorContact,
@@ -84,13 +77,13 @@ TEST(SystemCallingCode, TwentyThreeLinesWithTheCallTwice) {
 }
 
 TEST(SystemCallingCode, NoParenthesesGiveEmptyQuotedParts) {
-  const std::vector<std::string> l = lines(systemCallingCode("go"));
+  const std::vector<std::string> l = testsupport::crlfLines(systemCallingCode("go"));
   EXPECT_EQ("调试输出 (JS调试 (调试成功的JS代码,\"\" ,\"\" ))", l[22]);
 }
 
 TEST(SystemCallingCode, AMarkerTypedIntoTheCallIsNotReplacedAgain) {
   const std::string code = systemCallingCode("f('------------------')");
-  const std::vector<std::string> l = lines(code);
+  const std::vector<std::string> l = testsupport::crlfLines(code);
   ASSERT_EQ(23u, l.size());
   EXPECT_EQ("调试输出 (JS调试 (调试成功的JS代码,\"f\" ,\"'------------------'\" ))", l[22]);
 }
@@ -111,16 +104,16 @@ TEST(CallingCode, QuotesBecomeTheQuoteConstantAndTheTailGoes) {
   };
   for (const Row& row : rows) {
     const std::string line = std::string("JS调试 (调试成功的JS代码,") + row.parts + " )";
-    EXPECT_EQ("调试输出 (" + line + ")", lines(systemCallingCode(row.call))[22]) << row.call;
+    EXPECT_EQ("调试输出 (" + line + ")", testsupport::crlfLines(systemCallingCode(row.call))[22]) << row.call;
     const std::string v8Line = std::string("V8JS调试 (调试成功的JS代码,") + row.parts + " ,1024 )";
-    EXPECT_EQ(0u, lines(v8CallingCode(row.call, "1024"))[6].find("调试输出 (" + v8Line + ")"))
+    EXPECT_EQ(0u, testsupport::crlfLines(v8CallingCode(row.call, "1024"))[6].find("调试输出 (" + v8Line + ")"))
         << row.call;
   }
 }
 
 TEST(V8CallingCode, SevenLinesEndingInCrLfWithTheLengthVerbatim) {
   const std::string code = v8CallingCode("test('abc', 123)", "1024");
-  const std::vector<std::string> l = lines(code);
+  const std::vector<std::string> l = testsupport::crlfLines(code);
   ASSERT_EQ(8u, l.size());  // seven lines and the empty rest after the final CR LF
   EXPECT_EQ("", l[7]);
   EXPECT_EQ(".支持库 spec", l[1]);

@@ -1,4 +1,3 @@
-#include "examples/SampleScript.h"
 #include "generate/TestPage.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +7,10 @@
 #include <unistd.h>
 #include <vector>
 
+#include "examples/SampleScript.h"
 #include "platform/FileBytes.h"
+#include "tests/support/Lines.h"
+#include "tests/support/TempDir.h"
 #include "workflow/CallBox.h"
 #include "workflow/HeadlessDesktop.h"
 #include "workflow/HeadlessWorkbench.h"
@@ -20,29 +22,16 @@ namespace fs = std::filesystem;
 
 const char* const kSampleScript = examples::kSampleScriptBytes;
 
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::size_t start = 0;
-  for (std::size_t crlf; (crlf = text.find("\r\n", start)) != std::string::npos; start = crlf + 2)
-    out.push_back(text.substr(start, crlf - start));
-  out.push_back(text.substr(start));
-  return out;
-}
 
 class TestPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("jsdebug_page_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
     desktop.directory = dir.string();
     // The fallback folder of an unwritable page stays inside the test's directory.
     ::setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
   }
-  void TearDown() override { fs::remove_all(dir); }
-
-  fs::path dir;
+  testsupport::TempDir scratch{"jsdebug_page_"};
+  const fs::path& dir = scratch.path();
   HeadlessWorkbench bench;
   HeadlessDesktop desktop;
 };
@@ -54,7 +43,7 @@ TEST_F(TestPageTest, SampleScriptPageByteForByte) {
                 kSampleScript +
                 "\r\ndocument.write('运行结果:')\r\ndocument.write(test(1,2))\r\n</script>",
             page);
-  const std::vector<std::string> l = lines(page);
+  const std::vector<std::string> l = testsupport::crlfLines(page);
   ASSERT_GE(l.size(), 3u);
   EXPECT_EQ("document.write('运行结果:')", l[l.size() - 3]);
   EXPECT_EQ("document.write(test(1,2))", l[l.size() - 2]);
@@ -62,7 +51,7 @@ TEST_F(TestPageTest, SampleScriptPageByteForByte) {
 }
 
 TEST_F(TestPageTest, EmptyScriptLeavesAnEmptyLineAndTheCallPassesUnchanged) {
-  const std::vector<std::string> l = lines(testPageText("", " f( '<b>\"x\"</b>' , 1 ) "));
+  const std::vector<std::string> l = testsupport::crlfLines(testPageText("", " f( '<b>\"x\"</b>' , 1 ) "));
   ASSERT_EQ(6u, l.size());
   EXPECT_EQ("<script type=\"text/javascript\">", l[1]);
   EXPECT_EQ("", l[2]);

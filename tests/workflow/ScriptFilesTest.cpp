@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/FileBytes.h"
+#include "tests/support/TempDir.h"
 #include "workflow/CallBox.h"
 #include "workflow/HeadlessDesktop.h"
 #include "workflow/HeadlessWorkbench.h"
@@ -18,18 +19,11 @@ namespace fs = std::filesystem;
 
 class ScriptFilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("jsdebug_files_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  std::string path(const char* name) const { return (dir / name).string(); }
+  std::string path(const char* name) const { return scratch.file(name); }
   void answer(const std::string& chosen) { desktop.answers.push_back(chosen); }
 
-  fs::path dir;
+  testsupport::TempDir scratch{"jsdebug_files_"};
+  const fs::path& dir = scratch.path();
   HeadlessWorkbench bench;
   HeadlessDesktop desktop;
   ScriptFiles files{bench, desktop};
