@@ -42,6 +42,17 @@ constexpr const char* kUnsavedQuestion = "脚本已修改，还没有保存。\r
 
 const QColor kLogText(128, 128, 128);
 
+// The buttons and where they sit, in reading order; each runs the command named by its caption.
+const MainWindow::ButtonPlace kButtons[] = {
+    {"下载JS代码", {736, 35, 89, 28}},   {"UTF8解码", {836, 35, 89, 28}},
+    {"MD5加密", {13, 449, 75, 28}},      {"eval解密", {94, 449, 73, 28}},
+    {"jsfuck解密", {172, 449, 72, 28}},  {"寻找", {358, 451, 78, 28}},
+    {"压缩", {497, 450, 78, 28}},        {"代码格式化", {585, 450, 78, 28}},
+    {"加载代码", {674, 450, 70, 28}},    {"生成V8代码", {752, 449, 93, 28}},
+    {"生成系统代码", {851, 448, 85, 28}}, {"浏览器运行", {673, 487, 71, 28}},
+    {"V8运行", {799, 487, 47, 28}},      {"系统引擎运行", {852, 486, 85, 28}},
+};
+
 }  // namespace
 
 MainWindow::MainWindow(MainWindowServices services)
@@ -111,39 +122,25 @@ void MainWindow::buildControls() {
   urlBox_->setFrame(false);
   urlBox_->setStyleSheet(QStringLiteral(
       "QLineEdit { border: 1px solid rgb(100, 100, 100); background: white; color: black; }"));
-  addButton(QStringLiteral("下载JS代码"), QRect(736, 35, 89, 28));
-  addButton(QStringLiteral("UTF8解码"), QRect(836, 35, 89, 28));
 
   editor_ = new CodeEditor(this);
   editor_->setGeometry(7, 69, 929, 355);
   connect(editor_, &CodeEditor::leftButtonDoubleClicked, this, [this] { editorDoubleClicked(); });
   connect(editor_, &CodeEditor::leftButtonReleased, this, [this] { editorLeftButtonReleased(); });
 
-  addButton(QStringLiteral("MD5加密"), QRect(13, 449, 75, 28));
-  addButton(QStringLiteral("eval解密"), QRect(94, 449, 73, 28));
-  addButton(QStringLiteral("jsfuck解密"), QRect(172, 449, 72, 28));
   findBox_ = addTextBox(QRect(253, 453, 103, 22), QString());
-  addButton(QStringLiteral("寻找"), QRect(358, 451, 78, 28));
   up_ = new QRadioButton(QStringLiteral("向上"), this);
   up_->setGeometry(445, 449, 44, 16);
   down_ = new QRadioButton(QStringLiteral("向下"), this);
   down_->setGeometry(445, 468, 44, 16);
   down_->setChecked(true);
-  addButton(QStringLiteral("压缩"), QRect(497, 450, 78, 28));
-  addButton(QStringLiteral("代码格式化"), QRect(585, 450, 78, 28));
-  addButton(QStringLiteral("加载代码"), QRect(674, 450, 70, 28));
-  addButton(QStringLiteral("生成V8代码"), QRect(752, 449, 93, 28));
-  addButton(QStringLiteral("生成系统代码"), QRect(851, 448, 85, 28));
 
   callBox_ = addTextBox(QRect(12, 488, 652, 25), toQt(kCallBoxCueText));
   callBox_->installEventFilter(this);
-  addButton(QStringLiteral("浏览器运行"), QRect(673, 487, 71, 28));
   v8LengthBox_ = addTextBox(QRect(754, 493, 43, 20), QStringLiteral("1024"));
   v8LengthBox_->installEventFilter(this);
   // Typed characters are filtered one by one; an input method would hand over whole words.
   v8LengthBox_->setAttribute(Qt::WA_InputMethodEnabled, false);
-  addButton(QStringLiteral("V8运行"), QRect(799, 487, 47, 28));
-  addButton(QStringLiteral("系统引擎运行"), QRect(852, 486, 85, 28));
 
   outputLog_ = new OutputLogView(this);
   outputLog_->setGeometry(5, 523, 928, 125);
@@ -158,6 +155,8 @@ void MainWindow::buildControls() {
     p.setColor(QPalette::Base, palette().color(QPalette::Window));
     outputLog_->setPalette(p);
   }
+
+  for (const ButtonPlace& place : kButtons) addButton(toQt(place.caption), place.rect);
 
   for (QLabel* l : {addressLabel_}) l->setFocusPolicy(Qt::NoFocus);
   upperFrame_->setFocusPolicy(Qt::NoFocus);
@@ -219,10 +218,11 @@ void MainWindow::wireCommands() {
   std::map<std::string, std::function<void(MainWindow&)>> byName;
   for (const NamedCommand& c : mainWindowCommands()) byName[c.name] = c.run;
 
-  for (auto& [caption, button] : buttons_) {
-    auto found = byName.find(caption);
+  for (const ButtonPlace& place : kButtons) {
+    auto found = byName.find(place.caption);
     if (found == byName.end()) continue;
-    connect(button, &QPushButton::clicked, this, [this, run = found->second] { run(*this); });
+    connect(button(place.caption), &QPushButton::clicked, this,
+            [this, run = found->second] { run(*this); });
   }
   const std::vector<ToolbarEntry>& entries = toolbarEntries();
   for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -313,6 +313,8 @@ QWidget* MainWindow::control(Control which) const {
   }
   return nullptr;
 }
+
+std::span<const MainWindow::ButtonPlace> MainWindow::buttonPlaces() { return kButtons; }
 
 QPushButton* MainWindow::button(const std::string& caption) const {
   auto found = buttons_.find(caption);

@@ -3,9 +3,11 @@
 // "run菜单", and the Workbench the commands run against. The window wires, it does not think:
 // what a click does lives in the command table (MainCommands) and in the command functions.
 
+#include <QRect>
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -95,6 +97,12 @@ class MainWindow : public FixedFrameWindow, public Workbench {
   // The controls, for the command table and for tests.
   QWidget* control(Control which) const;
   QPushButton* button(const std::string& caption) const;
+  struct ButtonPlace {
+    const char* caption;
+    QRect rect;
+  };
+  // Every button with its place, in reading order.
+  static std::span<const ButtonPlace> buttonPlaces();
   QToolBar* toolbar() const { return toolbar_; }
   // The toolbar entry with this index, separators counted.
   QAction* toolbarEntry(int index) const;

@@ -242,32 +242,20 @@ TEST_F(MainWindowTest, OpensCentredOnTheScreen) {
 }
 
 TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
-  struct Place {
-    const char* caption;
-    QRect rect;
-  } buttons[] = {
-      {"下载JS代码", {736, 35, 89, 28}}, {"UTF8解码", {836, 35, 89, 28}},
-      {"MD5加密", {13, 449, 75, 28}},    {"eval解密", {94, 449, 73, 28}},
-      {"jsfuck解密", {172, 449, 72, 28}}, {"寻找", {358, 451, 78, 28}},
-      {"压缩", {497, 450, 78, 28}},       {"代码格式化", {585, 450, 78, 28}},
-      {"加载代码", {674, 450, 70, 28}},   {"生成V8代码", {752, 449, 93, 28}},
-      {"生成系统代码", {851, 448, 85, 28}}, {"浏览器运行", {673, 487, 71, 28}},
-      {"V8运行", {799, 487, 47, 28}},     {"系统引擎运行", {852, 486, 85, 28}},
-  };
-  for (const Place& p : buttons) {
-    QPushButton* b = window->button(p.caption);
-    ASSERT_NE(nullptr, b) << p.caption;
-    EXPECT_EQ(p.rect, b->geometry()) << p.caption;
-    EXPECT_FALSE(b->isDefault() || b->autoDefault()) << p.caption;
+  for (const MainWindow::ButtonPlace& place : MainWindow::buttonPlaces()) {
+    QPushButton* b = window->button(place.caption);
+    ASSERT_NE(nullptr, b) << place.caption;
+    EXPECT_EQ(place.rect, b->geometry()) << place.caption;
+    EXPECT_FALSE(b->isDefault() || b->autoDefault()) << place.caption;
   }
+  EXPECT_EQ(14u, MainWindow::buttonPlaces().size());
+  // Anchors: the corners of the layout and the controls between them.
+  EXPECT_EQ(QRect(736, 35, 89, 28), window->button("下载JS代码")->geometry());
+  EXPECT_EQ(QRect(852, 486, 85, 28), window->button("系统引擎运行")->geometry());
   EXPECT_EQ(QRect(7, 69, 929, 355), window->codeEditor()->geometry());
   EXPECT_EQ(QRect(46, 37, 682, 24), window->control(Control::UrlBox)->geometry());
-  EXPECT_EQ(QRect(253, 453, 103, 22), window->control(Control::FindBox)->geometry());
   EXPECT_EQ(QRect(12, 488, 652, 25), window->control(Control::CallBox)->geometry());
-  EXPECT_EQ(QRect(754, 493, 43, 20), window->control(Control::V8BufferLengthBox)->geometry());
   EXPECT_EQ(QRect(5, 523, 928, 125), window->control(Control::OutputLog)->geometry());
-  EXPECT_EQ(QRect(445, 449, 44, 16), window->upButton()->geometry());
-  EXPECT_EQ(QRect(445, 468, 44, 16), window->downButton()->geometry());
   EXPECT_EQ(QRect(540, 6, 284, 16), window->downloadLink()->geometry());
 
   // The two captionless frames behind everything, and the address label.
@@ -290,6 +278,37 @@ TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
   const QPalette log = window->control(Control::OutputLog)->palette();
   EXPECT_EQ(QColor(128, 128, 128), log.color(QPalette::Text));
   EXPECT_EQ(window->palette().color(QPalette::Window), log.color(QPalette::Base));
+}
+
+// The rules the layout keeps: each control lies inside one of the two frames, no two overlap, and
+// Tab visits them in reading order (a later control sits right of the one before or below it).
+TEST_F(MainWindowTest, LayoutKeepsItsRules) {
+  const QList<QGroupBox*> frames = window->findChildren<QGroupBox*>();
+  ASSERT_EQ(2, frames.size());
+  std::vector<QWidget*> controls;
+  for (QObject* child : window->children()) {
+    auto* w = qobject_cast<QWidget*>(child);
+    if (w == nullptr || w->isWindow() || qobject_cast<QGroupBox*>(w) != nullptr) continue;
+    // The toolbar is docked above the frames, and the link lies over its band on purpose.
+    if (w == window->toolbar() || w == window->downloadLink()) continue;
+    controls.push_back(w);
+  }
+  EXPECT_EQ(23u, controls.size());
+  for (QWidget* c : controls) {
+    const int inside = frames[0]->geometry().contains(c->geometry()) +
+                       frames[1]->geometry().contains(c->geometry());
+    EXPECT_EQ(1, inside) << c->metaObject()->className() << " " << fromQt(c->accessibleName());
+  }
+  for (std::size_t a = 0; a < controls.size(); ++a)
+    for (std::size_t b = a + 1; b < controls.size(); ++b)
+      EXPECT_FALSE(controls[a]->geometry().intersects(controls[b]->geometry()))
+          << a << " " << b;
+
+  const std::vector<QWidget*> order = window->tabOrder();
+  for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+    const QRect before = order[i]->geometry(), after = order[i + 1]->geometry();
+    EXPECT_TRUE(after.left() > before.right() || after.top() > before.bottom()) << i;
+  }
 }
 
 TEST_F(MainWindowTest, ToolbarHasTwentyThreeEntriesDockedAtTheTop) {
