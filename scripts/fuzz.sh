@@ -43,6 +43,7 @@ while IFS= read -r -d '' f; do copy "${f#./}"; done < <(
     ! -path './fuzz/corpus/*' ! -path './fuzz/differential/*' -print0
   find ./v8engine ./transform ./generate -name '*.h' -print0
   find ./transform -name '*.cmake' -print0
+  find ./examples -name 'test.js' -print0
   find ./tests/support -name 'Loopback*.h' -print0)
 
 # -O1 as libFuzzer's own documentation builds: several times the executions of -O0, and the
