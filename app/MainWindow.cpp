@@ -137,7 +137,7 @@ void MainWindow::buildControls() {
 
   callBox_ = addTextBox(QRect(12, 488, 652, 25), toQt(kCallBoxCueText));
   callBox_->installEventFilter(this);
-  v8LengthBox_ = addTextBox(QRect(754, 493, 43, 20), QStringLiteral("1024"));
+  v8LengthBox_ = addTextBox(QRect(754, 493, 43, 20), QString::number(kDefaultV8BufferLength));
   v8LengthBox_->installEventFilter(this);
   // Typed characters are filtered one by one; an input method would hand over whole words.
   v8LengthBox_->setAttribute(Qt::WA_InputMethodEnabled, false);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/V8Bridge.h"
 #include "workflow/MemoryEditor.h"
 #include "workflow/Workbench.h"
 
@@ -45,7 +46,7 @@ class HeadlessWorkbench : public Workbench {
   std::string log;
   std::string callBox;
   std::string findBox;
-  std::string v8BufferLength = "1024";
+  std::string v8BufferLength = std::to_string(kDefaultV8BufferLength);
   std::string urlBox;
   bool searchDown = true;
   bool browserEnvironment = false;

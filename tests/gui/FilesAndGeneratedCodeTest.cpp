@@ -22,6 +22,7 @@
 #include "generate/TestPage.h"
 #include "platform/FileBytes.h"
 #include "tests/support/LoopbackHttpServer.h"
+#include "tests/support/TempDir.h"
 #include "tests/gui/GuiTestEnvironment.h"
 #include "workflow/HeadlessDesktop.h"
 
@@ -45,8 +46,6 @@ class FilesAndGeneratedCodeTest : public ::testing::Test {
  protected:
   void SetUp() override {
     recordedMessages().clear();
-    dir = fs::temp_directory_path() / ("jsdebug_gui_files_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
     desktop.directory = dir.string();
     window = std::make_unique<MainWindow>(
         MainWindowServices{engine, v8Bridge(), desktop, [] { return std::uint32_t{0}; }});
@@ -55,7 +54,6 @@ class FilesAndGeneratedCodeTest : public ::testing::Test {
     window->guiThread().close();
     window->guiThread().waitForWorkers(std::chrono::seconds(10));
     window.reset();
-    fs::remove_all(dir);
   }
 
   void click(const char* caption) {
@@ -65,7 +63,8 @@ class FilesAndGeneratedCodeTest : public ::testing::Test {
   }
   std::string path(const char* name) const { return (dir / name).string(); }
 
-  fs::path dir;
+  testsupport::TempDir scratch{"jsdebug_gui_files_"};
+  const fs::path& dir = scratch.path();
   HeadlessDesktop desktop;
   ScriptEngine engine{[](const std::string&) {}};
   std::unique_ptr<MainWindow> window;
