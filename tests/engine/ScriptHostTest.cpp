@@ -126,19 +126,24 @@ TEST(HostHeapCap, GrowthEndsInOutOfMemory) {
 }
 
 // The stopped script is reported on the line that was running, not on the line of the code
-// before the loop, however the time limit falls between the loop's instructions. The limits
-// leave room for the compile and the first line on a busy machine: a limit that runs out
-// there rightly names line 1.
+// before the loop, however the time limit falls between the loop's instructions. The limit is
+// clock time, so on a busy machine it can run out while the process waits during the compile
+// or the first line, which rightly names line 1: such a run is tried again, up to three times,
+// while a wrong line that comes of where the limit falls repeats every time.
 TEST_F(HostTest, TimeLimitNamesTheLineOfTheLoop) {
   const char* scripts[] = {"var i = 0;\r\nfor (;;) {}\r\n", "var i = 0;\r\nwhile (true) { i++; }\r\n",
                            "var i = 0;\r\ndo { i += 2; } while (i != 1);\r\n"};
   for (const char* script : scripts) {
     for (int limit = 100; limit < 107; ++limit) {
-      host->reset();
-      host->setLanguage("JavaScript");
-      host->setTimeout(limit);
-      host->addCode(script);
-      EXPECT_EQ("2", host->error().Line) << script << " stopped after " << limit << " ms";
+      std::string line;
+      for (int attempt = 0; attempt < 3 && line != "2"; ++attempt) {
+        host->reset();
+        host->setLanguage("JavaScript");
+        host->setTimeout(limit);
+        host->addCode(script);
+        line = host->error().Line;
+      }
+      EXPECT_EQ("2", line) << script << " stopped after " << limit << " ms";
     }
   }
 }
