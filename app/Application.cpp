@@ -18,14 +18,16 @@
 #include "app/MessageBox.h"
 #include "app/QtDesktop.h"
 #include "app/SecondaryWindow.h"
-#include "workflow/ScriptFiles.h"
 #include "engine/ExternalFunctionTable.h"
 #include "engine/FatalError.h"
 #include "engine/ScriptEngine.h"
 #include "engine/V8Bridge.h"
 #include "platform/Apartment.h"
+#include "platform/Paths.h"
+#include "platform/Processes.h"
 #include "platform/Ticks.h"
 #include "text/Codec.h"
+#include "workflow/ScriptFiles.h"
 
 namespace jsdebug {
 namespace {
@@ -60,13 +62,8 @@ class StartupProbe : public QObject {
       watched->removeEventFilter(this);
       QTimer::singleShot(kIdleMs, this, [] {
         long children = 0;
-        for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-          QFile list(QStringLiteral("/proc/self/task/") + task + QStringLiteral("/children"));
-          if (!list.open(QIODevice::ReadOnly)) continue;
-          for (const QByteArray& pid : list.readAll().split(' '))
-            if (!pid.trimmed().isEmpty()) children += std::max(0L, residentKilobytes(QString::fromLatin1(pid.trimmed())));
-        }
-        std::fprintf(stdout, "rss %ld %ld\n", residentKilobytes(QStringLiteral("self")), children);
+        for (long pid : platform::childProcesses()) children += std::max(0L, platform::residentKilobytes(pid));
+        std::fprintf(stdout, "rss %ld %ld\n", platform::residentKilobytes(), children);
         std::fflush(stdout);
         QCoreApplication::exit(0);
       });
@@ -77,14 +74,6 @@ class StartupProbe : public QObject {
  private:
   static constexpr int kIdleMs = 1500;
 
-  static long residentKilobytes(const QString& process) {
-    QFile status(QStringLiteral("/proc/") + process + QStringLiteral("/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-      if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-  }
-
   bool painted_ = false;
 };
 
@@ -93,7 +82,7 @@ class StartupProbe : public QObject {
 Application::Application() {
   // 1. The apartment of the GUI thread; relative paths are the executable's directory's.
   platform::CoInitialize(nullptr);
-  QDir::setCurrent(QFile::decodeName(programDirectory().c_str()));
+  QDir::setCurrent(QFile::decodeName(platform::programDirectory().c_str()));
 
   // 2. The one script engine; a host that cannot be created is said once, before any window.
   engine_ = std::make_unique<ScriptEngine>(

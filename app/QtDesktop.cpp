@@ -7,7 +7,7 @@
 #include <QUrl>
 
 #include "app/SecondaryWindow.h"
-#include "engine/ExternalFunctionTable.h"
+#include "platform/Paths.h"
 
 namespace jsdebug {
 
@@ -48,8 +48,10 @@ void QtDesktop::startDetached(const std::string& program) {
   QProcess::startDetached(QFile::decodeName(program.c_str()), {});
 }
 
-std::string QtDesktop::executablePath() { return programDirectory() + "/" + programFileName(); }
+std::string QtDesktop::executablePath() {
+  return platform::joinPath(platform::programDirectory(), platform::programFileName());
+}
 
-std::string QtDesktop::executableDirectory() { return programDirectory(); }
+std::string QtDesktop::executableDirectory() { return platform::programDirectory(); }
 
 }  // namespace jsdebug

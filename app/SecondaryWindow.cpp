@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QWindow>
 
-#include "text/Codec.h"
 
 namespace jsdebug {
 namespace {
@@ -17,16 +16,6 @@ namespace {
 constexpr int kDroppedComboHeight = 160;
 
 }  // namespace
-
-QString toQt(const std::string& gbk) {
-  const std::u16string utf16 = gbk::toUtf16(gbk);
-  return QString(reinterpret_cast<const QChar*>(utf16.data()), static_cast<qsizetype>(utf16.size()));
-}
-
-std::string fromQt(const QString& text) {
-  return gbk::fromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                            static_cast<std::size_t>(text.size())));
-}
 
 SecondaryWindow::SecondaryWindow(const QString& title, QSize outerSize, bool alwaysOnTop,
                                  QWidget* mainWindow)

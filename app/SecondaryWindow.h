@@ -8,16 +8,13 @@
 #include <string>
 
 #include "app/FixedFrameWindow.h"
+#include "editor/QtText.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 
 namespace jsdebug {
-
-// CP936 bytes to and from Qt, through the one codec.
-QString toQt(const std::string& gbk);
-std::string fromQt(const QString& text);
 
 class SecondaryWindow : public FixedFrameWindow {
  public:

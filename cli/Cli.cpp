@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -28,8 +29,7 @@ ScriptEngine& Context::engine() {
   return *engine_;
 }
 
-bool Context::loadEditorFrom(const std::string& path) {
-  std::string bytes;
+bool Context::readScript(const std::string& path, std::string& bytes) {
   const std::error_code error = path == "-" ? platform::readScriptStream(stdin, bytes)
                                             : platform::readScriptFile(path, bytes);
   if (error) {
@@ -39,7 +39,14 @@ bool Context::loadEditorFrom(const std::string& path) {
     this->error("cannot read " + path + ": " + reason);
     return false;
   }
-  bench.editor().setText(bytes);
+  bytes.resize(std::min(bytes.size(), bytes.find('\0')));
+  return true;
+}
+
+bool Context::loadEditorFrom(const std::string& path) {
+  std::string bytes;
+  if (!readScript(path, bytes)) return false;
+  bench.memoryEditor.setText(std::move(bytes));
   return true;
 }
 

@@ -26,8 +26,10 @@ class Context {
   // The one ScriptEngine, created on first use as the program creates it at start-up.
   ScriptEngine& engine();
 
-  // Reads FILE as raw bytes ("-" is standard input) into the editor; false (with a message on
-  // standard error) when it cannot be read.
+  // Reads FILE as raw bytes ("-" is standard input) up to its first NUL, the script the
+  // window's editor would hold; false (with a message on standard error) when it cannot be read.
+  bool readScript(const std::string& path, std::string& bytes);
+  // The same script into the editor.
   bool loadEditorFrom(const std::string& path);
   // CALL and LENGTH arrive from a UTF-8 terminal.
   std::string fromTerminal(const std::string& utf8) const;

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "editor/QtText.h"
 #include "text/Codec.h"
 
 namespace jsdebug {
@@ -20,8 +21,6 @@ namespace jsdebug {
 using Sci = QsciScintillaBase;
 
 namespace {
-
-QString toQt(std::string_view gbk) { return QString::fromStdU16String(gbk::toUtf16(gbk)); }
 
 // C strings are what Scintilla's text messages take: a text stops at its first NUL there.
 std::string_view beforeNul(std::string_view text) { return text.substr(0, text.find('\0')); }

@@ -2,18 +2,10 @@
 
 #include <cstdlib>
 
+#include "text/Text.h"
+
 namespace jsdebug {
 namespace {
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    char c = text[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != prefix[i]) return false;
-  }
-  return true;
-}
 
 long count(const std::string& text) {
   long value = std::strtol(text.c_str(), nullptr, 10);
@@ -28,7 +20,7 @@ std::string pageAddress(std::string_view urlBoxText) {
   std::string_view url =
       begin == std::string_view::npos ? std::string_view() : urlBoxText.substr(begin, end - begin + 1);
   for (std::string_view scheme : {"http://", "https://"})
-    if (startsWithNoCase(url, scheme) && url.size() > scheme.size()) return std::string(url);
+    if (text::startsWithIgnoringAsciiCase(url, scheme) && url.size() > scheme.size()) return std::string(url);
   return kDefaultPageAddress;
 }
 

@@ -1,11 +1,8 @@
 #include "engine/ExternalFunctionTable.h"
 
-#include <unistd.h>
-
-#include <climits>
-
 #include "engine/FatalError.h"
 #include "platform/CodePages.h"
+#include "platform/Paths.h"
 #include "v8engine/Exports.h"
 
 namespace jsdebug {
@@ -16,12 +13,6 @@ constexpr const char* kSystemLibraries[] = {"Kernel32.dll", "Gdi32.dll",  "User3
                                             "Advapi32.dll", "Mpr.dll",    "Shell32.dll"};
 
 enum Index : std::size_t { kInitialize, kMultiByte, kWideChar, kExec, kCoInitialize, kCoUninitialize };
-
-std::string executablePath() {
-  char path[PATH_MAX];
-  ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-  return n > 0 ? std::string(path, static_cast<std::size_t>(n)) : std::string();
-}
 
 }  // namespace
 
@@ -73,10 +64,10 @@ platform::ProcAddress ExternalFunctionTable::lookUp(Entry& entry, std::string& f
       // then the private folder an installed program keeps its engine in; then the standard
       // library search.
       if (library.find(':') == std::string::npos) {
-        module = platform::loadLibrary(programDirectory_ + "/" + library);
+        module = platform::loadLibrary(platform::joinPath(programDirectory_, library));
         if (module == nullptr)
-          module = platform::loadLibrary(programDirectory_ + "/" + privateLibraryDirectory() + "/" +
-                                         library);
+          module = platform::loadLibrary(platform::joinPath(
+              platform::joinPath(programDirectory_, privateLibraryDirectory()), library));
       }
       if (module == nullptr) module = platform::loadLibrary(library);
       if (platform::ProcAddress found = platform::getProcAddress(module, entry.exportName)) {
@@ -148,19 +139,8 @@ const char* privateLibraryDirectory() {
 #endif
 }
 
-std::string programDirectory() {
-  std::string path = executablePath();
-  std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
-std::string programFileName() {
-  std::string path = executablePath();
-  return path.substr(path.rfind('/') + 1);
-}
-
 ExternalFunctionTable& externalFunctions() {
-  static ExternalFunctionTable table(programDirectory());
+  static ExternalFunctionTable table(platform::programDirectory());
   return table;
 }
 

@@ -76,15 +76,11 @@ class ExternalFunctionTable {
   Entry optionalExec_;
 };
 
-// The directory of the running executable, without a trailing separator.
-std::string programDirectory();
-// The running executable's file name.
-std::string programFileName();
 // Where an installed program keeps the engine library, relative to the program directory
 // ("../lib/jsdebug" for the usual layout).
 const char* privateLibraryDirectory();
 
-// The process-wide table, looking in programDirectory() first.
+// The process-wide table, looking in the program directory first.
 ExternalFunctionTable& externalFunctions();
 
 }  // namespace jsdebug

@@ -1,6 +1,7 @@
 #include "engine/ScriptHost.h"
 
 #include "engine/DuktapeHost.h"
+#include "text/Text.h"
 
 namespace jsdebug {
 namespace {
@@ -11,14 +12,7 @@ ScriptHostFactory& factorySlot() {
 }
 
 // ProgIDs compare without regard to ASCII case, as COM looks them up.
-bool sameProgId(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
+bool sameProgId(std::string_view a, std::string_view b) { return text::equalsIgnoringAsciiCase(a, b); }
 
 std::unique_ptr<ScriptHost> defaultFactory(std::string_view progId) {
   if (sameProgId(progId, kScriptControlProgId) ||

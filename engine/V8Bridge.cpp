@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/CodePages.h"
+#include "platform/Paths.h"
 #include "v8engine/Report.h"
 
 namespace jsdebug {
@@ -76,12 +77,12 @@ V8Bridge& v8Bridge() {
 }
 
 std::string startupPath(std::string_view executablePath) {
-  std::size_t slash = executablePath.rfind('/');
+  std::size_t slash = executablePath.rfind(platform::kPathSeparator);
   if (slash == std::string_view::npos) return std::string(executablePath);
   return std::string(executablePath.substr(0, slash)) +
          std::string(executablePath.substr(slash + 1));
 }
 
-std::string startupPath() { return programDirectory() + programFileName(); }
+std::string startupPath() { return platform::programDirectory() + platform::programFileName(); }
 
 }  // namespace jsdebug

@@ -1,10 +1,10 @@
 #include "generate/TestPage.h"
 
-#include <cctype>
 #include <filesystem>
 
 #include "platform/FileBytes.h"
 #include "text/Codec.h"
+#include "text/Text.h"
 #include "workflow/CallBox.h"
 #include "workflow/Desktop.h"
 #include "workflow/Workbench.h"
@@ -20,14 +20,9 @@ std::string withoutEndTag(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '<' && i + kTag.size() <= text.size()) {
-      bool match = true;
-      for (std::size_t k = 1; k < kTag.size() && match; ++k)
-        match = std::tolower(static_cast<unsigned char>(text[i + k])) == kTag[k];
-      if (match) {
-        out += "<\\";
-        continue;
-      }
+    if (text[i] == '<' && jsdebug::text::startsWithIgnoringAsciiCase(text.substr(i), kTag)) {
+      out += "<\\";
+      continue;
     }
     out += text[i];
   }

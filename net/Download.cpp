@@ -3,9 +3,10 @@
 #include <curl/curl.h>
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 #include <mutex>
+
+#include "text/Text.h"
 
 namespace jsdebug::net {
 
@@ -58,10 +59,9 @@ std::size_t appendBody(char* data, std::size_t size, std::size_t count, void* us
 bool isWebAddress(std::string_view address) {
   const std::size_t colon = address.find("://");
   if (colon == std::string_view::npos) return false;
-  std::string scheme(address.substr(0, colon));
-  std::transform(scheme.begin(), scheme.end(), scheme.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return (scheme == "http" || scheme == "https") && address.size() > colon + 3;
+  const std::string_view scheme = address.substr(0, colon);
+  return (text::equalsIgnoringAsciiCase(scheme, "http") || text::equalsIgnoringAsciiCase(scheme, "https")) &&
+         address.size() > colon + 3;
 }
 
 

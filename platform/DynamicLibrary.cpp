@@ -7,6 +7,7 @@
 
 #include "platform/Apartment.h"
 #include "platform/CodePages.h"
+#include "text/Text.h"
 
 namespace jsdebug::platform {
 namespace {
@@ -40,21 +41,12 @@ const BuiltinModule kBuiltins[] = {
     {"ole32.dll", kOle32, std::size(kOle32)},
 };
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (fold(a[i]) != fold(b[i])) return false;
-  }
-  return true;
-}
-
 const BuiltinModule* findBuiltin(std::string_view name) {
   if (name.find_first_of("/\\:") != std::string_view::npos) return nullptr;
   for (const BuiltinModule& m : kBuiltins) {
     std::string_view full = m.name;
     std::string_view stem = full.substr(0, full.size() - 4);  // without ".dll"
-    if (equalsIgnoringCase(name, full) || equalsIgnoringCase(name, stem)) return &m;
+    if (text::equalsIgnoringAsciiCase(name, full) || text::equalsIgnoringAsciiCase(name, stem)) return &m;
   }
   return nullptr;
 }

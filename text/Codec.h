@@ -26,6 +26,10 @@ std::string fromUtf8(std::string_view utf8);
 // two three-byte sequences is one character; a lone surrogate becomes "?".
 std::string fromCesu8(std::string_view cesu8);
 
+// Appends the UTF-8 form of one code point (below 0x110000), as every UTF-8 writer of the
+// program encodes.
+void appendUtf8(std::string& out, char32_t cp);
+
 // Length in bytes of the CP936 character starting at gbk[i]: 2 for a valid lead/trail pair,
 // otherwise 1. Walking a text with this never starts a match on a trail byte.
 int charLength(std::string_view gbk, std::size_t i);

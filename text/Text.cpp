@@ -11,7 +11,6 @@ namespace jsdebug::text {
 namespace {
 
 bool isAsciiLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-unsigned char foldAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
 
 // Compares needle with haystack at byte i, folding only single-byte ASCII letters so that a
 // trail byte that happens to be a letter is never folded.
@@ -23,7 +22,7 @@ bool matchesAt(std::string_view haystack, std::size_t i, std::string_view needle
     auto a = static_cast<unsigned char>(haystack[i + k]);
     auto b = static_cast<unsigned char>(needle[k]);
     if (length == 1 && isAsciiLetter(b)) {
-      if (foldAscii(a) != foldAscii(b)) return false;
+      if (foldAsciiCase(static_cast<char>(a)) != foldAsciiCase(static_cast<char>(b))) return false;
     } else {
       for (int j = 0; j < length; ++j)
         if (haystack[i + k + j] != needle[k + j]) return false;
@@ -39,6 +38,19 @@ bool isBlankAt(std::string_view s, std::size_t i, int length) {
 }
 
 }  // namespace
+
+char foldAsciiCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && startsWithIgnoringAsciiCase(a, b);
+}
+
+bool startsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (foldAsciiCase(text[i]) != foldAsciiCase(prefix[i])) return false;
+  return true;
+}
 
 int findText(std::string_view haystack, std::string_view needle, int start, bool ignoreCase) {
   if (start < 1) start = 1;

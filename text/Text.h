@@ -14,6 +14,13 @@ namespace jsdebug::text {
 int findText(std::string_view haystack, std::string_view needle, int start = 1,
              bool ignoreCase = false);
 
+// ASCII letters in lower case; every other byte as it is. Byte-wise, so a caller comparing GBK
+// text decides whether a trail byte may fold (findText does not let it).
+char foldAsciiCase(char c);
+// Byte-wise comparisons with ASCII letters folded: ProgIDs, module names, schemes, tag names.
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+bool startsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix);
+
 // The text between the first `left` and the first `right` after it; empty when either is
 // missing. "#引号" inside left or right stands for a double quote.
 std::string TextBetween(std::string_view source, std::string_view left, std::string_view right);

@@ -38,12 +38,14 @@ std::string md5Hex(std::string_view bytes) {
   return hex;
 }
 
-void md5Command(Workbench& workbench) {
+void md5Command(Workbench& workbench) { showMd5(workbench, workbench.editor().wholeText()); }
+
+void showMd5(Workbench& workbench, std::string_view bytes) {
   const std::string& separator = kLogSeparator;
   workbench.clearLog();
   workbench.appendLog("代码运算成功!!\r\n");
   workbench.appendLog(separator + "\r\n\r\n");
-  workbench.appendLog("返回内容：" + md5Hex(workbench.editor().wholeText()) + "\r\n\r\n" +
+  workbench.appendLog("返回内容：" + md5Hex(bytes) + "\r\n\r\n" +
                       separator);
 }
 

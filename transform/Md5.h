@@ -16,5 +16,7 @@ std::string md5Hex(std::string_view bytes);
 // Empties the output log and writes the digest of the editor's whole text (its GBK bytes)
 // between separators. The editor is only read.
 void md5Command(Workbench& workbench);
+// The same block for bytes already in hand, so the CLI digests a file without a second copy.
+void showMd5(Workbench& workbench, std::string_view bytes);
 
 }  // namespace jsdebug::transform

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/Paths.h"
 #include "text/Codec.h"
 #include "v8engine/Report.h"
 
@@ -136,11 +137,11 @@ std::string Engine::startLocked() {
   int error = node_.start(program, kRunnerScript, heapLimitMb());
   if (error == 0) return {};
   if (error == ENOENT)
-    return errorReport(0, "Error: 找不到 node 程序“" + gbk::fromUtf8(program) +
+    return errorReport(0, "Error: 找不到 node 程序“" + platform::nativeToGbk(program) +
                               "”。V8 引擎需要 Node.js 18 或更高版本：请安装它，或用环境变量 "
                               "JSDEBUG_NODE 指定其路径");
-  return errorReport(0, "Error: 无法启动 node 程序“" + gbk::fromUtf8(program) + "”：" +
-                            gbk::fromUtf8(std::strerror(error)));
+  return errorReport(0, "Error: 无法启动 node 程序“" + platform::nativeToGbk(program) + "”：" +
+                            platform::systemErrorText(std::error_code(error, std::generic_category())));
 }
 
 void Engine::start() {

@@ -3,15 +3,16 @@
 #include <algorithm>
 #include <cctype>
 #include <regex>
+#include <string_view>
 
 #include "text/Codec.h"
+#include "text/Text.h"
 
 namespace jsdebug {
 namespace {
 
 bool isWordByte(unsigned char c) { return std::isalnum(c) || c == '_' || c >= 0x80; }
 
-unsigned char fold(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
 
 }  // namespace
 
@@ -24,11 +25,17 @@ int MemoryEditor::getLength() { return static_cast<int>(text_.size()); }
 
 std::string MemoryEditor::getText(int n) {
   if (n <= 0) return {};
-  std::string out = text_.substr(0, static_cast<std::size_t>(n));
-  return out.substr(0, out.find('\0'));
+  std::string_view text(text_);
+  text = text.substr(0, static_cast<std::size_t>(n));
+  return std::string(text.substr(0, text.find('\0')));
 }
 
-void MemoryEditor::setText(const std::string& text) { edit(text, 0); }
+void MemoryEditor::setText(const std::string& text) { edit(text.substr(0, text.find('\0')), 0); }
+
+void MemoryEditor::setText(std::string&& text) {
+  text.resize(std::min(text.size(), text.find('\0')));
+  edit(std::move(text), 0);
+}
 
 void MemoryEditor::edit(std::string text, int caret) {
   // Inside an edit run only the first change keeps the text before it: the run undoes at once.
@@ -152,9 +159,9 @@ FindResult MemoryEditor::findText(int flags, int start, int end, const std::stri
     for (int i = first; i + n <= hi; i += gbk::charLength(text_, i)) {
       bool same = true;
       for (int k = 0; k < n && same; ++k) {
-        auto a = static_cast<unsigned char>(text_[i + k]);
-        auto b = static_cast<unsigned char>(needle[k]);
-        same = (flags & kFindMatchCase) ? a == b : fold(a) == fold(b);
+        const char a = text_[i + k];
+        const char b = needle[k];
+        same = (flags & kFindMatchCase) ? a == b : text::foldAsciiCase(a) == text::foldAsciiCase(b);
       }
       if (same && (flags & kFindWholeWord)) {
         const bool before = i > 0 && isWordByte(text_[i - 1]);

@@ -18,7 +18,10 @@ class MemoryEditor : public EditorOperations {
 
   int getLength() override;
   std::string getText(int n) override;
+  // The text up to its first NUL, as the window's editor takes it.
   void setText(const std::string& text) override;
+  // The same without a copy, for a script read from a file.
+  void setText(std::string&& text);
   int getLineCount() override;
   std::string getLine(int line) override;
   int getCurrentPos() override;

@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "platform/FileBytes.h"
+#include "platform/Paths.h"
 #include "text/Codec.h"
 #include "workflow/CallBox.h"
 #include "workflow/Desktop.h"
@@ -11,16 +12,6 @@
 namespace jsdebug::editor {
 
 namespace {
-
-// File names and system messages arrive in the platform's narrow encoding; the message box
-// takes GBK.
-std::string platformToGbk(const std::string& text) {
-#ifdef _WIN32
-  return text;  // the ANSI code page is the program's own
-#else
-  return gbk::fromUtf8(text);
-#endif
-}
 
 std::string reasonText(std::error_code reason) {
   if (reason.category() == std::generic_category() || reason.category() == std::system_category()) {
@@ -47,7 +38,7 @@ std::string reasonText(std::error_code reason) {
     }
   }
   std::string text = "写入出错（";
-  return text.append(platformToGbk(reason.message())).append("）");
+  return text.append(platform::systemErrorText(reason)).append("）");
 }
 
 std::string readReasonText(std::error_code reason) {
@@ -58,14 +49,14 @@ std::string readReasonText(std::error_code reason) {
   if (reason == std::errc::permission_denied || reason == std::errc::operation_not_permitted)
     return "没有读取权限";
   std::string text = "读取出错（";
-  return text.append(platformToGbk(reason.message())).append("）");
+  return text.append(platform::systemErrorText(reason)).append("）");
 }
 
 }  // namespace
 
 std::string openFailedMessage(const std::string& path, std::error_code reason) {
   std::string message = "文件打开失败：";
-  return message.append(platformToGbk(path))
+  return message.append(platform::nativeToGbk(path))
       .append("\r\n")
       .append(readReasonText(reason))
       .append("，编辑框的代码没有改变。");
@@ -82,7 +73,7 @@ void noteUtf8Script(Workbench& bench, std::string_view text) {
 
 std::string saveFailedMessage(const std::string& path, std::error_code reason) {
   std::string message = "文件保存失败：";
-  return message.append(platformToGbk(path))
+  return message.append(platform::nativeToGbk(path))
       .append("\r\n")
       .append(reasonText(reason))
       .append("，脚本没有保存。");

@@ -254,6 +254,18 @@ TEST(CliTransform, Md5PrintsTheLogOfTheGbkBytes) {
                                    .out.find("返回内容：d41d8cd98f00b204e9800998ecf8427e\r\n"));
 }
 
+// The window's editor holds a file only up to its first NUL; the CLI agrees on that script,
+// from a file and from standard input, for the digest and for the transformers alike.
+TEST(CliTransform, AFileIsTheScriptUpToItsFirstNul) {
+  ScratchDir dir;
+  const std::string withNul = dir.file("nul.js", std::string("中文\0var b=2;", 13));
+  EXPECT_NE(std::string::npos,
+            runCommand({"md5", withNul}).out.find("返回内容：bcce109775e8e1972e9f5fcda3e12895\r\n"));
+  const std::string loaded = dir.file("load.js", std::string("function test(){return 1}\0}}}", 29));
+  EXPECT_EQ(runCommand({"minify", dir.file("plain.js", "function test(){return 1}")}).out,
+            runCommand({"minify", loaded}).out);
+}
+
 // The built executable alone in a directory, with no engine library anywhere it looks.
 TEST(CliExecutable, MissingEngineLibraryIsFatal) {
   ScratchDir dir;

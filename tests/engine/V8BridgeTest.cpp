@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "engine/FatalError.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -55,8 +56,8 @@ const std::string kMissingInitialize =
 TEST(V8Bridge, StartupPathJoinsDirectoryAndFileWithoutSeparator) {
   EXPECT_EQ("/opt/xjsdebug", startupPath("/opt/x/jsdebug"));
   EXPECT_EQ("jsdebug", startupPath("/jsdebug"));
-  EXPECT_EQ(programDirectory() + programFileName(), startupPath());
-  EXPECT_EQ("v8bridge_tests", programFileName());
+  EXPECT_EQ(platform::programDirectory() + platform::programFileName(), startupPath());
+  EXPECT_EQ("v8bridge_tests", platform::programFileName());
 }
 
 TEST(V8Bridge, MissingLibraryIsFatalAtStart) {

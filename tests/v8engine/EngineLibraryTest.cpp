@@ -1,5 +1,4 @@
 // The engine library as the program meets it: loaded with dlopen, called through its two exports.
-#include <dirent.h>
 #include <dlfcn.h>
 #include <signal.h>
 #include <unistd.h>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "examples/SampleScript.h"
+#include "platform/Processes.h"
 #include "v8engine/Exports.h"
 
 namespace {
@@ -56,24 +56,11 @@ std::string report(int line, const std::string& message) {
   return "错误所在行:\r\n" + std::to_string(line) + "\r\n错误信息:\r\n" + message + "\r\n";
 }
 
-// The node children of this process, found through /proc.
-std::vector<pid_t> nodeChildren() {
-  std::vector<pid_t> pids;
-  DIR* tasks = opendir("/proc/self/task");
-  if (tasks == nullptr) return pids;
-  while (dirent* t = readdir(tasks)) {
-    std::ifstream children(std::string("/proc/self/task/") + t->d_name + "/children");
-    for (pid_t pid; children >> pid;) pids.push_back(pid);
-  }
-  closedir(tasks);
-  return pids;
-}
-
 // Kills node and waits until it can be reaped, as a crash between two calls would leave it. (A
 // killed leader shows as a zombie before its other threads are gone; only then can it be waited.)
 void killNode() {
-  for (pid_t pid : nodeChildren()) {
-    kill(pid, SIGKILL);
+  for (long pid : jsdebug::platform::childProcesses()) {
+    kill(static_cast<pid_t>(pid), SIGKILL);
     for (int i = 0; i < 500; ++i) {
       std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
       std::string field, state;

@@ -19,6 +19,15 @@ TEST(MemoryEditorTest, LinesCharsAndArgumentRules) {
   EXPECT_EQ(3, e.getCurrentPos());
   e.setText("a\0b");
   EXPECT_EQ("a", e.wholeText());
+  // A text with a NUL inside ends there, length included, as in the window's editor.
+  for (std::string text : {std::string("ab\0cd", 5), std::string("\0x", 2)}) {
+    const std::string before = text.substr(0, text.find('\0'));
+    e.setText(text);
+    EXPECT_EQ(before, e.wholeText());
+    EXPECT_EQ(static_cast<int>(before.size()), e.getLength());
+    e.setText(std::move(text));
+    EXPECT_EQ(static_cast<int>(before.size()), e.getLength());
+  }
 }
 
 TEST(MemoryEditorTest, FindTextBothDirectionsWholeMatchInside) {
