@@ -2,6 +2,8 @@
 
 #include <QThread>
 #include <condition_variable>
+#include <cstdio>
+#include <exception>
 #include <list>
 #include <mutex>
 
@@ -53,10 +55,14 @@ bool GuiThread::run(const std::function<void()>& work) {
           if (task->state != TaskState::Pending) return;
           task->state = TaskState::Running;
         }
-        // A throwing command must still release its worker.
+        // A throwing command must still release its worker; what it threw is a fault, so it is
+        // said on standard error rather than lost.
         try {
           task->work();
+        } catch (const std::exception& e) {
+          std::fprintf(stderr, "jsdebug: a task on the GUI thread failed: %s\n", e.what());
         } catch (...) {
+          std::fputs("jsdebug: a task on the GUI thread failed\n", stderr);
         }
         std::lock_guard lock(state->mutex);
         task->state = TaskState::Done;

@@ -113,23 +113,42 @@ bool NodeProcess::alive() {
   return false;
 }
 
+namespace {
+
+// One send or recv on the non-blocking socket, tried again after an interruption and, until the
+// deadline, whenever the socket was not ready. Returns the bytes it moved; 0 when the exchange is
+// over, with the reason in `failed`.
+template <typename Io>
+std::size_t moveSome(int socket, short ready, std::int64_t deadline, NodeProcess::Outcome& failed, Io io) {
+  for (;;) {
+    const ssize_t n = io();
+    if (n > 0) return static_cast<std::size_t>(n);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      if (waitFor(socket, ready, deadline)) continue;
+      failed = NodeProcess::Outcome::TimedOut;
+    } else {
+      failed = NodeProcess::Outcome::Died;
+    }
+    return 0;
+  }
+}
+
+}  // namespace
+
 NodeProcess::Outcome NodeProcess::exchange(const std::string& request, std::string& answer,
                                            int waitMs) {
   answer.clear();
   if (socket_ < 0) return Outcome::Died;
   std::int64_t deadline = nowMs() + waitMs;
 
+  Outcome failed = Outcome::Died;
   for (std::size_t sent = 0; sent < request.size();) {
-    ssize_t n = send(socket_, request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
-    if (n > 0) {
-      sent += static_cast<std::size_t>(n);
-    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      if (!waitFor(socket_, POLLOUT, deadline)) return Outcome::TimedOut;
-    } else if (n < 0 && errno == EINTR) {
-      continue;
-    } else {
-      return Outcome::Died;
-    }
+    const std::size_t n = moveSome(socket_, POLLOUT, deadline, failed, [&] {
+      return send(socket_, request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
+    });
+    if (n == 0) return failed;
+    sent += n;
   }
 
   // Frame: u32 length (little endian), then that many bytes.
@@ -146,16 +165,10 @@ NodeProcess::Outcome NodeProcess::exchange(const std::string& request, std::stri
       frame.reserve(wanted);
       continue;
     }
-    ssize_t n = recv(socket_, chunk, sizeof chunk, 0);
-    if (n > 0) {
-      frame.append(chunk, static_cast<std::size_t>(n));
-    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      if (!waitFor(socket_, POLLIN, deadline)) return Outcome::TimedOut;
-    } else if (n < 0 && errno == EINTR) {
-      continue;
-    } else {
-      return Outcome::Died;
-    }
+    const std::size_t n =
+        moveSome(socket_, POLLIN, deadline, failed, [&] { return recv(socket_, chunk, sizeof chunk, 0); });
+    if (n == 0) return failed;
+    frame.append(chunk, n);
   }
   if (frame.size() != wanted) return Outcome::Died;  // more than one answer: out of step
   answer = frame.substr(4);
