@@ -37,8 +37,6 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         'continue': true, 'try': true, 'throw': true, 'return': true, 'var': true, 'if': true,
         'switch': true, 'case': true, 'default': true, 'for': true, 'while': true, 'break': true
     };
-    /* Words that cannot be followed by a division, so a "/" after them opens a regular expression,
-       and after which a prefix operator keeps its distance. */
     /* Words that begin or continue a statement and so never end one. */
     var statement_words = {
         'var': true, 'let': true, 'const': true, 'function': true, 'if': true, 'while': true,
@@ -46,6 +44,8 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         'class': true, 'extends': true, 'import': true, 'export': true, 'default': true
     };
     var condition_words = { 'if': true, 'while': true, 'for': true, 'with': true };
+    /* Words that cannot be followed by a division, so a "/" after them opens a regular expression,
+       and after which a prefix operator keeps its distance. */
     var expression_keywords = {
         'return': true, 'typeof': true, 'case': true, 'throw': true, 'delete': true, 'void': true,
         'in': true, 'else': true, 'do': true, 'instanceof': true, 'new': true
