@@ -467,7 +467,7 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
                 /* case labels stand one level out, at the level of their switch */
                 level -= 1;
                 if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
                 level += 1;
                 out[out.length] = tok_text; tail = 0; line_begun = false;
                 in_case = true;
@@ -483,17 +483,17 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
             }
             if (!after_dot && (tok_text === 'else' || tok_text === 'catch' || tok_text === 'finally')) {
                 if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
                 out[out.length] = tok_text; tail = 0; line_begun = false;
                 break;
             }
             if (last_type === TK_START_BLOCK) {
                 if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
             } else if (last_type === TK_SEMICOLON || last_type === TK_END_BLOCK) {
                 if (modes[modes.length - 1].kind === BLOCK) {
                     if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
                 } else {
                     if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
                 }
@@ -515,11 +515,11 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
                 }
             } else if (last_type === TK_START_BLOCK) {
                 if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
             } else if (last_type === TK_SEMICOLON) {
                 if (modes[modes.length - 1].kind === BLOCK) {
                     if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
                 } else {
                     if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
                 }
@@ -547,11 +547,11 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
                 if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
             } else if (last_type === TK_START_BLOCK) {
                 if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
             } else if (last_type === TK_SEMICOLON || last_type === TK_END_BLOCK) {
                 if (modes[modes.length - 1].kind === BLOCK) {
                     if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
                 } else {
                     if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
                 }
@@ -577,7 +577,7 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
                 if (tail > 0) { out.length -= tail; tail = 0; }
             } else {
                 if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
             }
             out[out.length] = tok_text; tail = 0; line_begun = false;
             break;
@@ -594,11 +594,11 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
         case TK_STRING:
             if (last_type === TK_START_BLOCK) {
                 if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
             } else if (last_type === TK_SEMICOLON || last_type === TK_END_BLOCK) {
                 if (modes[modes.length - 1].kind === BLOCK) {
                     if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
                 } else {
                     if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
                 }
@@ -621,14 +621,14 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
                 } else if (var_line && modes.length === var_depth) {
                     if (var_tainted) {
                         if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                        if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
                         var_tainted = false;
                     } else {
                         if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
                     }
                 } else {
                     if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
                 }
                 break;
             }
@@ -638,7 +638,7 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
                     if (tail > 0) { out.length -= tail; tail = 0; }
                     out[out.length] = tok_text; tail = 0; line_begun = false;
                     if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
                     in_case = false;
                     break;
                 }
@@ -661,7 +661,7 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
                     if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
                 } else if (last_type === TK_START_BLOCK) {
                     if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
                 }
                 out[out.length] = tok_text; tail = 0; line_begun = false;
                 break;
@@ -670,7 +670,7 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
             if (tok_text === '!' || tok_text === '!!' || ((tok_text === '-' || tok_text === '+') && !(last_type === TK_WORD ? expression_keywords[last_text] !== true : (last_type === TK_END_EXPR || last_type === TK_STRING || last_type === TK_END_BLOCK || (last_type === TK_OPERATOR && last_postfix))))) {
                 if (statement_start) {
                     if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
                 } else if ((last_type !== TK_START_EXPR && !follows_operator) || fuses(tok_text)) {
                     if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
                 }
@@ -687,7 +687,7 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
             }
             if (statement_start) {
                 if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
             } else if (last_type !== TK_START_EXPR) {
                 if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
             }
@@ -697,7 +697,7 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
         case TK_LINE_COMMENT:
             if (tok_newlines > 0 || last_type === TK_BLOCK_COMMENT) {
                 if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
             } else {
                 if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
             }
@@ -705,13 +705,13 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
             break;
         case TK_BLOCK_COMMENT:
             if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+            if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
             out[out.length] = tok_text; tail = 0; line_begun = false;
             break;
         default:
             if (last_type === TK_START_BLOCK || (last_type === TK_SEMICOLON && modes[modes.length - 1].kind === BLOCK)) {
                 if (tail > 0) { out.length -= tail; tail = 0; }
-    if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+                if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
             }
             out[out.length] = tok_text; tail = 0; line_begun = false;
             break;
