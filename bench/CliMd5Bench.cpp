@@ -3,20 +3,16 @@
 // resident memory as a counter.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
-extern char** environ;
+#include "bench/PeerProcess.h"
 
 namespace {
 
@@ -37,33 +33,8 @@ const std::string& sampleFile() {
   return path;
 }
 
-// Runs the program once per iteration; its peak resident memory in kB (the largest over the
-// iterations) goes to the "peak_kB" counter.
 void timeProcess(benchmark::State& state, std::vector<std::string> args) {
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  long peak = 0;
-  for (auto _ : state) {
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-      state.SkipWithError((args[0] + " could not be started").c_str());
-      break;
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    peak = std::max(peak, usage.ru_maxrss);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError((args[0] + " failed").c_str());
-      break;
-    }
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  state.counters["peak_kB"] = static_cast<double>(peak);
+  jsdebug::bench::timePeerProcess(state, std::move(args));
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * (int64_t{100} << 20));
 }
 
