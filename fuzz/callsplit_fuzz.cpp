@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string arguments = piecesText(in, 16);
   const std::string tail = piecesText(in, 8);
 
-  (void)jsdebug::splitCall(box);
+  (void)jsdebug::splitCallToRun(box);
   (void)jsdebug::pickedSignature(box);
   (void)jsdebug::callFromCaption(box);
 
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                 call.find_first_of("'\"`") == std::string::npos;
   if (plainName && plainArguments && noCommentOrQuote && name.find('\x81') == std::string::npos &&
       name.find("　") == std::string::npos && name.find_first_of("\x80\xFF") == std::string::npos) {
-    const jsdebug::SplitCall split = jsdebug::splitCall(call);
+    const jsdebug::CallToRun split = jsdebug::splitCallToRun(call);
     require(split.name == name, "the name of name(arguments)");
     require(split.arguments == arguments, "the arguments of name(arguments)");
   }

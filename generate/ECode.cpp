@@ -70,8 +70,8 @@ std::string normalizeArgumentList(std::string_view argumentText) {
   return joined;
 }
 
-CallParts splitCallParts(std::string_view callText) {
-  CallParts parts;
+CallForECode splitCallForECode(std::string_view callText) {
+  CallForECode parts;
   const std::size_t open = callText.find('(');
   if (open == std::string_view::npos) return parts;
   parts.name = std::string(callText.substr(0, open));
@@ -81,12 +81,12 @@ CallParts splitCallParts(std::string_view callText) {
   return parts;
 }
 
-std::string systemCallLine(const CallParts& parts) {
+std::string systemCallLine(const CallForECode& parts) {
   std::string line = "JS调试 (调试成功的JS代码,";
   return line.append(quoted(parts.name)).append(" ,").append(quoted(parts.argumentList)).append(" )");
 }
 
-std::string v8CallLine(const CallParts& parts, std::string_view bufferLength) {
+std::string v8CallLine(const CallForECode& parts, std::string_view bufferLength) {
   std::string line = "V8JS调试 (调试成功的JS代码,";
   return line.append(quoted(parts.name))
       .append(" ,")
@@ -100,12 +100,12 @@ std::string v8CallLine(const CallParts& parts, std::string_view bufferLength) {
 // what it inserted, so it stays as typed.
 std::string systemCallingCode(std::string_view callText) {
   return text::replaceAll(systemTemplate(), kCallMarker,
-                          systemCallLine(splitCallParts(trimCallTail(callText))));
+                          systemCallLine(splitCallForECode(trimCallTail(callText))));
 }
 
 std::string v8CallingCode(std::string_view callText, std::string_view bufferLength) {
   return text::replaceAll(v8Template(), kCallMarker,
-                          v8CallLine(splitCallParts(trimCallTail(callText)), bufferLength));
+                          v8CallLine(splitCallForECode(trimCallTail(callText)), bufferLength));
 }
 
 void generateSystemCode(Workbench& bench) {

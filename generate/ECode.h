@@ -19,8 +19,9 @@ inline constexpr std::string_view kCallMarker = "------------------";
 inline constexpr const char* kSystemCodeCopiedMessage = "代码已复制成功，直接复制调用方法粘贴就OK!";
 inline constexpr const char* kV8CodeCopiedMessage = "代码已复制成功，V8引擎需要下载模块和DLL文件";
 
-// The call box text cut the way the generated call needs it.
-struct CallParts {
+// The call box text cut the way the generated call needs it, which is not how a run cuts it
+// (splitCallToRun): the name keeps its spaces and the arguments are normalised.
+struct CallForECode {
   // Everything before the first "(", spaces included; empty without a "(".
   std::string name;
   // The text up to the first ")" after that "(", split at ",", each piece stripped of ASCII and
@@ -28,13 +29,13 @@ struct CallParts {
   std::string argumentList;
 };
 
-CallParts splitCallParts(std::string_view callText);
+CallForECode splitCallForECode(std::string_view callText);
 
 // The pieces of an argument text, as the generated call joins them.
 std::string normalizeArgumentList(std::string_view argumentText);
 
-std::string systemCallLine(const CallParts& parts);
-std::string v8CallLine(const CallParts& parts, std::string_view bufferLength);
+std::string systemCallLine(const CallForECode& parts);
+std::string v8CallLine(const CallForECode& parts, std::string_view bufferLength);
 
 // The whole generated texts for a call box text (and the V8 buffer-length box text).
 std::string systemCallingCode(std::string_view callText);

@@ -79,7 +79,7 @@ std::string trimCallTail(std::string_view callText) {
   }
 }
 
-SplitCall splitCall(const std::string& callBoxText) {
+CallToRun splitCallToRun(const std::string& callBoxText) {
   std::string wrapped = "|";
   wrapped.append(trimCallTail(text::trimBlanks(callBoxText))).append("|");
   return {text::TextBetween(wrapped, "|", "("), text::TextBetween(wrapped, "(", ")|")};

@@ -22,7 +22,7 @@ bool refuseMissingCall(Workbench& bench);
 void callBoxFocusIn(Workbench& bench);
 void callBoxFocusOut(Workbench& bench);
 
-struct SplitCall {
+struct CallToRun {
   std::string name;
   std::string arguments;
 };
@@ -33,9 +33,10 @@ struct SplitCall {
 // quotes go, again and again, until none is left; the front of the text is untouched.
 std::string trimCallTail(std::string_view callText);
 
+// The call as the engines run it; the generated E code cuts it its own way (splitCallForECode).
 // Trims ASCII and full-width blanks and the call's tail, wraps the text in "|" and takes the
 // name before the first "(" and the arguments up to the first ")|" after it.
-SplitCall splitCall(const std::string& callBoxText);
+CallToRun splitCallToRun(const std::string& callBoxText);
 
 // Function picking from a double-clicked line: the text after "function " up to the first ")";
 // empty when there is none.

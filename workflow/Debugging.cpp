@@ -38,7 +38,7 @@ void runCall(Workbench& bench, ScriptEngine& engine, const TickCounter& ticks) {
   bench.clearLog();
   if (!resetAndLoad(bench, engine)) return;
 
-  const SplitCall call = splitCall(bench.callBoxText());
+  const CallToRun call = splitCallToRun(bench.callBoxText());
   const std::uint32_t start = ticks();
   const std::string result = engine.CallFunction(call.name, call.arguments);
   if (result.empty()) {

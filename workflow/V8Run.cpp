@@ -19,7 +19,7 @@ std::string elapsedText(std::uint32_t milliseconds) {
 }  // namespace
 
 void runV8(Workbench& bench, V8Bridge& bridge, const TickCounter& ticks) {
-  const SplitCall call = splitCall(bench.callBoxText());
+  const CallToRun call = splitCallToRun(bench.callBoxText());
   // The time covers reading the editor, the engine call and the log work after it: what the
   // user waited for, not the engine alone.
   const std::uint32_t start = ticks();

@@ -13,7 +13,7 @@ namespace jsdebug::generate {
 namespace {
 
 
-TEST(CallParts, ArgumentPiecesAreTrimmedButNotDropped) {
+TEST(CallForECode, ArgumentPiecesAreTrimmedButNotDropped) {
   struct Row {
     const char* argumentText;
     const char* list;
@@ -35,24 +35,24 @@ TEST(CallParts, ArgumentPiecesAreTrimmedButNotDropped) {
     EXPECT_EQ(row.list, normalizeArgumentList(row.argumentText)) << row.argumentText;
 }
 
-TEST(CallParts, NameKeepsItsSpacesAndParenthesesAreNotCounted) {
-  CallParts p = splitCallParts("  test ( 'a' , 1 ) ");
+TEST(CallForECode, NameKeepsItsSpacesAndParenthesesAreNotCounted) {
+  CallForECode p = splitCallForECode("  test ( 'a' , 1 ) ");
   EXPECT_EQ("  test ", p.name);
   EXPECT_EQ("'a',1", p.argumentList);
 
-  p = splitCallParts("f(a(1),2)");
+  p = splitCallForECode("f(a(1),2)");
   EXPECT_EQ("f", p.name);
   EXPECT_EQ("a(1", p.argumentList);
 
-  p = splitCallParts("go");
+  p = splitCallForECode("go");
   EXPECT_EQ("", p.name);
   EXPECT_EQ("", p.argumentList);
 
-  p = splitCallParts("go(1, 2");  // no closing parenthesis: no arguments
+  p = splitCallForECode("go(1, 2");  // no closing parenthesis: no arguments
   EXPECT_EQ("go", p.name);
   EXPECT_EQ("", p.argumentList);
 
-  p = splitCallParts("x)(1)");  // the ")" must come after the "("
+  p = splitCallForECode("x)(1)");  // the ")" must come after the "("
   EXPECT_EQ("x)", p.name);
   EXPECT_EQ("1", p.argumentList);
 }

@@ -21,13 +21,13 @@ TEST(CallBoxCue, FocusEmptiesCueTextAndLeavingRestoresIt) {
 }
 
 TEST(SplitCallTest, NameBeforeFirstParenArgumentsToFirstCloseBar) {
-  EXPECT_EQ("test", splitCall("test('abc',123)").name);
-  EXPECT_EQ("'abc',123", splitCall("test('abc',123)").arguments);
-  EXPECT_EQ("a", splitCall("a(b)(c)").name);
-  EXPECT_EQ("b)(c", splitCall("a(b)(c)").arguments);
-  EXPECT_EQ("'", splitCall("f(')|')").arguments);
-  EXPECT_EQ("", splitCall("test").name);
-  EXPECT_EQ("\ttest", splitCall(" \ttest(1)　").name);
+  EXPECT_EQ("test", splitCallToRun("test('abc',123)").name);
+  EXPECT_EQ("'abc',123", splitCallToRun("test('abc',123)").arguments);
+  EXPECT_EQ("a", splitCallToRun("a(b)(c)").name);
+  EXPECT_EQ("b)(c", splitCallToRun("a(b)(c)").arguments);
+  EXPECT_EQ("'", splitCallToRun("f(')|')").arguments);
+  EXPECT_EQ("", splitCallToRun("test").name);
+  EXPECT_EQ("\ttest", splitCallToRun(" \ttest(1)　").name);
 }
 
 // Calls copied from code keep their arguments: the tail of ";", blanks and a last comment goes
@@ -52,8 +52,8 @@ TEST(SplitCallTest, CallsCopiedFromCodeKeepTheirArguments) {
       {"\ttest(1);", "\ttest", "1"},            // the front stays as it was
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(row.name, splitCall(row.box).name) << row.box;
-    EXPECT_EQ(row.arguments, splitCall(row.box).arguments) << row.box;
+    EXPECT_EQ(row.name, splitCallToRun(row.box).name) << row.box;
+    EXPECT_EQ(row.arguments, splitCallToRun(row.box).arguments) << row.box;
   }
 }
 
