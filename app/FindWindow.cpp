@@ -5,9 +5,9 @@
 
 namespace jsdebug {
 
-FindWindow::FindWindow(QWidget* mainWindow, Workbench& workbench, FindHistory& history)
+FindWindow::FindWindow(QWidget* mainWindow, Workbench& bench, FindHistory& history)
     : SecondaryWindow(QStringLiteral(u"查找..."), QSize(427, 147), true, mainWindow),
-      workbench_(workbench),
+      workbench_(bench),
       history_(history) {
   addLabel(QStringLiteral(u"查找内容："), 22, 14, 58, 24);
   controls_.findBox = addComboBox(104, 16, 200, 20);

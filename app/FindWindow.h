@@ -8,7 +8,7 @@ namespace jsdebug {
 
 class FindWindow : public SecondaryWindow {
  public:
-  FindWindow(QWidget* mainWindow, Workbench& workbench, FindHistory& history);
+  FindWindow(QWidget* mainWindow, Workbench& bench, FindHistory& history);
 
   SearchControls& controls() { return controls_; }
   QPushButton* findNextButton() const { return findNext_; }

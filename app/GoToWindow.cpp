@@ -9,9 +9,9 @@
 
 namespace jsdebug {
 
-GoToWindow::GoToWindow(QWidget* mainWindow, Workbench& workbench)
+GoToWindow::GoToWindow(QWidget* mainWindow, Workbench& bench)
     : SecondaryWindow(QStringLiteral(u"定位到..."), QSize(267, 104), false, mainWindow),
-      workbench_(workbench) {
+      workbench_(bench) {
   prompt_ = addLabel(QString(), 16, 8, 168, 16);
   addLabel(QStringLiteral(u"跳到："), 20, 41, 32, 16);
   // Created in the focus order: the line box, "&C.取消", "&N.确定".

@@ -11,7 +11,7 @@ class Workbench;
 
 class GoToWindow : public SecondaryWindow {
  public:
-  GoToWindow(QWidget* mainWindow, Workbench& workbench);
+  GoToWindow(QWidget* mainWindow, Workbench& bench);
 
   QLabel* promptLabel() const { return prompt_; }
   QLineEdit* lineBox() const { return lineBox_; }

@@ -4,10 +4,10 @@
 
 namespace jsdebug {
 
-ReplaceWindow::ReplaceWindow(QWidget* mainWindow, Workbench& workbench, FindHistory& history,
+ReplaceWindow::ReplaceWindow(QWidget* mainWindow, Workbench& bench, FindHistory& history,
                              ReplaceMatch& match)
     : SecondaryWindow(QStringLiteral(u"替换..."), QSize(413, 187), false, mainWindow),
-      workbench_(workbench),
+      workbench_(bench),
       history_(history),
       match_(match) {
   addLabel(QStringLiteral(u"查找内容："), 25, 14, 64, 24);

@@ -9,7 +9,7 @@ namespace jsdebug {
 class ReplaceWindow : public SecondaryWindow {
  public:
   // `match` is the replace window's latest match, kept for the whole run.
-  ReplaceWindow(QWidget* mainWindow, Workbench& workbench, FindHistory& history,
+  ReplaceWindow(QWidget* mainWindow, Workbench& bench, FindHistory& history,
                 ReplaceMatch& match);
 
   SearchControls& controls() { return controls_; }

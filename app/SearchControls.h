@@ -24,7 +24,7 @@ class SearchControls : public ReplacePanel {
   void createOptions(int top);
   // What a find box holds when its window opens: the history, the clipboard's first bytes;
   // and "向下" checked.
-  void fill(Workbench& workbench, const FindHistory& history);
+  void fill(Workbench& bench, const FindHistory& history);
 
   std::string findBoxText() override;
   void addFindBoxEntry(const std::string& text) override;

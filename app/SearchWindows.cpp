@@ -20,8 +20,8 @@ Window* openOnce(QPointer<Window>& slot, Args&&... args) {
 
 }  // namespace
 
-SearchWindows::SearchWindows(QWidget* mainWindow, Workbench& workbench)
-    : mainWindow_(mainWindow), workbench_(workbench) {}
+SearchWindows::SearchWindows(QWidget* mainWindow, Workbench& bench)
+    : mainWindow_(mainWindow), workbench_(bench) {}
 
 // The windows reference the history and the replace match; they must not outlive them.
 SearchWindows::~SearchWindows() {

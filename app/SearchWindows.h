@@ -19,8 +19,8 @@ class Workbench;
 
 class SearchWindows {
  public:
-  // `mainWindow` is watched, not owned; `workbench` must live as long as it.
-  SearchWindows(QWidget* mainWindow, Workbench& workbench);
+  // `mainWindow` is watched, not owned; `bench` must live as long as it.
+  SearchWindows(QWidget* mainWindow, Workbench& bench);
   ~SearchWindows();
 
   FindWindow* openFindWindow();

@@ -38,14 +38,14 @@ std::string md5Hex(std::string_view bytes) {
   return hex;
 }
 
-void md5Command(Workbench& workbench) { showMd5(workbench, workbench.editor().wholeText()); }
+void md5Command(Workbench& bench) { showMd5(bench, bench.editor().wholeText()); }
 
-void showMd5(Workbench& workbench, std::string_view bytes) {
+void showMd5(Workbench& bench, std::string_view bytes) {
   const std::string& separator = kLogSeparator;
-  workbench.clearLog();
-  workbench.appendLog("代码运算成功!!\r\n");
-  workbench.appendLog(separator + "\r\n\r\n");
-  workbench.appendLog("返回内容：" + md5Hex(bytes) + "\r\n\r\n" +
+  bench.clearLog();
+  bench.appendLog("代码运算成功!!\r\n");
+  bench.appendLog(separator + "\r\n\r\n");
+  bench.appendLog("返回内容：" + md5Hex(bytes) + "\r\n\r\n" +
                       separator);
 }
 

@@ -15,8 +15,8 @@ std::string md5Hex(std::string_view bytes);
 
 // Empties the output log and writes the digest of the editor's whole text (its GBK bytes)
 // between separators. The editor is only read.
-void md5Command(Workbench& workbench);
+void md5Command(Workbench& bench);
 // The same block for bytes already in hand, so the CLI digests a file without a second copy.
-void showMd5(Workbench& workbench, std::string_view bytes);
+void showMd5(Workbench& bench, std::string_view bytes);
 
 }  // namespace jsdebug::transform

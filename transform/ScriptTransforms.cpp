@@ -57,12 +57,12 @@ Transformed runCarriedScript(std::string_view script, const std::string& procedu
 constexpr const char* kEditorUnchanged = "\r\n编辑框的代码没有改变。";
 
 // A failure must not cost the user the script: the editor keeps it and a box says what failed.
-void applyOrReport(Workbench& workbench, const Transformed& result, const std::string& command) {
+void applyOrReport(Workbench& bench, const Transformed& result, const std::string& command) {
   if (result.ok) {
-    workbench.editor().setText(result.text);
+    bench.editor().setText(result.text);
     return;
   }
-  workbench.messageBox(command + "失败：" + result.failure + kEditorUnchanged, kDefaultMessageTitle,
+  bench.messageBox(command + "失败：" + result.failure + kEditorUnchanged, kDefaultMessageTitle,
                        MessageIcon::Error);
 }
 
@@ -203,20 +203,20 @@ std::size_t packedScriptStart(std::string_view text) {
   }
 }
 
-void beautifyCommand(Workbench& workbench) {
-  applyOrReport(workbench, tryBeautify(workbench.editor().wholeText()), "代码格式化");
+void beautifyCommand(Workbench& bench) {
+  applyOrReport(bench, tryBeautify(bench.editor().wholeText()), "代码格式化");
 }
 
-void minifyCommand(Workbench& workbench) {
-  applyOrReport(workbench, tryMinify(workbench.editor().wholeText()), "压缩");
+void minifyCommand(Workbench& bench) {
+  applyOrReport(bench, tryMinify(bench.editor().wholeText()), "压缩");
 }
 
-void unpackCommand(Workbench& workbench) {
-  const std::string text = workbench.editor().wholeText();
+void unpackCommand(Workbench& bench) {
+  const std::string text = bench.editor().wholeText();
   if (text.empty()) return;  // nothing to unpack, and nothing to lose
   const std::size_t start = packedScriptStart(text);
   if (start == std::string_view::npos) {
-    applyOrReport(workbench,
+    applyOrReport(bench,
                   {false, {}, "不是eval打包的代码（应以eval(function(p,a,c,k,e,d)开头）"},
                   "eval解密");
     return;
@@ -224,7 +224,7 @@ void unpackCommand(Workbench& workbench) {
   Transformed result = tryUnpack(text.substr(start));
   // A packed script gives its source; one that gives nothing has not been unpacked.
   if (result.ok && result.text.empty()) result = {false, {}, "没有得到解密后的代码"};
-  applyOrReport(workbench, result, "eval解密");
+  applyOrReport(bench, result, "eval解密");
 }
 
 }  // namespace jsdebug::transform

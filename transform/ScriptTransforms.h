@@ -45,8 +45,8 @@ std::size_t packedScriptStart(std::string_view text);
 // Each replaces the editor's whole text by the transformed text. A transformer that fails (the
 // time limit, a script error, no host) leaves the editor as it was and says why in a message box;
 // so does "eval解密" on a text that is not packed or gives no source. Nothing is logged.
-void beautifyCommand(Workbench& workbench);
-void minifyCommand(Workbench& workbench);
-void unpackCommand(Workbench& workbench);
+void beautifyCommand(Workbench& bench);
+void minifyCommand(Workbench& bench);
+void unpackCommand(Workbench& bench);
 
 }  // namespace jsdebug::transform

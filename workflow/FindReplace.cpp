@@ -15,15 +15,15 @@ bool counts(const FindResult& result) {
 }
 
 // Messages would otherwise open behind an always-on-top window.
-void showBelowPanel(Workbench& workbench, SearchPanel& panel, const std::string& text,
+void showBelowPanel(Workbench& bench, SearchPanel& panel, const std::string& text,
                     const std::string& title) {
   panel.setAlwaysOnTop(false);
-  workbench.messageBox(text, title, MessageIcon::None);
+  bench.messageBox(text, title, MessageIcon::None);
   panel.setAlwaysOnTop(true);
 }
 
-void reportNotFound(Workbench& workbench, SearchPanel& panel, const std::string& text) {
-  showBelowPanel(workbench, panel, "没有找到与“" + text + "”匹配的文本", "查找");
+void reportNotFound(Workbench& bench, SearchPanel& panel, const std::string& text) {
+  showBelowPanel(bench, panel, "没有找到与“" + text + "”匹配的文本", "查找");
 }
 
 // A forward search between `from` and the end of the text, or a backward one from `from` to 0;
@@ -137,10 +137,10 @@ int searchFlags(SearchPanel& panel) {
          (panel.regExpChecked() ? kFindRegExp : 0);
 }
 
-std::string initialFindText(Workbench& workbench) {
+std::string initialFindText(Workbench& bench) {
   // Half a two-byte character would join whatever the user types next into a wrong character.
   constexpr std::size_t kLimit = 100;
-  const std::string text = workbench.clipboardText();
+  const std::string text = bench.clipboardText();
   std::size_t end = 0;
   while (end < text.size()) {
     const auto next = end + static_cast<std::size_t>(gbk::charLength(text, end));
@@ -154,25 +154,25 @@ bool replacingAllowed(EditorOperations& editor) {
   return editor.getSetting(EditorSetting::ReadOnly) == 0;
 }
 
-void findNext(Workbench& workbench, FindHistory& history, SearchPanel& panel,
+void findNext(Workbench& bench, FindHistory& history, SearchPanel& panel,
               ReplaceMatch* match) {
   const std::string text = panel.findBoxText();
   if (history.add(text)) panel.addFindBoxEntry(text);
 
-  EditorOperations& editor = workbench.editor();
+  EditorOperations& editor = bench.editor();
   const bool down = panel.searchDownChecked();
   const int from = down ? editor.getSelectionEnd() : editor.getSelectionStart();
   ReplaceMatch found;
   const bool ok = select(editor, search(editor, searchFlags(panel), from, down, text), found);
   if (match) *match = found;
-  if (!ok) reportNotFound(workbench, panel, text);
+  if (!ok) reportNotFound(bench, panel, text);
 }
 
-void replaceOne(Workbench& workbench, ReplacePanel& panel, ReplaceMatch& match) {
-  EditorOperations& editor = workbench.editor();
+void replaceOne(Workbench& bench, ReplacePanel& panel, ReplaceMatch& match) {
+  EditorOperations& editor = bench.editor();
   const bool down = panel.searchDownChecked();
   if (!searchForReplaceOne(editor, panel, down, match)) {
-    reportNotFound(workbench, panel, panel.findBoxText());
+    reportNotFound(bench, panel, panel.findBoxText());
     return;
   }
   editor.replaceSelection(panel.replaceBoxText());
@@ -180,13 +180,13 @@ void replaceOne(Workbench& workbench, ReplacePanel& panel, ReplaceMatch& match) 
   replacementSearch(editor, panel, down, match);
 }
 
-int replaceAll(Workbench& workbench, ReplacePanel& panel, ReplaceMatch& match) {
-  EditorOperations& editor = workbench.editor();
+int replaceAll(Workbench& bench, ReplacePanel& panel, ReplaceMatch& match) {
+  EditorOperations& editor = bench.editor();
   editor.moveCaretToPos(0);
   const int count = replaceEveryMatch(editor, searchFlags(panel), panel.findBoxText(),
                                       panel.replaceBoxText(), match);
   match = {};
-  showBelowPanel(workbench, panel, "替换" + std::to_string(count) + "次..", kDefaultMessageTitle);
+  showBelowPanel(bench, panel, "替换" + std::to_string(count) + "次..", kDefaultMessageTitle);
   return count;
 }
 

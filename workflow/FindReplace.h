@@ -53,24 +53,24 @@ int searchFlags(SearchPanel& panel);
 
 // What a find box holds when its window opens: at most the first 100 bytes of the clipboard
 // text, ending on a character boundary.
-std::string initialFindText(Workbench& workbench);
+std::string initialFindText(Workbench& bench);
 
 // Whether the replace window may replace: not in a read-only editor.
 bool replacingAllowed(EditorOperations& editor);
 
 // "&F.查找下一处" / "&F.查找": the next match after the selection ("向下") or the last one before
 // it ("向上"), selected. `match` (replace window only) receives the result, found or not.
-void findNext(Workbench& workbench, FindHistory& history, SearchPanel& panel,
+void findNext(Workbench& bench, FindHistory& history, SearchPanel& panel,
               ReplaceMatch* match = nullptr);
 
 // "&R.替换": replaces the next match in the chosen direction and selects the one after it. A
 // selection that is still `match` (this window's last search selected it) is itself replaced.
-void replaceOne(Workbench& workbench, ReplacePanel& panel, ReplaceMatch& match);
+void replaceOne(Workbench& bench, ReplacePanel& panel, ReplaceMatch& match);
 
 // "&A.全部替换": replaces every match from the start of the text and reports the count; the
 // count is also returned. A match never begins inside text that an earlier replacement of the
 // same run inserted, and an empty match moves the search on by one character, so the run ends
 // whatever the replacement text is.
-int replaceAll(Workbench& workbench, ReplacePanel& panel, ReplaceMatch& match);
+int replaceAll(Workbench& bench, ReplacePanel& panel, ReplaceMatch& match);
 
 }  // namespace jsdebug

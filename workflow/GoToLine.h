@@ -13,6 +13,6 @@ std::string goToPrompt(EditorOperations& editor);
 // "&N.确定": moves the caret to the line typed in the box (1-based; full-width digits and a
 // decimal fraction allowed, a line past the end goes to the last line). A number below 1 gives
 // a message instead; returns whether the window is to close.
-bool goToLine(Workbench& workbench, const std::string& lineBoxText);
+bool goToLine(Workbench& bench, const std::string& lineBoxText);
 
 }  // namespace jsdebug

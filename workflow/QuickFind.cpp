@@ -72,20 +72,20 @@ void refreshCopy(EditorOperations& editor, QuickFindState& state) {
 
 }  // namespace
 
-void quickFind(Workbench& workbench, QuickFindState& state) {
-  EditorOperations& editor = workbench.editor();
+void quickFind(Workbench& bench, QuickFindState& state) {
+  EditorOperations& editor = bench.editor();
   refreshCopy(editor, state);
-  const std::string needle = workbench.findBoxText();
+  const std::string needle = bench.findBoxText();
   if (needle.empty()) return;
 
   const auto start = static_cast<std::size_t>(state.matchStart);
   const std::size_t at =
-      workbench.searchDownChecked()
+      bench.searchDownChecked()
           ? findForward(state.copy, needle, start,
                         start + static_cast<std::size_t>(state.matchLength))
           : findBackward(state.copy, needle, start);
   if (at == kNotFound) {
-    workbench.messageBox("未找到指定文本“" + needle + "”", "错误", MessageIcon::Error);
+    bench.messageBox("未找到指定文本“" + needle + "”", "错误", MessageIcon::Error);
     return;
   }
   state.matchStart = static_cast<int>(at);

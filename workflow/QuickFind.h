@@ -24,6 +24,6 @@ struct QuickFindState {
 // "寻找": finds the FindBox text byte for byte, case-sensitively, from the last match in the
 // direction of "向下"/"向上", without wrapping around, and selects it. Occurrences begin only on
 // character boundaries. Not found: an error box; the state stays as it was.
-void quickFind(Workbench& workbench, QuickFindState& state);
+void quickFind(Workbench& bench, QuickFindState& state);
 
 }  // namespace jsdebug
