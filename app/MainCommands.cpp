@@ -39,18 +39,18 @@ void startTrackedWorker(MainWindow& window,
 const std::vector<NamedCommand>& mainWindowCommands() {
   static const std::vector<NamedCommand> commands = {
       // The debugging workflow.
-      {"加载代码", [](MainWindow& w) { BusyScope busy(w); loadCode(w, w.services().engine); }},
+      {"加载代码", [](MainWindow& w) { BusyScope busy(w); loadCodeCommand(w, w.services().engine); }},
       {"系统引擎运行",
        [](MainWindow& w) {
          BusyScope busy(w);
-         runCall(w, w.services().engine, w.services().ticks);
+         systemRunCommand(w, w.services().engine, w.services().ticks);
        }},
-      {"V8运行", [](MainWindow& w) { runV8(w, w.services().bridge, w.services().ticks); }},
+      {"V8运行", [](MainWindow& w) { v8RunCommand(w, w.services().bridge, w.services().ticks); }},
 
       // Generated code and the browser.
-      {"生成系统代码", [](MainWindow& w) { generate::generateSystemCode(w); }},
-      {"生成V8代码", [](MainWindow& w) { generate::generateV8Code(w); }},
-      {"浏览器运行", [](MainWindow& w) { generate::browserRun(w, w.services().desktop); }},
+      {"生成系统代码", [](MainWindow& w) { generate::systemCodeCommand(w); }},
+      {"生成V8代码", [](MainWindow& w) { generate::v8CodeCommand(w); }},
+      {"浏览器运行", [](MainWindow& w) { generate::browserRunCommand(w, w.services().desktop); }},
 
       // Files, a second window, a script from the web.
       {"openNewWindow", [](MainWindow& w) { editor::openNewWindow(w.services().desktop); }},

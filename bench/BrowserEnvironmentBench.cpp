@@ -33,7 +33,7 @@ void BM_V8Run(benchmark::State& state) {
   V8Bridge& bridge = startedBridge();
   HeadlessWorkbench bench;
   setUp(bench, state);
-  for (auto _ : state) runV8(bench, bridge, platform::tickCount);
+  for (auto _ : state) v8RunCommand(bench, bridge, platform::tickCount);
   if (bench.log.find("abc123") == std::string::npos) state.SkipWithError("the run did not return abc123");
 }
 
@@ -41,7 +41,7 @@ void BM_SystemEngineRun(benchmark::State& state) {
   HeadlessWorkbench bench;
   setUp(bench, state);
   ScriptEngine engine([](const std::string&) {});
-  for (auto _ : state) runCall(bench, engine, platform::tickCount);
+  for (auto _ : state) systemRunCommand(bench, engine, platform::tickCount);
   if (bench.log.find("abc123") == std::string::npos) state.SkipWithError("the run did not return abc123");
 }
 

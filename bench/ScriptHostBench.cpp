@@ -62,7 +62,7 @@ void BM_SystemEngineRun(benchmark::State& state) {
   jsdebug::ScriptEngine engine([](const std::string&) {});
   bench.memoryEditor.setText(kDefaultCode);
   bench.callBox = "test('abc',123)";
-  for (auto _ : state) jsdebug::runCall(bench, engine, jsdebug::platform::tickCount);
+  for (auto _ : state) jsdebug::systemRunCommand(bench, engine, jsdebug::platform::tickCount);
   if (bench.log.find("abc123") == std::string::npos) state.SkipWithError("no result in the log");
 }
 

@@ -36,7 +36,7 @@ void BM_V8Run(benchmark::State& state) {
   HeadlessWorkbench bench;
   bench.editor().setText(kDefaultCode);
   bench.callBox = kCall;
-  for (auto _ : state) runV8(bench, bridge, platform::tickCount);
+  for (auto _ : state) v8RunCommand(bench, bridge, platform::tickCount);
   if (bench.log.find("abc123") == std::string::npos) state.SkipWithError("the run did not return abc123");
 }
 

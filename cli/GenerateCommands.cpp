@@ -25,14 +25,14 @@ std::vector<Command> generateCommands() {
       {"gen-e", "CALL", 1, 1,
        [](Context& c, const std::vector<std::string>& a) {
          c.bench.callBox = c.fromTerminal(a[0]);
-         generate::generateSystemCode(c.bench);
+         generate::systemCodeCommand(c.bench);
          return writeClipboard(c);
        }},
       {"gen-v8", "CALL [LENGTH]", 1, 2,
        [](Context& c, const std::vector<std::string>& a) {
          c.bench.callBox = c.fromTerminal(a[0]);
          if (a.size() > 1) c.bench.v8BufferLength = c.fromTerminal(a[1]);
-         generate::generateV8Code(c.bench);
+         generate::v8CodeCommand(c.bench);
          return writeClipboard(c);
        }},
       {"page", "FILE CALL OUT", 3, 3,

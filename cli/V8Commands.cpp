@@ -39,7 +39,7 @@ std::vector<Command> v8Commands() {
          if (!c.loadEditorFrom(a[0])) return kExitFailure;
          c.bench.callBox = c.fromTerminal(a[1]);
          if (a.size() > 2) c.bench.v8BufferLength = c.fromTerminal(a[2]);
-         runV8(c.bench, engine.bridge(), platform::tickCount);
+         v8RunCommand(c.bench, engine.bridge(), platform::tickCount);
          c.write(c.bench.log);
          return c.statusFromLog();
        }},

@@ -108,13 +108,13 @@ std::string v8CallingCode(std::string_view callText, std::string_view bufferLeng
                           v8CallLine(splitCallForECode(trimCallTail(callText)), bufferLength));
 }
 
-void generateSystemCode(Workbench& bench) {
+void systemCodeCommand(Workbench& bench) {
   if (refuseMissingCall(bench)) return;
   bench.setClipboardText(systemCallingCode(bench.callBoxText()));
   bench.messageBox(kSystemCodeCopiedMessage);
 }
 
-void generateV8Code(Workbench& bench) {
+void v8CodeCommand(Workbench& bench) {
   if (refuseMissingCall(bench)) return;
   const std::string call = bench.callBoxText();
   bench.setClipboardText(v8CallingCode(call, bench.v8BufferLengthText()));

@@ -42,7 +42,7 @@ std::string systemCallingCode(std::string_view callText);
 std::string v8CallingCode(std::string_view callText, std::string_view bufferLength);
 
 // The button commands: refuse a missing call, fill the clipboard, confirm.
-void generateSystemCode(Workbench& bench);
-void generateV8Code(Workbench& bench);
+void systemCodeCommand(Workbench& bench);
+void v8CodeCommand(Workbench& bench);
 
 }  // namespace jsdebug::generate

@@ -60,7 +60,7 @@ std::error_code writeTestPage(const std::string& path, std::string_view script,
   return platform::writeFileBytes(path, testPageText(script, call));
 }
 
-void browserRun(Workbench& bench, Desktop& desktop) {
+void browserRunCommand(Workbench& bench, Desktop& desktop) {
   if (refuseMissingCall(bench)) return;
   const std::string call = bench.callBoxText();
   const std::string script = bench.editor().wholeText();

@@ -25,7 +25,7 @@ bool resetAndLoad(Workbench& bench, ScriptEngine& engine) {
 
 }  // namespace
 
-bool loadCode(Workbench& bench, ScriptEngine& engine) {
+bool loadCodeCommand(Workbench& bench, ScriptEngine& engine) {
   bench.clearLog();
   if (!resetAndLoad(bench, engine)) return false;
   appendLoadSuccessBlock(bench);
@@ -33,7 +33,7 @@ bool loadCode(Workbench& bench, ScriptEngine& engine) {
   return true;
 }
 
-void runCall(Workbench& bench, ScriptEngine& engine, const TickCounter& ticks) {
+void systemRunCommand(Workbench& bench, ScriptEngine& engine, const TickCounter& ticks) {
   if (refuseMissingCall(bench)) return;
   bench.clearLog();
   if (!resetAndLoad(bench, engine)) return;

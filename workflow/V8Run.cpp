@@ -18,7 +18,7 @@ std::string elapsedText(std::uint32_t milliseconds) {
 
 }  // namespace
 
-void runV8(Workbench& bench, V8Bridge& bridge, const TickCounter& ticks) {
+void v8RunCommand(Workbench& bench, V8Bridge& bridge, const TickCounter& ticks) {
   const CallToRun call = splitCallToRun(bench.callBoxText());
   // The time covers reading the editor, the engine call and the log work after it: what the
   // user waited for, not the engine alone.

@@ -131,7 +131,7 @@ TEST(GenerateCommands, ClipboardAndConfirmationWithoutReadingTheEditor) {
   HeadlessWorkbench bench;
   bench.memoryEditor.setText("function test(a,b){return a+b}");
   bench.callBox = "test('abc',123)";
-  generateSystemCode(bench);
+  systemCodeCommand(bench);
   EXPECT_EQ(systemCallingCode("test('abc',123)"), bench.clipboard);
   ASSERT_EQ(1u, bench.messages.size());
   EXPECT_EQ(kSystemCodeCopiedMessage, bench.messages[0].text);
@@ -140,7 +140,7 @@ TEST(GenerateCommands, ClipboardAndConfirmationWithoutReadingTheEditor) {
 
   bench.memoryEditor.setText("something else entirely");
   bench.v8BufferLength = "abc";
-  generateV8Code(bench);
+  v8CodeCommand(bench);
   EXPECT_EQ(v8CallingCode("test('abc',123)", "abc"), bench.clipboard);
   ASSERT_EQ(2u, bench.messages.size());
   EXPECT_EQ(kV8CodeCopiedMessage, bench.messages[1].text);
@@ -149,7 +149,7 @@ TEST(GenerateCommands, ClipboardAndConfirmationWithoutReadingTheEditor) {
 
 TEST(GenerateCommands, MissingCallLeavesTheClipboardAlone) {
   for (const char* call : {"", kCallBoxCueText}) {
-    for (auto command : {generateSystemCode, generateV8Code}) {
+    for (auto command : {systemCodeCommand, v8CodeCommand}) {
       HeadlessWorkbench bench;
       bench.clipboard = "kept";
       bench.callBox = call;

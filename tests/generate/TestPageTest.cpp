@@ -64,7 +64,7 @@ TEST_F(TestPageTest, CommandWritesBesideTheExecutableAndOpensIt) {
   const std::string path = (dir / "test.html").string();
   ASSERT_FALSE(platform::writeFileBytes(path, std::string(100000, 'x')));  // an older, longer page
 
-  browserRun(bench, desktop);
+  browserRunCommand(bench, desktop);
   EXPECT_EQ(testPageText(kSampleScript, "test(1,2)"), platform::readFileBytes(path));
   ASSERT_EQ(1u, desktop.opened.size());
   EXPECT_EQ(path, desktop.opened[0]);
@@ -72,7 +72,7 @@ TEST_F(TestPageTest, CommandWritesBesideTheExecutableAndOpensIt) {
 
   bench.memoryEditor.setText("");
   bench.callBox = "x()";
-  browserRun(bench, desktop);
+  browserRunCommand(bench, desktop);
   EXPECT_EQ(testPageText("", "x()"), platform::readFileBytes(path));
   EXPECT_EQ(2u, desktop.opened.size());
 }
@@ -80,7 +80,7 @@ TEST_F(TestPageTest, CommandWritesBesideTheExecutableAndOpensIt) {
 TEST_F(TestPageTest, MissingCallWritesAndOpensNothing) {
   for (const char* call : {"", kCallBoxCueText}) {
     bench.callBox = call;
-    browserRun(bench, desktop);
+    browserRunCommand(bench, desktop);
   }
   EXPECT_FALSE(fs::exists(dir / "test.html"));
   EXPECT_TRUE(desktop.opened.empty());
@@ -107,7 +107,7 @@ TEST_F(TestPageTest, AnEndTagInsideTheScriptOrCallDoesNotEndThePage) {
 TEST_F(TestPageTest, NoBrowserIsSaid) {
   bench.callBox = "test(1,2)";
   desktop.canOpen = false;
-  browserRun(bench, desktop);
+  browserRunCommand(bench, desktop);
   ASSERT_EQ(1u, bench.messages.size());
   EXPECT_EQ(kNoBrowserMessage + (dir / "test.html").string(), bench.messages[0].text);
   EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
@@ -131,7 +131,7 @@ TEST_F(TestPageTest, PageTheExecutableDirectoryRefusesGoesToTheUserCache) {
       fs::remove_all(dir / "cache");
       ASSERT_FALSE(platform::writeFileBytes((dir / "cache").string(), "a file in the way"));
     }
-    browserRun(bench, desktop);
+    browserRunCommand(bench, desktop);
     ASSERT_EQ(1u, desktop.opened.size());
     const fs::path cached = dir / "cache" / "jsdebug" / "test.html";
     if (row.cacheUsable) {

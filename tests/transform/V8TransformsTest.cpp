@@ -154,7 +154,7 @@ TEST(V8Concurrency, GuiRunAndJsfuckWorkerEachGetTheirOwnResult) {
     finished.push_back(startJsfuck(*workers.back()));
 
     gui.callBox = std::string("test('abc',") + n + ")";
-    gui.runOnGuiThread([&] { runV8(gui, startedBridge(), ticks); });
+    gui.runOnGuiThread([&] { v8RunCommand(gui, startedBridge(), ticks); });
     EXPECT_EQ("代码运算成功!!执行时间：0\r\n" + sep + "\r\n\r\n返回内容：abc" + n + "\r\n\r\n" + sep,
               gui.log);
   }

@@ -32,13 +32,13 @@ struct BrowserSystemEngine : ::testing::Test {
     bench.browserEnvironment = browser;
     bench.editor().setText(script);
     bench.callBox = call;
-    runCall(bench, engine, ticks);
+    systemRunCommand(bench, engine, ticks);
     return bench.log;
   }
   std::string load(bool browser, const std::string& script) {
     bench.browserEnvironment = browser;
     bench.editor().setText(script);
-    loadCode(bench, engine);
+    loadCodeCommand(bench, engine);
     return bench.log;
   }
 };

@@ -44,7 +44,7 @@ struct BrowserV8 : ::testing::Test {
     bench.editor().setText(script);
     bench.callBox = call;
     bench.v8BufferLength = "4096";
-    runV8(bench, startedBridge(), ticks);
+    v8RunCommand(bench, startedBridge(), ticks);
     return bench.log;
   }
 };

@@ -44,7 +44,7 @@ using LoadCode = Fixture;
 
 TEST_F(LoadCode, SuccessWritesTheLoadBlockOnly) {
   bench.log = "old";
-  EXPECT_TRUE(loadCode(bench, engine));
+  EXPECT_TRUE(loadCodeCommand(bench, engine));
   EXPECT_EQ("代码加载成功!!\r\n" + sep + "\r\n\r\n\r\n\r\n" +
                 "小提示：双击函数名调用方法自动写入调试框！\r\n\r\n\r\n\r\n" + sep,
             bench.log);
@@ -55,7 +55,7 @@ TEST_F(LoadCode, SuccessWritesTheLoadBlockOnly) {
 
 TEST_F(LoadCode, SyntaxErrorWritesTheReportAndJumpsToItsLine) {
   script.loadError = syntaxErrorOnLine3();
-  EXPECT_FALSE(loadCode(bench, engine));
+  EXPECT_FALSE(loadCodeCommand(bench, engine));
   EXPECT_EQ("代码加载失败!!\r\n" + sep + "\r\n\r\n" + kLine3Report + "\r\n\r\n" + sep, bench.log);
   ASSERT_EQ(1u, bench.focusHistory.size());
   EXPECT_EQ(Control::CodeEditor, bench.focusHistory[0]);
@@ -66,20 +66,20 @@ TEST_F(LoadCode, SyntaxErrorWritesTheReportAndJumpsToItsLine) {
 TEST_F(LoadCode, UndefinedNameGoesToTheFindBox) {
   script.loadError = {"5009", "Microsoft JScript 运行时错误", "'abc' 未定义", "abc()", "1", "0"};
   bench.findBox = "before";
-  loadCode(bench, engine);
+  loadCodeCommand(bench, engine);
   EXPECT_EQ("abc", bench.findBox);
 }
 
 TEST_F(LoadCode, UndefinedWithoutQuotedNameEmptiesTheFindBox) {
   script.loadError = {"5009", "x", "something 未定义", "", "1", "0"};
   bench.findBox = "before";
-  loadCode(bench, engine);
+  loadCodeCommand(bench, engine);
   EXPECT_EQ("", bench.findBox);
 }
 
 TEST_F(LoadCode, LineZeroOrMissingLeavesTheCaret) {
   script.loadError = {"1", "", "", "", "0", ""};
-  loadCode(bench, engine);
+  loadCodeCommand(bench, engine);
   EXPECT_EQ(1, bench.editor().getCurrentPos());
   EXPECT_EQ(Control::CodeEditor, bench.focusHistory.back());
 }
@@ -89,14 +89,14 @@ TEST_F(LoadCode, NegativeLineNumbersLeaveTheCaret) {
   for (const char* line : {"-1", "-2147483648", "-99999999999"}) {
     script.loadError = {"1", "", "", "", line, ""};
     bench.editor().moveCaretToPos(1);
-    loadCode(bench, engine);
+    loadCodeCommand(bench, engine);
     EXPECT_EQ(1, bench.editor().getCurrentPos()) << line;
   }
 }
 
 TEST_F(LoadCode, LinePastTheEndGoesToTheLastLine) {
   script.loadError = {"1", "", "", "", "99", ""};
-  loadCode(bench, engine);
+  loadCodeCommand(bench, engine);
   EXPECT_EQ(12, bench.editor().getCurrentPos());
 }
 
@@ -108,7 +108,7 @@ TEST(LoadCodeWithoutHost, EveryLoadFailsWithAnEmptyReport) {
   ASSERT_EQ(std::vector<std::string>{"对象创建失败！"}, notices);
   HeadlessWorkbench bench;
   bench.editor().setText("var a = 1;");
-  EXPECT_FALSE(loadCode(bench, engine));
+  EXPECT_FALSE(loadCodeCommand(bench, engine));
   EXPECT_EQ("代码加载失败!!\r\n" + sep + "\r\n\r\n" +
                 "错误代码：  \r\n错误说明：   【】\r\n错误语句：  \r\n错误所在行：  \r\n"
                 "错误所在行的位置：  " + "\r\n\r\n" + sep,
@@ -124,7 +124,7 @@ TEST_F(RunCall, RefusesEmptyOrCueTextCallBox) {
     bench.log = "untouched";
     bench.messages.clear();
     bench.focusHistory.clear();
-    runCall(bench, engine, ticks);
+    systemRunCommand(bench, engine, ticks);
     EXPECT_EQ("untouched", bench.log);
     ASSERT_EQ(1u, bench.messages.size());
     EXPECT_EQ("请输入调用方法 如 test('abc',123) 或者双击调用函数名", bench.messages[0].text);
@@ -139,14 +139,14 @@ TEST_F(RunCall, RefusesEmptyOrCueTextCallBox) {
 TEST_F(RunCall, SuccessWritesTheResultBlockWithElapsedTicks) {
   script.values["test('abc',123)"] = "abc123";
   bench.callBox = "　 test('abc',123) ";
-  runCall(bench, engine, ticks);
+  systemRunCommand(bench, engine, ticks);
   EXPECT_EQ("test('abc',123)", script.lastExpression);
   EXPECT_EQ("代码运算成功!!执行时间：5\r\n" + sep + "\r\n\r\n返回内容：abc123\r\n\r\n" + sep, bench.log);
 }
 
 TEST_F(RunCall, EmptyValueWithoutErrorIsASuccess) {
   bench.callBox = "f()";
-  runCall(bench, engine, ticks);
+  systemRunCommand(bench, engine, ticks);
   EXPECT_EQ("代码运算成功!!执行时间：5\r\n" + sep + "\r\n\r\n返回内容：\r\n\r\n" + sep, bench.log);
 }
 
@@ -154,7 +154,7 @@ TEST_F(RunCall, ErrorInTheCallWritesTheFailureBlockAndJumps) {
   script.errors["boom()"] = {"5009", "Microsoft JScript 运行时错误", "'x' 未定义", "x()", "2", "1"};
   bench.callBox = "boom()";
   bench.findBox = "kept";
-  runCall(bench, engine, ticks);
+  systemRunCommand(bench, engine, ticks);
   const std::string report =
       "错误代码：  5009\r\n错误说明：  Microsoft JScript 运行时错误 【'x' 未定义】\r\n"
       "错误语句：  x()\r\n错误所在行：  2\r\n错误所在行的位置：  1";
@@ -166,7 +166,7 @@ TEST_F(RunCall, ErrorInTheCallWritesTheFailureBlockAndJumps) {
 TEST_F(RunCall, LoadFailureStopsBeforeTheCall) {
   script.loadError = syntaxErrorOnLine3();
   bench.callBox = "test()";
-  runCall(bench, engine, ticks);
+  systemRunCommand(bench, engine, ticks);
   EXPECT_EQ("", script.lastExpression);
   EXPECT_EQ("代码加载失败!!\r\n" + sep + "\r\n\r\n" + kLine3Report + "\r\n\r\n" + sep, bench.log);
 }
@@ -186,7 +186,7 @@ TEST_F(RunCall, SplitsTheCallAsTheUserTypedIt) {
   };
   for (const Case& c : cases) {
     bench.callBox = c.call;
-    runCall(bench, engine, ticks);
+    systemRunCommand(bench, engine, ticks);
     EXPECT_EQ(c.expression, script.lastExpression) << c.call;
   }
 }
@@ -195,8 +195,8 @@ TEST_F(RunCall, TwoRunsLeaveOnlyTheSecond) {
   script.values["a()"] = "1";
   script.values["b()"] = "2";
   bench.callBox = "a()";
-  runCall(bench, engine, ticks);
+  systemRunCommand(bench, engine, ticks);
   bench.callBox = "b()";
-  runCall(bench, engine, ticks);
+  systemRunCommand(bench, engine, ticks);
   EXPECT_EQ("代码运算成功!!执行时间：5\r\n" + sep + "\r\n\r\n返回内容：2\r\n\r\n" + sep, bench.log);
 }

@@ -21,7 +21,7 @@ struct RealEngine : ::testing::Test {
   std::string run(const std::string& script, const std::string& call) {
     bench.editor().setText(script);
     bench.callBox = call;
-    runCall(bench, engine, ticks);
+    systemRunCommand(bench, engine, ticks);
     return bench.log;
   }
 };
@@ -34,7 +34,7 @@ TEST_F(RealEngine, RunawayScriptAtLoadIsStoppedWithItsLineAndTheNextRunWorks) {
   // Long enough that a starved test process is not stopped before it reaches the loop.
   engine.SetTimeout(2500);
   bench.editor().setText("var i = 0;\r\nwhile (true) { i++; }\r\n");
-  EXPECT_FALSE(loadCode(bench, engine));
+  EXPECT_FALSE(loadCodeCommand(bench, engine));
   EXPECT_EQ(0u, bench.log.find(kLoadFailedHeader));
   EXPECT_EQ("2", reportedLine());
   EXPECT_EQ(12, bench.editor().getCurrentPos());
@@ -77,7 +77,7 @@ TEST_F(RealEngine, ValuesAsTheUserReadsThem) {
 
 TEST_F(RealEngine, UndefinedNameAtLoadGoesToTheFindBox) {
   bench.editor().setText("var a = 1;\r\nmissingFunction();\r\n");
-  loadCode(bench, engine);
+  loadCodeCommand(bench, engine);
   EXPECT_EQ("missingFunction", bench.findBox);
   EXPECT_EQ("2", reportedLine());
 }

@@ -42,7 +42,7 @@ struct V8Run : ::testing::Test {
     bench.editor().moveCaretToPos(3);
     bench.callBox = "test('abc',123)";
   }
-  void run() { runV8(bench, startedBridge(), ticks); }
+  void run() { v8RunCommand(bench, startedBridge(), ticks); }
   // A script returning a text of `length` bytes, run with the given buffer-length box text.
   void runProducing(int length, const std::string& bufferBox) {
     bench.editor().setText("function big(n){return 'x'.repeat(n);}");
