@@ -11,6 +11,7 @@
 
 #include "cli/Cli.h"
 #include "tests/cli/CliHarness.h"
+#include "tests/support/TempDir.h"
 #include "text/Codec.h"
 
 using namespace jsdebug;
@@ -98,22 +99,20 @@ TEST(CliExecutable, PrintsTheResultBlockInUtf8) {
 namespace {
 
 // A scratch directory with files in it, removed afterwards.
+// The shared temporary folder, with the path as text for the command lines built from it and a
+// file written in one step.
 class ScratchDir {
  public:
-  ScratchDir() {
-    char pattern[] = "/tmp/jsdebug-cli-XXXXXX";
-    path_ = mkdtemp(pattern);
-  }
-  ~ScratchDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
   std::string file(const std::string& name, const std::string& bytes) const {
-    std::string full = path_ + "/" + name;
+    std::string full = dir_.file(name);
     std::ofstream(full, std::ios::binary) << bytes;
     return full;
   }
   const std::string& path() const { return path_; }
 
  private:
-  std::string path_;
+  testsupport::TempDir dir_{"jsdebug-cli-"};
+  std::string path_ = dir_.path().string();
 };
 
 // Runs a shell command line; standard output and standard error separately.

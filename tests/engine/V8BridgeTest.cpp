@@ -10,6 +10,7 @@
 
 #include "engine/FatalError.h"
 #include "platform/Paths.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -159,11 +160,9 @@ TEST(V8Bridge, EngineBesideTheProgramThenInThePrivateFolder) {
       {nullptr, "fake-recording", 4242},
       {"fake-only-initialize", "fake-recording", 7},
   };
-  int n = 0;
   for (const Row& row : rows) {
-    const fs::path root = fs::temp_directory_path() /
-                          ("jsdebug-search-" + std::to_string(getpid()) + "-" + std::to_string(n++));
-    const fs::path bin = root / "bin";
+    const testsupport::TempDir root("jsdebug-search-");
+    const fs::path bin = root.path() / "bin";
     const fs::path privateDir = bin / privateLibraryDirectory();
     fs::create_directories(bin);
     fs::create_directories(privateDir);
@@ -176,7 +175,6 @@ TEST(V8Bridge, EngineBesideTheProgramThenInThePrivateFolder) {
       bridge.initializeV8("/x");
       EXPECT_EQ(row.context, bridge.context()) << (row.beside ? row.beside : "-") << " beside";
     }
-    fs::remove_all(root);
   }
 }
 
