@@ -53,14 +53,14 @@ const std::vector<NamedCommand>& mainWindowCommands() {
       {"浏览器运行", [](MainWindow& w) { generate::browserRunCommand(w, w.services().desktop); }},
 
       // Files, a second window, a script from the web.
-      {"openNewWindow", [](MainWindow& w) { editor::openNewWindow(w.services().desktop); }},
+      {"openNewWindow", [](MainWindow& w) { openNewWindow(w.services().desktop); }},
       {"openScriptFile", [](MainWindow& w) { w.scriptFiles().openScriptFile(); }},
       {"saveScriptFile", [](MainWindow& w) { w.scriptFiles().saveScriptFile(); }},
       {"saveScriptWithCall", [](MainWindow& w) { w.scriptFiles().saveScriptWithCall(); }},
       {"下载JS代码",
        [](MainWindow& w) {
          startTrackedWorker(w, [&w](std::function<void()> finished) {
-           editor::loadScriptFromUrl(w, std::move(finished));
+           loadScriptFromUrl(w, std::move(finished));
          });
        }},
 

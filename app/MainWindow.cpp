@@ -68,7 +68,7 @@ MainWindow::MainWindow(MainWindowServices services)
   buildRunMenu();
   setUpTabOrder();
   searchWindows_ = std::make_unique<SearchWindows>(this, *this);
-  scriptFiles_ = std::make_unique<editor::ScriptFiles>(*this, services_.desktop);
+  scriptFiles_ = std::make_unique<ScriptFiles>(*this, services_.desktop);
   wireCommands();
   exit_ = [] { QCoreApplication::exit(0); };
 }
@@ -117,7 +117,7 @@ void MainWindow::buildControls() {
     addressLabel_->setPalette(p);
   }
 
-  urlBox_ = addTextBox(QRect(46, 37, 682, 24), toQt(editor::kSampleAddress));
+  urlBox_ = addTextBox(QRect(46, 37, 682, 24), toQt(kSampleAddress));
   // A thin one-line border instead of the sunken edge.
   urlBox_->setFrame(false);
   urlBox_->setStyleSheet(QStringLiteral(

@@ -36,9 +36,7 @@ class ScriptEngine;
 class SearchWindows;
 class V8Bridge;
 class CodeEditor;
-namespace editor {
 class ScriptFiles;
-}
 
 // What the window's commands use besides the window; owned by the application.
 struct MainWindowServices {
@@ -80,7 +78,7 @@ class MainWindow : public FixedFrameWindow, public Workbench {
   GuiThread& guiThread() { return guiThread_; }
   SearchWindows& searchWindows() { return *searchWindows_; }
   QuickFindState& quickFindState() { return quickFind_; }
-  editor::ScriptFiles& scriptFiles() { return *scriptFiles_; }
+  ScriptFiles& scriptFiles() { return *scriptFiles_; }
 
   // The editor's two gestures around the call box: picking a function, highlighting braces.
   void editorDoubleClicked();
@@ -138,7 +136,7 @@ class MainWindow : public FixedFrameWindow, public Workbench {
   GuiThread guiThread_;
   QuickFindState quickFind_;
   std::unique_ptr<SearchWindows> searchWindows_;
-  std::unique_ptr<editor::ScriptFiles> scriptFiles_;
+  std::unique_ptr<ScriptFiles> scriptFiles_;
   std::function<void()> exit_;
 
   QToolBar* toolbar_ = nullptr;

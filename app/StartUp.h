@@ -15,7 +15,7 @@ namespace jsdebug {
 inline constexpr const char* kDiscussionGroupNumber = "612345678";
 
 // The editor opens with the sample script that the sample address also gives.
-inline constexpr const char* kDefaultCode = editor::kSampleScript;
+inline constexpr const char* kDefaultCode = kSampleScript;
 
 inline constexpr const char* kInitialisedText = "初始化成功！！\r\n";
 

@@ -16,7 +16,7 @@
 namespace {
 
 // The window's initial script, as "系统引擎运行" meets it.
-constexpr const char* kDefaultCode = jsdebug::editor::kSampleScript;
+constexpr const char* kDefaultCode = jsdebug::kSampleScript;
 
 // A plain MD5 over the string's UTF-16 code units taken as bytes (ASCII input), returning hex.
 constexpr const char* kJsMd5 = R"JS(

@@ -26,7 +26,7 @@ namespace {
 
 using namespace jsdebug;
 
-constexpr const char* kDefaultCode = editor::kSampleScript;
+constexpr const char* kDefaultCode = kSampleScript;
 constexpr const char* kCall = bench::kSampleCall;
 
 V8Bridge& startedBridge() { return bench::startedV8Bridge(); }

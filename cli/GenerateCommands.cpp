@@ -53,7 +53,7 @@ std::vector<Command> generateCommands() {
          const std::string address = c.fromTerminal(a[0]);
          const net::Download got = net::downloadScript(address);
          if (!got.failure.empty()) {
-           c.bench.messageBox(editor::downloadFailedMessage(address, got.failure),
+           c.bench.messageBox(downloadFailedMessage(address, got.failure),
                               kDefaultMessageTitle, MessageIcon::Error);
            return kExitFailure;
          }

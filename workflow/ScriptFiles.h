@@ -8,11 +8,9 @@
 #include <system_error>
 
 namespace jsdebug {
+
 class Workbench;
 class Desktop;
-}  // namespace jsdebug
-
-namespace jsdebug::editor {
 
 inline constexpr const char* kOpenDialogTitle = "打开保存域名文本";
 inline constexpr const char* kOpenDialogFilter = "文本文件（*.txt）|*.txt|JS文件（*.js）|*.js";
@@ -66,4 +64,4 @@ class ScriptFiles {
 // "打开新窗口": the own executable by its full path, so the current directory does not matter.
 void openNewWindow(Desktop& desktop);
 
-}  // namespace jsdebug::editor
+}  // namespace jsdebug

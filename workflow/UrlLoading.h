@@ -9,14 +9,13 @@
 
 #include "examples/SampleScript.h"
 
-namespace jsdebug {
-class Workbench;
-}
 namespace jsdebug::net {
 struct Download;
 }
 
-namespace jsdebug::editor {
+namespace jsdebug {
+
+class Workbench;
 
 // The URL box's initial text. Its host is reserved for examples and never resolves, which is
 // why this exact text is answered without a download.
@@ -43,4 +42,4 @@ void loadFromUrlBox(Workbench& bench, const Downloader& download);
 void loadScriptFromUrl(Workbench& bench, std::function<void()> finished = {},
                        Downloader download = {});
 
-}  // namespace jsdebug::editor
+}  // namespace jsdebug

@@ -109,7 +109,7 @@ TEST_F(FilesAndGeneratedCodeTest, BytesSurviveSavingAndOpeningThroughTheEditor) 
     window->toolbarEntry(kOpenEntry)->trigger();
     EXPECT_EQ(bytes, window->editor().wholeText());
     // Only the UTF-8 script is pointed out, in one line of the log.
-    EXPECT_EQ(&bytes == &samples[0] ? editor::kUtf8ScriptNote : "", window->logText().substr(logBefore));
+    EXPECT_EQ(&bytes == &samples[0] ? kUtf8ScriptNote : "", window->logText().substr(logBefore));
   }
   window->setCallBoxText("test(1)");
   desktop.answers.push_back(path("b.js"));
@@ -171,10 +171,10 @@ TEST_F(FilesAndGeneratedCodeTest, NewWindowStartsTheOwnExecutable) {
 }
 
 TEST_F(FilesAndGeneratedCodeTest, DownloadButtonReplacesTheEditorTextOnTheGuiThread) {
-  EXPECT_EQ(editor::kSampleAddress, window->urlBoxText());
+  EXPECT_EQ(kSampleAddress, window->urlBoxText());
   window->editor().setText("old");
   click("下载JS代码");
-  EXPECT_EQ(editor::kSampleScript, window->editor().wholeText());
+  EXPECT_EQ(kSampleScript, window->editor().wholeText());
 
   ::unsetenv("http_proxy");
   ::unsetenv("all_proxy");

@@ -13,7 +13,7 @@
 #include "tests/support/LoopbackHttpServer.h"
 #include "workflow/HeadlessWorkbench.h"
 
-namespace jsdebug::editor {
+namespace jsdebug {
 namespace {
 
 using jsdebug::loopback::HttpReply;
@@ -255,4 +255,4 @@ TEST_F(UrlLoadingTest, TwoDownloadsAtOnceTheLaterFinisherWins) {
 }
 
 }  // namespace
-}  // namespace jsdebug::editor
+}  // namespace jsdebug
