@@ -51,12 +51,30 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         'in': true, 'else': true, 'do': true, 'instanceof': true, 'new': true
     };
 
+    /* Words that are keywords only in places (yield in a generator, await in an async function,
+       of in a for head) and otherwise name variables: after them a "/" opens a regular
+       expression only when one ends on the line, as it does for every other operand. */
+    var contextual_keywords = { 'yield': true, 'await': true, 'of': true };
+
     /* The current token. */
     var tok_text = '', tok_type = TK_EOF, tok_newlines = 0;
 
     function is_digit_text(text) {
         var c = text.charCodeAt(0);
         return c >= 48 && c <= 57;
+    }
+
+    /* "5" but not "5e3" or "0x5": a "." written after it with a space between would read as
+       its decimal point if the space went */
+    function is_integer_text(text) {
+        var k, c;
+        for (k = 0; k < text.length; k += 1) {
+            c = text.charCodeAt(k);
+            if (c < 48 || c > 57) {
+                return false;
+            }
+        }
+        return text.length > 0;
     }
 
     /* The scanners take the text as parameters: a name shared through the enclosing function is
@@ -179,12 +197,13 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
 
 
 
-    var modes = [{ kind: BLOCK, level: base_level, is_do: false }];
+    var modes = [{ kind: BLOCK, level: base_level, is_do: false, is_object: false }];
 
     var last_type = TK_EOF, last_text = '';
     var last_postfix = false;   /* the last token was a postfix ++ or -- */
     var now_postfix = false;
     var closed_do = false;      /* the last "}" closed the body of a do statement */
+    var closed_object = false;  /* the last "}" closed an object literal, so a "/" divides */
     var var_line = false, var_tainted = false, var_depth = 0;
     var in_case = false;
     var word_is_property = false; /* the last word followed a ".": x.return is no statement */
@@ -291,14 +310,22 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
         c = source.charCodeAt(pos);
         do {
             /* a word, a number, or a class's private name "#x" */
+            /* a name may be spelled with \u escapes, "\u0061b" being "ab" */
             if ((c >= 97 && c <= 122) || (c >= 65 && c <= 90) || (c >= 48 && c <= 57) || c === 95 ||
-                    c === 36 || c > 127 ||
+                    c === 36 || c > 127 || (c === 92 && source.charCodeAt(pos + 1) === 117) ||
                     (c === 35 && pos + 1 < len && ((q = source.charCodeAt(pos + 1)) >= 97 && q <= 122 ||
                         (q >= 65 && q <= 90) || (q >= 48 && q <= 57) || q === 95 || q === 36 || q > 127))) {
                 pos += 1;
                 while (pos < len) {
                     q = source.charCodeAt(pos);
-                    if (!((q >= 97 && q <= 122) || (q >= 65 && q <= 90) || (q >= 48 && q <= 57) ||
+                    if (q === 92 && source.charCodeAt(pos + 1) === 117) {
+                        pos += 1;
+                    } else if (q === 123 && source.charCodeAt(pos - 1) === 117 &&
+                            source.charCodeAt(pos - 2) === 92) {
+                        /* \u{...} */
+                        p = source.indexOf('}', pos);
+                        pos = p < 0 ? len : p;
+                    } else if (!((q >= 97 && q <= 122) || (q >= 65 && q <= 90) || (q >= 48 && q <= 57) ||
                             q === 95 || q === 36 || q > 127)) {
                         break;
                     }
@@ -388,10 +415,11 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
             /* where a "/" cannot be a division it opens a regular expression */
             if (c === 47 && (last_type === TK_EOF || last_type === TK_OPERATOR ||
                     last_type === TK_START_EXPR || last_type === TK_START_BLOCK ||
-                    last_type === TK_END_BLOCK || last_type === TK_SEMICOLON ||
+                    (last_type === TK_END_BLOCK && !closed_object) || last_type === TK_SEMICOLON ||
                     (last_type === TK_WORD && expression_keywords[last_text] === true) ||
                     (last_type === TK_WORD && last_text === 'default' && !word_is_property) ||
                     (last_type === TK_END_EXPR && closed_condition) ||
+                    (last_type === TK_WORD && contextual_keywords[last_text] === true && !word_is_property) ||
                     (last_type === TK_UNKNOWN && last_text === '~'))) {
                 p = regexp_end(source, len, pos);
                 if (p > 0) {
@@ -556,7 +584,15 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
                     if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
                 }
             }
-            modes.push({ kind: BLOCK, level: level, is_do: last_type === TK_WORD && last_text === 'do' });
+            /* An object literal where an operand is expected; everywhere else, and wherever in
+               doubt, a block: a "/" after a block's "}" is read as a literal only when one closes
+               on the line, which keeps the text as it stands either way. */
+            m = modes[modes.length - 1];
+            modes.push({ kind: BLOCK, level: level, is_do: last_type === TK_WORD && last_text === 'do',
+                is_object: last_type === TK_START_EXPR ||
+                    (last_type === TK_OPERATOR && last_text !== '=>' && (last_text !== ':' || m.is_object === true)) ||
+                    (last_type === TK_WORD && !word_is_property && expression_keywords[last_text] === true &&
+                        last_text !== 'else' && last_text !== 'do') });
             level += 1;
             out[out.length] = tok_text; tail = 0; line_begun = false;
             break;
@@ -567,6 +603,7 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
                 if (m.kind === BLOCK) {
                     level = m.level;
                     closed_do = m.is_do;
+                    closed_object = m.is_object;
                     break;
                 }
             }
@@ -712,6 +749,9 @@ if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, 
             if (last_type === TK_START_BLOCK || (last_type === TK_SEMICOLON && modes[modes.length - 1].kind === BLOCK)) {
                 if (tail > 0) { out.length -= tail; tail = 0; }
                 if (out.length !== 0) { tail = new_line(out, line_begun, false, level, indents, indent_string); line_begun = true; }
+            } else if (tok_text === '.' && last_type === TK_WORD && is_integer_text(last_text) &&
+                    source.charCodeAt(start - 1) <= 32) {
+                if (out.length !== 0 && tail === 0 && !line_begun) { out[out.length] = ' '; tail = 1; }
             }
             out[out.length] = tok_text; tail = 0; line_begun = false;
             break;

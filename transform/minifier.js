@@ -41,6 +41,10 @@ function jsmin(comment, input, level) {
     /* where that piece starts in the input, and the piece before it */
     var significant_at = 0;
     var significant_before = '';
+    /* For each "{" still open, whether it opened an object literal rather than a block; and
+       whether the last "}" closed one, after which a "/" divides: "x = {} / 2". */
+    var braces = [];
+    var closed_object = false;
     var pending_space = false;
     var pending_newline = true;
 
@@ -59,6 +63,12 @@ function jsmin(comment, input, level) {
             return opens_line(next);
         }
         if (level === 1) {
+            return true;
+        }
+        /* a line break after return, break, continue, throw or yield ends the statement there:
+           "return\n/re/.test(s)" returns nothing, "return/re/.test(s)" a boolean */
+        if (restricted_words.hasOwnProperty(significant) && significant_before !== '.' &&
+                !';})'.has(next)) {
             return true;
         }
         if (!opens_line(next)) {
@@ -102,12 +112,30 @@ function jsmin(comment, input, level) {
         if (is_alnum(last) && is_alnum(next)) {
             return true;
         }
+        /* "5 .toString()": without the space the "." would be the number's decimal point */
+        if (next === '.' && is_integer(significant)) {
+            return true;
+        }
         return last === next && '+-/'.has(next);
+    }
+
+    function is_integer(text) {
+        var k, n;
+        for (k = 0; k < text.length; k += 1) {
+            n = text.charCodeAt(k);
+            if (n < 48 || n > 57) {
+                return false;
+            }
+        }
+        return text.length > 0;
     }
 
     /* Whether a "/" at this point starts a regular expression rather than a division. */
     function regexp_may_start() {
         var ch = significant.charAt(significant.length - 1), p = significant_at;
+        if (ch === '}' && closed_object) {
+            return false;
+        }
         if (significant === '' || '(,=:[!&|?{};>*%<^~'.has(ch) || (ch === '/' && !ends_literal)) {
             return true;
         }
@@ -122,6 +150,16 @@ function jsmin(comment, input, level) {
         /* identifiers are written whole, so the last piece is the last word; after a "." it is
            a property, which a "/" divides */
         return keywords.hasOwnProperty(significant) && significant_before !== '.';
+    }
+
+    /* Whether a "{" here opens an object literal: where an operand may start, except at the
+       start of a statement and after "=>", where it opens a block. */
+    function opens_object() {
+        var ch = significant.charAt(significant.length - 1);
+        if (significant === '' || '{};'.has(ch) || (ch === '>' && significant_before === '=')) {
+            return false;
+        }
+        return regexp_may_start() && !block_words.hasOwnProperty(significant);
     }
 
     /* Just past the string that starts with the quote at `start`. A template literal may span
@@ -203,10 +241,28 @@ function jsmin(comment, input, level) {
         }
     }
 
+    function regexp_on_line(input, len, start) {
+        try {
+            return regexp_end(input, len, start);
+        } catch (e) {
+            return -1;
+        }
+    }
+
     /* words that go on with the statement before them after a block's "}" */
     var continuing_words = {
         'else': true, 'catch': true, 'finally': true, 'while': true, 'instanceof': true, 'in': true
     };
+
+    var restricted_words = { 'return': true, 'break': true, 'continue': true, 'throw': true, 'yield': true };
+
+    /* words after which a "{" opens a block */
+    var block_words = { 'else': true, 'do': true };
+
+    /* Words that are keywords only in places (yield in a generator, await in an async function,
+       of in a for head) and otherwise name variables: after them a "/" opens a regular
+       expression only when one ends on the line. */
+    var contextual_keywords = { 'yield': true, 'await': true, 'of': true };
 
     /* words after which a "/" cannot be a division */
     var keywords = {
@@ -285,7 +341,8 @@ function jsmin(comment, input, level) {
             continue;
         }
 
-        if (c === '/' && regexp_may_start()) {
+        if (c === '/' && (regexp_may_start() || (contextual_keywords.hasOwnProperty(significant) &&
+                significant_before !== '.' && regexp_on_line(input, len, pos) > 0))) {
             pos = regexp_end(input, len, pos);
             q = input.substring(start, pos);
             out[out.length] = q;
@@ -318,6 +375,11 @@ function jsmin(comment, input, level) {
             continue;
         }
 
+        if (c === '{') {
+            braces[braces.length] = opens_object();
+        } else if (c === '}') {
+            closed_object = braces.length > 0 && braces.pop();
+        }
         pos += 1;
         out[out.length] = c;
         last = c;
