@@ -35,7 +35,7 @@ namespace {
 // The FatalError box belongs on the GUI thread even when a worker (the jsfuck decoding) hits the
 // error; the worker waits for it. Once the window is gone it goes to standard error instead.
 void installFatalErrorBox(MainWindow& window) {
-  setFatalErrorBox([&window](const std::string& text, const std::string& title) {
+  engine::setFatalErrorBox([&window](const std::string& text, const std::string& title) {
     const bool shown =
         window.guiThread().run([&] { showMessageBox(text, title, MessageIcon::Error); });
     if (!shown) {
@@ -85,16 +85,17 @@ Application::Application() {
   QDir::setCurrent(QFile::decodeName(platform::programDirectory().c_str()));
 
   // 2. The one script engine; a host that cannot be created is said once, before any window.
-  engine_ = std::make_unique<ScriptEngine>(
-      [](const std::string& text) { showMessageBox(text, kDefaultMessageTitle, MessageIcon::None); });
+  engine_ = std::make_unique<engine::ScriptEngine>([](const std::string& text) {
+    showMessageBox(text, kDefaultMessageTitle, MessageIcon::None);
+  });
 
   // 3. The find history lives with the search windows, which the main window holds.
   // 4. The exit routine is this object's destructor.
 
   // 5. The main window and its creation handler.
   desktop_ = std::make_unique<QtDesktop>();
-  window_ = std::make_unique<MainWindow>(
-      MainWindowServices{*engine_, v8Bridge(), *desktop_, [] { return platform::tickCount(); }});
+  window_ = std::make_unique<MainWindow>(MainWindowServices{*engine_, engine::v8Bridge(), *desktop_,
+                                                            [] { return platform::tickCount(); }});
   installFatalErrorBox(*window_);
   window_->create();
 }
@@ -105,7 +106,7 @@ Application::~Application() {
   // the engine and the libraries gone, so then the process ends here without releasing them.
   window_->guiThread().close();
   const bool workersDone = window_->guiThread().waitForWorkers(kWorkerGrace);
-  setFatalErrorBox({});
+  engine::setFatalErrorBox({});
   if (!workersDone) {
     std::fflush(nullptr);
     std::_Exit(exitCode_);
@@ -116,7 +117,7 @@ Application::~Application() {
   // window above; then the external libraries, v8.dll among them, without a call into it; then
   // the apartment.
   engine_.reset();
-  externalFunctions().releaseLibraries();
+  engine::externalFunctions().releaseLibraries();
   platform::CoUninitialize();
 }
 

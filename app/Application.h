@@ -9,11 +9,14 @@
 class QCoreApplication;
 class QTranslator;
 
+namespace jsdebug::engine {
+class ScriptEngine;
+}
+
 namespace jsdebug {
 
 class MainWindow;
 class QtDesktop;
-class ScriptEngine;
 
 class Application {
  public:
@@ -27,7 +30,7 @@ class Application {
   Application& operator=(const Application&) = delete;
 
   MainWindow& window() { return *window_; }
-  ScriptEngine& engine() { return *engine_; }
+  engine::ScriptEngine& engine() { return *engine_; }
 
   // A script given on the command line (what a file manager's "open with" passes), loaded as
   // "打开" loads the file it is given. A file that cannot be read is said in a message box and
@@ -45,7 +48,7 @@ class Application {
 
  private:
   std::unique_ptr<QtDesktop> desktop_;
-  std::unique_ptr<ScriptEngine> engine_;
+  std::unique_ptr<engine::ScriptEngine> engine_;
   std::unique_ptr<MainWindow> window_;
   int exitCode_ = 0;
 };

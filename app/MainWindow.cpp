@@ -137,7 +137,8 @@ void MainWindow::buildControls() {
 
   callBox_ = addTextBox(QRect(12, 488, 652, 25), toQt(kCallBoxCueText));
   callBox_->installEventFilter(this);
-  v8LengthBox_ = addTextBox(QRect(754, 493, 43, 20), QString::number(kDefaultV8BufferLength));
+  v8LengthBox_ =
+      addTextBox(QRect(754, 493, 43, 20), QString::number(engine::kDefaultV8BufferLength));
   v8LengthBox_->installEventFilter(this);
   // Typed characters are filtered one by one; an input method would hand over whole words.
   v8LengthBox_->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -242,7 +243,7 @@ void MainWindow::create() {
   button("V8运行")->setToolTip(tip);
   v8LengthBox_->setToolTip(tip);
 
-  services_.bridge.initializeV8(startupPath());
+  services_.bridge.initializeV8(engine::startupPath());
   setUpEditor(editor());
   // The sample script is nothing to lose.
   editor().setSavePoint();

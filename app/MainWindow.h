@@ -27,21 +27,24 @@ class QRadioButton;
 class QToolBar;
 class QToolButton;
 
+namespace jsdebug::engine {
+class ScriptEngine;
+class V8Bridge;
+}  // namespace jsdebug::engine
+
 namespace jsdebug {
 
 class Desktop;
 class HyperlinkLabel;
 class OutputLogView;
-class ScriptEngine;
 class SearchWindows;
-class V8Bridge;
 class CodeEditor;
 class ScriptFiles;
 
 // What the window's commands use besides the window; owned by the application.
 struct MainWindowServices {
-  ScriptEngine& engine;
-  V8Bridge& bridge;
+  engine::ScriptEngine& engine;
+  engine::V8Bridge& bridge;
   Desktop& desktop;
   TickCounter ticks;
 };

@@ -21,7 +21,7 @@ using namespace jsdebug;
 constexpr const char* kDefaultCode = kSampleScript;
 constexpr const char* kCall = bench::kSampleCall;
 
-V8Bridge& startedBridge() { return bench::startedV8Bridge(); }
+engine::V8Bridge& startedBridge() { return bench::startedV8Bridge(); }
 
 void setUp(HeadlessWorkbench& bench, benchmark::State& state) {
   bench.editor().setText(kDefaultCode);
@@ -30,7 +30,7 @@ void setUp(HeadlessWorkbench& bench, benchmark::State& state) {
 }
 
 void BM_V8Run(benchmark::State& state) {
-  V8Bridge& bridge = startedBridge();
+  engine::V8Bridge& bridge = startedBridge();
   HeadlessWorkbench bench;
   setUp(bench, state);
   for (auto _ : state) v8RunCommand(bench, bridge, platform::tickCount);
@@ -40,7 +40,7 @@ void BM_V8Run(benchmark::State& state) {
 void BM_SystemEngineRun(benchmark::State& state) {
   HeadlessWorkbench bench;
   setUp(bench, state);
-  ScriptEngine engine([](const std::string&) {});
+  engine::ScriptEngine engine([](const std::string&) {});
   for (auto _ : state) systemRunCommand(bench, engine, platform::tickCount);
   if (bench.log.find("abc123") == std::string::npos) state.SkipWithError("the run did not return abc123");
 }

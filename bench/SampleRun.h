@@ -9,12 +9,12 @@ namespace jsdebug::bench {
 
 inline constexpr const char* kSampleCall = "test('abc',123)";
 
-inline V8Bridge& startedV8Bridge() {
-  static V8Bridge& bridge = []() -> V8Bridge& {
-    v8Bridge().initializeV8(startupPath());
+inline engine::V8Bridge& startedV8Bridge() {
+  static engine::V8Bridge& bridge = []() -> engine::V8Bridge& {
+    engine::v8Bridge().initializeV8(engine::startupPath());
     // Node boots in the background; the first run waits for it, and that is not what we measure.
-    v8Bridge().executeV8("", "String", "1");
-    return v8Bridge();
+    engine::v8Bridge().executeV8("", "String", "1");
+    return engine::v8Bridge();
   }();
   return bridge;
 }

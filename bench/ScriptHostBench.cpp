@@ -59,7 +59,7 @@ input = input.substr(0, 102400);
 
 void BM_SystemEngineRun(benchmark::State& state) {
   jsdebug::HeadlessWorkbench bench;
-  jsdebug::ScriptEngine engine([](const std::string&) {});
+  jsdebug::engine::ScriptEngine engine([](const std::string&) {});
   bench.memoryEditor.setText(kDefaultCode);
   bench.callBox = "test('abc',123)";
   for (auto _ : state) jsdebug::systemRunCommand(bench, engine, jsdebug::platform::tickCount);
@@ -67,7 +67,7 @@ void BM_SystemEngineRun(benchmark::State& state) {
 }
 
 void BM_JsMd5Over100KB(benchmark::State& state) {
-  jsdebug::ScriptEngine engine([](const std::string&) {});
+  jsdebug::engine::ScriptEngine engine([](const std::string&) {});
   if (!engine.LoadCode(kJsMd5)) state.SkipWithError("MD5 script did not load");
   std::string digest;
   for (auto _ : state) digest = engine.CallFunction("md5", "input");
@@ -76,7 +76,7 @@ void BM_JsMd5Over100KB(benchmark::State& state) {
 
 // The host's share of a run: a fresh heap (with the JScript profile), the default code, the call.
 void BM_HostResetLoadCall(benchmark::State& state) {
-  auto host = jsdebug::createScriptHost(jsdebug::kScriptControlProgId);
+  auto host = jsdebug::engine::createScriptHost(jsdebug::engine::kScriptControlProgId);
   std::string result;
   for (auto _ : state) {
     host->reset();

@@ -29,10 +29,10 @@ using namespace jsdebug;
 constexpr const char* kDefaultCode = kSampleScript;
 constexpr const char* kCall = bench::kSampleCall;
 
-V8Bridge& startedBridge() { return bench::startedV8Bridge(); }
+engine::V8Bridge& startedBridge() { return bench::startedV8Bridge(); }
 
 void BM_V8Run(benchmark::State& state) {
-  V8Bridge& bridge = startedBridge();
+  engine::V8Bridge& bridge = startedBridge();
   HeadlessWorkbench bench;
   bench.editor().setText(kDefaultCode);
   bench.callBox = kCall;
@@ -78,7 +78,7 @@ std::string jsfuckText(std::size_t bytes) {
 }
 
 void BM_JsfuckDecode100KB(benchmark::State& state) {
-  V8Bridge& bridge = startedBridge();
+  engine::V8Bridge& bridge = startedBridge();
   const std::string encoded = jsfuckText(100 * 1024);
   HeadlessWorkbench bench;
   for (auto _ : state) {
@@ -103,7 +103,7 @@ std::string utf8Script(std::size_t bytes) {
 }
 
 void BM_Utf8Decode1MB(benchmark::State& state) {
-  V8Bridge& bridge = v8Bridge();  // the code-page entries only; no engine needed
+  engine::V8Bridge& bridge = engine::v8Bridge();  // the code-page entries only; no engine needed
   const std::string utf8 = utf8Script(1 << 20);
   HeadlessWorkbench bench;
   for (auto _ : state) {

@@ -21,10 +21,11 @@ Context::Context(bool utf8, std::ostream& out, std::ostream& err)
   };
 }
 
-ScriptEngine& Context::engine() {
+engine::ScriptEngine& Context::engine() {
   if (!engine_) {
-    engine_ = std::make_unique<ScriptEngine>(
-        [this](const std::string& text) { bench.messageBox(text, kDefaultMessageTitle, MessageIcon::None); });
+    engine_ = std::make_unique<engine::ScriptEngine>([this](const std::string& text) {
+      bench.messageBox(text, kDefaultMessageTitle, MessageIcon::None);
+    });
   }
   return *engine_;
 }

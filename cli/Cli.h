@@ -24,7 +24,7 @@ class Context {
   HeadlessWorkbench bench;
 
   // The one ScriptEngine, created on first use as the program creates it at start-up.
-  ScriptEngine& engine();
+  engine::ScriptEngine& engine();
 
   // Reads FILE as raw bytes ("-" is standard input) up to its first NUL, the script the
   // window's editor would hold; false (with a message on standard error) when it cannot be read.
@@ -47,7 +47,7 @@ class Context {
   bool utf8_;
   std::ostream& out_;
   std::ostream& err_;
-  std::unique_ptr<ScriptEngine> engine_;
+  std::unique_ptr<engine::ScriptEngine> engine_;
 };
 
 struct Command {

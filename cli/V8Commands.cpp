@@ -17,16 +17,16 @@ namespace {
 class EngineStart {
  public:
   explicit EngineStart(Context& c) {
-    setFatalErrorBox([&c](const std::string& text, const std::string& title) {
+    engine::setFatalErrorBox([&c](const std::string& text, const std::string& title) {
       c.bench.messageBox(text, title, MessageIcon::Error);
     });
-    v8Bridge().initializeV8(startupPath());
+    engine::v8Bridge().initializeV8(engine::startupPath());
   }
   EngineStart(const EngineStart&) = delete;
   EngineStart& operator=(const EngineStart&) = delete;
-  ~EngineStart() { setFatalErrorBox(nullptr); }
+  ~EngineStart() { engine::setFatalErrorBox(nullptr); }
 
-  V8Bridge& bridge() { return v8Bridge(); }
+  engine::V8Bridge& bridge() { return engine::v8Bridge(); }
 };
 
 }  // namespace
@@ -59,7 +59,7 @@ std::vector<Command> v8Commands() {
       {"utf8", "FILE", 1, 1,
        [](Context& c, const std::vector<std::string>& a) {
          if (!c.loadEditorFrom(a[0])) return kExitFailure;
-         transform::utf8DecodeCommand(c.bench, v8Bridge());
+         transform::utf8DecodeCommand(c.bench, engine::v8Bridge());
          if (c.refusedInput()) return kExitFailure;
          c.write(c.bench.editor().wholeText());
          return kExitSuccess;

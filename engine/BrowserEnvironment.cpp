@@ -4,7 +4,7 @@
 
 #include "text/Text.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 namespace {
 
 long count(const std::string& text) {
@@ -35,4 +35,4 @@ void BrowserNotes::add(int kind, std::string text) {
   }
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

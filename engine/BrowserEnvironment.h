@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace jsdebug {
+namespace jsdebug::engine {
 
 // The address location and document present when the address box holds no http(s) address.
 inline constexpr const char* kDefaultPageAddress = "http://localhost/";
@@ -32,4 +32,4 @@ struct BrowserNotes {
 // The script, GBK-free ASCII, as the build carries it.
 extern const std::string_view kEnvironmentScript;
 
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

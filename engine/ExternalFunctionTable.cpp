@@ -5,7 +5,7 @@
 #include "platform/Paths.h"
 #include "v8engine/Exports.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 namespace {
 
 // Searched in this order for an entry without a library name.
@@ -144,4 +144,4 @@ ExternalFunctionTable& externalFunctions() {
   return table;
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

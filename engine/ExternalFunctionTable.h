@@ -16,7 +16,7 @@
 
 #include "platform/DynamicLibrary.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 
 class ExternalFunctionTable {
  public:
@@ -83,4 +83,4 @@ const char* privateLibraryDirectory();
 // The process-wide table, looking in the program directory first.
 ExternalFunctionTable& externalFunctions();
 
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

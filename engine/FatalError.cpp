@@ -6,7 +6,7 @@
 
 #include "engine/ExternalFunctionTable.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 namespace {
 
 struct Handlers {
@@ -71,4 +71,4 @@ void FatalError(int code, std::string_view message) {
   std::_Exit(-1);
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

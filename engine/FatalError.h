@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace jsdebug {
+namespace jsdebug::engine {
 
 inline constexpr const char* kFatalErrorTitle = "错误";
 
@@ -28,4 +28,4 @@ void setFatalErrorBox(FatalErrorBox box);
 using ProcessExit = std::function<void(int exitCode)>;
 void setFatalErrorExit(ProcessExit exit);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

@@ -8,7 +8,7 @@
 
 #include "text/Text.h"
 
-namespace jsdebug::hostreport {
+namespace jsdebug::engine::hostreport {
 
 inline constexpr std::string_view kNumberLabel = "错误代码：  ";
 inline constexpr std::string_view kDescriptionLabel = "\r\n错误说明：  ";
@@ -43,4 +43,4 @@ inline bool mentionsUndefined(std::string_view text) { return text::findText(tex
 // The first quoted name after a bracket; empty when there is none.
 inline std::string undefinedName(std::string_view text) { return text::TextBetween(text, "【'", "'"); }
 
-}  // namespace jsdebug::hostreport
+}  // namespace jsdebug::engine::hostreport

@@ -4,7 +4,7 @@
 
 #include "engine/HostReport.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 
 ScriptEngine::ScriptEngine(const CreationFailureNotice& notice)
     : host_(createScriptHost(kScriptControlProgId)) {
@@ -64,4 +64,4 @@ std::string ScriptEngine::RunProcedure(const std::string& name,
   return host_->run(name, std::vector<ScriptValue>(values.begin(), values.end()));
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

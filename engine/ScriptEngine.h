@@ -10,7 +10,7 @@
 
 #include "engine/ScriptHost.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 
 class ScriptEngine {
  public:
@@ -48,4 +48,4 @@ class ScriptEngine {
   std::string location_;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

@@ -3,7 +3,7 @@
 #include "engine/DuktapeHost.h"
 #include "text/Text.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 namespace {
 
 ScriptHostFactory& factorySlot() {
@@ -30,4 +30,4 @@ std::unique_ptr<ScriptHost> createScriptHost(std::string_view progId) {
 
 void setScriptHostFactory(ScriptHostFactory factory) { factorySlot() = std::move(factory); }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

@@ -13,7 +13,7 @@
 
 #include "engine/BrowserEnvironment.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 
 inline constexpr std::string_view kScriptControlProgId = "ScriptControl";
 
@@ -65,4 +65,4 @@ std::unique_ptr<ScriptHost> createScriptHost(std::string_view progId);
 // function restores the default.
 void setScriptHostFactory(ScriptHostFactory factory);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

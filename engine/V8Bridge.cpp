@@ -7,7 +7,7 @@
 #include "platform/Paths.h"
 #include "v8engine/Report.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 
 void V8Bridge::initializeV8(const std::string& startupPath) {
   context_.store(table_.InitializeV8(startupPath.c_str()));
@@ -85,4 +85,4 @@ std::string startupPath(std::string_view executablePath) {
 
 std::string startupPath() { return platform::programDirectory() + platform::programFileName(); }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

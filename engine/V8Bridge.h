@@ -11,7 +11,7 @@
 #include "engine/BrowserEnvironment.h"
 #include "engine/ExternalFunctionTable.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 
 inline constexpr int kDefaultV8BufferLength = 1024;
 
@@ -60,4 +60,4 @@ std::string startupPath(std::string_view executablePath);
 // The same for the running executable.
 std::string startupPath();
 
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

@@ -17,7 +17,7 @@ constexpr const char* kNoValueMessage =
 
 }  // namespace
 
-JsfuckOutcome decodeJsfuck(Workbench& bench, V8Bridge& bridge) {
+JsfuckOutcome decodeJsfuck(Workbench& bench, engine::V8Bridge& bridge) {
   std::string text;
   bench.runOnGuiThread([&] { text = bench.editor().wholeText(); });
   std::string result = bridge.executeV8(kJsfuckWrapperScript, "test", text, kJsfuckBufferLength);
@@ -37,7 +37,7 @@ JsfuckOutcome decodeJsfuck(Workbench& bench, V8Bridge& bridge) {
   return JsfuckOutcome::Decoded;
 }
 
-void jsfuckCommand(Workbench& bench, V8Bridge& bridge, std::function<void()> finished) {
+void jsfuckCommand(Workbench& bench, engine::V8Bridge& bridge, std::function<void()> finished) {
   std::thread([&bench, &bridge, finished = std::move(finished)] {
     decodeJsfuck(bench, bridge);
     if (finished) finished();

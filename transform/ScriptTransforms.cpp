@@ -38,16 +38,16 @@ class ApartmentScope {
 // One run of a carried script in a fresh host: enter the apartment, create, set the language,
 // add the script, run the procedure, leave the apartment, then release the host.
 Transformed runCarriedScript(std::string_view script, const std::string& procedure,
-                             const std::vector<ScriptValue>& args) {
+                             const std::vector<engine::ScriptValue>& args) {
   ApartmentScope apartment;
-  std::unique_ptr<ScriptHost> host = createScriptHost(kScriptControlProgId);
+  std::unique_ptr<engine::ScriptHost> host = engine::createScriptHost(engine::kScriptControlProgId);
   if (!host) return {false, {}, "无法创建脚本控件"};
   host->setLanguage("JavaScript");
   host->addCode(std::string(script));
   Transformed result{true, host->run(procedure, args), {}};
   // The host already yields empty text for a failed call; the error object makes sure a value
   // left over from a half-finished run is not taken for a result.
-  const ScriptError error = host->error();
+  const engine::ScriptError error = host->error();
   if (error.Number != "0") result = {false, {}, error.Description.empty() ? error.Number : error.Description};
   apartment.leave();
   host.reset();

@@ -7,25 +7,27 @@
 namespace jsdebug {
 namespace {
 
-bool resetAndLoad(Workbench& bench, ScriptEngine& engine) {
-  engine.SetBrowserEnvironment(bench.browserEnvironmentOn(), pageAddress(bench.urlBoxText()));
+bool resetAndLoad(Workbench& bench, engine::ScriptEngine& engine) {
+  engine.SetBrowserEnvironment(bench.browserEnvironmentOn(),
+                               engine::pageAddress(bench.urlBoxText()));
   engine.Reset();
   if (engine.LoadCode(bench.editor().wholeText())) return true;
 
   const std::string report = engine.ErrorReport();
   appendFailureBlock(bench, kLoadFailedHeader, report);
   appendBrowserNotes(bench, engine.TakeBrowserNotes());
-  jumpToReportedLine(bench, hostreport::reportedLine(report));
+  jumpToReportedLine(bench, engine::hostreport::reportedLine(report));
 
   // Read from the whole log, as the user sees it, not from the report alone.
   const std::string log = bench.logText();
-  if (hostreport::mentionsUndefined(log)) bench.setFindBoxText(hostreport::undefinedName(log));
+  if (engine::hostreport::mentionsUndefined(log))
+    bench.setFindBoxText(engine::hostreport::undefinedName(log));
   return false;
 }
 
 }  // namespace
 
-bool loadCodeCommand(Workbench& bench, ScriptEngine& engine) {
+bool loadCodeCommand(Workbench& bench, engine::ScriptEngine& engine) {
   bench.clearLog();
   if (!resetAndLoad(bench, engine)) return false;
   appendLoadSuccessBlock(bench);
@@ -33,7 +35,7 @@ bool loadCodeCommand(Workbench& bench, ScriptEngine& engine) {
   return true;
 }
 
-void systemRunCommand(Workbench& bench, ScriptEngine& engine, const TickCounter& ticks) {
+void systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const TickCounter& ticks) {
   if (refuseMissingCall(bench)) return;
   bench.clearLog();
   if (!resetAndLoad(bench, engine)) return;
@@ -43,10 +45,10 @@ void systemRunCommand(Workbench& bench, ScriptEngine& engine, const TickCounter&
   const std::string result = engine.CallFunction(call.name, call.arguments);
   if (result.empty()) {
     const std::string report = engine.ErrorReport();
-    if (hostreport::isFailure(report)) {
+    if (engine::hostreport::isFailure(report)) {
       appendFailureBlock(bench, kRunFailedHeader, report);
       appendBrowserNotes(bench, engine.TakeBrowserNotes());
-      jumpToReportedLine(bench, hostreport::reportedLine(report));
+      jumpToReportedLine(bench, engine::hostreport::reportedLine(report));
       return;
     }
   }

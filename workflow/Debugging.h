@@ -14,10 +14,10 @@ using TickCounter = std::function<std::uint32_t()>;
 
 // Loads the editor text into the engine and logs the outcome; on failure jumps to the failing
 // line and copies an undefined name into the find box. Returns true when the code loaded.
-bool loadCodeCommand(Workbench& bench, ScriptEngine& engine);
+bool loadCodeCommand(Workbench& bench, engine::ScriptEngine& engine);
 
 // Resets the engine, loads the editor text and evaluates the call box's call, logging the value
 // with the elapsed milliseconds or the error report.
-void systemRunCommand(Workbench& bench, ScriptEngine& engine, const TickCounter& ticks);
+void systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const TickCounter& ticks);
 
 }  // namespace jsdebug

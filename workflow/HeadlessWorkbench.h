@@ -46,7 +46,7 @@ class HeadlessWorkbench : public Workbench {
   std::string log;
   std::string callBox;
   std::string findBox;
-  std::string v8BufferLength = std::to_string(kDefaultV8BufferLength);
+  std::string v8BufferLength = std::to_string(engine::kDefaultV8BufferLength);
   std::string urlBox;
   bool searchDown = true;
   bool browserEnvironment = false;

@@ -52,7 +52,7 @@ void appendNoteBlock(Workbench& bench, const std::string& header, const std::str
 
 }  // namespace
 
-void appendBrowserNotes(Workbench& bench, const BrowserNotes& notes) {
+void appendBrowserNotes(Workbench& bench, const engine::BrowserNotes& notes) {
   if (!notes.console.empty() || notes.droppedLines > 0 || notes.droppedTimers > 0) {
     std::string body;
     for (const std::string& line : notes.console) {

@@ -27,7 +27,7 @@ inline constexpr const char* kMissingHeader = "脚本用到而浏览器环境没
 // After a run's own block, each only when it has something to say: the console block (the lines
 // in the order written, then how many were left out) and the block of names the script reached
 // for and did not find. Each is CR LF and then a block shaped like a failure block.
-void appendBrowserNotes(Workbench& bench, const BrowserNotes& notes);
+void appendBrowserNotes(Workbench& bench, const engine::BrowserNotes& notes);
 
 // Gives the editor the focus and moves the caret to the 1-based line named by lineText (read as
 // an integer); a number below 1 leaves the caret where it is.

@@ -18,7 +18,7 @@ std::string elapsedText(std::uint32_t milliseconds) {
 
 }  // namespace
 
-void v8RunCommand(Workbench& bench, V8Bridge& bridge, const TickCounter& ticks) {
+void v8RunCommand(Workbench& bench, engine::V8Bridge& bridge, const TickCounter& ticks) {
   const CallToRun call = splitCallToRun(bench.callBoxText());
   // The time covers reading the editor, the engine call and the log work after it: what the
   // user waited for, not the engine alone.
@@ -26,8 +26,9 @@ void v8RunCommand(Workbench& bench, V8Bridge& bridge, const TickCounter& ticks) 
   const std::string script = bench.editor().wholeText();
   const int bufferLength = text::toInteger(bench.v8BufferLengthText());
   // The console is always there; the page address switches the browser environment on.
-  const std::string location = bench.browserEnvironmentOn() ? pageAddress(bench.urlBoxText()) : "";
-  BrowserNotes notes;
+  const std::string location =
+      bench.browserEnvironmentOn() ? engine::pageAddress(bench.urlBoxText()) : "";
+  engine::BrowserNotes notes;
   const std::string result =
       bridge.executeV8(script, call.name, call.arguments, bufferLength, location, notes);
   bench.clearLog();

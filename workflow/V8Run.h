@@ -15,6 +15,6 @@ inline constexpr const char* kV8LengthHint =
 // editor text with a result buffer as long as the V8 buffer-length box says, and replaces the log
 // by the result block or by the failure block with the engine's line and message; after a
 // failure the editor gets the focus and the caret goes to that line.
-void v8RunCommand(Workbench& bench, V8Bridge& bridge, const TickCounter& ticks);
+void v8RunCommand(Workbench& bench, engine::V8Bridge& bridge, const TickCounter& ticks);
 
 }  // namespace jsdebug

@@ -5,6 +5,7 @@
 namespace {
 
 using namespace jsdebug;
+using namespace jsdebug::engine;
 
 TEST(FatalError, Text) {
   EXPECT_EQ("运行时出错!\r\n\r\n", fatalErrorText(0, ""));

@@ -12,7 +12,7 @@
 
 #include "engine/ScriptHost.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 namespace {
 
 struct Row {
@@ -199,4 +199,4 @@ TEST_F(JScriptDates, TextsInJScriptsForms) {
 }
 
 }  // namespace
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

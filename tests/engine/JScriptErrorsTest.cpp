@@ -10,7 +10,7 @@
 
 #include "engine/ScriptHost.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 namespace {
 
 std::unique_ptr<ScriptHost> newHost() {
@@ -110,4 +110,4 @@ TEST(JScriptErrors, WhatACatchSees) {
 }
 
 }  // namespace
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

@@ -8,6 +8,7 @@
 #include "v8engine/Report.h"
 
 using namespace jsdebug;
+using namespace jsdebug::engine;
 
 TEST(V8Report, ReadsBackWhatItHolds) {
   struct Row {

@@ -8,6 +8,7 @@
 #include "examples/SampleScript.h"
 
 using namespace jsdebug;
+using namespace jsdebug::engine;
 
 namespace {
 

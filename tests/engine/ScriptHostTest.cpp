@@ -9,7 +9,7 @@
 #include "engine/ScriptHost.h"
 #include "engine/VariantText.h"
 
-namespace jsdebug {
+namespace jsdebug::engine {
 namespace {
 
 TEST(VariantText, NumbersReadAsTheVariantConversionWritesThem) {
@@ -186,4 +186,4 @@ TEST(HostCreation, UnknownProgIdAndFailingFactoryGiveNoHost) {
 }
 
 }  // namespace
-}  // namespace jsdebug
+}  // namespace jsdebug::engine

@@ -15,6 +15,7 @@
 namespace {
 
 using namespace jsdebug;
+using namespace jsdebug::engine;
 
 struct Exited {
   int code;

@@ -48,7 +48,7 @@ class FilesAndGeneratedCodeTest : public ::testing::Test {
     recordedMessages().clear();
     desktop.directory = dir.string();
     window = std::make_unique<MainWindow>(
-        MainWindowServices{engine, v8Bridge(), desktop, [] { return std::uint32_t{0}; }});
+        MainWindowServices{engine, engine::v8Bridge(), desktop, [] { return std::uint32_t{0}; }});
   }
   void TearDown() override {
     window->guiThread().close();
@@ -66,7 +66,7 @@ class FilesAndGeneratedCodeTest : public ::testing::Test {
   testsupport::TempDir scratch{"jsdebug_gui_files_"};
   const fs::path& dir = scratch.path();
   HeadlessDesktop desktop;
-  ScriptEngine engine{[](const std::string&) {}};
+  engine::ScriptEngine engine{[](const std::string&) {}};
   std::unique_ptr<MainWindow> window;
 };
 

@@ -87,21 +87,21 @@ TEST(GuiThreadTest, ShutdownWaitsForTrackedWorkersBoundedly) {
 TEST(FatalErrorFromAWorker, BoxIsShownOnTheGuiThread) {
   recordedMessages().clear();
   Application app;
-  setFatalErrorExit([](int) { throw 1; });
+  engine::setFatalErrorExit([](int) { throw 1; });
   std::atomic<bool> done{false};
   std::thread worker([&] {
     try {
-      FatalError(7, "x");
+      engine::FatalError(7, "x");
     } catch (int) {
     }
     done = true;
   });
   ASSERT_TRUE(processEventsUntil([&] { return done.load(); }));
   worker.join();
-  setFatalErrorExit({});
+  engine::setFatalErrorExit({});
   ASSERT_EQ(1u, recordedMessages().size());
-  EXPECT_EQ(fatalErrorText(7, "x"), recordedMessages()[0].text);
-  EXPECT_EQ(kFatalErrorTitle, recordedMessages()[0].title);
+  EXPECT_EQ(engine::fatalErrorText(7, "x"), recordedMessages()[0].text);
+  EXPECT_EQ(engine::kFatalErrorTitle, recordedMessages()[0].title);
   EXPECT_EQ(MessageIcon::Error, recordedMessages()[0].icon);
   EXPECT_EQ(QThread::currentThread(), recordedMessages()[0].thread);
 }

@@ -60,7 +60,7 @@ class MainWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     app.reset();
-    setScriptHostFactory({});
+    engine::setScriptHostFactory({});
   }
 
   void showActive() {
@@ -198,7 +198,8 @@ TEST_F(MainWindowTest, EditorSetUpTableReachesTheEditingComponent) {
 TEST(StartUpWithoutScriptHost, OneBoxBeforeAnyWindowThenTheWindowAsUsual) {
   recordedMessages().clear();
   std::vector<int> windowsAtMessage;
-  setScriptHostFactory([](std::string_view) { return std::unique_ptr<ScriptHost>(); });
+  engine::setScriptHostFactory(
+      [](std::string_view) { return std::unique_ptr<engine::ScriptHost>(); });
   {
     Application app;
     ASSERT_EQ(1u, recordedMessages().size());
@@ -212,7 +213,7 @@ TEST(StartUpWithoutScriptHost, OneBoxBeforeAnyWindowThenTheWindowAsUsual) {
     app.window().button("加载代码")->click();
     EXPECT_EQ(0, jsdebug::text::findText(app.window().logText(), kLoadFailedHeader) - 1);
   }
-  setScriptHostFactory({});
+  engine::setScriptHostFactory({});
 }
 
 TEST_F(MainWindowTest, TitleSizeAndFrame) {

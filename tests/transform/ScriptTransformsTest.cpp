@@ -22,8 +22,8 @@ const std::string kSample = examples::kSampleScriptBytes;
 
 // A carried script's function called directly, for the parameters the commands do not pass.
 std::string callCarried(std::string_view script, const std::string& procedure,
-                        const std::vector<ScriptValue>& args) {
-  std::unique_ptr<ScriptHost> host = createScriptHost(kScriptControlProgId);
+                        const std::vector<engine::ScriptValue>& args) {
+  std::unique_ptr<engine::ScriptHost> host = engine::createScriptHost(engine::kScriptControlProgId);
   host->setLanguage("JavaScript");
   host->addCode(std::string(script));
   std::string value = host->run(procedure, args);
@@ -38,8 +38,10 @@ std::string jsmin(const std::string& input, double level) {
 // Lets a test change how hosts are made, and puts the default back whatever happens.
 class HostFactoryScope {
  public:
-  explicit HostFactoryScope(ScriptHostFactory factory) { setScriptHostFactory(std::move(factory)); }
-  ~HostFactoryScope() { setScriptHostFactory({}); }
+  explicit HostFactoryScope(engine::ScriptHostFactory factory) {
+    engine::setScriptHostFactory(std::move(factory));
+  }
+  ~HostFactoryScope() { engine::setScriptHostFactory({}); }
   HostFactoryScope(const HostFactoryScope&) = delete;
   HostFactoryScope& operator=(const HostFactoryScope&) = delete;
 };
@@ -376,7 +378,8 @@ TEST(Jsmin, ErrorTextsAreThrownAsTheyStand) {
       {"x=[/abc\n/]", "Error: unterminated Regular Expression literal"},
   };
   for (const auto& [input, thrown] : cases) {
-    std::unique_ptr<ScriptHost> host = createScriptHost(kScriptControlProgId);
+    std::unique_ptr<engine::ScriptHost> host =
+        engine::createScriptHost(engine::kScriptControlProgId);
     host->addCode(std::string(kMinifierScript) +
                   ";function caught(s){try{jsmin('',s,3);return 'none';}catch(e){return e;}}");
     EXPECT_EQ(thrown, host->run("caught", {input})) << input;
@@ -400,7 +403,7 @@ TEST(Jsmin, LevelTwoKeepsLineBreaksThatMayEndAStatement) {
 }
 
 TEST(Jsmin, InterfaceDetails) {
-  std::unique_ptr<ScriptHost> host = createScriptHost(kScriptControlProgId);
+  std::unique_ptr<engine::ScriptHost> host = engine::createScriptHost(engine::kScriptControlProgId);
   host->setLanguage("JavaScript");
   host->addCode(std::string(kMinifierScript));
   // One argument: it is the input, the comment is empty and the level is 2.
@@ -494,9 +497,9 @@ TEST(UnpackScript, SyntaxErrorsAndThrowsGiveTheEmptyText) {
 }
 
 TEST(UnpackScript, ScriptThatNeverEndsIsStoppedByTheHostsTimeLimit) {
-  HostFactoryScope quick([](std::string_view progId) -> std::unique_ptr<ScriptHost> {
-    if (progId != kScriptControlProgId) return nullptr;
-    std::unique_ptr<ScriptHost> host = engine::createDuktapeHost();
+  HostFactoryScope quick([](std::string_view progId) -> std::unique_ptr<engine::ScriptHost> {
+    if (progId != engine::kScriptControlProgId) return nullptr;
+    std::unique_ptr<engine::ScriptHost> host = engine::createDuktapeHost();
     host->setTimeout(200);
     return host;
   });
@@ -566,9 +569,9 @@ TEST(TransformCommands, FailuresKeepTheEditorTextAndSaySo) {
 }
 
 TEST(TransformCommands, StoppedAtTheTimeLimitKeepsTheEditorText) {
-  HostFactoryScope quick([](std::string_view progId) -> std::unique_ptr<ScriptHost> {
-    if (progId != kScriptControlProgId) return nullptr;
-    std::unique_ptr<ScriptHost> host = engine::createDuktapeHost();
+  HostFactoryScope quick([](std::string_view progId) -> std::unique_ptr<engine::ScriptHost> {
+    if (progId != engine::kScriptControlProgId) return nullptr;
+    std::unique_ptr<engine::ScriptHost> host = engine::createDuktapeHost();
     host->setTimeout(200);
     return host;
   });
@@ -581,7 +584,7 @@ TEST(TransformCommands, StoppedAtTheTimeLimitKeepsTheEditorText) {
 }
 
 TEST(TransformCommands, HostThatCannotBeCreatedGivesTheEmptyText) {
-  HostFactoryScope none([](std::string_view) { return std::unique_ptr<ScriptHost>(); });
+  HostFactoryScope none([](std::string_view) { return std::unique_ptr<engine::ScriptHost>(); });
   EXPECT_EQ("", BeautifyScript("a=1;"));
   EXPECT_EQ("", MinifyScript("a=1;"));
   EXPECT_EQ("", UnpackScript("1+2"));

@@ -17,10 +17,10 @@ using namespace jsdebug;
 
 namespace {
 
-V8Bridge& startedBridge() {
-  static V8Bridge& bridge = []() -> V8Bridge& {
-    v8Bridge().initializeV8(startupPath());
-    return v8Bridge();
+engine::V8Bridge& startedBridge() {
+  static engine::V8Bridge& bridge = []() -> engine::V8Bridge& {
+    engine::v8Bridge().initializeV8(engine::startupPath());
+    return engine::v8Bridge();
   }();
   return bridge;
 }

@@ -25,7 +25,7 @@ std::string loaded() {
 
 struct BrowserSystemEngine : ::testing::Test {
   HeadlessWorkbench bench;
-  ScriptEngine engine{[](const std::string&) { FAIL() << "host creation failed"; }};
+  engine::ScriptEngine engine{[](const std::string&) { FAIL() << "host creation failed"; }};
   TickCounter ticks = [] { return std::uint32_t{7}; };
 
   std::string run(bool browser, const std::string& script, const std::string& call) {

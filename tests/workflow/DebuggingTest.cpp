@@ -14,7 +14,7 @@ namespace {
 
 const std::string sep(65, '-');
 
-ScriptError syntaxErrorOnLine3() {
+engine::ScriptError syntaxErrorOnLine3() {
   return {"1002", "Microsoft JScript 编译错误", "语法错误", "b = ;", "3", "4"};
 }
 
@@ -27,7 +27,7 @@ struct Fixture : ::testing::Test {
   FakeHostGuard guard{script};
   HeadlessWorkbench bench;
   std::vector<std::string> notices;
-  ScriptEngine engine{[this](const std::string& t) { notices.push_back(t); }};
+  engine::ScriptEngine engine{[this](const std::string& t) { notices.push_back(t); }};
   std::uint32_t now = 1000;
   TickCounter ticks = [this] { return now += 5; };
 
@@ -104,7 +104,7 @@ TEST(LoadCodeWithoutHost, EveryLoadFailsWithAnEmptyReport) {
   FakeHostScript script;
   FakeHostGuard guard(script, /*fail=*/true);
   std::vector<std::string> notices;
-  ScriptEngine engine([&](const std::string& t) { notices.push_back(t); });
+  engine::ScriptEngine engine([&](const std::string& t) { notices.push_back(t); });
   ASSERT_EQ(std::vector<std::string>{"对象创建失败！"}, notices);
   HeadlessWorkbench bench;
   bench.editor().setText("var a = 1;");

@@ -10,14 +10,14 @@
 namespace jsdebug::testing {
 
 struct FakeHostScript {
-  ScriptError loadError;                       // Number "0" when loading succeeds
+  engine::ScriptError loadError;               // Number "0" when loading succeeds
   std::map<std::string, std::string> values;   // expression -> value
-  std::map<std::string, ScriptError> errors;   // expression -> error
+  std::map<std::string, engine::ScriptError> errors;  // expression -> error
   std::string lastCode, lastExpression;
   int resets = 0;
 };
 
-class FakeScriptHost : public ScriptHost {
+class FakeScriptHost : public engine::ScriptHost {
  public:
   explicit FakeScriptHost(FakeHostScript& script) : s_(script) {}
   void setLanguage(const std::string&) override {}
@@ -28,7 +28,7 @@ class FakeScriptHost : public ScriptHost {
   }
   std::string eval(const std::string& expression) override {
     s_.lastExpression = expression;
-    error_ = ScriptError{"0", "", "", "", "", ""};
+    error_ = engine::ScriptError{"0", "", "", "", "", ""};
     if (auto e = s_.errors.find(expression); e != s_.errors.end()) {
       error_ = e->second;
       return {};
@@ -36,25 +36,28 @@ class FakeScriptHost : public ScriptHost {
     auto v = s_.values.find(expression);
     return v == s_.values.end() ? std::string() : v->second;
   }
-  std::string run(const std::string&, const std::vector<ScriptValue>&) override { return {}; }
+  std::string run(const std::string&, const std::vector<engine::ScriptValue>&) override {
+    return {};
+  }
   void reset() override { ++s_.resets; }
-  ScriptError error() override { return error_; }
+  engine::ScriptError error() override { return error_; }
 
  private:
   FakeHostScript& s_;
-  ScriptError error_{"0", "", "", "", "", ""};
+  engine::ScriptError error_{"0", "", "", "", "", ""};
 };
 
 // Installs the fake for the lifetime of the guard.
 class FakeHostGuard {
  public:
   explicit FakeHostGuard(FakeHostScript& script, bool fail = false) {
-    setScriptHostFactory([&script, fail](std::string_view) -> std::unique_ptr<ScriptHost> {
-      if (fail) return nullptr;
-      return std::make_unique<FakeScriptHost>(script);
-    });
+    engine::setScriptHostFactory(
+        [&script, fail](std::string_view) -> std::unique_ptr<engine::ScriptHost> {
+          if (fail) return nullptr;
+          return std::make_unique<FakeScriptHost>(script);
+        });
   }
-  ~FakeHostGuard() { setScriptHostFactory({}); }
+  ~FakeHostGuard() { engine::setScriptHostFactory({}); }
 };
 
 }  // namespace jsdebug::testing

@@ -14,7 +14,7 @@ namespace {
 
 struct RealEngine : ::testing::Test {
   HeadlessWorkbench bench;
-  ScriptEngine engine{[](const std::string&) { FAIL() << "host creation failed"; }};
+  engine::ScriptEngine engine{[](const std::string&) { FAIL() << "host creation failed"; }};
   TickCounter ticks = [] { return std::uint32_t{7}; };
 
   std::string reportedLine() { return text::TextBetween(bench.log, "错误所在行：  ", "\r\n"); }

@@ -24,10 +24,10 @@ std::string failure(const std::string& line, const std::string& message) {
          "\r\n\r\n" + sep;
 }
 
-V8Bridge& startedBridge() {
-  static V8Bridge& bridge = [] () -> V8Bridge& {
-    v8Bridge().initializeV8(startupPath());
-    return v8Bridge();
+engine::V8Bridge& startedBridge() {
+  static engine::V8Bridge& bridge = []() -> engine::V8Bridge& {
+    engine::v8Bridge().initializeV8(engine::startupPath());
+    return engine::v8Bridge();
   }();
   return bridge;
 }
