@@ -37,7 +37,7 @@ namespace {
 void installFatalErrorBox(MainWindow& window) {
   engine::setFatalErrorBox([&window](const std::string& text, const std::string& title) {
     const bool shown =
-        window.guiThread().run([&] { showMessageBox(text, title, MessageIcon::Error); });
+        window.guiThread().run([&] { showMessageBox(text, title, workflow::MessageIcon::Error); });
     if (!shown) {
       const std::string line = "[" + title + "] " + text + "\n";
       std::fwrite(line.data(), 1, line.size(), stderr);
@@ -86,7 +86,7 @@ Application::Application() {
 
   // 2. The one script engine; a host that cannot be created is said once, before any window.
   engine_ = std::make_unique<engine::ScriptEngine>([](const std::string& text) {
-    showMessageBox(text, kDefaultMessageTitle, MessageIcon::None);
+    showMessageBox(text, workflow::kDefaultMessageTitle, workflow::MessageIcon::None);
   });
 
   // 3. The find history lives with the search windows, which the main window holds.
@@ -127,7 +127,8 @@ void Application::openScript(const std::string& path) {
   // default code instead.
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error) || !std::ifstream(path, std::ios::binary)) {
-    showMessageBox("无法打开文件：" + gbk::fromUtf8(path), kDefaultMessageTitle, MessageIcon::Error);
+    showMessageBox("无法打开文件：" + gbk::fromUtf8(path), workflow::kDefaultMessageTitle,
+                   workflow::MessageIcon::Error);
     return;
   }
   window_->scriptFiles().openScriptPath(path);

@@ -5,7 +5,8 @@
 
 namespace jsdebug {
 
-FindWindow::FindWindow(QWidget* mainWindow, Workbench& bench, FindHistory& history)
+FindWindow::FindWindow(QWidget* mainWindow, workflow::Workbench& bench,
+                       workflow::FindHistory& history)
     : SecondaryWindow(QStringLiteral(u"查找..."), QSize(427, 147), true, mainWindow),
       workbench_(bench),
       history_(history) {
@@ -19,7 +20,7 @@ FindWindow::FindWindow(QWidget* mainWindow, Workbench& bench, FindHistory& histo
   finishControls();
 
   connect(findNext_, &QPushButton::clicked, this, [this] {
-    if (editorAvailable()) findNext(workbench_, history_, controls_);
+    if (editorAvailable()) workflow::findNext(workbench_, history_, controls_);
   });
   connect(close_, &QPushButton::clicked, this, &QWidget::close);
   // Whole words mean nothing to a regular expression; the box keeps its check and its flag.

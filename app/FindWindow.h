@@ -8,15 +8,15 @@ namespace jsdebug {
 
 class FindWindow : public SecondaryWindow {
  public:
-  FindWindow(QWidget* mainWindow, Workbench& bench, FindHistory& history);
+  FindWindow(QWidget* mainWindow, workflow::Workbench& bench, workflow::FindHistory& history);
 
   SearchControls& controls() { return controls_; }
   QPushButton* findNextButton() const { return findNext_; }
   QPushButton* closeButton() const { return close_; }
 
  private:
-  Workbench& workbench_;
-  FindHistory& history_;
+  workflow::Workbench& workbench_;
+  workflow::FindHistory& history_;
   SearchControls controls_{*this};
   QPushButton* findNext_ = nullptr;
   QPushButton* close_ = nullptr;

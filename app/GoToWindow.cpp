@@ -9,7 +9,7 @@
 
 namespace jsdebug {
 
-GoToWindow::GoToWindow(QWidget* mainWindow, Workbench& bench)
+GoToWindow::GoToWindow(QWidget* mainWindow, workflow::Workbench& bench)
     : SecondaryWindow(QStringLiteral(u"定位到..."), QSize(267, 104), false, mainWindow),
       workbench_(bench) {
   prompt_ = addLabel(QString(), 16, 8, 168, 16);
@@ -24,11 +24,11 @@ GoToWindow::GoToWindow(QWidget* mainWindow, Workbench& bench)
   finishControls();
 
   connect(ok_, &QPushButton::clicked, this, [this] {
-    if (editorAvailable() && goToLine(workbench_, fromQt(lineBox_->text()))) close();
+    if (editorAvailable() && workflow::goToLine(workbench_, fromQt(lineBox_->text()))) close();
   });
   connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
 
-  if (editorAvailable()) prompt_->setText(toQt(goToPrompt(workbench_.editor())));
+  if (editorAvailable()) prompt_->setText(toQt(workflow::goToPrompt(workbench_.editor())));
   lineBox_->setFocus();
 }
 

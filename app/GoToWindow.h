@@ -5,13 +5,15 @@
 
 class QLineEdit;
 
-namespace jsdebug {
-
+namespace jsdebug::workflow {
 class Workbench;
+}  // namespace jsdebug::workflow
+
+namespace jsdebug {
 
 class GoToWindow : public SecondaryWindow {
  public:
-  GoToWindow(QWidget* mainWindow, Workbench& bench);
+  GoToWindow(QWidget* mainWindow, workflow::Workbench& bench);
 
   QLabel* promptLabel() const { return prompt_; }
   QLineEdit* lineBox() const { return lineBox_; }
@@ -19,7 +21,7 @@ class GoToWindow : public SecondaryWindow {
   QPushButton* cancelButton() const { return cancel_; }
 
  private:
-  Workbench& workbench_;
+  workflow::Workbench& workbench_;
   QLabel* prompt_ = nullptr;
   QLineEdit* lineBox_ = nullptr;
   QPushButton* ok_ = nullptr;

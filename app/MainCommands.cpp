@@ -21,13 +21,13 @@
 
 namespace jsdebug {
 
-void toggleLineNumbers(EditorOperations& editor) {
-  if (editor.getMarginType(0) == kMarginNumber) {
-    editor.setMarginType(0, kMarginSymbol);
+void toggleLineNumbers(workflow::EditorOperations& editor) {
+  if (editor.getMarginType(0) == workflow::kMarginNumber) {
+    editor.setMarginType(0, workflow::kMarginSymbol);
     editor.setMarginWidth(0, 0);
   } else {
-    editor.setMarginType(0, kMarginNumber);
-    editor.setMarginWidth(0, kLineNumberMarginWidth);
+    editor.setMarginType(0, workflow::kMarginNumber);
+    editor.setMarginWidth(0, workflow::kLineNumberMarginWidth);
   }
 }
 
@@ -39,13 +39,18 @@ void startTrackedWorker(MainWindow& window,
 const std::vector<NamedCommand>& mainWindowCommands() {
   static const std::vector<NamedCommand> commands = {
       // The debugging workflow.
-      {"加载代码", [](MainWindow& w) { BusyScope busy(w); loadCodeCommand(w, w.services().engine); }},
+      {"加载代码",
+       [](MainWindow& w) {
+         BusyScope busy(w);
+         workflow::loadCodeCommand(w, w.services().engine);
+       }},
       {"系统引擎运行",
        [](MainWindow& w) {
          BusyScope busy(w);
-         systemRunCommand(w, w.services().engine, w.services().ticks);
+         workflow::systemRunCommand(w, w.services().engine, w.services().ticks);
        }},
-      {"V8运行", [](MainWindow& w) { v8RunCommand(w, w.services().bridge, w.services().ticks); }},
+      {"V8运行",
+       [](MainWindow& w) { workflow::v8RunCommand(w, w.services().bridge, w.services().ticks); }},
 
       // Generated code and the browser.
       {"生成系统代码", [](MainWindow& w) { generate::systemCodeCommand(w); }},
@@ -53,14 +58,14 @@ const std::vector<NamedCommand>& mainWindowCommands() {
       {"浏览器运行", [](MainWindow& w) { generate::browserRunCommand(w, w.services().desktop); }},
 
       // Files, a second window, a script from the web.
-      {"openNewWindow", [](MainWindow& w) { openNewWindow(w.services().desktop); }},
+      {"openNewWindow", [](MainWindow& w) { workflow::openNewWindow(w.services().desktop); }},
       {"openScriptFile", [](MainWindow& w) { w.scriptFiles().openScriptFile(); }},
       {"saveScriptFile", [](MainWindow& w) { w.scriptFiles().saveScriptFile(); }},
       {"saveScriptWithCall", [](MainWindow& w) { w.scriptFiles().saveScriptWithCall(); }},
       {"下载JS代码",
        [](MainWindow& w) {
          startTrackedWorker(w, [&w](std::function<void()> finished) {
-           loadScriptFromUrl(w, std::move(finished));
+           workflow::loadScriptFromUrl(w, std::move(finished));
          });
        }},
 
@@ -78,7 +83,7 @@ const std::vector<NamedCommand>& mainWindowCommands() {
        }},
 
       // Search.
-      {"寻找", [](MainWindow& w) { quickFind(w, w.quickFindState()); }},
+      {"寻找", [](MainWindow& w) { workflow::quickFind(w, w.quickFindState()); }},
       {"查找", [](MainWindow& w) { w.searchWindows().openFindWindow(); }},
       {"替换", [](MainWindow& w) { w.searchWindows().openReplaceWindow(); }},
       {"到指定行", [](MainWindow& w) { w.searchWindows().openGoToWindow(); }},
@@ -93,7 +98,10 @@ const std::vector<NamedCommand>& mainWindowCommands() {
       {"行号", [](MainWindow& w) { toggleLineNumbers(w.editor()); }},
 
       // The window.
-      {"帮助", [](MainWindow& w) { w.messageBox(helpText(), kDefaultMessageTitle, MessageIcon::None); }},
+      {"帮助",
+       [](MainWindow& w) {
+         w.messageBox(helpText(), workflow::kDefaultMessageTitle, workflow::MessageIcon::None);
+       }},
       {"退出", [](MainWindow& w) { w.exitProgram(); }},
       // A switch: the runs read its state when they start.
       {"浏览器环境", [](MainWindow&) {}},

@@ -44,7 +44,7 @@ inline constexpr const char* kBrowserEnvironmentTooltip =
 const std::vector<ToolbarEntry>& toolbarEntries();
 
 // The margin toggle of "行号": line numbers at 32 pixels, or a symbol margin of width 0.
-void toggleLineNumbers(EditorOperations& editor);
+void toggleLineNumbers(workflow::EditorOperations& editor);
 
 // Starts a worker the window's shutdown must wait for: `start` receives what the worker calls
 // as its last act.

@@ -68,7 +68,7 @@ MainWindow::MainWindow(MainWindowServices services)
   buildRunMenu();
   setUpTabOrder();
   searchWindows_ = std::make_unique<SearchWindows>(this, *this);
-  scriptFiles_ = std::make_unique<ScriptFiles>(*this, services_.desktop);
+  scriptFiles_ = std::make_unique<workflow::ScriptFiles>(*this, services_.desktop);
   wireCommands();
   exit_ = [] { QCoreApplication::exit(0); };
 }
@@ -117,7 +117,7 @@ void MainWindow::buildControls() {
     addressLabel_->setPalette(p);
   }
 
-  urlBox_ = addTextBox(QRect(46, 37, 682, 24), toQt(kSampleAddress));
+  urlBox_ = addTextBox(QRect(46, 37, 682, 24), toQt(workflow::kSampleAddress));
   // A thin one-line border instead of the sunken edge.
   urlBox_->setFrame(false);
   urlBox_->setStyleSheet(QStringLiteral(
@@ -135,7 +135,7 @@ void MainWindow::buildControls() {
   down_->setGeometry(445, 468, 44, 16);
   down_->setChecked(true);
 
-  callBox_ = addTextBox(QRect(12, 488, 652, 25), toQt(kCallBoxCueText));
+  callBox_ = addTextBox(QRect(12, 488, 652, 25), toQt(workflow::kCallBoxCueText));
   callBox_->installEventFilter(this);
   v8LengthBox_ =
       addTextBox(QRect(754, 493, 43, 20), QString::number(engine::kDefaultV8BufferLength));
@@ -239,7 +239,7 @@ void MainWindow::wireCommands() {
 }
 
 void MainWindow::create() {
-  const QString tip = toQt(kV8LengthHint);
+  const QString tip = toQt(workflow::kV8LengthHint);
   button("V8运行")->setToolTip(tip);
   v8LengthBox_->setToolTip(tip);
 
@@ -257,7 +257,7 @@ void MainWindow::exitProgram() {
 
 bool MainWindow::mayClose() {
   if (!editor().isModified()) return true;
-  return askQuestion(kUnsavedQuestion, kDefaultMessageTitle, "退出", "取消");
+  return askQuestion(kUnsavedQuestion, workflow::kDefaultMessageTitle, "退出", "取消");
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -301,16 +301,16 @@ bool MainWindow::browserEnvironmentOn() {
   return entry != nullptr && entry->isChecked();
 }
 
-EditorOperations& MainWindow::editor() { return *editor_; }
+workflow::EditorOperations& MainWindow::editor() { return *editor_; }
 
-QWidget* MainWindow::control(Control which) const {
+QWidget* MainWindow::control(workflow::Control which) const {
   switch (which) {
-    case Control::CodeEditor: return editor_;
-    case Control::CallBox: return callBox_;
-    case Control::FindBox: return findBox_;
-    case Control::UrlBox: return urlBox_;
-    case Control::V8BufferLengthBox: return v8LengthBox_;
-    case Control::OutputLog: return outputLog_;
+    case workflow::Control::CodeEditor: return editor_;
+    case workflow::Control::CallBox: return callBox_;
+    case workflow::Control::FindBox: return findBox_;
+    case workflow::Control::UrlBox: return urlBox_;
+    case workflow::Control::V8BufferLengthBox: return v8LengthBox_;
+    case workflow::Control::OutputLog: return outputLog_;
   }
   return nullptr;
 }
@@ -327,11 +327,12 @@ QAction* MainWindow::toolbarEntry(int index) const {
   return toolbarEntries_[static_cast<std::size_t>(index)];
 }
 
-void MainWindow::setFocus(Control which) {
+void MainWindow::setFocus(workflow::Control which) {
   if (QWidget* w = control(which)) w->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::messageBox(const std::string& text, const std::string& title, MessageIcon icon) {
+void MainWindow::messageBox(const std::string& text, const std::string& title,
+                            workflow::MessageIcon icon) {
   showMessageBox(text, title, icon);
 }
 
@@ -348,20 +349,20 @@ void MainWindow::runOnGuiThread(const std::function<void()>& work) { guiThread_.
 // --- The call box and the editor's gestures --------------------------------------------------
 
 void MainWindow::editorDoubleClicked() {
-  EditorOperations& ed = editor();
+  workflow::EditorOperations& ed = editor();
   const std::string line = ed.getLine(ed.lineFromPosition(ed.getCurrentPos()));
-  const std::string signature = pickedSignature(line);
+  const std::string signature = workflow::pickedSignature(line);
   if (signature.empty()) {
     debugItem_->setVisible(false);
     return;
   }
   debugItem_->setVisible(true);
-  debugItem_->setText(toQt(debugItemCaption(signature)));
+  debugItem_->setText(toQt(workflow::debugItemCaption(signature)));
   // The call is read back from the item, as it holds the signature.
-  setCallBoxText(callFromCaption(fromQt(debugItem_->text())));
+  setCallBoxText(workflow::callFromCaption(fromQt(debugItem_->text())));
 }
 
-void MainWindow::editorLeftButtonReleased() { highlightBraces(editor()); }
+void MainWindow::editorLeftButtonReleased() { workflow::highlightBraces(editor()); }
 
 // --- Events ----------------------------------------------------------------------------------
 
@@ -388,8 +389,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // A menu opening over the box (its own context menu) does not take the focus away: were
     // the cue text to return then, "粘贴" would paste into it.
     if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-      if (event->type() == QEvent::FocusIn) callBoxFocusIn(*this);
-      if (event->type() == QEvent::FocusOut) callBoxFocusOut(*this);
+      if (event->type() == QEvent::FocusIn) workflow::callBoxFocusIn(*this);
+      if (event->type() == QEvent::FocusOut) workflow::callBoxFocusOut(*this);
     }
   }
   return FixedFrameWindow::eventFilter(watched, event);

@@ -32,24 +32,27 @@ class ScriptEngine;
 class V8Bridge;
 }  // namespace jsdebug::engine
 
+namespace jsdebug::workflow {
+class Desktop;
+class ScriptFiles;
+}  // namespace jsdebug::workflow
+
 namespace jsdebug {
 
-class Desktop;
 class HyperlinkLabel;
 class OutputLogView;
 class SearchWindows;
 class CodeEditor;
-class ScriptFiles;
 
 // What the window's commands use besides the window; owned by the application.
 struct MainWindowServices {
   engine::ScriptEngine& engine;
   engine::V8Bridge& bridge;
-  Desktop& desktop;
-  TickCounter ticks;
+  workflow::Desktop& desktop;
+  workflow::TickCounter ticks;
 };
 
-class MainWindow : public FixedFrameWindow, public Workbench {
+class MainWindow : public FixedFrameWindow, public workflow::Workbench {
  public:
   explicit MainWindow(MainWindowServices services);
   ~MainWindow() override;
@@ -69,10 +72,11 @@ class MainWindow : public FixedFrameWindow, public Workbench {
   std::string urlBoxText() override;
   bool searchDownChecked() override;
   bool browserEnvironmentOn() override;
-  EditorOperations& editor() override;
-  void setFocus(Control control) override;
+  workflow::EditorOperations& editor() override;
+  void setFocus(workflow::Control control) override;
   using QWidget::setFocus;
-  void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
+  void messageBox(const std::string& text, const std::string& title,
+                  workflow::MessageIcon icon) override;
   std::string clipboardText() override;
   void setClipboardText(const std::string& text) override;
   void runOnGuiThread(const std::function<void()>& work) override;
@@ -80,8 +84,8 @@ class MainWindow : public FixedFrameWindow, public Workbench {
   MainWindowServices& services() { return services_; }
   GuiThread& guiThread() { return guiThread_; }
   SearchWindows& searchWindows() { return *searchWindows_; }
-  QuickFindState& quickFindState() { return quickFind_; }
-  ScriptFiles& scriptFiles() { return *scriptFiles_; }
+  workflow::QuickFindState& quickFindState() { return quickFind_; }
+  workflow::ScriptFiles& scriptFiles() { return *scriptFiles_; }
 
   // The editor's two gestures around the call box: picking a function, highlighting braces.
   void editorDoubleClicked();
@@ -96,7 +100,7 @@ class MainWindow : public FixedFrameWindow, public Workbench {
   bool mayClose();
 
   // The controls, for the command table and for tests.
-  QWidget* control(Control which) const;
+  QWidget* control(workflow::Control which) const;
   QPushButton* button(const std::string& caption) const;
   struct ButtonPlace {
     const char* caption;
@@ -137,9 +141,9 @@ class MainWindow : public FixedFrameWindow, public Workbench {
 
   MainWindowServices services_;
   GuiThread guiThread_;
-  QuickFindState quickFind_;
+  workflow::QuickFindState quickFind_;
   std::unique_ptr<SearchWindows> searchWindows_;
-  std::unique_ptr<ScriptFiles> scriptFiles_;
+  std::unique_ptr<workflow::ScriptFiles> scriptFiles_;
   std::function<void()> exit_;
 
   QToolBar* toolbar_ = nullptr;

@@ -56,13 +56,14 @@ bool askQuestion(const std::string& text, const std::string& title, const std::s
   return box.clickedButton() == yesButton;
 }
 
-void showMessageBox(const std::string& text, const std::string& title, MessageIcon icon) {
+void showMessageBox(const std::string& text, const std::string& title, workflow::MessageIcon icon) {
   if (hook()) {
     hook()(text, title, icon);
     return;
   }
-  QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  toQt(title), toQt(text), QMessageBox::Ok);
+  QMessageBox box(
+      icon == workflow::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
+      toQt(title), toQt(text), QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   ArrowCursorWhileAsking arrow;

@@ -10,12 +10,13 @@
 namespace jsdebug {
 
 // Shows the box and returns when it was closed. Texts are GBK.
-void showMessageBox(const std::string& text, const std::string& title = kDefaultMessageTitle,
-                    MessageIcon icon = MessageIcon::None);
+void showMessageBox(const std::string& text,
+                    const std::string& title = workflow::kDefaultMessageTitle,
+                    workflow::MessageIcon icon = workflow::MessageIcon::None);
 
 // Replaces the box for the rest of the run (an empty function restores it).
-using MessageBoxHook =
-    std::function<void(const std::string& text, const std::string& title, MessageIcon icon)>;
+using MessageBoxHook = std::function<void(const std::string& text, const std::string& title,
+                                          workflow::MessageIcon icon)>;
 void setMessageBoxHook(MessageBoxHook hook);
 
 // A question with two answers, in the same kind of box; returns whether the user chose `yes`.

@@ -24,9 +24,9 @@ QStringList qtNameFilters(const std::string& filter) {
   return filters;
 }
 
-std::optional<std::string> QtDesktop::chooseFile(const FileDialogRequest& request) {
+std::optional<std::string> QtDesktop::chooseFile(const workflow::FileDialogRequest& request) {
   QFileDialog dialog(nullptr, toQt(request.title));
-  const bool save = request.kind == FileDialogKind::Save;
+  const bool save = request.kind == workflow::FileDialogKind::Save;
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   const QStringList filters = qtNameFilters(request.filter);

@@ -8,9 +8,9 @@
 
 namespace jsdebug {
 
-class QtDesktop : public Desktop {
+class QtDesktop : public workflow::Desktop {
  public:
-  std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+  std::optional<std::string> chooseFile(const workflow::FileDialogRequest& request) override;
   bool openWithDefaultProgram(const std::string& path) override;
   void startDetached(const std::string& program) override;
   std::string executablePath() override;

@@ -4,8 +4,8 @@
 
 namespace jsdebug {
 
-ReplaceWindow::ReplaceWindow(QWidget* mainWindow, Workbench& bench, FindHistory& history,
-                             ReplaceMatch& match)
+ReplaceWindow::ReplaceWindow(QWidget* mainWindow, workflow::Workbench& bench,
+                             workflow::FindHistory& history, workflow::ReplaceMatch& match)
     : SecondaryWindow(QStringLiteral(u"替换..."), QSize(413, 187), false, mainWindow),
       workbench_(bench),
       history_(history),
@@ -26,18 +26,18 @@ ReplaceWindow::ReplaceWindow(QWidget* mainWindow, Workbench& bench, FindHistory&
   finishControls();
 
   connect(find_, &QPushButton::clicked, this, [this] {
-    if (editorAvailable()) findNext(workbench_, history_, controls_, &match_);
+    if (editorAvailable()) workflow::findNext(workbench_, history_, controls_, &match_);
   });
   connect(replace_, &QPushButton::clicked, this, [this] {
-    if (editorAvailable()) replaceOne(workbench_, controls_, match_);
+    if (editorAvailable()) workflow::replaceOne(workbench_, controls_, match_);
   });
   connect(replaceAll_, &QPushButton::clicked, this, [this] {
-    if (editorAvailable()) replaceAll(workbench_, controls_, match_);
+    if (editorAvailable()) workflow::replaceAll(workbench_, controls_, match_);
   });
   connect(close_, &QPushButton::clicked, this, &QWidget::close);
 
   controls_.fill(workbench_, history_);
-  if (editorAvailable() && !replacingAllowed(workbench_.editor())) {
+  if (editorAvailable() && !workflow::replacingAllowed(workbench_.editor())) {
     replace_->setEnabled(false);
     replaceAll_->setEnabled(false);
   }

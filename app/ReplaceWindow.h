@@ -9,8 +9,8 @@ namespace jsdebug {
 class ReplaceWindow : public SecondaryWindow {
  public:
   // `match` is the replace window's latest match, kept for the whole run.
-  ReplaceWindow(QWidget* mainWindow, Workbench& bench, FindHistory& history,
-                ReplaceMatch& match);
+  ReplaceWindow(QWidget* mainWindow, workflow::Workbench& bench, workflow::FindHistory& history,
+                workflow::ReplaceMatch& match);
 
   SearchControls& controls() { return controls_; }
   QPushButton* findButton() const { return find_; }
@@ -19,9 +19,9 @@ class ReplaceWindow : public SecondaryWindow {
   QPushButton* closeButton() const { return close_; }
 
  private:
-  Workbench& workbench_;
-  FindHistory& history_;
-  ReplaceMatch& match_;
+  workflow::Workbench& workbench_;
+  workflow::FindHistory& history_;
+  workflow::ReplaceMatch& match_;
   SearchControls controls_{*this};
   QPushButton* find_ = nullptr;
   QPushButton* replace_ = nullptr;

@@ -27,9 +27,9 @@ void SearchControls::createOptions(int top) {
   down->setGeometry(192, top + 11, 48, 24);
 }
 
-void SearchControls::fill(Workbench& bench, const FindHistory& history) {
+void SearchControls::fill(workflow::Workbench& bench, const workflow::FindHistory& history) {
   for (const std::string& entry : history.entries()) findBox->addItem(toQt(entry));
-  findBox->setEditText(toQt(initialFindText(bench)));
+  findBox->setEditText(toQt(workflow::initialFindText(bench)));
   down->setChecked(true);
 }
 

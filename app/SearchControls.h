@@ -11,12 +11,15 @@ class QComboBox;
 class QGroupBox;
 class QRadioButton;
 
+namespace jsdebug::workflow {
+class FindHistory;
+}  // namespace jsdebug::workflow
+
 namespace jsdebug {
 
-class FindHistory;
 class SecondaryWindow;
 
-class SearchControls : public ReplacePanel {
+class SearchControls : public workflow::ReplacePanel {
  public:
   explicit SearchControls(SecondaryWindow& window) : window_(window) {}
 
@@ -24,7 +27,7 @@ class SearchControls : public ReplacePanel {
   void createOptions(int top);
   // What a find box holds when its window opens: the history, the clipboard's first bytes;
   // and "向下" checked.
-  void fill(Workbench& bench, const FindHistory& history);
+  void fill(workflow::Workbench& bench, const workflow::FindHistory& history);
 
   std::string findBoxText() override;
   void addFindBoxEntry(const std::string& text) override;

@@ -20,7 +20,7 @@ Window* openOnce(QPointer<Window>& slot, Args&&... args) {
 
 }  // namespace
 
-SearchWindows::SearchWindows(QWidget* mainWindow, Workbench& bench)
+SearchWindows::SearchWindows(QWidget* mainWindow, workflow::Workbench& bench)
     : mainWindow_(mainWindow), workbench_(bench) {}
 
 // The windows reference the history and the replace match; they must not outlive them.

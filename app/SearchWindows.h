@@ -10,30 +10,33 @@
 
 class QWidget;
 
+namespace jsdebug::workflow {
+class Workbench;
+}  // namespace jsdebug::workflow
+
 namespace jsdebug {
 
 class FindWindow;
 class GoToWindow;
 class ReplaceWindow;
-class Workbench;
 
 class SearchWindows {
  public:
   // `mainWindow` is watched, not owned; `bench` must live as long as it.
-  SearchWindows(QWidget* mainWindow, Workbench& bench);
+  SearchWindows(QWidget* mainWindow, workflow::Workbench& bench);
   ~SearchWindows();
 
   FindWindow* openFindWindow();
   ReplaceWindow* openReplaceWindow();
   GoToWindow* openGoToWindow();
 
-  FindHistory& history() { return history_; }
+  workflow::FindHistory& history() { return history_; }
 
  private:
   QWidget* mainWindow_;
-  Workbench& workbench_;
-  FindHistory history_;
-  ReplaceMatch replaceMatch_;
+  workflow::Workbench& workbench_;
+  workflow::FindHistory history_;
+  workflow::ReplaceMatch replaceMatch_;
   QPointer<FindWindow> find_;
   QPointer<ReplaceWindow> replace_;
   QPointer<GoToWindow> goTo_;

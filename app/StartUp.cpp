@@ -36,20 +36,20 @@ std::string helpText() { return std::string("QQ:") + kAuthorContact; }
 std::string welcomeText() {
   return std::string("欢迎使用 javascript调试工具 v7.5\r\n\r\nJS交流QQ群：") +
          kDiscussionGroupNumber + "  QQ:" + kAuthorContact +
-         "\r\n\r\n小提示：双击函数名，调用方法会写入调试框\r\n\r\nV8调试注意：" + kV8LengthHint +
-         "\r\n";
+         "\r\n\r\n小提示：双击函数名，调用方法会写入调试框\r\n\r\nV8调试注意：" +
+         workflow::kV8LengthHint + "\r\n";
 }
 
-void setUpEditor(EditorOperations& editor) {
+void setUpEditor(workflow::EditorOperations& editor) {
   // Nothing copies the default style into the others (no style-clear-all), so the block
   // comment keeps its 18 points although the default style is set to 8 afterwards.
   editor.setText(kDefaultCode);
   editor.styleSetFont(kStyleBlockComment, "宋体");
   editor.styleSetSize(kStyleBlockComment, 18);
-  editor.setMarginType(0, kMarginNumber);
-  editor.setMarginWidth(0, kLineNumberMarginWidth);
-  editor.setMarginType(1, kMarginSymbol);
-  editor.setMarginWidth(1, kSymbolMarginWidth);
+  editor.setMarginType(0, workflow::kMarginNumber);
+  editor.setMarginWidth(0, workflow::kLineNumberMarginWidth);
+  editor.setMarginType(1, workflow::kMarginSymbol);
+  editor.setMarginWidth(1, workflow::kSymbolMarginWidth);
   editor.styleSetFore(kStyleLineNumber, 0x808080);
   editor.styleSetBack(kStyleLineNumber, 0xFFFFFF);
   editor.setLexer(kLexerCpp);
@@ -66,9 +66,9 @@ void setUpEditor(EditorOperations& editor) {
   editor.setKeywords(1, kKeywords2);
 }
 
-void writeWelcome(Workbench& bench) {
+void writeWelcome(workflow::Workbench& bench) {
   bench.appendLog(kInitialisedText);
-  bench.appendLog(kLogSeparator + "\r\n");
+  bench.appendLog(workflow::kLogSeparator + "\r\n");
   bench.appendLog(welcomeText());
 }
 

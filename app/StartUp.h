@@ -15,7 +15,7 @@ namespace jsdebug {
 inline constexpr const char* kDiscussionGroupNumber = "612345678";
 
 // The editor opens with the sample script that the sample address also gives.
-inline constexpr const char* kDefaultCode = kSampleScript;
+inline constexpr const char* kDefaultCode = workflow::kSampleScript;
 
 inline constexpr const char* kInitialisedText = "初始化成功！！\r\n";
 
@@ -28,9 +28,9 @@ std::string welcomeText();
 
 // The editor's settings at start-up, in order: the default code, the fonts and sizes, the
 // margins, the lexer and its colours, the two keyword lists.
-void setUpEditor(EditorOperations& editor);
+void setUpEditor(workflow::EditorOperations& editor);
 
 // The three texts of a fresh output log: initialised, a separator line, the welcome text.
-void writeWelcome(Workbench& bench);
+void writeWelcome(workflow::Workbench& bench);
 
 }  // namespace jsdebug

@@ -18,12 +18,12 @@ namespace {
 
 using namespace jsdebug;
 
-constexpr const char* kDefaultCode = kSampleScript;
+constexpr const char* kDefaultCode = workflow::kSampleScript;
 constexpr const char* kCall = bench::kSampleCall;
 
 engine::V8Bridge& startedBridge() { return bench::startedV8Bridge(); }
 
-void setUp(HeadlessWorkbench& bench, benchmark::State& state) {
+void setUp(workflow::HeadlessWorkbench& bench, benchmark::State& state) {
   bench.editor().setText(kDefaultCode);
   bench.callBox = kCall;
   bench.browserEnvironment = state.range(0) != 0;
@@ -31,17 +31,17 @@ void setUp(HeadlessWorkbench& bench, benchmark::State& state) {
 
 void BM_V8Run(benchmark::State& state) {
   engine::V8Bridge& bridge = startedBridge();
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   setUp(bench, state);
-  for (auto _ : state) v8RunCommand(bench, bridge, platform::tickCount);
+  for (auto _ : state) workflow::v8RunCommand(bench, bridge, platform::tickCount);
   if (bench.log.find("abc123") == std::string::npos) state.SkipWithError("the run did not return abc123");
 }
 
 void BM_SystemEngineRun(benchmark::State& state) {
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   setUp(bench, state);
   engine::ScriptEngine engine([](const std::string&) {});
-  for (auto _ : state) systemRunCommand(bench, engine, platform::tickCount);
+  for (auto _ : state) workflow::systemRunCommand(bench, engine, platform::tickCount);
   if (bench.log.find("abc123") == std::string::npos) state.SkipWithError("the run did not return abc123");
 }
 

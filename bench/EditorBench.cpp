@@ -72,8 +72,10 @@ void BM_FindAndSelect(benchmark::State& state) {
   const std::string needle = "目标";
   int from = 0;
   for (auto _ : state) {
-    auto found = editor.findText(jsdebug::kFindMatchCase, from, editor.getLength(), needle);
-    if (!found.found) found = editor.findText(jsdebug::kFindMatchCase, 0, editor.getLength(), needle);
+    auto found =
+        editor.findText(jsdebug::workflow::kFindMatchCase, from, editor.getLength(), needle);
+    if (!found.found)
+      found = editor.findText(jsdebug::workflow::kFindMatchCase, 0, editor.getLength(), needle);
     editor.setSelection(found.start, found.end);
     from = found.end;
   }

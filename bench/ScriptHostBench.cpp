@@ -16,7 +16,7 @@
 namespace {
 
 // The window's initial script, as "系统引擎运行" meets it.
-constexpr const char* kDefaultCode = jsdebug::kSampleScript;
+constexpr const char* kDefaultCode = jsdebug::workflow::kSampleScript;
 
 // A plain MD5 over the string's UTF-16 code units taken as bytes (ASCII input), returning hex.
 constexpr const char* kJsMd5 = R"JS(
@@ -58,11 +58,12 @@ input = input.substr(0, 102400);
 )JS";
 
 void BM_SystemEngineRun(benchmark::State& state) {
-  jsdebug::HeadlessWorkbench bench;
+  jsdebug::workflow::HeadlessWorkbench bench;
   jsdebug::engine::ScriptEngine engine([](const std::string&) {});
   bench.memoryEditor.setText(kDefaultCode);
   bench.callBox = "test('abc',123)";
-  for (auto _ : state) jsdebug::systemRunCommand(bench, engine, jsdebug::platform::tickCount);
+  for (auto _ : state)
+    jsdebug::workflow::systemRunCommand(bench, engine, jsdebug::platform::tickCount);
   if (bench.log.find("abc123") == std::string::npos) state.SkipWithError("no result in the log");
 }
 

@@ -38,13 +38,13 @@ std::string scriptWithMatches(std::size_t bytes, int matches, bool lineBreaks = 
   return script;
 }
 
-class EditorBench : public HeadlessWorkbench {
+class EditorBench : public workflow::HeadlessWorkbench {
  public:
-  EditorOperations& editor() override { return codeEditor; }
+  workflow::EditorOperations& editor() override { return codeEditor; }
   CodeEditor codeEditor;
 };
 
-struct Panel : ReplacePanel {
+struct Panel : workflow::ReplacePanel {
   std::string findBoxText() override { return kName; }
   void addFindBoxEntry(const std::string&) override {}
   bool wholeWordChecked() override { return false; }
@@ -61,12 +61,12 @@ void BM_ReplaceAll(benchmark::State& state) {
   const std::string script = scriptWithMatches(megabytes << 20, matches, state.range(2) != 0);
   EditorBench bench;
   Panel panel;
-  ReplaceMatch match;
+  workflow::ReplaceMatch match;
   for (auto _ : state) {
     state.PauseTiming();
     bench.codeEditor.setText(script);
     state.ResumeTiming();
-    const int count = replaceAll(bench, panel, match);
+    const int count = workflow::replaceAll(bench, panel, match);
     if (count != matches) state.SkipWithError("wrong count");
   }
   state.counters["matches"] = matches;
@@ -80,8 +80,8 @@ void BM_QuickFindWalk(benchmark::State& state) {
   bench.findBox = kName;
   bench.codeEditor.setText(script);
   for (auto _ : state) {
-    QuickFindState quick;
-    for (int press = 0; press < matches; ++press) quickFind(bench, quick);
+    workflow::QuickFindState quick;
+    for (int press = 0; press < matches; ++press) workflow::quickFind(bench, quick);
     if (!bench.messages.empty()) state.SkipWithError("a match was not found");
   }
   state.counters["matches"] = matches;
@@ -97,12 +97,12 @@ void BM_QuickFindWalkUp(benchmark::State& state) {
   bench.codeEditor.setText(script);
   for (auto _ : state) {
     state.PauseTiming();
-    QuickFindState quick;
+    workflow::QuickFindState quick;
     bench.searchDown = true;
-    for (int press = 0; press < matches; ++press) quickFind(bench, quick);
+    for (int press = 0; press < matches; ++press) workflow::quickFind(bench, quick);
     bench.searchDown = false;
     state.ResumeTiming();
-    for (int press = 1; press < matches; ++press) quickFind(bench, quick);
+    for (int press = 1; press < matches; ++press) workflow::quickFind(bench, quick);
     if (!bench.messages.empty() || quick.matchStart != static_cast<int>(script.find(kName)))
       state.SkipWithError("the walk did not reach the first match");
   }

@@ -26,17 +26,17 @@ namespace {
 
 using namespace jsdebug;
 
-constexpr const char* kDefaultCode = kSampleScript;
+constexpr const char* kDefaultCode = workflow::kSampleScript;
 constexpr const char* kCall = bench::kSampleCall;
 
 engine::V8Bridge& startedBridge() { return bench::startedV8Bridge(); }
 
 void BM_V8Run(benchmark::State& state) {
   engine::V8Bridge& bridge = startedBridge();
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   bench.editor().setText(kDefaultCode);
   bench.callBox = kCall;
-  for (auto _ : state) v8RunCommand(bench, bridge, platform::tickCount);
+  for (auto _ : state) workflow::v8RunCommand(bench, bridge, platform::tickCount);
   if (bench.log.find("abc123") == std::string::npos) state.SkipWithError("the run did not return abc123");
 }
 
@@ -80,7 +80,7 @@ std::string jsfuckText(std::size_t bytes) {
 void BM_JsfuckDecode100KB(benchmark::State& state) {
   engine::V8Bridge& bridge = startedBridge();
   const std::string encoded = jsfuckText(100 * 1024);
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   for (auto _ : state) {
     state.PauseTiming();
     bench.editor().setText(encoded);
@@ -105,7 +105,7 @@ std::string utf8Script(std::size_t bytes) {
 void BM_Utf8Decode1MB(benchmark::State& state) {
   engine::V8Bridge& bridge = engine::v8Bridge();  // the code-page entries only; no engine needed
   const std::string utf8 = utf8Script(1 << 20);
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   for (auto _ : state) {
     state.PauseTiming();
     bench.editor().setText(utf8);

@@ -15,7 +15,7 @@ namespace jsdebug::cli {
 
 Context::Context(bool utf8, std::ostream& out, std::ostream& err)
     : utf8_(utf8), out_(out), err_(err) {
-  bench.onMessage = [this](const ShownMessage& m) {
+  bench.onMessage = [this](const workflow::ShownMessage& m) {
     const std::string line = "[" + m.title + "] " + m.text + "\n";
     err_ << (utf8_ ? gbk::toUtf8(line) : line);
   };
@@ -24,7 +24,7 @@ Context::Context(bool utf8, std::ostream& out, std::ostream& err)
 engine::ScriptEngine& Context::engine() {
   if (!engine_) {
     engine_ = std::make_unique<engine::ScriptEngine>([this](const std::string& text) {
-      bench.messageBox(text, kDefaultMessageTitle, MessageIcon::None);
+      bench.messageBox(text, workflow::kDefaultMessageTitle, workflow::MessageIcon::None);
     });
   }
   return *engine_;
@@ -61,15 +61,15 @@ void Context::write(const std::string& gbkText) {
 void Context::error(const std::string& message) { err_ << "jsdebug-cli: " << message << "\n"; }
 
 bool Context::refusedInput() const {
-  for (const ShownMessage& m : bench.messages)
-    if (m.icon == MessageIcon::Error) return true;
+  for (const workflow::ShownMessage& m : bench.messages)
+    if (m.icon == workflow::MessageIcon::Error) return true;
   return false;
 }
 
 int Context::statusFromLog() {
   const std::string& log = bench.log;
-  const bool failed = text::findText(log, kLoadFailedHeader) > 0 ||
-                      text::findText(log, kRunFailedHeader) > 0;
+  const bool failed = text::findText(log, workflow::kLoadFailedHeader) > 0 ||
+                      text::findText(log, workflow::kRunFailedHeader) > 0;
   return failed || refusedInput() ? kExitFailure : kExitSuccess;
 }
 

@@ -21,7 +21,7 @@ class Context {
  public:
   Context(bool utf8, std::ostream& out, std::ostream& err);
 
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
 
   // The one ScriptEngine, created on first use as the program creates it at start-up.
   engine::ScriptEngine& engine();

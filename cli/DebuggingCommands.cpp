@@ -11,7 +11,7 @@ std::vector<Command> debuggingCommands() {
       {"load", "FILE", 1, 1,
        [](Context& c, const std::vector<std::string>& a) {
          if (!c.loadEditorFrom(a[0])) return kExitFailure;
-         loadCodeCommand(c.bench, c.engine());
+         workflow::loadCodeCommand(c.bench, c.engine());
          c.write(c.bench.log);
          return c.statusFromLog();
        }},
@@ -19,7 +19,7 @@ std::vector<Command> debuggingCommands() {
        [](Context& c, const std::vector<std::string>& a) {
          if (!c.loadEditorFrom(a[0])) return kExitFailure;
          c.bench.callBox = c.fromTerminal(a[1]);
-         systemRunCommand(c.bench, c.engine(), platform::tickCount);
+         workflow::systemRunCommand(c.bench, c.engine(), platform::tickCount);
          c.write(c.bench.log);
          return c.statusFromLog();
        }},

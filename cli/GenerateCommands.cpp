@@ -39,7 +39,7 @@ std::vector<Command> generateCommands() {
        [](Context& c, const std::vector<std::string>& a) {
          if (!c.loadEditorFrom(a[0])) return kExitFailure;
          c.bench.callBox = c.fromTerminal(a[1]);
-         if (refuseMissingCall(c.bench)) return kExitFailure;
+         if (workflow::refuseMissingCall(c.bench)) return kExitFailure;
          const std::error_code error =
              generate::writeTestPage(a[2], c.bench.editor().wholeText(), c.bench.callBox);
          if (error) {
@@ -53,8 +53,8 @@ std::vector<Command> generateCommands() {
          const std::string address = c.fromTerminal(a[0]);
          const net::Download got = net::downloadScript(address);
          if (!got.failure.empty()) {
-           c.bench.messageBox(downloadFailedMessage(address, got.failure),
-                              kDefaultMessageTitle, MessageIcon::Error);
+           c.bench.messageBox(workflow::downloadFailedMessage(address, got.failure),
+                              workflow::kDefaultMessageTitle, workflow::MessageIcon::Error);
            return kExitFailure;
          }
          c.write(got.bytes);

@@ -9,7 +9,7 @@
 namespace jsdebug::cli {
 namespace {
 
-Command editorCommand(const std::string& name, void (*command)(Workbench&)) {
+Command editorCommand(const std::string& name, void (*command)(workflow::Workbench&)) {
   return {name, "FILE", 1, 1, [command](Context& c, const std::vector<std::string>& a) {
             if (!c.loadEditorFrom(a[0])) return kExitFailure;
             command(c.bench);

@@ -18,7 +18,7 @@ class EngineStart {
  public:
   explicit EngineStart(Context& c) {
     engine::setFatalErrorBox([&c](const std::string& text, const std::string& title) {
-      c.bench.messageBox(text, title, MessageIcon::Error);
+      c.bench.messageBox(text, title, workflow::MessageIcon::Error);
     });
     engine::v8Bridge().initializeV8(engine::startupPath());
   }
@@ -39,7 +39,7 @@ std::vector<Command> v8Commands() {
          if (!c.loadEditorFrom(a[0])) return kExitFailure;
          c.bench.callBox = c.fromTerminal(a[1]);
          if (a.size() > 2) c.bench.v8BufferLength = c.fromTerminal(a[2]);
-         v8RunCommand(c.bench, engine.bridge(), platform::tickCount);
+         workflow::v8RunCommand(c.bench, engine.bridge(), platform::tickCount);
          c.write(c.bench.log);
          return c.statusFromLog();
        }},

@@ -116,7 +116,7 @@ CodeEditor::CodeEditor(QWidget* parent)
           });
   positions_.reset(static_cast<int>(send(Sci::SCI_GETLENGTH)));
 
-  for (const auto& [setting, value] : kInitialEditorSettings) setSetting(setting, value);
+  for (const auto& [setting, value] : workflow::kInitialEditorSettings) setSetting(setting, value);
 }
 
 // The editing window goes first, while the position bookkeeping its notices reach still exists.
@@ -353,8 +353,8 @@ void CodeEditor::replaceSelection(const std::string& text) {
   send(Sci::SCI_REPLACESEL, 0, replacement.c_str());
 }
 
-FindResult CodeEditor::findText(int flags, int start, int end, const std::string& text,
-                                FindResult previous) {
+workflow::FindResult CodeEditor::findText(int flags, int start, int end, const std::string& text,
+                                          workflow::FindResult previous) {
   previous.found = false;
   const std::string needle = toDocument(beforeNul(text));
   if (needle.empty()) return previous;
@@ -472,69 +472,69 @@ void CodeEditor::setHighlightGuide(int column) {
 
 // --- settings ---
 
-void CodeEditor::setSetting(EditorSetting setting, int value) {
+void CodeEditor::setSetting(workflow::EditorSetting setting, int value) {
   const auto within = [&](int last) { return value >= 0 && value <= last ? value : 0; };
   const auto flag = static_cast<unsigned long>(value != 0);
   switch (setting) {
-    case EditorSetting::ReadOnly:
+    case workflow::EditorSetting::ReadOnly:
       send(Sci::SCI_SETREADONLY, flag);
       break;
-    case EditorSetting::ScrollBars:
+    case workflow::EditorSetting::ScrollBars:
       value = within(3);
       send(Sci::SCI_SETHSCROLLBAR, static_cast<unsigned long>(value & 1));
       send(Sci::SCI_SETVSCROLLBAR, static_cast<unsigned long>((value & 2) >> 1));
       break;
-    case EditorSetting::WhiteSpaceView:
+    case workflow::EditorSetting::WhiteSpaceView:
       value = within(2);
       send(Sci::SCI_SETVIEWWS, static_cast<unsigned long>(value));
       break;
-    case EditorSetting::WhiteSpaceFore:
+    case workflow::EditorSetting::WhiteSpaceFore:
       send(Sci::SCI_SETWHITESPACEFORE, 1, colourSetting(value));
       break;
-    case EditorSetting::WhiteSpaceBack:
+    case workflow::EditorSetting::WhiteSpaceBack:
       send(Sci::SCI_SETWHITESPACEBACK, 1, colourSetting(value));
       break;
-    case EditorSetting::BusyPointer:
+    case workflow::EditorSetting::BusyPointer:
       value = within(1);
       send(Sci::SCI_SETCURSOR, static_cast<unsigned long>(value ? 4L : -1L));
       break;
-    case EditorSetting::EolMode:
+    case workflow::EditorSetting::EolMode:
       value = within(2);
       send(Sci::SCI_SETEOLMODE, static_cast<unsigned long>(value));
       break;
-    case EditorSetting::ShowLineBreaks:
+    case workflow::EditorSetting::ShowLineBreaks:
       send(Sci::SCI_SETVIEWEOL, flag);
       break;
-    case EditorSetting::SelectionFore:
+    case workflow::EditorSetting::SelectionFore:
       send(Sci::SCI_SETSELFORE, 1, colourSetting(value));
       break;
-    case EditorSetting::SelectionBack:
+    case workflow::EditorSetting::SelectionBack:
       send(Sci::SCI_SETSELBACK, 1, colourSetting(value));
       break;
-    case EditorSetting::CaretFore:
+    case workflow::EditorSetting::CaretFore:
       send(Sci::SCI_SETCARETFORE, static_cast<unsigned long>(colourSetting(value)));
       break;
-    case EditorSetting::CaretLineVisible:
+    case workflow::EditorSetting::CaretLineVisible:
       send(Sci::SCI_SETCARETLINEVISIBLE, flag);
       break;
-    case EditorSetting::CaretLineBack:
+    case workflow::EditorSetting::CaretLineBack:
       send(Sci::SCI_SETCARETLINEBACK, static_cast<unsigned long>(colourSetting(value)));
       break;
-    case EditorSetting::CaretPeriod:
+    case workflow::EditorSetting::CaretPeriod:
       value = std::max(0, value);
       send(Sci::SCI_SETCARETPERIOD, static_cast<unsigned long>(value));
       break;
-    case EditorSetting::CaretWidth:
+    case workflow::EditorSetting::CaretWidth:
       value = within(3);
       send(Sci::SCI_SETCARETWIDTH, static_cast<unsigned long>(value));
       break;
-    case EditorSetting::Utf8Text:
+    case workflow::EditorSetting::Utf8Text:
       switchUtf8(value != 0);
       break;
-    case EditorSetting::IndentationGuides:
+    case workflow::EditorSetting::IndentationGuides:
       send(Sci::SCI_SETINDENTATIONGUIDES, flag);
       break;
-    case EditorSetting::WrapMode:
+    case workflow::EditorSetting::WrapMode:
       send(Sci::SCI_SETWRAPMODE, flag);
       break;
   }
@@ -542,23 +542,23 @@ void CodeEditor::setSetting(EditorSetting setting, int value) {
   if (index < settings_.size()) settings_[index] = value;
 }
 
-int CodeEditor::getSetting(EditorSetting setting) {
+int CodeEditor::getSetting(workflow::EditorSetting setting) {
   switch (setting) {
-    case EditorSetting::ShowLineBreaks:
+    case workflow::EditorSetting::ShowLineBreaks:
       return static_cast<int>(send(Sci::SCI_GETVIEWEOL));
-    case EditorSetting::CaretFore:
+    case workflow::EditorSetting::CaretFore:
       return static_cast<int>(send(Sci::SCI_GETCARETFORE));
-    case EditorSetting::CaretLineVisible:
+    case workflow::EditorSetting::CaretLineVisible:
       return static_cast<int>(send(Sci::SCI_GETCARETLINEVISIBLE));
-    case EditorSetting::CaretLineBack:
+    case workflow::EditorSetting::CaretLineBack:
       return static_cast<int>(send(Sci::SCI_GETCARETLINEBACK));
-    case EditorSetting::CaretPeriod:
+    case workflow::EditorSetting::CaretPeriod:
       return static_cast<int>(send(Sci::SCI_GETCARETPERIOD));
-    case EditorSetting::CaretWidth:
+    case workflow::EditorSetting::CaretWidth:
       return static_cast<int>(send(Sci::SCI_GETCARETWIDTH));
-    case EditorSetting::IndentationGuides:
+    case workflow::EditorSetting::IndentationGuides:
       return static_cast<int>(send(Sci::SCI_GETINDENTATIONGUIDES));
-    case EditorSetting::WrapMode:
+    case workflow::EditorSetting::WrapMode:
       return static_cast<int>(send(Sci::SCI_GETWRAPMODE));
     default:
       break;

@@ -26,7 +26,7 @@ namespace jsdebug {
 
 class EditingWindow;
 
-class CodeEditor : public QWidget, public EditorOperations {
+class CodeEditor : public QWidget, public workflow::EditorOperations {
   Q_OBJECT
 
  public:
@@ -48,8 +48,8 @@ class CodeEditor : public QWidget, public EditorOperations {
   void moveCaretToLine(int line) override;
   void moveCaretToPos(int pos) override;
   void replaceSelection(const std::string& text) override;
-  FindResult findText(int flags, int start, int end, const std::string& text,
-                      FindResult previous = {}) override;
+  workflow::FindResult findText(int flags, int start, int end, const std::string& text,
+                                workflow::FindResult previous = {}) override;
 
   void cut() override;
   void copy() override;
@@ -74,8 +74,8 @@ class CodeEditor : public QWidget, public EditorOperations {
   int braceMatch(int pos) override;
   void setHighlightGuide(int column) override;
 
-  void setSetting(EditorSetting setting, int value) override;
-  int getSetting(EditorSetting setting) override;
+  void setSetting(workflow::EditorSetting setting, int value) override;
+  int getSetting(workflow::EditorSetting setting) override;
 
   std::uint64_t textVersion() override { return version_; }
   void setSavePoint() override;

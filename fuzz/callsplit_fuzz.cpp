@@ -47,9 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string arguments = piecesText(in, 16);
   const std::string tail = piecesText(in, 8);
 
-  (void)jsdebug::splitCallToRun(box);
-  (void)jsdebug::pickedSignature(box);
-  (void)jsdebug::callFromCaption(box);
+  (void)jsdebug::workflow::splitCallToRun(box);
+  (void)jsdebug::workflow::pickedSignature(box);
+  (void)jsdebug::workflow::callFromCaption(box);
 
   // name(arguments) with the separators the split looks for kept out of the parts, the name
   // free of blanks at its start and lead bytes that could swallow the "(" after it.
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                 call.find_first_of("'\"`") == std::string::npos;
   if (plainName && plainArguments && noCommentOrQuote && name.find('\x81') == std::string::npos &&
       name.find("　") == std::string::npos && name.find_first_of("\x80\xFF") == std::string::npos) {
-    const jsdebug::CallToRun split = jsdebug::splitCallToRun(call);
+    const jsdebug::workflow::CallToRun split = jsdebug::workflow::splitCallToRun(call);
     require(split.name == name, "the name of name(arguments)");
     require(split.arguments == arguments, "the arguments of name(arguments)");
   }
@@ -75,13 +75,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string signature = "test(" + arguments;
   if (signature.find_first_of("[]") == std::string::npos &&
       static_cast<unsigned char>(signature.back()) < 0x80)
-    require(jsdebug::callFromCaption(jsdebug::debugItemCaption(signature)) == signature + ")",
+    require(jsdebug::workflow::callFromCaption(jsdebug::workflow::debugItemCaption(signature)) ==
+                signature + ")",
             "a signature through the debug item's caption");
 
   // "function " up to the first ")".
   if (name.find(')') == std::string::npos && name.find("function ") == std::string::npos &&
       (name.empty() || static_cast<unsigned char>(name.back()) < 0x80))
-    require(jsdebug::pickedSignature("function " + name + ")" + tail) == name,
+    require(jsdebug::workflow::pickedSignature("function " + name + ")" + tail) == name,
             "the signature after function");
   return 0;
 }

@@ -100,22 +100,23 @@ std::string v8CallLine(const CallForECode& parts, std::string_view bufferLength)
 // what it inserted, so it stays as typed.
 std::string systemCallingCode(std::string_view callText) {
   return text::replaceAll(systemTemplate(), kCallMarker,
-                          systemCallLine(splitCallForECode(trimCallTail(callText))));
+                          systemCallLine(splitCallForECode(workflow::trimCallTail(callText))));
 }
 
 std::string v8CallingCode(std::string_view callText, std::string_view bufferLength) {
-  return text::replaceAll(v8Template(), kCallMarker,
-                          v8CallLine(splitCallForECode(trimCallTail(callText)), bufferLength));
+  return text::replaceAll(
+      v8Template(), kCallMarker,
+      v8CallLine(splitCallForECode(workflow::trimCallTail(callText)), bufferLength));
 }
 
-void systemCodeCommand(Workbench& bench) {
-  if (refuseMissingCall(bench)) return;
+void systemCodeCommand(workflow::Workbench& bench) {
+  if (workflow::refuseMissingCall(bench)) return;
   bench.setClipboardText(systemCallingCode(bench.callBoxText()));
   bench.messageBox(kSystemCodeCopiedMessage);
 }
 
-void v8CodeCommand(Workbench& bench) {
-  if (refuseMissingCall(bench)) return;
+void v8CodeCommand(workflow::Workbench& bench) {
+  if (workflow::refuseMissingCall(bench)) return;
   const std::string call = bench.callBoxText();
   bench.setClipboardText(v8CallingCode(call, bench.v8BufferLengthText()));
   bench.messageBox(kV8CodeCopiedMessage);

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 class Workbench;
-}
+}  // namespace jsdebug::workflow
 
 namespace jsdebug::generate {
 
@@ -42,7 +42,7 @@ std::string systemCallingCode(std::string_view callText);
 std::string v8CallingCode(std::string_view callText, std::string_view bufferLength);
 
 // The button commands: refuse a missing call, fill the clipboard, confirm.
-void systemCodeCommand(Workbench& bench);
-void v8CodeCommand(Workbench& bench);
+void systemCodeCommand(workflow::Workbench& bench);
+void v8CodeCommand(workflow::Workbench& bench);
 
 }  // namespace jsdebug::generate

@@ -60,8 +60,8 @@ std::error_code writeTestPage(const std::string& path, std::string_view script,
   return platform::writeFileBytes(path, testPageText(script, call));
 }
 
-void browserRunCommand(Workbench& bench, Desktop& desktop) {
-  if (refuseMissingCall(bench)) return;
+void browserRunCommand(workflow::Workbench& bench, workflow::Desktop& desktop) {
+  if (workflow::refuseMissingCall(bench)) return;
   const std::string call = bench.callBoxText();
   const std::string script = bench.editor().wholeText();
   std::string path = testPagePath(desktop.executableDirectory());
@@ -79,8 +79,8 @@ void browserRunCommand(Workbench& bench, Desktop& desktop) {
   // Written nowhere: the first path is opened as ever, and the desktop says what it finds there.
   if (error) path = testPagePath(desktop.executableDirectory());
   if (!desktop.openWithDefaultProgram(path))
-    bench.messageBox(kNoBrowserMessage + gbk::fromUtf8(path), kDefaultMessageTitle,
-                     MessageIcon::Error);
+    bench.messageBox(kNoBrowserMessage + gbk::fromUtf8(path), workflow::kDefaultMessageTitle,
+                     workflow::MessageIcon::Error);
 }
 
 }  // namespace jsdebug::generate

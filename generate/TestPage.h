@@ -7,10 +7,10 @@
 #include <string_view>
 #include <system_error>
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 class Workbench;
 class Desktop;
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow
 
 namespace jsdebug::generate {
 
@@ -38,6 +38,6 @@ inline constexpr const char* kNoBrowserMessage = "没有找到可以打开网页
 // The button and toolbar command. A page that cannot be written beside the executable goes to
 // the user's cache folder (platform::userCacheDirectory) instead; one that cannot be written
 // there either is not reported (the old path is opened). No browser to open it is said in a box.
-void browserRunCommand(Workbench& bench, Desktop& desktop);
+void browserRunCommand(workflow::Workbench& bench, workflow::Desktop& desktop);
 
 }  // namespace jsdebug::generate

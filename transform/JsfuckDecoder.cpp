@@ -17,7 +17,7 @@ constexpr const char* kNoValueMessage =
 
 }  // namespace
 
-JsfuckOutcome decodeJsfuck(Workbench& bench, engine::V8Bridge& bridge) {
+JsfuckOutcome decodeJsfuck(workflow::Workbench& bench, engine::V8Bridge& bridge) {
   std::string text;
   bench.runOnGuiThread([&] { text = bench.editor().wholeText(); });
   std::string result = bridge.executeV8(kJsfuckWrapperScript, "test", text, kJsfuckBufferLength);
@@ -30,14 +30,18 @@ JsfuckOutcome decodeJsfuck(Workbench& bench, engine::V8Bridge& bridge) {
   // script to lose and still receives the word.
   if (result == "undefined" && !text.empty() &&
       bridge.executeV8(kTypeOfWrapperScript, "test", text, 64) == "undefined") {
-    bench.runOnGuiThread([&] { bench.messageBox(kNoValueMessage, kDefaultMessageTitle, MessageIcon::Error); });
+    bench.runOnGuiThread([&] {
+      bench.messageBox(kNoValueMessage, workflow::kDefaultMessageTitle,
+                       workflow::MessageIcon::Error);
+    });
     return JsfuckOutcome::NoValue;
   }
   bench.runOnGuiThread([&] { bench.editor().setText(result); });
   return JsfuckOutcome::Decoded;
 }
 
-void jsfuckCommand(Workbench& bench, engine::V8Bridge& bridge, std::function<void()> finished) {
+void jsfuckCommand(workflow::Workbench& bench, engine::V8Bridge& bridge,
+                   std::function<void()> finished) {
   std::thread([&bench, &bridge, finished = std::move(finished)] {
     decodeJsfuck(bench, bridge);
     if (finished) finished();

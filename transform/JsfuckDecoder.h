@@ -7,9 +7,9 @@
 
 #include "engine/V8Bridge.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 class Workbench;
-}
+}  // namespace jsdebug::workflow
 
 namespace jsdebug::transform {
 
@@ -24,11 +24,12 @@ enum class JsfuckOutcome {
 
 // The decoding itself, as the worker thread runs it: reads and replaces the editor text only
 // through runOnGuiThread, calls the engine in between.
-JsfuckOutcome decodeJsfuck(Workbench& bench, engine::V8Bridge& bridge);
+JsfuckOutcome decodeJsfuck(workflow::Workbench& bench, engine::V8Bridge& bridge);
 
 // The command: one detached thread per click, holding nothing afterwards. `finished`, when
 // given, is called by the thread as its last act (tests and the CLI wait on it). The workbench
 // and the bridge must outlive the thread, as the main window and the process-wide bridge do.
-void jsfuckCommand(Workbench& bench, engine::V8Bridge& bridge, std::function<void()> finished = {});
+void jsfuckCommand(workflow::Workbench& bench, engine::V8Bridge& bridge,
+                   std::function<void()> finished = {});
 
 }  // namespace jsdebug::transform

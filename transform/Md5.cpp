@@ -38,10 +38,10 @@ std::string md5Hex(std::string_view bytes) {
   return hex;
 }
 
-void md5Command(Workbench& bench) { showMd5(bench, bench.editor().wholeText()); }
+void md5Command(workflow::Workbench& bench) { showMd5(bench, bench.editor().wholeText()); }
 
-void showMd5(Workbench& bench, std::string_view bytes) {
-  const std::string& separator = kLogSeparator;
+void showMd5(workflow::Workbench& bench, std::string_view bytes) {
+  const std::string& separator = workflow::kLogSeparator;
   bench.clearLog();
   bench.appendLog("代码运算成功!!\r\n");
   bench.appendLog(separator + "\r\n\r\n");

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 class Workbench;
-}
+}  // namespace jsdebug::workflow
 
 namespace jsdebug::transform {
 
@@ -15,8 +15,8 @@ std::string md5Hex(std::string_view bytes);
 
 // Empties the output log and writes the digest of the editor's whole text (its GBK bytes)
 // between separators. The editor is only read.
-void md5Command(Workbench& bench);
+void md5Command(workflow::Workbench& bench);
 // The same block for bytes already in hand, so the CLI digests a file without a second copy.
-void showMd5(Workbench& bench, std::string_view bytes);
+void showMd5(workflow::Workbench& bench, std::string_view bytes);
 
 }  // namespace jsdebug::transform

@@ -57,13 +57,14 @@ Transformed runCarriedScript(std::string_view script, const std::string& procedu
 constexpr const char* kEditorUnchanged = "\r\n编辑框的代码没有改变。";
 
 // A failure must not cost the user the script: the editor keeps it and a box says what failed.
-void applyOrReport(Workbench& bench, const Transformed& result, const std::string& command) {
+void applyOrReport(workflow::Workbench& bench, const Transformed& result,
+                   const std::string& command) {
   if (result.ok) {
     bench.editor().setText(result.text);
     return;
   }
-  bench.messageBox(command + "失败：" + result.failure + kEditorUnchanged, kDefaultMessageTitle,
-                       MessageIcon::Error);
+  bench.messageBox(command + "失败：" + result.failure + kEditorUnchanged,
+                   workflow::kDefaultMessageTitle, workflow::MessageIcon::Error);
 }
 
 bool startsWith(std::string_view text, std::string_view prefix) {
@@ -203,15 +204,15 @@ std::size_t packedScriptStart(std::string_view text) {
   }
 }
 
-void beautifyCommand(Workbench& bench) {
+void beautifyCommand(workflow::Workbench& bench) {
   applyOrReport(bench, tryBeautify(bench.editor().wholeText()), "代码格式化");
 }
 
-void minifyCommand(Workbench& bench) {
+void minifyCommand(workflow::Workbench& bench) {
   applyOrReport(bench, tryMinify(bench.editor().wholeText()), "压缩");
 }
 
-void unpackCommand(Workbench& bench) {
+void unpackCommand(workflow::Workbench& bench) {
   const std::string text = bench.editor().wholeText();
   if (text.empty()) return;  // nothing to unpack, and nothing to lose
   const std::size_t start = packedScriptStart(text);

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 class Workbench;
-}
+}  // namespace jsdebug::workflow
 
 namespace jsdebug::transform {
 
@@ -45,8 +45,8 @@ std::size_t packedScriptStart(std::string_view text);
 // Each replaces the editor's whole text by the transformed text. A transformer that fails (the
 // time limit, a script error, no host) leaves the editor as it was and says why in a message box;
 // so does "eval解密" on a text that is not packed or gives no source. Nothing is logged.
-void beautifyCommand(Workbench& bench);
-void minifyCommand(Workbench& bench);
-void unpackCommand(Workbench& bench);
+void beautifyCommand(workflow::Workbench& bench);
+void minifyCommand(workflow::Workbench& bench);
+void unpackCommand(workflow::Workbench& bench);
 
 }  // namespace jsdebug::transform

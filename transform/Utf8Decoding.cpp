@@ -37,10 +37,10 @@ bool isWellFormedUtf8(std::string_view bytes) {
   return true;
 }
 
-void utf8DecodeCommand(Workbench& bench, engine::V8Bridge& bridge) {
+void utf8DecodeCommand(workflow::Workbench& bench, engine::V8Bridge& bridge) {
   const std::string text = bench.editor().wholeText();
   if (!isWellFormedUtf8(text)) {
-    bench.messageBox(kNotUtf8Message, kDefaultMessageTitle, MessageIcon::Error);
+    bench.messageBox(kNotUtf8Message, workflow::kDefaultMessageTitle, workflow::MessageIcon::Error);
     return;
   }
   bench.editor().setText(bridge.utf8ToGbk(text));

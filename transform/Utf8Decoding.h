@@ -5,9 +5,9 @@
 
 #include "engine/V8Bridge.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 class Workbench;
-}
+}  // namespace jsdebug::workflow
 
 namespace jsdebug::transform {
 
@@ -22,6 +22,6 @@ inline constexpr const char* kNotUtf8Message =
 // Replaces the editor text by utf8ToGbk of its bytes, even when nothing changes; characters GBK
 // lacks come out as "?" and a decoded U+0000 ends the text. Bytes that are not UTF-8 (text that
 // is GBK already) would lose every Chinese character: they stay as they are, and a box says so.
-void utf8DecodeCommand(Workbench& bench, engine::V8Bridge& bridge);
+void utf8DecodeCommand(workflow::Workbench& bench, engine::V8Bridge& bridge);
 
 }  // namespace jsdebug::transform

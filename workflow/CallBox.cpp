@@ -5,7 +5,7 @@
 #include "text/Codec.h"
 #include "text/Text.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 bool refuseMissingCall(Workbench& bench) {
   const std::string call = bench.callBoxText();
@@ -129,4 +129,4 @@ void highlightBraces(EditorOperations& editor) {
   }
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -8,7 +8,7 @@
 
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 inline constexpr const char* kCallBoxCueText =
     "调用例子：test('abc',123) 字符串用单引号括起来 双击函数名有惊喜";
@@ -49,4 +49,4 @@ std::string callFromCaption(const std::string& caption);
 // Brace highlighting after the left button is released in the editor.
 void highlightBraces(EditorOperations& editor);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -4,7 +4,7 @@
 #include "workflow/CallBox.h"
 #include "workflow/OutputLog.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 namespace {
 
 bool resetAndLoad(Workbench& bench, engine::ScriptEngine& engine) {
@@ -57,4 +57,4 @@ void systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const Tick
   appendBrowserNotes(bench, engine.TakeBrowserNotes());
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

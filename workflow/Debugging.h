@@ -7,7 +7,7 @@
 #include "engine/ScriptEngine.h"
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 // Milliseconds since some fixed start; wraps like the system tick counter.
 using TickCounter = std::function<std::uint32_t()>;
@@ -20,4 +20,4 @@ bool loadCodeCommand(Workbench& bench, engine::ScriptEngine& engine);
 // with the elapsed milliseconds or the error report.
 void systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const TickCounter& ticks);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 enum class FileDialogKind { Open, Save };
 
@@ -40,4 +40,4 @@ class Desktop {
   virtual std::string executableDirectory() = 0;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

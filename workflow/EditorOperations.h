@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 // Scintilla's search flags, as findText takes them.
 inline constexpr int kFindWholeWord = 2;
@@ -162,4 +162,4 @@ class EditRun {
   EditorOperations& editor_;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -5,7 +5,7 @@
 
 #include "text/Codec.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 namespace {
 
 // Only a zero-length match at position 0 counts as not found; the range is the search's own,
@@ -190,4 +190,4 @@ int replaceAll(Workbench& bench, ReplacePanel& panel, ReplaceMatch& match) {
   return count;
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

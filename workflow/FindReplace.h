@@ -8,7 +8,7 @@
 
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 // The find texts of the find and replace windows, oldest first, without duplicates, for the
 // whole run. A text added in one window shows in the other's list the next time it opens.
@@ -73,4 +73,4 @@ void replaceOne(Workbench& bench, ReplacePanel& panel, ReplaceMatch& match);
 // whatever the replacement text is.
 int replaceAll(Workbench& bench, ReplacePanel& panel, ReplaceMatch& match);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

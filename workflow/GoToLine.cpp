@@ -5,7 +5,7 @@
 
 #include "text/Text.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 std::string goToPrompt(EditorOperations& editor) {
   return "输入行数(1 - " + std::to_string(editor.getLineCount()) + ")：";
@@ -24,4 +24,4 @@ bool goToLine(Workbench& bench, const std::string& lineBoxText) {
   return true;
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -5,7 +5,7 @@
 
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 // The label above the line box, e.g. "输入行数(1 - 42)：".
 std::string goToPrompt(EditorOperations& editor);
@@ -15,4 +15,4 @@ std::string goToPrompt(EditorOperations& editor);
 // a message instead; returns whether the window is to close.
 bool goToLine(Workbench& bench, const std::string& lineBoxText);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

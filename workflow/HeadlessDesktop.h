@@ -7,7 +7,7 @@
 
 #include "workflow/Desktop.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 class HeadlessDesktop : public Desktop {
  public:
@@ -36,4 +36,4 @@ class HeadlessDesktop : public Desktop {
   std::string executableName = "jsdebug";
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

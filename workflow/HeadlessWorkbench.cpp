@@ -2,7 +2,7 @@
 
 #include "workflow/CallBox.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 HeadlessWorkbench::HeadlessWorkbench() : callBox(kCallBoxCueText) {}
 
@@ -38,4 +38,4 @@ void HeadlessWorkbench::runOnGuiThread(const std::function<void()>& work) {
   work();
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -12,7 +12,7 @@
 #include "workflow/MemoryEditor.h"
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 struct ShownMessage {
   std::string text;
@@ -60,4 +60,4 @@ class HeadlessWorkbench : public Workbench {
   std::recursive_mutex gui_;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -8,7 +8,7 @@
 #include "text/Codec.h"
 #include "text/Text.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 namespace {
 
 bool isWordByte(unsigned char c) { return std::isalnum(c) || c == '_' || c >= 0x80; }
@@ -262,4 +262,4 @@ void MemoryEditor::setSetting(EditorSetting setting, int value) {
 }
 int MemoryEditor::getSetting(EditorSetting setting) { return settings_[static_cast<int>(setting)]; }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -10,7 +10,7 @@
 
 #include "workflow/EditorOperations.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 class MemoryEditor : public EditorOperations {
  public:
@@ -87,4 +87,4 @@ class MemoryEditor : public EditorOperations {
   std::array<int, 18> settings_{};
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

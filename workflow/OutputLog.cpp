@@ -4,7 +4,7 @@
 
 #include "text/Text.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 void appendFailureBlock(Workbench& bench, const std::string& header, const std::string& body) {
   bench.appendLog(header);
@@ -90,4 +90,4 @@ void jumpToReportedLine(Workbench& bench, const std::string& lineText) {
   bench.editor().moveCaretToLine(number < 1 ? -1 : number - 1);
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -7,7 +7,7 @@
 #include "engine/BrowserEnvironment.h"
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 inline const std::string kLogSeparator(65, '-');
 
@@ -33,4 +33,4 @@ void appendBrowserNotes(Workbench& bench, const engine::BrowserNotes& notes);
 // an integer); a number below 1 leaves the caret where it is.
 void jumpToReportedLine(Workbench& bench, const std::string& lineText);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 namespace {
 
 // Quick find steps over two bytes wherever a byte of 0x80 or more stands, whether or not the
@@ -93,4 +93,4 @@ void quickFind(Workbench& bench, QuickFindState& state) {
   editor.setSelection(state.matchStart, state.matchStart + state.matchLength);
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -8,7 +8,7 @@
 
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 struct QuickFindState {
   // The text as the last quick find saw it; an edit in between resets the match.
@@ -26,4 +26,4 @@ struct QuickFindState {
 // character boundaries. Not found: an error box; the state stays as it was.
 void quickFind(Workbench& bench, QuickFindState& state);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -9,7 +9,7 @@
 #include "workflow/Desktop.h"
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 namespace {
 
@@ -130,4 +130,4 @@ void ScriptFiles::saveText(const std::string& path, const std::string& text) {
 
 void openNewWindow(Desktop& desktop) { desktop.startDetached(desktop.executablePath()); }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 class Workbench;
 class Desktop;
@@ -64,4 +64,4 @@ class ScriptFiles {
 // "打开新窗口": the own executable by its full path, so the current directory does not matter.
 void openNewWindow(Desktop& desktop);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -6,7 +6,7 @@
 #include "workflow/ScriptFiles.h"
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 std::string downloadFailedMessage(const std::string& address, const std::string& reason) {
   std::string message = "下载失败：";
@@ -50,4 +50,4 @@ void loadScriptFromUrl(Workbench& bench, std::function<void()> finished, Downloa
   }).detach();
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -13,7 +13,7 @@ namespace jsdebug::net {
 struct Download;
 }
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 class Workbench;
 
@@ -42,4 +42,4 @@ void loadFromUrlBox(Workbench& bench, const Downloader& download);
 void loadScriptFromUrl(Workbench& bench, std::function<void()> finished = {},
                        Downloader download = {});
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

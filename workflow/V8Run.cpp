@@ -7,7 +7,7 @@
 #include "workflow/CallBox.h"
 #include "workflow/OutputLog.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 namespace {
 
 std::string elapsedText(std::uint32_t milliseconds) {
@@ -45,4 +45,4 @@ void v8RunCommand(Workbench& bench, engine::V8Bridge& bridge, const TickCounter&
   appendBrowserNotes(bench, notes);
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

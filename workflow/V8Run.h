@@ -6,7 +6,7 @@
 #include "workflow/Debugging.h"
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 inline constexpr const char* kV8LengthHint =
     "一般JS运行返回的结果长度不会超过1024，当遇到变态级的超过1024长度的返回结果时，增大数值，否则会崩溃。";
@@ -17,4 +17,4 @@ inline constexpr const char* kV8LengthHint =
 // failure the editor gets the focus and the caret goes to that line.
 void v8RunCommand(Workbench& bench, engine::V8Bridge& bridge, const TickCounter& ticks);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

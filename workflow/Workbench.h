@@ -7,7 +7,7 @@
 
 #include "workflow/EditorOperations.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 
 enum class Control { CodeEditor, CallBox, FindBox, UrlBox, V8BufferLengthBox, OutputLog };
 
@@ -50,4 +50,4 @@ class Workbench {
   virtual void runOnGuiThread(const std::function<void()>& work) = 0;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -63,7 +63,7 @@ class SearchWindowsTest : public ::testing::Test {
 
   QApplication& app = application();
   QWidget mainWindow;
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   std::unique_ptr<SearchWindows> windows = std::make_unique<SearchWindows>(&mainWindow, bench);
 };
 
@@ -259,7 +259,7 @@ TEST_F(SearchWindowsTest, AltWithTheAccessKeyClicksTheButton) {
 }
 
 TEST_F(SearchWindowsTest, ReadOnlyEditorDisablesReplacing) {
-  bench.memoryEditor.setSetting(EditorSetting::ReadOnly, 1);
+  bench.memoryEditor.setSetting(workflow::EditorSetting::ReadOnly, 1);
   ReplaceWindow* replace = windows->openReplaceWindow();
   EXPECT_FALSE(replace->replaceButton()->isEnabled());
   EXPECT_FALSE(replace->replaceAllButton()->isEnabled());

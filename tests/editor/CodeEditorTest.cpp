@@ -22,7 +22,7 @@
 namespace jsdebug {
 namespace {
 
-using Setting = EditorSetting;
+using Setting = workflow::EditorSetting;
 
 // The position of `needle` in `text` found the way a user counts: character by character.
 int gbkFind(const std::string& text, const std::string& needle, std::size_t from) {
@@ -88,7 +88,7 @@ TEST_F(CodeEditorTest, TextStopsAtTheFirstNul) {
 TEST_F(CodeEditorTest, FindBackwardsTakesTheLastMatchWhollyBeforeTheStart) {
   // 中文ab repeated: "文a" occurs at 2 and at 8, and the one at 8 straddles 10.
   editor.setText("中文ab中文ab中文ab");
-  FindResult r = editor.findText(0, 10, 0, "文a");
+  workflow::FindResult r = editor.findText(0, 10, 0, "文a");
   EXPECT_TRUE(r.found);
   EXPECT_EQ(2, r.start);
   EXPECT_EQ(5, r.end);
@@ -110,7 +110,8 @@ TEST_F(CodeEditorTest, FindPositionsAreTheGbkByteOffsets) {
   editor.setText(text);
   int from = 0, count = 0;
   for (;;) {
-    const FindResult r = editor.findText(kFindMatchCase, from, editor.getLength(), "变");
+    const workflow::FindResult r =
+        editor.findText(workflow::kFindMatchCase, from, editor.getLength(), "变");
     const int expected = gbkFind(text, "变", static_cast<std::size_t>(from));
     if (!r.found) {
       EXPECT_EQ(-1, expected);
@@ -130,10 +131,11 @@ TEST_F(CodeEditorTest, FindPositionsAreTheGbkByteOffsets) {
 TEST_F(CodeEditorTest, FindFlags) {
   editor.setText("Abc abc abcd 中abc");
   EXPECT_EQ(0, editor.findText(0, 0, 100, "abc").start);
-  EXPECT_EQ(4, editor.findText(kFindMatchCase, 0, 100, "abc").start);
-  FindResult r = editor.findText(kFindWholeWord | kFindMatchCase, 5, 100, "abc");
+  EXPECT_EQ(4, editor.findText(workflow::kFindMatchCase, 0, 100, "abc").start);
+  workflow::FindResult r =
+      editor.findText(workflow::kFindWholeWord | workflow::kFindMatchCase, 5, 100, "abc");
   EXPECT_FALSE(r.found);
-  r = editor.findText(kFindRegExp, 0, 100, "ab[c]d");
+  r = editor.findText(workflow::kFindRegExp, 0, 100, "ab[c]d");
   EXPECT_EQ(8, r.start);
   EXPECT_EQ(12, r.end);
   EXPECT_FALSE(editor.findText(0, 0, 100, "").found);
@@ -229,9 +231,9 @@ TEST_F(CodeEditorTest, SettingsReadBackAndRanges) {
 
 // Commands run against either editor; both must start alike, every setting set once.
 TEST_F(CodeEditorTest, BothEditorsStartWithEverySettingAlike) {
-  MemoryEditor memory;
+  workflow::MemoryEditor memory;
   std::set<Setting> seen;
-  for (const auto& [setting, value] : kInitialEditorSettings) {
+  for (const auto& [setting, value] : workflow::kInitialEditorSettings) {
     EXPECT_TRUE(seen.insert(setting).second) << static_cast<int>(setting);
     EXPECT_EQ(value, editor.getSetting(setting)) << static_cast<int>(setting);
     EXPECT_EQ(value, memory.getSetting(setting)) << static_cast<int>(setting);
@@ -279,7 +281,7 @@ class CodeEditorWindowTest : public ::testing::Test {
     editor->styleSetFont(1, "宋体");
     editor->styleSetSize(1, 18);
     editor->setMarginWidth(0, 32);
-    editor->setMarginType(0, kMarginNumber);
+    editor->setMarginType(0, workflow::kMarginNumber);
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -472,7 +474,7 @@ TEST_F(CodeEditorWindowTest, ContextMenuItemsAndTheirEnabling) {
   EXPECT_EQ("c", editor->wholeText());
 
   editor->setSelection(0, 1);
-  editor->setSetting(EditorSetting::ReadOnly, 1);
+  editor->setSetting(workflow::EditorSetting::ReadOnly, 1);
   menu.reset(editor->createContextMenu());
   EXPECT_EQ(QString::fromUtf16(u"复制 选择全部").split(' '), enabledItems(menu.get()));
   menu->actions().at(8)->trigger();  // 选择全部
@@ -504,8 +506,8 @@ TEST(CodeEditorLook, StrayBytesShowAsBlobsAndRealCharactersDoNot) {
   EXPECT_EQ("", representation(editor, gbk::toUtf8("\x80")));  // the euro sign
   EXPECT_EQ("", representation(editor, gbk::toUtf8("中")));
   // Still there after the code page changes back and forth.
-  editor.setSetting(EditorSetting::Utf8Text, 1);
-  editor.setSetting(EditorSetting::Utf8Text, 0);
+  editor.setSetting(workflow::EditorSetting::Utf8Text, 1);
+  editor.setSetting(workflow::EditorSetting::Utf8Text, 0);
   EXPECT_EQ("x81", representation(editor, gbk::toUtf8("\x81")));
 }
 
@@ -542,12 +544,12 @@ TEST(CodeEditorLook, StylesMarginsAndFontNames) {
   editor.styleSetBack(34, 0xFFFF00);
   EXPECT_EQ(0x808080, sci(editor, Sci::SCI_STYLEGETFORE, 33));
   EXPECT_EQ(0xFFFF00, sci(editor, Sci::SCI_STYLEGETBACK, 34));
-  editor.setMarginType(0, kMarginNumber);
+  editor.setMarginType(0, workflow::kMarginNumber);
   editor.setMarginWidth(0, 32);
-  editor.setMarginType(1, kMarginSymbol);
+  editor.setMarginType(1, workflow::kMarginSymbol);
   editor.setMarginWidth(1, 20);
-  EXPECT_EQ(kMarginNumber, editor.getMarginType(0));
-  EXPECT_EQ(kMarginSymbol, editor.getMarginType(1));
+  EXPECT_EQ(workflow::kMarginNumber, editor.getMarginType(0));
+  EXPECT_EQ(workflow::kMarginSymbol, editor.getMarginType(1));
   EXPECT_EQ(32, editor.getMarginWidth(0));
   EXPECT_EQ(20, editor.getMarginWidth(1));
 }
@@ -556,9 +558,9 @@ TEST(CodeEditorLook, StylesMarginsAndFontNames) {
 TEST(CodeEditorLook, NumberMarginFitsTheLargestLineNumberAndNeverShrinksBelowItsWidth) {
   using Sci = QsciScintillaBase;
   CodeEditor editor;
-  editor.setMarginType(0, kMarginNumber);
+  editor.setMarginType(0, workflow::kMarginNumber);
   editor.setMarginWidth(0, 32);
-  editor.setMarginType(1, kMarginSymbol);
+  editor.setMarginType(1, workflow::kMarginSymbol);
   editor.setMarginWidth(1, 20);
   const auto fits = [&](const char* number) {
     const long text = editor.editingWindow()->SendScintilla(Sci::SCI_TEXTWIDTH, 33UL, number);
@@ -587,12 +589,12 @@ TEST(CodeEditorLook, NumberMarginFitsTheLargestLineNumberAndNeverShrinksBelowIts
   EXPECT_TRUE(fits("200006"));
 
   // Hidden stays hidden however long the script; shown again, it fits at once.
-  editor.setMarginType(0, kMarginSymbol);
+  editor.setMarginType(0, workflow::kMarginSymbol);
   editor.setMarginWidth(0, 0);
   editor.setText(lines(17262));
   QCoreApplication::processEvents();
   EXPECT_EQ(0, editor.getMarginWidth(0));
-  editor.setMarginType(0, kMarginNumber);
+  editor.setMarginType(0, workflow::kMarginNumber);
   editor.setMarginWidth(0, 32);
   EXPECT_TRUE(fits("17262"));
 }

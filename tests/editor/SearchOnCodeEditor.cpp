@@ -34,7 +34,7 @@ void expectPositionsMatchText(CodeEditor& editor) {
 // date themselves; the in-memory editor is the reference.
 TEST(CodeEditorReplaceSelection, KeepsPositionsThroughManyReplacementsAndUndo) {
   CodeEditor editor;
-  MemoryEditor reference;
+  workflow::MemoryEditor reference;
   std::string text;
   for (int i = 0; text.size() < 6000; ++i)
     text += "var 变量" + std::to_string(i) + " = '中文' + x;\r\n";
@@ -45,11 +45,12 @@ TEST(CodeEditorReplaceSelection, KeepsPositionsThroughManyReplacementsAndUndo) {
   for (int step = 0; step < 200; ++step) {
     const int length = reference.getLength();
     // From a line start, which is always a character boundary, to the next ";".
-    const FindResult lineEnd =
-        reference.findText(kFindMatchCase, static_cast<int>(rng() % static_cast<unsigned>(length + 1)),
-                           length, "\n");
+    const workflow::FindResult lineEnd = reference.findText(
+        workflow::kFindMatchCase, static_cast<int>(rng() % static_cast<unsigned>(length + 1)),
+        length, "\n");
     const int start = lineEnd.found ? lineEnd.end : 0;
-    const FindResult word = reference.findText(kFindMatchCase, start, length, ";");
+    const workflow::FindResult word =
+        reference.findText(workflow::kFindMatchCase, start, length, ";");
     const int end = word.found ? word.end : start;
     const std::string& piece = pieces[rng() % std::size(pieces)];
     editor.setSelection(start, end);
@@ -80,8 +81,8 @@ TEST(CodeEditorReplaceAll, EndsWithTheCaretInView) {
   FakePanel panel;
   panel.find = "ab";
   panel.replace = "文";
-  ReplaceMatch match;
-  EXPECT_EQ(1, replaceAll(bench, panel, match));
+  workflow::ReplaceMatch match;
+  EXPECT_EQ(1, workflow::replaceAll(bench, panel, match));
   EXPECT_EQ(900 * 3 + 4, editor.getCurrentPos());
   const long first = editor.editingWindow()->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
   EXPECT_GT(first, 800);

@@ -128,7 +128,7 @@ TEST(V8CallingCode, SevenLinesEndingInCrLfWithTheLengthVerbatim) {
 }
 
 TEST(GenerateCommands, ClipboardAndConfirmationWithoutReadingTheEditor) {
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   bench.memoryEditor.setText("function test(a,b){return a+b}");
   bench.callBox = "test('abc',123)";
   systemCodeCommand(bench);
@@ -136,7 +136,7 @@ TEST(GenerateCommands, ClipboardAndConfirmationWithoutReadingTheEditor) {
   ASSERT_EQ(1u, bench.messages.size());
   EXPECT_EQ(kSystemCodeCopiedMessage, bench.messages[0].text);
   EXPECT_EQ("信息：", bench.messages[0].title);
-  EXPECT_EQ(MessageIcon::None, bench.messages[0].icon);
+  EXPECT_EQ(workflow::MessageIcon::None, bench.messages[0].icon);
 
   bench.memoryEditor.setText("something else entirely");
   bench.v8BufferLength = "abc";
@@ -144,22 +144,22 @@ TEST(GenerateCommands, ClipboardAndConfirmationWithoutReadingTheEditor) {
   EXPECT_EQ(v8CallingCode("test('abc',123)", "abc"), bench.clipboard);
   ASSERT_EQ(2u, bench.messages.size());
   EXPECT_EQ(kV8CodeCopiedMessage, bench.messages[1].text);
-  EXPECT_EQ(MessageIcon::None, bench.messages[1].icon);
+  EXPECT_EQ(workflow::MessageIcon::None, bench.messages[1].icon);
 }
 
 TEST(GenerateCommands, MissingCallLeavesTheClipboardAlone) {
-  for (const char* call : {"", kCallBoxCueText}) {
+  for (const char* call : {"", workflow::kCallBoxCueText}) {
     for (auto command : {systemCodeCommand, v8CodeCommand}) {
-      HeadlessWorkbench bench;
+      workflow::HeadlessWorkbench bench;
       bench.clipboard = "kept";
       bench.callBox = call;
       command(bench);
       EXPECT_EQ("kept", bench.clipboard);
       ASSERT_EQ(1u, bench.messages.size());
-      EXPECT_EQ(kMissingCallMessage, bench.messages[0].text);
-      EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+      EXPECT_EQ(workflow::kMissingCallMessage, bench.messages[0].text);
+      EXPECT_EQ(workflow::MessageIcon::Error, bench.messages[0].icon);
       ASSERT_FALSE(bench.focusHistory.empty());
-      EXPECT_EQ(Control::CallBox, bench.focusHistory.back());
+      EXPECT_EQ(workflow::Control::CallBox, bench.focusHistory.back());
     }
   }
 }

@@ -32,8 +32,8 @@ class TestPageTest : public ::testing::Test {
   }
   testsupport::TempDir scratch{"jsdebug_page_"};
   const fs::path& dir = scratch.path();
-  HeadlessWorkbench bench;
-  HeadlessDesktop desktop;
+  workflow::HeadlessWorkbench bench;
+  workflow::HeadlessDesktop desktop;
 };
 
 TEST_F(TestPageTest, SampleScriptPageByteForByte) {
@@ -78,16 +78,16 @@ TEST_F(TestPageTest, CommandWritesBesideTheExecutableAndOpensIt) {
 }
 
 TEST_F(TestPageTest, MissingCallWritesAndOpensNothing) {
-  for (const char* call : {"", kCallBoxCueText}) {
+  for (const char* call : {"", workflow::kCallBoxCueText}) {
     bench.callBox = call;
     browserRunCommand(bench, desktop);
   }
   EXPECT_FALSE(fs::exists(dir / "test.html"));
   EXPECT_TRUE(desktop.opened.empty());
   ASSERT_EQ(2u, bench.messages.size());
-  EXPECT_EQ(kMissingCallMessage, bench.messages[1].text);
-  EXPECT_EQ(MessageIcon::Error, bench.messages[1].icon);
-  EXPECT_EQ(Control::CallBox, bench.focusHistory.back());
+  EXPECT_EQ(workflow::kMissingCallMessage, bench.messages[1].text);
+  EXPECT_EQ(workflow::MessageIcon::Error, bench.messages[1].icon);
+  EXPECT_EQ(workflow::Control::CallBox, bench.focusHistory.back());
 }
 
 // A script may hold "</script>" in a string; written as it stands it would end the page's script
@@ -110,7 +110,7 @@ TEST_F(TestPageTest, NoBrowserIsSaid) {
   browserRunCommand(bench, desktop);
   ASSERT_EQ(1u, bench.messages.size());
   EXPECT_EQ(kNoBrowserMessage + (dir / "test.html").string(), bench.messages[0].text);
-  EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+  EXPECT_EQ(workflow::MessageIcon::Error, bench.messages[0].icon);
   EXPECT_TRUE(fs::exists(dir / "test.html"));
 }
 

@@ -65,7 +65,7 @@ class FilesAndGeneratedCodeTest : public ::testing::Test {
 
   testsupport::TempDir scratch{"jsdebug_gui_files_"};
   const fs::path& dir = scratch.path();
-  HeadlessDesktop desktop;
+  workflow::HeadlessDesktop desktop;
   engine::ScriptEngine engine{[](const std::string&) {}};
   std::unique_ptr<MainWindow> window;
 };
@@ -74,7 +74,8 @@ TEST_F(FilesAndGeneratedCodeTest, GeneratedCodeButtonsFillTheClipboard) {
   window->setCallBoxText("test('中文', 123)");
   click("生成系统代码");
   EXPECT_EQ(generate::systemCallingCode("test('中文', 123)"), window->clipboardText());
-  static_cast<QLineEdit*>(window->control(Control::V8BufferLengthBox))->setText(QStringLiteral("2048"));
+  static_cast<QLineEdit*>(window->control(workflow::Control::V8BufferLengthBox))
+      ->setText(QStringLiteral("2048"));
   click("生成V8代码");
   EXPECT_EQ(generate::v8CallingCode("test('中文', 123)", "2048"), window->clipboardText());
   ASSERT_EQ(2u, recordedMessages().size());
@@ -109,7 +110,8 @@ TEST_F(FilesAndGeneratedCodeTest, BytesSurviveSavingAndOpeningThroughTheEditor) 
     window->toolbarEntry(kOpenEntry)->trigger();
     EXPECT_EQ(bytes, window->editor().wholeText());
     // Only the UTF-8 script is pointed out, in one line of the log.
-    EXPECT_EQ(&bytes == &samples[0] ? kUtf8ScriptNote : "", window->logText().substr(logBefore));
+    EXPECT_EQ(&bytes == &samples[0] ? workflow::kUtf8ScriptNote : "",
+              window->logText().substr(logBefore));
   }
   window->setCallBoxText("test(1)");
   desktop.answers.push_back(path("b.js"));
@@ -161,7 +163,7 @@ TEST_F(FilesAndGeneratedCodeTest, FailedSaveIsReportedOnTheGuiThread) {
   window->toolbarEntry(kSaveEntry)->trigger();
   ASSERT_EQ(1u, recordedMessages().size());
   EXPECT_EQ(0u, recordedMessages()[0].text.find("文件保存失败："));
-  EXPECT_EQ(MessageIcon::Error, recordedMessages()[0].icon);
+  EXPECT_EQ(workflow::MessageIcon::Error, recordedMessages()[0].icon);
 }
 
 TEST_F(FilesAndGeneratedCodeTest, NewWindowStartsTheOwnExecutable) {
@@ -171,10 +173,10 @@ TEST_F(FilesAndGeneratedCodeTest, NewWindowStartsTheOwnExecutable) {
 }
 
 TEST_F(FilesAndGeneratedCodeTest, DownloadButtonReplacesTheEditorTextOnTheGuiThread) {
-  EXPECT_EQ(kSampleAddress, window->urlBoxText());
+  EXPECT_EQ(workflow::kSampleAddress, window->urlBoxText());
   window->editor().setText("old");
   click("下载JS代码");
-  EXPECT_EQ(kSampleScript, window->editor().wholeText());
+  EXPECT_EQ(workflow::kSampleScript, window->editor().wholeText());
 
   ::unsetenv("http_proxy");
   ::unsetenv("all_proxy");
@@ -182,7 +184,7 @@ TEST_F(FilesAndGeneratedCodeTest, DownloadButtonReplacesTheEditorTextOnTheGuiThr
   loopback::LoopbackHttpServer server([](const std::string&) {
     return loopback::HttpReply{loopback::httpResponse("200 OK", std::string(kBody, sizeof kBody - 1))};
   });
-  static_cast<QLineEdit*>(window->control(Control::UrlBox))
+  static_cast<QLineEdit*>(window->control(workflow::Control::UrlBox))
       ->setText(QString::fromStdString(server.url("/x.js")));
   click("下载JS代码");
   ASSERT_TRUE(processEventsUntil([&] { return window->guiThread().activeWorkers() == 0; }, 20000));

@@ -15,7 +15,7 @@ namespace jsdebug::testing {
 struct RecordedMessage {
   std::string text;
   std::string title;
-  MessageIcon icon;
+  workflow::MessageIcon icon;
   QThread* thread;  // the thread that showed it
 };
 

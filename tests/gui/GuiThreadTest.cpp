@@ -102,7 +102,7 @@ TEST(FatalErrorFromAWorker, BoxIsShownOnTheGuiThread) {
   ASSERT_EQ(1u, recordedMessages().size());
   EXPECT_EQ(engine::fatalErrorText(7, "x"), recordedMessages()[0].text);
   EXPECT_EQ(engine::kFatalErrorTitle, recordedMessages()[0].title);
-  EXPECT_EQ(MessageIcon::Error, recordedMessages()[0].icon);
+  EXPECT_EQ(workflow::MessageIcon::Error, recordedMessages()[0].icon);
   EXPECT_EQ(QThread::currentThread(), recordedMessages()[0].thread);
 }
 

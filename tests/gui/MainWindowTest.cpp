@@ -48,7 +48,9 @@ using jsdebug::testing::recordedMessages;
 
 namespace {
 
-std::string welcomeLog() { return std::string("初始化成功！！\r\n") + kLogSeparator + "\r\n" + welcomeText(); }
+std::string welcomeLog() {
+  return std::string("初始化成功！！\r\n") + workflow::kLogSeparator + "\r\n" + welcomeText();
+}
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -69,7 +71,7 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
 
-  QLineEdit* box(Control c) { return static_cast<QLineEdit*>(window->control(c)); }
+  QLineEdit* box(workflow::Control c) { return static_cast<QLineEdit*>(window->control(c)); }
   void click(const char* caption) {
     QPushButton* b = window->button(caption);
     ASSERT_NE(nullptr, b) << caption;
@@ -86,7 +88,7 @@ class MainWindowTest : public ::testing::Test {
   }
   QWidget* editingViewport() { return window->codeEditor()->editingWindow()->viewport(); }
   void doubleClickLine(int line) {
-    EditorOperations& ed = window->editor();
+    workflow::EditorOperations& ed = window->editor();
     ed.moveCaretToLine(line);
     const QPoint at = pointOf(ed.getCurrentPos()) + QPoint(3, 0);
     QTest::mouseDClick(editingViewport(), Qt::LeftButton, {}, at);
@@ -111,7 +113,7 @@ TEST_F(MainWindowTest, StartsWithTheThreeLogTextsTheDefaultCodeAndTheCueText) {
   EXPECT_EQ(welcomeLog(), window->logText());
   EXPECT_EQ(kDefaultCode, window->editor().wholeText());
   EXPECT_EQ(7, window->editor().getLineCount());
-  EXPECT_EQ(kCallBoxCueText, window->callBoxText());
+  EXPECT_EQ(workflow::kCallBoxCueText, window->callBoxText());
   EXPECT_EQ("1024", window->v8BufferLengthText());
   EXPECT_EQ("", window->findBoxText());
   EXPECT_EQ("http://www.example.com/test.js", window->urlBoxText());
@@ -119,9 +121,9 @@ TEST_F(MainWindowTest, StartsWithTheThreeLogTextsTheDefaultCodeAndTheCueText) {
   EXPECT_FALSE(window->upButton()->isChecked());
   EXPECT_TRUE(recordedMessages().empty());
   // The set-up table: line numbers in margin 0 at 32 pixels, symbols in margin 1.
-  EXPECT_EQ(kMarginNumber, window->editor().getMarginType(0));
+  EXPECT_EQ(workflow::kMarginNumber, window->editor().getMarginType(0));
   EXPECT_EQ(32, window->editor().getMarginWidth(0));
-  EXPECT_EQ(kMarginSymbol, window->editor().getMarginType(1));
+  EXPECT_EQ(workflow::kMarginSymbol, window->editor().getMarginType(1));
   EXPECT_EQ(20, window->editor().getMarginWidth(1));
 }
 
@@ -155,7 +157,7 @@ TEST_F(MainWindowTest, ScriptGivenOnTheCommandLine) {
     ASSERT_EQ(row.refused ? 1u : 0u, recordedMessages().size());
     if (row.refused) {
       EXPECT_EQ("无法打开文件：" + row.path, recordedMessages()[0].text);
-      EXPECT_EQ(MessageIcon::Error, recordedMessages()[0].icon);
+      EXPECT_EQ(workflow::MessageIcon::Error, recordedMessages()[0].icon);
     }
   }
   std::remove((dir + "/t.js").c_str());
@@ -205,13 +207,13 @@ TEST(StartUpWithoutScriptHost, OneBoxBeforeAnyWindowThenTheWindowAsUsual) {
     ASSERT_EQ(1u, recordedMessages().size());
     EXPECT_EQ("对象创建失败！", recordedMessages()[0].text);
     EXPECT_EQ("信息：", recordedMessages()[0].title);
-    EXPECT_EQ(MessageIcon::None, recordedMessages()[0].icon);
+    EXPECT_EQ(workflow::MessageIcon::None, recordedMessages()[0].icon);
     EXPECT_EQ(welcomeLog(), app.window().logText());
     EXPECT_EQ(kDefaultCode, app.window().editor().wholeText());
 
     // Every later load reports the failure.
     app.window().button("加载代码")->click();
-    EXPECT_EQ(0, jsdebug::text::findText(app.window().logText(), kLoadFailedHeader) - 1);
+    EXPECT_EQ(0, jsdebug::text::findText(app.window().logText(), workflow::kLoadFailedHeader) - 1);
   }
   engine::setScriptHostFactory({});
 }
@@ -254,9 +256,9 @@ TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
   EXPECT_EQ(QRect(736, 35, 89, 28), window->button("下载JS代码")->geometry());
   EXPECT_EQ(QRect(852, 486, 85, 28), window->button("系统引擎运行")->geometry());
   EXPECT_EQ(QRect(7, 69, 929, 355), window->codeEditor()->geometry());
-  EXPECT_EQ(QRect(46, 37, 682, 24), window->control(Control::UrlBox)->geometry());
-  EXPECT_EQ(QRect(12, 488, 652, 25), window->control(Control::CallBox)->geometry());
-  EXPECT_EQ(QRect(5, 523, 928, 125), window->control(Control::OutputLog)->geometry());
+  EXPECT_EQ(QRect(46, 37, 682, 24), window->control(workflow::Control::UrlBox)->geometry());
+  EXPECT_EQ(QRect(12, 488, 652, 25), window->control(workflow::Control::CallBox)->geometry());
+  EXPECT_EQ(QRect(5, 523, 928, 125), window->control(workflow::Control::OutputLog)->geometry());
   EXPECT_EQ(QRect(540, 6, 284, 16), window->downloadLink()->geometry());
 
   // The two captionless frames behind everything, and the address label.
@@ -276,7 +278,7 @@ TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
   EXPECT_EQ(QRect(11, 37, 32, 24), address->geometry());
 
   // The log: grey text on the window's face.
-  const QPalette log = window->control(Control::OutputLog)->palette();
+  const QPalette log = window->control(workflow::Control::OutputLog)->palette();
   EXPECT_EQ(QColor(128, 128, 128), log.color(QPalette::Text));
   EXPECT_EQ(window->palette().color(QPalette::Window), log.color(QPalette::Base));
 }
@@ -354,12 +356,12 @@ TEST_F(MainWindowTest, ToolbarHasTwentyThreeEntriesDockedAtTheTop) {
 
 TEST_F(MainWindowTest, CheckEntriesToggleTheirLookAndBeautifyWithoutWrapping) {
   QAction* wrap = window->toolbarEntry(17);
-  const int wrapMode = window->editor().getSetting(EditorSetting::WrapMode);
+  const int wrapMode = window->editor().getSetting(workflow::EditorSetting::WrapMode);
   window->editor().setText("function f(){return 1;}");
   wrap->trigger();
   EXPECT_TRUE(wrap->isChecked());
   EXPECT_NE("function f(){return 1;}", window->editor().wholeText());
-  EXPECT_EQ(wrapMode, window->editor().getSetting(EditorSetting::WrapMode));
+  EXPECT_EQ(wrapMode, window->editor().getSetting(workflow::EditorSetting::WrapMode));
   wrap->trigger();
   EXPECT_FALSE(wrap->isChecked());
 }
@@ -367,10 +369,10 @@ TEST_F(MainWindowTest, CheckEntriesToggleTheirLookAndBeautifyWithoutWrapping) {
 TEST_F(MainWindowTest, LineNumbersToggleBetweenWidthZeroAndThirtyTwo) {
   QAction* lineNumbers = window->toolbarEntry(18);
   lineNumbers->trigger();
-  EXPECT_EQ(kMarginSymbol, window->editor().getMarginType(0));
+  EXPECT_EQ(workflow::kMarginSymbol, window->editor().getMarginType(0));
   EXPECT_EQ(0, window->editor().getMarginWidth(0));
   lineNumbers->trigger();
-  EXPECT_EQ(kMarginNumber, window->editor().getMarginType(0));
+  EXPECT_EQ(workflow::kMarginNumber, window->editor().getMarginType(0));
   EXPECT_EQ(32, window->editor().getMarginWidth(0));
 }
 
@@ -379,7 +381,7 @@ TEST_F(MainWindowTest, HelpAndExit) {
   ASSERT_EQ(1u, recordedMessages().size());
   EXPECT_EQ("QQ:10086001", recordedMessages()[0].text);
   EXPECT_EQ("信息：", recordedMessages()[0].title);
-  EXPECT_EQ(MessageIcon::None, recordedMessages()[0].icon);
+  EXPECT_EQ(workflow::MessageIcon::None, recordedMessages()[0].icon);
   window->toolbarEntry(22)->trigger();
   EXPECT_EQ(1, exits);
 }
@@ -406,19 +408,19 @@ TEST_F(MainWindowTest, HiddenRunMenuHoldsItsFiveItems) {
 
 TEST_F(MainWindowTest, CueTextLeavesOnFocusAndReturnsWhenLeftEmpty) {
   showActive();
-  QLineEdit* call = box(Control::CallBox);
+  QLineEdit* call = box(workflow::Control::CallBox);
   call->setFocus();
   ASSERT_TRUE(processEventsUntil([&] { return call->hasFocus(); }));
   EXPECT_EQ("", window->callBoxText());
-  box(Control::FindBox)->setFocus();
+  box(workflow::Control::FindBox)->setFocus();
   ASSERT_TRUE(processEventsUntil([&] { return !call->hasFocus(); }));
-  EXPECT_EQ(kCallBoxCueText, window->callBoxText());
+  EXPECT_EQ(workflow::kCallBoxCueText, window->callBoxText());
 
   // Blanks are content: they stay.
   call->setFocus();
   processEventsUntil([&] { return call->hasFocus(); });
   QTest::keyClicks(call, "  ");
-  box(Control::FindBox)->setFocus();
+  box(workflow::Control::FindBox)->setFocus();
   processEventsUntil([&] { return !call->hasFocus(); });
   EXPECT_EQ("  ", window->callBoxText());
 }
@@ -427,7 +429,7 @@ TEST_F(MainWindowTest, CueTextLeavesOnFocusAndReturnsWhenLeftEmpty) {
 // gives the pasted call alone.
 TEST_F(MainWindowTest, MenuOverTheCallBoxLeavesItEmpty) {
   showActive();
-  QLineEdit* call = box(Control::CallBox);
+  QLineEdit* call = box(workflow::Control::CallBox);
   call->setFocus();
   ASSERT_TRUE(processEventsUntil([&] { return call->hasFocus(); }));
   ASSERT_EQ("", window->callBoxText());
@@ -447,10 +449,10 @@ TEST_F(MainWindowTest, RefusedCueTextSendsTheFocusToTheEmptiedCallBox) {
   showActive();
   click("系统引擎运行");
   ASSERT_EQ(1u, recordedMessages().size());
-  EXPECT_EQ(kMissingCallMessage, recordedMessages()[0].text);
-  EXPECT_EQ(MessageIcon::Error, recordedMessages()[0].icon);
-  processEventsUntil([&] { return box(Control::CallBox)->hasFocus(); });
-  EXPECT_TRUE(box(Control::CallBox)->hasFocus());
+  EXPECT_EQ(workflow::kMissingCallMessage, recordedMessages()[0].text);
+  EXPECT_EQ(workflow::MessageIcon::Error, recordedMessages()[0].icon);
+  processEventsUntil([&] { return box(workflow::Control::CallBox)->hasFocus(); });
+  EXPECT_TRUE(box(workflow::Control::CallBox)->hasFocus());
   EXPECT_EQ("", window->callBoxText());
 }
 
@@ -475,7 +477,8 @@ TEST_F(MainWindowTest, DoubleClickPicksTheFunctionOfTheLine) {
     if (c.call) {
       EXPECT_EQ(c.call, window->callBoxText()) << c.line;
       EXPECT_TRUE(item->isVisible()) << c.line;
-      EXPECT_EQ(toQt(debugItemCaption(pickedSignature(c.line))), item->text()) << c.line;
+      EXPECT_EQ(toQt(workflow::debugItemCaption(workflow::pickedSignature(c.line))), item->text())
+          << c.line;
     } else {
       EXPECT_EQ("kept", window->callBoxText()) << c.line;
       EXPECT_FALSE(item->isVisible()) << c.line;
@@ -508,7 +511,7 @@ TEST_F(MainWindowTest, ReleasingTheLeftButtonHighlightsBracePairsOnly) {
 
 TEST_F(MainWindowTest, V8BufferLengthBoxTakesOnlyDigitsAndMinus) {
   showActive();
-  QLineEdit* length = box(Control::V8BufferLengthBox);
+  QLineEdit* length = box(workflow::Control::V8BufferLengthBox);
   length->clear();
   length->setFocus();
   QTest::keyClicks(length, "a1b-2");
@@ -527,19 +530,19 @@ TEST_F(MainWindowTest, TooltipOfTheV8ControlsIsTheOneLineHint) {
   EXPECT_EQ(QStringLiteral("一般JS运行返回的结果长度不会超过1024，当遇到变态级的超过1024长度的"
                               "返回结果时，增大数值，否则会崩溃。"),
             tip);
-  EXPECT_EQ(tip, window->control(Control::V8BufferLengthBox)->toolTip());
+  EXPECT_EQ(tip, window->control(workflow::Control::V8BufferLengthBox)->toolTip());
   EXPECT_FALSE(Qt::mightBeRichText(tip));
   EXPECT_TRUE(window->testAttribute(Qt::WA_AlwaysShowToolTips));
 }
 
 TEST_F(MainWindowTest, EscapeFromTheEditorClosesTheWindowEnterStartsNothing) {
   showActive();
-  window->setFocus(Control::CallBox);
+  window->setFocus(workflow::Control::CallBox);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(welcomeLog(), window->logText());
   EXPECT_TRUE(recordedMessages().empty());
 
-  window->setFocus(Control::CodeEditor);
+  window->setFocus(workflow::Control::CodeEditor);
   processEventsUntil([&] { return window->codeEditor()->isAncestorOf(QApplication::focusWidget()) ||
                                   QApplication::focusWidget() == window->codeEditor(); });
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -649,10 +652,10 @@ TEST_F(MainWindowTest, TabWalksTheControlsInLayoutOrder) {
 TEST_F(MainWindowTest, LoadingASyntaxErrorPutsTheCaretAtTheStartOfItsLine) {
   showActive();
   window->editor().setText(jsdebug::testing::testData("syntax_error_line3.js"));
-  window->setFocus(Control::CallBox);
+  window->setFocus(workflow::Control::CallBox);
   click("加载代码");
-  EXPECT_EQ(0, jsdebug::text::findText(window->logText(), kLoadFailedHeader) - 1);
-  EditorOperations& ed = window->editor();
+  EXPECT_EQ(0, jsdebug::text::findText(window->logText(), workflow::kLoadFailedHeader) - 1);
+  workflow::EditorOperations& ed = window->editor();
   EXPECT_EQ(2, ed.lineFromPosition(ed.getCurrentPos()));
   EXPECT_EQ(0, ed.getColumn(ed.getCurrentPos()));
   processEventsUntil([&] { return QApplication::focusWidget() == window->codeEditor() ||
@@ -666,7 +669,7 @@ TEST_F(MainWindowTest, RunsFromTheButtonsWriteTheResultBlock) {
   click("系统引擎运行");
   const std::string log = window->logText();
   EXPECT_EQ(0, jsdebug::text::findText(log, "代码运算成功!!执行时间：") - 1) << log;
-  EXPECT_NE(-1, jsdebug::text::findText(log, "返回内容：abc123\r\n\r\n" + kLogSeparator));
+  EXPECT_NE(-1, jsdebug::text::findText(log, "返回内容：abc123\r\n\r\n" + workflow::kLogSeparator));
 
   click("V8运行");
   const std::string v8Log = window->logText();
@@ -755,7 +758,7 @@ TEST_F(MainWindowTest, LogAppendsAtTheEndAndShowsCrLfAsOneBreak) {
   window->appendLog("\nb\r\n");
   window->appendLog("c");
   EXPECT_EQ("a\r\nb\r\nc", window->logText());
-  auto* log = static_cast<OutputLogView*>(window->control(Control::OutputLog));
+  auto* log = static_cast<OutputLogView*>(window->control(workflow::Control::OutputLog));
   EXPECT_EQ(QStringLiteral("a\nb\nc"), log->toPlainText());
   EXPECT_TRUE(log->isReadOnly());
 }
@@ -767,7 +770,7 @@ TEST_F(MainWindowTest, LongLogLinesAreShownInPiecesAndCopiedWhole) {
   const int length = 2 * OutputLogView::kPieceLength + 10;
   window->appendLog("返回内容：" + std::string(static_cast<std::size_t>(length) - 5, 'y'));
   window->appendLog(std::string(5, 'y') + "\r\nz");
-  auto* log = static_cast<OutputLogView*>(window->control(Control::OutputLog));
+  auto* log = static_cast<OutputLogView*>(window->control(workflow::Control::OutputLog));
   EXPECT_EQ(4, log->document()->blockCount());
   const QString whole = QStringLiteral("返回内容：") + QString(length, u'y') + u'\n' + u'z';
   EXPECT_EQ(whole, log->copiedText(0, log->document()->characterCount() - 1));
@@ -788,7 +791,7 @@ TEST_F(MainWindowTest, EngineCommandsShowTheBusyCursorAndDropClicksMadeMeanwhile
   for (const char* command : {"代码格式化", "压缩", "系统引擎运行"}) {
     SCOPED_TRACE(command);
     window->editor().setText(kDefaultCode);
-    box(Control::CallBox)->setText(QStringLiteral("test('abc',123)"));
+    box(workflow::Control::CallBox)->setText(QStringLiteral("test('abc',123)"));
     const std::string logBefore = window->logText();
     int shapeDuringRun = -1;
     QTimer::singleShot(0, window, [&] {

@@ -16,21 +16,21 @@ namespace jsdebug::testing {
 
 struct EditorFactory {
   std::string name;
-  std::function<std::unique_ptr<EditorOperations>()> make;
+  std::function<std::unique_ptr<workflow::EditorOperations>()> make;
 };
 
 // The headless workbench with the editor under test in place of its own.
-class SearchWorkbench : public HeadlessWorkbench {
+class SearchWorkbench : public workflow::HeadlessWorkbench {
  public:
-  explicit SearchWorkbench(EditorOperations& editor) : editor_(editor) {}
-  EditorOperations& editor() override { return editor_; }
+  explicit SearchWorkbench(workflow::EditorOperations& editor) : editor_(editor) {}
+  workflow::EditorOperations& editor() override { return editor_; }
 
  private:
-  EditorOperations& editor_;
+  workflow::EditorOperations& editor_;
 };
 
 // A find or replace window's controls, as the operations see them.
-struct FakePanel : ReplacePanel {
+struct FakePanel : workflow::ReplacePanel {
   std::string find;
   std::string replace;
   bool wholeWord = false, matchCase = false, regExp = false, down = true;
@@ -60,8 +60,8 @@ class SearchTest : public ::testing::TestWithParam<EditorFactory> {
     return bench.messages.empty() ? std::string() : bench.messages.back().text;
   }
 
-  std::unique_ptr<EditorOperations> editorPtr;
-  EditorOperations& editor;
+  std::unique_ptr<workflow::EditorOperations> editorPtr;
+  workflow::EditorOperations& editor;
   SearchWorkbench bench;
   FakePanel panel;
 };

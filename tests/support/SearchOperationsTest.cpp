@@ -17,53 +17,53 @@ const std::string kNotFoundAb = "未找到指定文本“ab”";
 TEST_P(SearchTest, QuickFindWalksEveryOccurrenceThenReportsNotFoundForever) {
   editor.setText("ab 中ab\r\nx ab");  // "ab" at 0, 5 and 11
   bench.findBox = "ab";
-  QuickFindState state;
+  workflow::QuickFindState state;
   for (const Range& expected : {Range{0, 2}, Range{5, 7}, Range{11, 13}}) {
-    quickFind(bench, state);
+    workflow::quickFind(bench, state);
     EXPECT_EQ(expected, selection());
   }
   EXPECT_TRUE(bench.messages.empty());
   for (int press = 0; press < 3; ++press) {
-    quickFind(bench, state);
+    workflow::quickFind(bench, state);
     ASSERT_EQ(static_cast<std::size_t>(press + 1), bench.messages.size());
     EXPECT_EQ(kNotFoundAb, bench.messages.back().text);
     EXPECT_EQ("错误", bench.messages.back().title);
-    EXPECT_EQ(MessageIcon::Error, bench.messages.back().icon);
+    EXPECT_EQ(workflow::MessageIcon::Error, bench.messages.back().icon);
   }
   EXPECT_EQ(11, state.matchStart);  // unchanged by the failures: "向上" goes back from here
   bench.searchDown = false;
-  quickFind(bench, state);
+  workflow::quickFind(bench, state);
   EXPECT_EQ(Range(5, 7), selection());
 }
 
 TEST_P(SearchTest, QuickFindUpRightAfterAnEditIsNotFound) {
   editor.setText("ab ab ab");
   bench.findBox = "ab";
-  QuickFindState state;
-  quickFind(bench, state);
-  quickFind(bench, state);
+  workflow::QuickFindState state;
+  workflow::quickFind(bench, state);
+  workflow::quickFind(bench, state);
   EXPECT_EQ(Range(3, 5), selection());
 
   editor.setSelection(8, 8);
   editor.replaceSelection(" ab");
   bench.searchDown = false;
-  quickFind(bench, state);
+  workflow::quickFind(bench, state);
   EXPECT_EQ(std::vector<std::string>{kNotFoundAb},
             std::vector<std::string>{lastMessage()});
   // The reset match is at offset 0, so "向下" starts over from the beginning.
   bench.searchDown = true;
-  quickFind(bench, state);
+  workflow::quickFind(bench, state);
   EXPECT_EQ(Range(0, 2), selection());
 }
 
 TEST_P(SearchTest, QuickFindIgnoresTheCaretAndAnUnchangedSetText) {
   editor.setText("ab ab ab");
   bench.findBox = "ab";
-  QuickFindState state;
-  quickFind(bench, state);
+  workflow::QuickFindState state;
+  workflow::quickFind(bench, state);
   editor.moveCaretToPos(7);
   editor.setText("ab ab ab");  // the same bytes: the copy does not differ, the match stays
-  quickFind(bench, state);
+  workflow::quickFind(bench, state);
   EXPECT_EQ(Range(3, 5), selection());
 }
 
@@ -71,40 +71,40 @@ TEST_P(SearchTest, QuickFindNeverMatchesFromTheSecondByteOfACharacter) {
   // 癮 is B0 61: its second byte and the following "b" read "ab".
   editor.setText("癮b 癮b");
   bench.findBox = "ab";
-  QuickFindState state;
-  quickFind(bench, state);
+  workflow::QuickFindState state;
+  workflow::quickFind(bench, state);
   EXPECT_EQ(kNotFoundAb, lastMessage());
 
   // 字小 is D7 D6 D0 A1: "中" (D6 D0) seems to stand across the two, walking either way.
   editor.setText("中字小中");
   bench.findBox = "中";
   for (const Range& expected : {Range{0, 2}, Range{6, 8}}) {
-    quickFind(bench, state);
+    workflow::quickFind(bench, state);
     EXPECT_EQ(expected, selection());
   }
   bench.searchDown = false;
-  quickFind(bench, state);
+  workflow::quickFind(bench, state);
   EXPECT_EQ(Range(0, 2), selection());
   bench.searchDown = true;
   bench.findBox = "ab";
 
   // A stray high byte hides the byte after it just as a lead byte does.
   editor.setText("\x80" "ab ab");
-  quickFind(bench, state);
+  workflow::quickFind(bench, state);
   EXPECT_EQ(Range(4, 6), selection());
   bench.searchDown = false;
-  quickFind(bench, state);
+  workflow::quickFind(bench, state);
   EXPECT_EQ(2u, bench.messages.size());
 }
 
 TEST_P(SearchTest, QuickFindIsByteExactAndCaseSensitive) {
   editor.setText("AB 中文 ab");
-  QuickFindState state;
+  workflow::QuickFindState state;
   bench.findBox = "中文";
-  quickFind(bench, state);
+  workflow::quickFind(bench, state);
   EXPECT_EQ(Range(3, 7), selection());
   bench.findBox = "ab";
-  quickFind(bench, state);
+  workflow::quickFind(bench, state);
   EXPECT_EQ(Range(8, 10), selection());
   EXPECT_TRUE(bench.messages.empty());
 }
@@ -112,8 +112,8 @@ TEST_P(SearchTest, QuickFindIsByteExactAndCaseSensitive) {
 TEST_P(SearchTest, QuickFindWithAnEmptyFindBoxDoesNothing) {
   editor.setText("ab");
   editor.setSelection(1, 2);
-  QuickFindState state;
-  quickFind(bench, state);
+  workflow::QuickFindState state;
+  workflow::quickFind(bench, state);
   EXPECT_TRUE(bench.messages.empty());
   EXPECT_EQ(Range(1, 2), selection());
 }
@@ -122,16 +122,16 @@ TEST_P(SearchTest, QuickFindWithAnEmptyFindBoxDoesNothing) {
 
 TEST_P(SearchTest, FindNextSearchesFromTheSelectionInBothDirections) {
   editor.setText("ab 中ab ab ab");  // "ab" at 0, 5, 8, 11
-  FindHistory history;
+  workflow::FindHistory history;
   panel.find = "ab";
   editor.setSelection(5, 7);
-  findNext(bench, history, panel);
+  workflow::findNext(bench, history, panel);
   EXPECT_EQ(Range(8, 10), selection());
   panel.down = false;
   editor.setSelection(8, 12);  // the match at 5 ends before the selection's start
-  findNext(bench, history, panel);
+  workflow::findNext(bench, history, panel);
   EXPECT_EQ(Range(5, 7), selection());
-  findNext(bench, history, panel);
+  workflow::findNext(bench, history, panel);
   EXPECT_EQ(Range(0, 2), selection());
   EXPECT_TRUE(bench.messages.empty());
   EXPECT_EQ(std::vector<std::string>{"ab"}, history.entries());
@@ -141,15 +141,15 @@ TEST_P(SearchTest, FindNextSearchesFromTheSelectionInBothDirections) {
 TEST_P(SearchTest, FindNextNotFoundLeavesSelectionAndShowsTheMessageBelowTheWindow) {
   editor.setText("中文 ab");
   editor.setSelection(5, 7);
-  FindHistory history;
+  workflow::FindHistory history;
   panel.find = "中";
-  ReplaceMatch match{1, 2};
-  findNext(bench, history, panel, &match);
+  workflow::ReplaceMatch match{1, 2};
+  workflow::findNext(bench, history, panel, &match);
   EXPECT_EQ(Range(5, 7), selection());
   ASSERT_EQ(1u, bench.messages.size());
   EXPECT_EQ("没有找到与“中”匹配的文本", bench.messages[0].text);
   EXPECT_EQ("查找", bench.messages[0].title);
-  EXPECT_EQ(MessageIcon::None, bench.messages[0].icon);
+  EXPECT_EQ(workflow::MessageIcon::None, bench.messages[0].icon);
   EXPECT_EQ((std::vector<bool>{false, true}), panel.onTop);
   EXPECT_EQ(0, match.start);
   EXPECT_EQ(0, match.end);
@@ -157,10 +157,10 @@ TEST_P(SearchTest, FindNextNotFoundLeavesSelectionAndShowsTheMessageBelowTheWind
 
 TEST_P(SearchTest, FindNextWithAnEmptyTextIsNotFoundAndAddsNoHistory) {
   editor.setText("abc abc");
-  FindHistory history;
+  workflow::FindHistory history;
   for (int caret : {0, 4}) {
     editor.setSelection(caret, caret);
-    findNext(bench, history, panel);
+    workflow::findNext(bench, history, panel);
     EXPECT_EQ("没有找到与“”匹配的文本", lastMessage());
   }
   EXPECT_EQ(2u, bench.messages.size());
@@ -170,27 +170,27 @@ TEST_P(SearchTest, FindNextWithAnEmptyTextIsNotFoundAndAddsNoHistory) {
 
 TEST_P(SearchTest, FindNextHistoryIsSharedAndHasNoDuplicates) {
   editor.setText("a b");
-  FindHistory history;
+  workflow::FindHistory history;
   FakePanel replaceWindow;
   panel.find = "a";
-  findNext(bench, history, panel);
+  workflow::findNext(bench, history, panel);
   replaceWindow.find = "b";
-  findNext(bench, history, replaceWindow);
+  workflow::findNext(bench, history, replaceWindow);
   replaceWindow.find = "a";
-  findNext(bench, history, replaceWindow);
+  workflow::findNext(bench, history, replaceWindow);
   EXPECT_EQ((std::vector<std::string>{"a", "b"}), history.entries());
   EXPECT_EQ((std::vector<std::string>{"b"}), replaceWindow.list);
 }
 
 TEST_P(SearchTest, FindNextFlags) {
   editor.setText("Abc abcd abc");
-  FindHistory history;
+  workflow::FindHistory history;
   panel.find = "abc";
   panel.matchCase = true;
-  findNext(bench, history, panel);
+  workflow::findNext(bench, history, panel);
   EXPECT_EQ(Range(4, 7), selection());
   panel.wholeWord = true;
-  findNext(bench, history, panel);
+  workflow::findNext(bench, history, panel);
   EXPECT_EQ(Range(9, 12), selection());
 
   // A zero-length match at position 0 is the only match that counts as not found.
@@ -198,29 +198,29 @@ TEST_P(SearchTest, FindNextFlags) {
   panel.regExp = true;
   panel.find = "x*";
   editor.setSelection(0, 0);
-  findNext(bench, history, panel);
+  workflow::findNext(bench, history, panel);
   EXPECT_EQ("没有找到与“x*”匹配的文本", lastMessage());
 }
 
 TEST_P(SearchTest, FindNextNeverMatchesFromTheSecondByteOfACharacter) {
   editor.setText("癮b ab");  // 癮 is B0 61
-  FindHistory history;
+  workflow::FindHistory history;
   panel.find = "ab";
-  findNext(bench, history, panel);
+  workflow::findNext(bench, history, panel);
   EXPECT_EQ(Range(4, 6), selection());
   panel.down = false;
   editor.setSelection(4, 4);
-  findNext(bench, history, panel);
+  workflow::findNext(bench, history, panel);
   EXPECT_EQ("没有找到与“ab”匹配的文本", lastMessage());
 }
 
 TEST_P(SearchTest, FindNextSearchesBackwardsForTheHighestMatchEndingBeforeTheSelection) {
   editor.setText("ab ab ab");
-  FindHistory history;
+  workflow::FindHistory history;
   panel.find = "ab";
   panel.down = false;
   editor.setSelection(4, 8);  // the match at 3 straddles the selection's start
-  findNext(bench, history, panel);
+  workflow::findNext(bench, history, panel);
   EXPECT_EQ(Range(0, 2), selection());
 }
 
@@ -232,13 +232,13 @@ TEST_P(SearchTest, ReplaceAllCountsItsReplacements) {
   panel.replace = "x";
   panel.down = false;  // ignored: replace all always runs from the start
   editor.setSelection(8, 8);
-  ReplaceMatch match{3, 5};
-  EXPECT_EQ(3, replaceAll(bench, panel, match));
+  workflow::ReplaceMatch match{3, 5};
+  EXPECT_EQ(3, workflow::replaceAll(bench, panel, match));
   EXPECT_EQ("x x x", editor.wholeText());
   ASSERT_EQ(1u, bench.messages.size());
   EXPECT_EQ("替换3次..", bench.messages[0].text);
   EXPECT_EQ("信息：", bench.messages[0].title);
-  EXPECT_EQ(MessageIcon::None, bench.messages[0].icon);
+  EXPECT_EQ(workflow::MessageIcon::None, bench.messages[0].icon);
   EXPECT_EQ((std::vector<bool>{false, true}), panel.onTop);
   EXPECT_EQ(0, match.start);
   EXPECT_EQ(0, match.end);
@@ -259,15 +259,15 @@ TEST_P(SearchTest, ReplaceAllCountsItsReplacements) {
 TEST_P(SearchTest, ReplaceAllWithoutAnOccurrence) {
   editor.setText("中文");
   panel.find = "ab";
-  EXPECT_EQ(0, replaceAll(bench, panel, *std::make_unique<ReplaceMatch>()));
+  EXPECT_EQ(0, workflow::replaceAll(bench, panel, *std::make_unique<workflow::ReplaceMatch>()));
   EXPECT_EQ("替换0次..", lastMessage());
   EXPECT_EQ("中文", editor.wholeText());
   panel.find = "";
-  EXPECT_EQ(0, replaceAll(bench, panel, *std::make_unique<ReplaceMatch>()));
+  EXPECT_EQ(0, workflow::replaceAll(bench, panel, *std::make_unique<workflow::ReplaceMatch>()));
 }
 
 TEST_P(SearchTest, ReplaceAllEndsWhenTheReplacementWouldMatchAgain) {
-  ReplaceMatch match;
+  workflow::ReplaceMatch match;
   struct Case {
     std::string text, find, replace;
     bool regExp;
@@ -297,7 +297,7 @@ TEST_P(SearchTest, ReplaceAllEndsWhenTheReplacementWouldMatchAgain) {
     panel.find = c.find;
     panel.replace = c.replace;
     panel.regExp = c.regExp;
-    EXPECT_EQ(c.count, replaceAll(bench, panel, match));
+    EXPECT_EQ(c.count, workflow::replaceAll(bench, panel, match));
     EXPECT_EQ(c.after, editor.wholeText());
     EXPECT_EQ("替换" + std::to_string(c.count) + "次..", lastMessage());
   }
@@ -308,19 +308,19 @@ TEST_P(SearchTest, ReplaceOneReplacesAndSelectsTheNextMatch) {
   editor.moveCaretToPos(0);
   panel.find = "ab";
   panel.replace = "中";
-  ReplaceMatch match;
-  replaceOne(bench, panel, match);
+  workflow::ReplaceMatch match;
+  workflow::replaceOne(bench, panel, match);
   EXPECT_EQ("x 中 ab", editor.wholeText());
   EXPECT_EQ(Range(5, 7), selection());
   EXPECT_EQ(5, match.start);
   EXPECT_EQ(7, match.end);
 
-  replaceOne(bench, panel, match);  // the last one: nothing further to select, no message
+  workflow::replaceOne(bench, panel, match);  // the last one: nothing further to select, no message
   EXPECT_EQ("x 中 中", editor.wholeText());
   EXPECT_TRUE(bench.messages.empty());
   EXPECT_EQ(0, match.end);
 
-  replaceOne(bench, panel, match);
+  workflow::replaceOne(bench, panel, match);
   EXPECT_EQ("没有找到与“ab”匹配的文本", lastMessage());
   EXPECT_EQ("查找", bench.messages.back().title);
   EXPECT_EQ("x 中 中", editor.wholeText());
@@ -330,30 +330,30 @@ TEST_P(SearchTest, ReplaceOneReplacesTheMatchItsWindowSelected) {
   editor.setText("ab ab ab ab");
   panel.find = "ab";
   panel.replace = "x";
-  ReplaceMatch match;
-  FindHistory history;
+  workflow::ReplaceMatch match;
+  workflow::FindHistory history;
   editor.setSelection(1, 1);
-  findNext(bench, history, panel, &match);
+  workflow::findNext(bench, history, panel, &match);
   EXPECT_EQ(Range(3, 5), selection());
-  replaceOne(bench, panel, match);
+  workflow::replaceOne(bench, panel, match);
   EXPECT_EQ("ab x ab ab", editor.wholeText());
-  replaceOne(bench, panel, match);  // the match selected by the previous click
+  workflow::replaceOne(bench, panel, match);  // the match selected by the previous click
   EXPECT_EQ("ab x x ab", editor.wholeText());
   EXPECT_EQ(Range(7, 9), selection());
 
   // A selection the user made is not the window's match: the search starts one byte back into
   // its end.
   editor.setSelection(0, 2);
-  replaceOne(bench, panel, match);
+  workflow::replaceOne(bench, panel, match);
   EXPECT_EQ("ab x x x", editor.wholeText());
 
   panel.down = false;
   editor.setText("ab ab ab");
   editor.setSelection(8, 8);
-  replaceOne(bench, panel, match);
+  workflow::replaceOne(bench, panel, match);
   EXPECT_EQ("ab ab x", editor.wholeText());
   EXPECT_EQ(Range(3, 5), selection());
-  replaceOne(bench, panel, match);
+  workflow::replaceOne(bench, panel, match);
   EXPECT_EQ("ab x x", editor.wholeText());
   EXPECT_EQ(Range(0, 2), selection());
 }
@@ -364,16 +364,16 @@ TEST_P(SearchTest, ReplaceOneUpwards) {
   panel.find = "ab";
   panel.replace = "x";
   panel.down = false;
-  ReplaceMatch match;
-  replaceOne(bench, panel, match);
+  workflow::ReplaceMatch match;
+  workflow::replaceOne(bench, panel, match);
   EXPECT_EQ("ab ab x", editor.wholeText());
   EXPECT_EQ(Range(3, 5), selection());
 }
 
 TEST_P(SearchTest, ReadOnlyEditorForbidsReplacing) {
-  EXPECT_TRUE(replacingAllowed(editor));
-  editor.setSetting(EditorSetting::ReadOnly, 1);
-  EXPECT_FALSE(replacingAllowed(editor));
+  EXPECT_TRUE(workflow::replacingAllowed(editor));
+  editor.setSetting(workflow::EditorSetting::ReadOnly, 1);
+  EXPECT_FALSE(workflow::replacingAllowed(editor));
 }
 
 TEST_P(SearchTest, FindBoxStartsWithTheClipboardCutAtACharacterBoundary) {
@@ -395,7 +395,7 @@ TEST_P(SearchTest, FindBoxStartsWithTheClipboardCutAtACharacterBoundary) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.clipboard);
     bench.clipboard = c.clipboard;
-    EXPECT_EQ(c.expected, initialFindText(bench));
+    EXPECT_EQ(c.expected, workflow::initialFindText(bench));
   }
 }
 
@@ -419,7 +419,7 @@ TEST_P(SearchTest, SavePointFollowsEditsUndoAndRedoAsInBothEditors) {
   // Replace all is one step away from it.
   panel.find = "ab";
   panel.replace = "y";
-  replaceAll(bench, panel, *std::make_unique<ReplaceMatch>());
+  workflow::replaceAll(bench, panel, *std::make_unique<workflow::ReplaceMatch>());
   EXPECT_TRUE(editor.isModified());
   editor.undo();
   EXPECT_FALSE(editor.isModified());
@@ -433,9 +433,9 @@ TEST_P(SearchTest, SavePointFollowsEditsUndoAndRedoAsInBothEditors) {
 
 TEST_P(SearchTest, GoToPromptShowsTheLineCount) {
   editor.setText("a\r\nb\r\nc");
-  EXPECT_EQ("输入行数(1 - 3)：", goToPrompt(editor));
+  EXPECT_EQ("输入行数(1 - 3)：", workflow::goToPrompt(editor));
   editor.setText("");
-  EXPECT_EQ("输入行数(1 - 1)：", goToPrompt(editor));
+  EXPECT_EQ("输入行数(1 - 1)：", workflow::goToPrompt(editor));
 }
 
 TEST_P(SearchTest, GoToLineReadsNumbersAsTheBoxAllows) {
@@ -451,7 +451,7 @@ TEST_P(SearchTest, GoToLineReadsNumbersAsTheBoxAllows) {
     SCOPED_TRACE(c.box);
     bench.messages.clear();
     editor.moveCaretToPos(1);
-    const bool closes = goToLine(bench, c.box);
+    const bool closes = workflow::goToLine(bench, c.box);
     EXPECT_EQ(c.line >= 0, closes);
     if (c.line < 0) {
       EXPECT_EQ("你输入的行数错误", lastMessage());

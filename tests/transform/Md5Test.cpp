@@ -31,7 +31,7 @@ TEST(Md5Hex, TakesEmbeddedNulAndHighBytes) {
 const std::string kSeparator(65, '-');
 
 TEST(Md5Command, ReplacesTheLogWithTheDigestOfTheEditorsGbkBytes) {
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   bench.log = "earlier output";
   bench.editor().setText("var s;");
   bench.editor().setText("中文");
@@ -49,7 +49,7 @@ TEST(Md5Command, ReplacesTheLogWithTheDigestOfTheEditorsGbkBytes) {
 }
 
 TEST(Md5Command, EmptyEditorReportsTheDigestOfZeroBytes) {
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   md5Command(bench);
   EXPECT_EQ("代码运算成功!!\r\n" + kSeparator + "\r\n\r\n返回内容：d41d8cd98f00b204e9800998ecf8427e\r\n\r\n" +
                 kSeparator,

@@ -512,7 +512,7 @@ TEST(UnpackScript, ScriptThatNeverEndsIsStoppedByTheHostsTimeLimit) {
 // --- commands -------------------------------------------------------------------------------
 
 TEST(TransformCommands, ReplaceTheWholeEditorTextAndLogNothing) {
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   bench.log = "earlier";
   bench.editor().setText("a=1;b=2;");
   beautifyCommand(bench);
@@ -531,7 +531,7 @@ TEST(TransformCommands, ReplaceTheWholeEditorTextAndLogNothing) {
 TEST(TransformCommands, FailuresKeepTheEditorTextAndSaySo) {
   const std::string packed = packForTest(kPackedSource);
   struct Row {
-    void (*command)(Workbench&);
+    void (*command)(workflow::Workbench&);
     std::string text;
     std::string message;  // empty: success, no box
     std::string after;
@@ -552,7 +552,7 @@ TEST(TransformCommands, FailuresKeepTheEditorTextAndSaySo) {
       {unpackCommand, "// only a comment " + packed, "eval解密失败：不是eval打包的代码", "// only a comment " + packed},
   };
   for (const Row& row : rows) {
-    HeadlessWorkbench bench;
+    workflow::HeadlessWorkbench bench;
     bench.editor().setText(row.text);
     row.command(bench);
     EXPECT_EQ(row.after, bench.editor().wholeText()) << row.text;
@@ -564,7 +564,7 @@ TEST(TransformCommands, FailuresKeepTheEditorTextAndSaySo) {
     ASSERT_EQ(1u, bench.messages.size()) << row.text;
     EXPECT_EQ(0u, bench.messages[0].text.find(row.message)) << bench.messages[0].text;
     EXPECT_NE(std::string::npos, bench.messages[0].text.find("\r\n编辑框的代码没有改变。"));
-    EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+    EXPECT_EQ(workflow::MessageIcon::Error, bench.messages[0].icon);
   }
 }
 
@@ -575,7 +575,7 @@ TEST(TransformCommands, StoppedAtTheTimeLimitKeepsTheEditorText) {
     host->setTimeout(200);
     return host;
   });
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   bench.editor().setText("eval(function(){while(true){}return 'x'}())");
   unpackCommand(bench);
   EXPECT_EQ("eval(function(){while(true){}return 'x'}())", bench.editor().wholeText());
@@ -588,7 +588,7 @@ TEST(TransformCommands, HostThatCannotBeCreatedGivesTheEmptyText) {
   EXPECT_EQ("", BeautifyScript("a=1;"));
   EXPECT_EQ("", MinifyScript("a=1;"));
   EXPECT_EQ("", UnpackScript("1+2"));
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   bench.editor().setText("a=1;");
   beautifyCommand(bench);
   EXPECT_EQ("a=1;", bench.editor().wholeText());

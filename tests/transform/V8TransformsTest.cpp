@@ -26,7 +26,7 @@ engine::V8Bridge& startedBridge() {
 }
 
 // Starts the command as the button does and returns a future for the worker's end.
-std::future<void> startJsfuck(HeadlessWorkbench& bench) {
+std::future<void> startJsfuck(workflow::HeadlessWorkbench& bench) {
   auto done = std::make_shared<std::promise<void>>();
   std::future<void> finished = done->get_future();
   transform::jsfuckCommand(bench, startedBridge(), [done] { done->set_value(); });
@@ -34,7 +34,7 @@ std::future<void> startJsfuck(HeadlessWorkbench& bench) {
 }
 
 std::string decoded(const std::string& editorText) {
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   bench.editor().setText(editorText);
   startJsfuck(bench).wait();
   EXPECT_TRUE(bench.messages.empty());
@@ -57,13 +57,13 @@ TEST(Jsfuck, TheEditorReceivesTheValue) {
 // A text that runs as a program gives undefined: the program would be replaced by that word.
 TEST(Jsfuck, ATextThatRunsCodeInsteadOfGivingAValueStays) {
   for (const char* text : {"void 0", "[].forEach(function(){})", "(function(){var a = 1;})()"}) {
-    HeadlessWorkbench bench;
+    workflow::HeadlessWorkbench bench;
     bench.editor().setText(text);
     startJsfuck(bench).wait();
     EXPECT_EQ(text, bench.editor().wholeText());
     ASSERT_EQ(1u, bench.messages.size()) << text;
     EXPECT_EQ(0u, bench.messages[0].text.find("jsfuck解密失败：")) << bench.messages[0].text;
-    EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+    EXPECT_EQ(workflow::MessageIcon::Error, bench.messages[0].icon);
   }
   // The word itself, spelled by the code, is a value like any other.
   EXPECT_EQ("undefined", decoded("[][[]]+[]"));
@@ -84,7 +84,7 @@ TEST(Jsfuck, ResultsUpToTheFixedBufferLength) {
 TEST(Jsfuck, ClicksInQuickSuccessionShareTheEditor) {
   // Each click has its own worker; a later one may read the text an earlier one wrote ("f", which
   // fails as an expression and so changes nothing). Either way the editor ends up decoded.
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   bench.editor().setText("(![]+[])[+[]]");
   std::vector<std::future<void>> clicks;
   for (int i = 0; i < 8; ++i) clicks.push_back(startJsfuck(bench));
@@ -93,7 +93,7 @@ TEST(Jsfuck, ClicksInQuickSuccessionShareTheEditor) {
 }
 
 TEST(Utf8Decoding, ReinterpretsTheEditorBytes) {
-  HeadlessWorkbench bench;
+  workflow::HeadlessWorkbench bench;
   const std::pair<std::string, std::string> cases[] = {
       {"", ""},
       {"var a = 'plain';\r\n", "var a = 'plain';\r\n"},
@@ -125,13 +125,13 @@ TEST(Utf8Decoding, TextThatIsNotUtf8StaysAsItIs) {
   };
   for (const std::string& text : rows) {
     EXPECT_FALSE(transform::isWellFormedUtf8(text)) << text;
-    HeadlessWorkbench bench;
+    workflow::HeadlessWorkbench bench;
     bench.editor().setText(text);
     transform::utf8DecodeCommand(bench, startedBridge());
     EXPECT_EQ(text, bench.editor().wholeText());
     ASSERT_EQ(1u, bench.messages.size());
     EXPECT_EQ(transform::kNotUtf8Message, bench.messages[0].text);
-    EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+    EXPECT_EQ(workflow::MessageIcon::Error, bench.messages[0].icon);
   }
   for (const char* utf8 : {"", "ascii", "\xF0\x9F\x98\x80", "\xF4\x8F\xBF\xBF", "\xEE\x80\x80"})
     EXPECT_TRUE(transform::isWellFormedUtf8(utf8)) << utf8;
@@ -142,19 +142,19 @@ TEST(Utf8Decoding, TextThatIsNotUtf8StaysAsItIs) {
 // the bridge are what they share.
 TEST(V8Concurrency, GuiRunAndJsfuckWorkerEachGetTheirOwnResult) {
   const std::string sep(65, '-');
-  HeadlessWorkbench gui;
+  workflow::HeadlessWorkbench gui;
   gui.editor().setText(examples::kSampleScriptBytes);
-  TickCounter ticks = [] { return 0u; };
-  std::vector<std::unique_ptr<HeadlessWorkbench>> workers;
+  workflow::TickCounter ticks = [] { return 0u; };
+  std::vector<std::unique_ptr<workflow::HeadlessWorkbench>> workers;
   std::vector<std::future<void>> finished;
   for (int round = 0; round < 40; ++round) {
     const std::string n = std::to_string(round);
-    workers.push_back(std::make_unique<HeadlessWorkbench>());
+    workers.push_back(std::make_unique<workflow::HeadlessWorkbench>());
     workers.back()->editor().setText(std::string("(![]+[])[+[]]+") + n);
     finished.push_back(startJsfuck(*workers.back()));
 
     gui.callBox = std::string("test('abc',") + n + ")";
-    gui.runOnGuiThread([&] { v8RunCommand(gui, startedBridge(), ticks); });
+    gui.runOnGuiThread([&] { workflow::v8RunCommand(gui, startedBridge(), ticks); });
     EXPECT_EQ("代码运算成功!!执行时间：0\r\n" + sep + "\r\n\r\n返回内容：abc" + n + "\r\n\r\n" + sep,
               gui.log);
   }

@@ -21,8 +21,12 @@ inline const std::string sep(65, '-');
 inline std::string block(const std::string& header, const std::string& body) {
   return "\r\n" + header + sep + "\r\n\r\n" + body + "\r\n\r\n" + sep;
 }
-inline std::string console(const std::string& lines) { return block(kConsoleHeader, lines); }
-inline std::string missing(const std::string& names) { return block(kMissingHeader, names); }
+inline std::string console(const std::string& lines) {
+  return block(workflow::kConsoleHeader, lines);
+}
+inline std::string missing(const std::string& names) {
+  return block(workflow::kMissingHeader, names);
+}
 
 // The value of the log's result block, empty when it has none.
 inline std::string resultOf(const std::string& log) {

@@ -11,6 +11,7 @@
 #include "workflow/OutputLog.h"
 
 using namespace jsdebug;
+using namespace jsdebug::workflow;
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "workflow/V8Run.h"
 
 using namespace jsdebug;
+using namespace jsdebug::workflow;
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "workflow/HeadlessWorkbench.h"
 
 using namespace jsdebug;
+using namespace jsdebug::workflow;
 
 TEST(CallBoxCue, FocusEmptiesCueTextAndLeavingRestoresIt) {
   HeadlessWorkbench bench;

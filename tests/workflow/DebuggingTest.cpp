@@ -7,6 +7,7 @@
 #include "workflow/OutputLog.h"
 
 using namespace jsdebug;
+using namespace jsdebug::workflow;
 using jsdebug::testing::FakeHostGuard;
 using jsdebug::testing::FakeHostScript;
 

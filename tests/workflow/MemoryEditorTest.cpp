@@ -3,6 +3,7 @@
 #include "workflow/MemoryEditor.h"
 
 using namespace jsdebug;
+using namespace jsdebug::workflow;
 
 TEST(MemoryEditorTest, LinesCharsAndArgumentRules) {
   MemoryEditor e;

@@ -8,6 +8,7 @@
 #include "workflow/OutputLog.h"
 
 using namespace jsdebug;
+using namespace jsdebug::workflow;
 using namespace std::string_literals;
 
 namespace {

@@ -12,7 +12,7 @@
 #include "workflow/HeadlessDesktop.h"
 #include "workflow/HeadlessWorkbench.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 namespace {
 
 namespace fs = std::filesystem;
@@ -216,4 +216,4 @@ TEST(NewWindow, StartsTheOwnExecutableByItsFullPath) {
 }
 
 }  // namespace
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow

@@ -13,7 +13,7 @@
 #include "tests/support/LoopbackHttpServer.h"
 #include "workflow/HeadlessWorkbench.h"
 
-namespace jsdebug {
+namespace jsdebug::workflow {
 namespace {
 
 using jsdebug::loopback::HttpReply;
@@ -255,4 +255,4 @@ TEST_F(UrlLoadingTest, TwoDownloadsAtOnceTheLaterFinisherWins) {
 }
 
 }  // namespace
-}  // namespace jsdebug
+}  // namespace jsdebug::workflow
