@@ -24,11 +24,12 @@ GoToWindow::GoToWindow(QWidget* mainWindow, workflow::Workbench& bench)
   finishControls();
 
   connect(ok_, &QPushButton::clicked, this, [this] {
-    if (editorAvailable() && workflow::goToLine(workbench_, fromQt(lineBox_->text()))) close();
+    if (editorAvailable() && workflow::goToLine(workbench_, editor::fromQt(lineBox_->text())))
+      close();
   });
   connect(cancel_, &QPushButton::clicked, this, &QWidget::close);
 
-  if (editorAvailable()) prompt_->setText(toQt(workflow::goToPrompt(workbench_.editor())));
+  if (editorAvailable()) prompt_->setText(editor::toQt(workflow::goToPrompt(workbench_.editor())));
   lineBox_->setFocus();
 }
 

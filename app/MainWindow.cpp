@@ -58,7 +58,7 @@ const MainWindow::ButtonPlace kButtons[] = {
 MainWindow::MainWindow(MainWindowServices services)
     : FixedFrameWindow(kOuterSize, Qt::WindowMinimizeButtonHint), services_(std::move(services)) {
   setObjectName(QStringLiteral("VezIruzArazavErEze"));
-  setWindowTitle(toQt(mainWindowTitle()));
+  setWindowTitle(editor::toQt(mainWindowTitle()));
   setWindowIcon(applicationIcon());
   // The tooltips of the V8 controls show whether or not the window is active.
   setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -85,7 +85,7 @@ QPushButton* MainWindow::addButton(const QString& caption, const QRect& geometry
   // The window has no default button: Enter starts nothing.
   button->setAutoDefault(false);
   button->setDefault(false);
-  buttons_[fromQt(caption)] = button;
+  buttons_[editor::fromQt(caption)] = button;
   return button;
 }
 
@@ -117,16 +117,18 @@ void MainWindow::buildControls() {
     addressLabel_->setPalette(p);
   }
 
-  urlBox_ = addTextBox(QRect(46, 37, 682, 24), toQt(workflow::kSampleAddress));
+  urlBox_ = addTextBox(QRect(46, 37, 682, 24), editor::toQt(workflow::kSampleAddress));
   // A thin one-line border instead of the sunken edge.
   urlBox_->setFrame(false);
   urlBox_->setStyleSheet(QStringLiteral(
       "QLineEdit { border: 1px solid rgb(100, 100, 100); background: white; color: black; }"));
 
-  editor_ = new CodeEditor(this);
+  editor_ = new editor::CodeEditor(this);
   editor_->setGeometry(7, 69, 929, 355);
-  connect(editor_, &CodeEditor::leftButtonDoubleClicked, this, [this] { editorDoubleClicked(); });
-  connect(editor_, &CodeEditor::leftButtonReleased, this, [this] { editorLeftButtonReleased(); });
+  connect(editor_, &editor::CodeEditor::leftButtonDoubleClicked, this,
+          [this] { editorDoubleClicked(); });
+  connect(editor_, &editor::CodeEditor::leftButtonReleased, this,
+          [this] { editorLeftButtonReleased(); });
 
   findBox_ = addTextBox(QRect(253, 453, 103, 22), QString());
   up_ = new QRadioButton(QStringLiteral("向上"), this);
@@ -135,7 +137,7 @@ void MainWindow::buildControls() {
   down_->setGeometry(445, 468, 44, 16);
   down_->setChecked(true);
 
-  callBox_ = addTextBox(QRect(12, 488, 652, 25), toQt(workflow::kCallBoxCueText));
+  callBox_ = addTextBox(QRect(12, 488, 652, 25), editor::toQt(workflow::kCallBoxCueText));
   callBox_->installEventFilter(this);
   v8LengthBox_ =
       addTextBox(QRect(754, 493, 43, 20), QString::number(engine::kDefaultV8BufferLength));
@@ -157,7 +159,7 @@ void MainWindow::buildControls() {
     outputLog_->setPalette(p);
   }
 
-  for (const ButtonPlace& place : kButtons) addButton(toQt(place.caption), place.rect);
+  for (const ButtonPlace& place : kButtons) addButton(editor::toQt(place.caption), place.rect);
 
   for (QLabel* l : {addressLabel_}) l->setFocusPolicy(Qt::NoFocus);
   upperFrame_->setFocusPolicy(Qt::NoFocus);
@@ -177,8 +179,8 @@ void MainWindow::buildToolbar() {
     if (entry.kind == ToolbarEntryKind::Separator) {
       action = toolbar_->addSeparator();
     } else {
-      action = toolbar_->addAction(toolbarIcon(entry.image), toQt(entry.tooltip));
-      action->setToolTip(toQt(entry.tooltip));
+      action = toolbar_->addAction(toolbarIcon(entry.image), editor::toQt(entry.tooltip));
+      action->setToolTip(editor::toQt(entry.tooltip));
       // Their pressed look toggles with each click; no command reads it.
       action->setCheckable(entry.kind == ToolbarEntryKind::CheckButton);
       if (QWidget* w = toolbar_->widgetForAction(action)) w->setFocusPolicy(Qt::NoFocus);
@@ -186,7 +188,8 @@ void MainWindow::buildToolbar() {
     toolbarEntries_.push_back(action);
   }
 
-  link_ = new HyperlinkLabel(toQt(kDownloadCaption), QString::fromLatin1(kDownloadPage), this);
+  link_ =
+      new HyperlinkLabel(editor::toQt(kDownloadCaption), QString::fromLatin1(kDownloadPage), this);
   link_->setGeometry(540, 6, 284, 16);
   link_->setFocusPolicy(Qt::NoFocus);
   // In front of the toolbar band it lies over.
@@ -197,7 +200,8 @@ void MainWindow::buildRunMenu() {
   // Never shown: the window has no menu bar. "调试函数" carries the picked signature.
   runMenu_ = new QMenu(QStringLiteral("run菜单"), this);
   runMenu_->menuAction()->setVisible(false);
-  for (const char* caption : {"剪切", "复制", "粘贴", "全选"}) runMenu_->addAction(toQt(caption));
+  for (const char* caption : {"剪切", "复制", "粘贴", "全选"})
+    runMenu_->addAction(editor::toQt(caption));
   debugItem_ = runMenu_->addAction(QStringLiteral("调试函数"));
 }
 
@@ -239,7 +243,7 @@ void MainWindow::wireCommands() {
 }
 
 void MainWindow::create() {
-  const QString tip = toQt(workflow::kV8LengthHint);
+  const QString tip = editor::toQt(workflow::kV8LengthHint);
   button("V8运行")->setToolTip(tip);
   v8LengthBox_->setToolTip(tip);
 
@@ -277,22 +281,22 @@ void MainWindow::clearLog() {
 
 void MainWindow::appendLog(const std::string& text) {
   log_ += text;
-  outputLog_->appendText(toQt(text));
+  outputLog_->appendText(editor::toQt(text));
 }
 
 std::string MainWindow::logText() { return log_; }
 
-std::string MainWindow::callBoxText() { return fromQt(callBox_->text()); }
+std::string MainWindow::callBoxText() { return editor::fromQt(callBox_->text()); }
 
-void MainWindow::setCallBoxText(const std::string& text) { callBox_->setText(toQt(text)); }
+void MainWindow::setCallBoxText(const std::string& text) { callBox_->setText(editor::toQt(text)); }
 
-std::string MainWindow::findBoxText() { return fromQt(findBox_->text()); }
+std::string MainWindow::findBoxText() { return editor::fromQt(findBox_->text()); }
 
-void MainWindow::setFindBoxText(const std::string& text) { findBox_->setText(toQt(text)); }
+void MainWindow::setFindBoxText(const std::string& text) { findBox_->setText(editor::toQt(text)); }
 
-std::string MainWindow::v8BufferLengthText() { return fromQt(v8LengthBox_->text()); }
+std::string MainWindow::v8BufferLengthText() { return editor::fromQt(v8LengthBox_->text()); }
 
-std::string MainWindow::urlBoxText() { return fromQt(urlBox_->text()); }
+std::string MainWindow::urlBoxText() { return editor::fromQt(urlBox_->text()); }
 
 bool MainWindow::searchDownChecked() { return down_->isChecked(); }
 
@@ -337,11 +341,11 @@ void MainWindow::messageBox(const std::string& text, const std::string& title,
 }
 
 std::string MainWindow::clipboardText() {
-  return fromQt(QGuiApplication::clipboard()->text());
+  return editor::fromQt(QGuiApplication::clipboard()->text());
 }
 
 void MainWindow::setClipboardText(const std::string& text) {
-  QGuiApplication::clipboard()->setText(toQt(text));
+  QGuiApplication::clipboard()->setText(editor::toQt(text));
 }
 
 void MainWindow::runOnGuiThread(const std::function<void()>& work) { guiThread_.run(work); }
@@ -357,9 +361,9 @@ void MainWindow::editorDoubleClicked() {
     return;
   }
   debugItem_->setVisible(true);
-  debugItem_->setText(toQt(workflow::debugItemCaption(signature)));
+  debugItem_->setText(editor::toQt(workflow::debugItemCaption(signature)));
   // The call is read back from the item, as it holds the signature.
-  setCallBoxText(workflow::callFromCaption(fromQt(debugItem_->text())));
+  setCallBoxText(workflow::callFromCaption(editor::fromQt(debugItem_->text())));
 }
 
 void MainWindow::editorLeftButtonReleased() { workflow::highlightBraces(editor()); }

@@ -32,6 +32,10 @@ class ScriptEngine;
 class V8Bridge;
 }  // namespace jsdebug::engine
 
+namespace jsdebug::editor {
+class CodeEditor;
+}  // namespace jsdebug::editor
+
 namespace jsdebug::workflow {
 class Desktop;
 class ScriptFiles;
@@ -42,7 +46,6 @@ namespace jsdebug {
 class HyperlinkLabel;
 class OutputLogView;
 class SearchWindows;
-class CodeEditor;
 
 // What the window's commands use besides the window; owned by the application.
 struct MainWindowServices {
@@ -116,7 +119,7 @@ class MainWindow : public FixedFrameWindow, public workflow::Workbench {
   HyperlinkLabel* downloadLink() const { return link_; }
   QRadioButton* upButton() const { return up_; }
   QRadioButton* downButton() const { return down_; }
-  CodeEditor* codeEditor() const { return editor_; }
+  editor::CodeEditor* codeEditor() const { return editor_; }
   // The controls Tab visits, in order.
   std::vector<QWidget*> tabOrder() const;
 
@@ -160,7 +163,7 @@ class MainWindow : public FixedFrameWindow, public workflow::Workbench {
   QRadioButton* up_ = nullptr;
   QRadioButton* down_ = nullptr;
   std::map<std::string, QPushButton*> buttons_;
-  CodeEditor* editor_ = nullptr;
+  editor::CodeEditor* editor_ = nullptr;
   QMenu* runMenu_ = nullptr;
   QAction* debugItem_ = nullptr;
 

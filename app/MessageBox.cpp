@@ -44,11 +44,11 @@ void setQuestionHook(QuestionHook h) { questionHook() = std::move(h); }
 bool askQuestion(const std::string& text, const std::string& title, const std::string& yes,
                  const std::string& no) {
   if (questionHook()) return questionHook()(text, title);
-  QMessageBox box(QMessageBox::Question, toQt(title), toQt(text));
+  QMessageBox box(QMessageBox::Question, editor::toQt(title), editor::toQt(text));
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
-  QPushButton* yesButton = box.addButton(toQt(yes), QMessageBox::AcceptRole);
-  QPushButton* noButton = box.addButton(toQt(no), QMessageBox::RejectRole);
+  QPushButton* yesButton = box.addButton(editor::toQt(yes), QMessageBox::AcceptRole);
+  QPushButton* noButton = box.addButton(editor::toQt(no), QMessageBox::RejectRole);
   box.setDefaultButton(noButton);
   box.setEscapeButton(noButton);
   ArrowCursorWhileAsking arrow;
@@ -63,7 +63,7 @@ void showMessageBox(const std::string& text, const std::string& title, workflow:
   }
   QMessageBox box(
       icon == workflow::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-      toQt(title), toQt(text), QMessageBox::Ok);
+      editor::toQt(title), editor::toQt(text), QMessageBox::Ok);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   ArrowCursorWhileAsking arrow;

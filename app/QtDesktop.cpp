@@ -12,7 +12,7 @@
 namespace jsdebug {
 
 QStringList qtNameFilters(const std::string& filter) {
-  const QStringList parts = toQt(filter).split(u'|');
+  const QStringList parts = editor::toQt(filter).split(u'|');
   QStringList filters;
   for (qsizetype i = 0; i < parts.size(); i += 2) {
     if (parts[i].isEmpty() && i + 1 >= parts.size()) break;
@@ -25,7 +25,7 @@ QStringList qtNameFilters(const std::string& filter) {
 }
 
 std::optional<std::string> QtDesktop::chooseFile(const workflow::FileDialogRequest& request) {
-  QFileDialog dialog(nullptr, toQt(request.title));
+  QFileDialog dialog(nullptr, editor::toQt(request.title));
   const bool save = request.kind == workflow::FileDialogKind::Save;
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -28,17 +28,17 @@ void SearchControls::createOptions(int top) {
 }
 
 void SearchControls::fill(workflow::Workbench& bench, const workflow::FindHistory& history) {
-  for (const std::string& entry : history.entries()) findBox->addItem(toQt(entry));
-  findBox->setEditText(toQt(workflow::initialFindText(bench)));
+  for (const std::string& entry : history.entries()) findBox->addItem(editor::toQt(entry));
+  findBox->setEditText(editor::toQt(workflow::initialFindText(bench)));
   down->setChecked(true);
 }
 
-std::string SearchControls::findBoxText() { return fromQt(findBox->currentText()); }
+std::string SearchControls::findBoxText() { return editor::fromQt(findBox->currentText()); }
 
 void SearchControls::addFindBoxEntry(const std::string& text) {
   // Adding to an editable combo box may replace its edit text with the new item; keep it.
   const QString typed = findBox->currentText();
-  findBox->addItem(toQt(text));
+  findBox->addItem(editor::toQt(text));
   findBox->setEditText(typed);
 }
 
@@ -49,7 +49,7 @@ bool SearchControls::searchDownChecked() { return down->isChecked(); }
 void SearchControls::setAlwaysOnTop(bool on) { window_.setAlwaysOnTop(on); }
 
 std::string SearchControls::replaceBoxText() {
-  return replaceBox ? fromQt(replaceBox->currentText()) : std::string();
+  return replaceBox ? editor::fromQt(replaceBox->currentText()) : std::string();
 }
 
 }  // namespace jsdebug

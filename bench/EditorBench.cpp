@@ -19,7 +19,7 @@
 
 namespace {
 
-using jsdebug::CodeEditor;
+using jsdebug::editor::CodeEditor;
 
 // A line of script whose bytes are about one third Chinese, with one "目标" in each line.
 std::string script(std::size_t bytes) {

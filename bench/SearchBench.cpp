@@ -41,7 +41,7 @@ std::string scriptWithMatches(std::size_t bytes, int matches, bool lineBreaks = 
 class EditorBench : public workflow::HeadlessWorkbench {
  public:
   workflow::EditorOperations& editor() override { return codeEditor; }
-  CodeEditor codeEditor;
+  editor::CodeEditor codeEditor;
 };
 
 struct Panel : workflow::ReplacePanel {

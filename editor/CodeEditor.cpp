@@ -16,7 +16,7 @@
 #include "editor/QtText.h"
 #include "text/Codec.h"
 
-namespace jsdebug {
+namespace jsdebug::editor {
 
 using Sci = QsciScintillaBase;
 
@@ -634,4 +634,4 @@ QMenu* CodeEditor::createContextMenu(QWidget* parent) {
   return menu;
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::editor

@@ -22,7 +22,7 @@
 class QMenu;
 class QsciScintillaBase;
 
-namespace jsdebug {
+namespace jsdebug::editor {
 
 class EditingWindow;
 
@@ -146,4 +146,4 @@ class CodeEditor : public QWidget, public workflow::EditorOperations {
   static constexpr int kNumberMarginPadding = 8;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::editor

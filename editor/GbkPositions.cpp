@@ -4,7 +4,7 @@
 
 #include "text/Codec.h"
 
-namespace jsdebug {
+namespace jsdebug::editor {
 namespace {
 
 // Scripts are mostly ASCII: those bytes are counted here without a call.
@@ -144,4 +144,4 @@ int GbkPositions::toUtf8(int gbk, Rounding rounding) const {
   return m.utf8 + static_cast<int>(i);
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::editor

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace jsdebug {
+namespace jsdebug::editor {
 
 class GbkPositions {
  public:
@@ -66,4 +66,4 @@ class GbkPositions {
   int gbkLength_ = 0;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::editor

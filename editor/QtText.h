@@ -9,7 +9,7 @@
 
 #include "text/Codec.h"
 
-namespace jsdebug {
+namespace jsdebug::editor {
 
 inline QString toQt(std::string_view gbk) { return QString::fromStdU16String(gbk::toUtf16(gbk)); }
 
@@ -18,4 +18,4 @@ inline std::string fromQt(const QString& text) {
                                             static_cast<std::size_t>(text.size())));
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::editor

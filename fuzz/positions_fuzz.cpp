@@ -117,12 +117,12 @@ std::vector<Char> makeChars(FuzzedDataProvider& in) {
 // Conversions at the start of the character at `at` and, with `inside`, within it. Each scans
 // from the nearest mark, so a check costs up to a mark's spacing: which characters are checked,
 // and how thoroughly, bounds a run.
-void checkCharacter(const jsdebug::GbkPositions& p, const Model& m, std::size_t index, Offset at,
-                    bool inside = true) {
+void checkCharacter(const jsdebug::editor::GbkPositions& p, const Model& m, std::size_t index,
+                    Offset at, bool inside = true) {
   const int u = at.utf8;
   const int g = at.gbk;
   const int uEnd = u + lengths().utf8[m.chars[index]];
-  using R = jsdebug::GbkPositions::Rounding;
+  using R = jsdebug::editor::GbkPositions::Rounding;
   require(p.toGbk(u) == g, "toGbk at a character", u, p.toGbk(u));
   require(p.toUtf8(g) == u, "toUtf8 at a character", g, p.toUtf8(g));
   if (!inside) return;
@@ -135,7 +135,7 @@ void checkCharacter(const jsdebug::GbkPositions& p, const Model& m, std::size_t 
   }
 }
 
-void checkLengths(const jsdebug::GbkPositions& p, const Model& m, FuzzedDataProvider& in) {
+void checkLengths(const jsdebug::editor::GbkPositions& p, const Model& m, FuzzedDataProvider& in) {
   const int utf8 = static_cast<int>(m.doc.size());
   const int gbk = m.gbkLength;
   require(p.utf8Length() == utf8, "utf8Length", p.utf8Length(), utf8);
@@ -143,13 +143,14 @@ void checkLengths(const jsdebug::GbkPositions& p, const Model& m, FuzzedDataProv
   require(p.toGbk(-1 - in.ConsumeIntegral<std::uint8_t>()) == 0, "toGbk below 0");
   require(p.toGbk(utf8 + 1 + in.ConsumeIntegral<std::uint8_t>()) == gbk, "toGbk past the end");
   require(p.toUtf8(-1) == 0, "toUtf8 below 0");
-  require(p.toUtf8(gbk + 1, jsdebug::GbkPositions::Rounding::Up) == utf8, "toUtf8 past the end");
+  require(p.toUtf8(gbk + 1, jsdebug::editor::GbkPositions::Rounding::Up) == utf8,
+          "toUtf8 past the end");
 }
 
 // After an edit: the lengths, and the characters at the edit's two ends (characters [from, to)
 // are the new ones), where a wrong re-marking or shift shows first. What happens inside a
 // character is the scan's own affair, the same after any edit: checked at one end.
-void checkEdit(const jsdebug::GbkPositions& p, const Model& m, FuzzedDataProvider& in,
+void checkEdit(const jsdebug::editor::GbkPositions& p, const Model& m, FuzzedDataProvider& in,
                std::size_t from, std::size_t to) {
   checkLengths(p, m, in);
   const std::size_t n = m.chars.size();
@@ -162,7 +163,7 @@ void checkEdit(const jsdebug::GbkPositions& p, const Model& m, FuzzedDataProvide
 // At the end: every character of a short document; on a longer one the starts of characters at
 // a stride that probes each stretch between marks several times (a stretch of kSpacing bytes
 // holds at least 128 characters), the last character, and 16 the input picks.
-void checkAll(const jsdebug::GbkPositions& p, const Model& m, FuzzedDataProvider& in) {
+void checkAll(const jsdebug::editor::GbkPositions& p, const Model& m, FuzzedDataProvider& in) {
   checkLengths(p, m, in);
   const std::size_t n = m.chars.size();
   if (n == 0) return;
@@ -188,7 +189,7 @@ void checkAll(const jsdebug::GbkPositions& p, const Model& m, FuzzedDataProvider
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   Model m;
-  jsdebug::GbkPositions p([&m](int from, int length) {
+  jsdebug::editor::GbkPositions p([&m](int from, int length) {
     require(from >= 0 && length >= 0 && from + length <= static_cast<int>(m.doc.size()),
             "read outside the document", from, length);
     return std::string_view(m.doc).substr(static_cast<std::size_t>(from),

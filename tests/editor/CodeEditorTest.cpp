@@ -19,7 +19,7 @@
 #include "text/Codec.h"
 #include "workflow/MemoryEditor.h"
 
-namespace jsdebug {
+namespace jsdebug::editor {
 namespace {
 
 using Setting = workflow::EditorSetting;
@@ -262,9 +262,9 @@ TEST_F(CodeEditorTest, Utf8SettingPassesTextsThrough) {
 }
 
 }  // namespace
-}  // namespace jsdebug
+}  // namespace jsdebug::editor
 
-namespace jsdebug {
+namespace jsdebug::editor {
 namespace {
 
 // A shown, active window holding a line edit and the editor, as the main window does.
@@ -483,9 +483,9 @@ TEST_F(CodeEditorWindowTest, ContextMenuItemsAndTheirEnabling) {
 }
 
 }  // namespace
-}  // namespace jsdebug
+}  // namespace jsdebug::editor
 
-namespace jsdebug {
+namespace jsdebug::editor {
 namespace {
 
 long sci(CodeEditor& editor, unsigned int message, unsigned long w = 0, long l = 0) {
@@ -618,4 +618,4 @@ TEST(CodeEditorLook, BracesByGbkPositions) {
 }
 
 }  // namespace
-}  // namespace jsdebug
+}  // namespace jsdebug::editor

@@ -7,7 +7,7 @@
 
 #include "text/Codec.h"
 
-namespace jsdebug {
+namespace jsdebug::editor {
 namespace {
 
 using R = GbkPositions::Rounding;
@@ -141,4 +141,4 @@ TEST(GbkPositions, TypingAtOneSpotDoesNotLeaveLongStretchesUnmarked) {
 }
 
 }  // namespace
-}  // namespace jsdebug
+}  // namespace jsdebug::editor

@@ -7,7 +7,7 @@ namespace jsdebug::testing {
 // position conversion and Scintilla's own search.
 INSTANTIATE_TEST_SUITE_P(CodeEditor, SearchTest,
                          ::testing::Values(EditorFactory{
-                             "CodeEditor", [] { return std::make_unique<CodeEditor>(); }}),
+                             "CodeEditor", [] { return std::make_unique<editor::CodeEditor>(); }}),
                          factoryName);
 
 }  // namespace jsdebug::testing
@@ -22,7 +22,7 @@ namespace jsdebug::testing {
 namespace {
 
 // Every byte read through the position conversion equals the byte of the whole text.
-void expectPositionsMatchText(CodeEditor& editor) {
+void expectPositionsMatchText(editor::CodeEditor& editor) {
   const std::string text = editor.wholeText();
   ASSERT_EQ(static_cast<int>(text.size()), editor.getLength());
   for (int pos = 0; pos < static_cast<int>(text.size()); ++pos)
@@ -33,7 +33,7 @@ void expectPositionsMatchText(CodeEditor& editor) {
 // Replacements skip the editing component's change reports and keep the GBK positions up to
 // date themselves; the in-memory editor is the reference.
 TEST(CodeEditorReplaceSelection, KeepsPositionsThroughManyReplacementsAndUndo) {
-  CodeEditor editor;
+  editor::CodeEditor editor;
   workflow::MemoryEditor reference;
   std::string text;
   for (int i = 0; text.size() < 6000; ++i)
@@ -71,7 +71,7 @@ TEST(CodeEditorReplaceSelection, KeepsPositionsThroughManyReplacementsAndUndo) {
 
 // Replace all scrolls once, at its end, to where its last replacement left the caret.
 TEST(CodeEditorReplaceAll, EndsWithTheCaretInView) {
-  CodeEditor editor;
+  editor::CodeEditor editor;
   editor.resize(400, 300);
   editor.show();
   std::string text;
@@ -90,7 +90,7 @@ TEST(CodeEditorReplaceAll, EndsWithTheCaretInView) {
 }
 
 TEST(CodeEditorReplaceSelection, RectangularSelectionStillKeepsPositions) {
-  CodeEditor editor;
+  editor::CodeEditor editor;
   editor.setText("中文ab\r\n中文cd\r\n中文ef\r\n");
   QsciScintillaBase* sci = editor.editingWindow();
   sci->SendScintilla(QsciScintillaBase::SCI_SETSELECTIONMODE, QsciScintillaBase::SC_SEL_RECTANGLE);

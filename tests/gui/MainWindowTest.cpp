@@ -300,7 +300,8 @@ TEST_F(MainWindowTest, LayoutKeepsItsRules) {
   for (QWidget* c : controls) {
     const int inside = frames[0]->geometry().contains(c->geometry()) +
                        frames[1]->geometry().contains(c->geometry());
-    EXPECT_EQ(1, inside) << c->metaObject()->className() << " " << fromQt(c->accessibleName());
+    EXPECT_EQ(1, inside) << c->metaObject()->className() << " "
+                         << editor::fromQt(c->accessibleName());
   }
   for (std::size_t a = 0; a < controls.size(); ++a)
     for (std::size_t b = a + 1; b < controls.size(); ++b)
@@ -332,13 +333,15 @@ TEST_F(MainWindowTest, ToolbarHasTwentyThreeEntriesDockedAtTheTop) {
                          "到指定行", "", "自动换行", "行号", "浏览器运行", "", "帮助", "退出"};
   for (int i = 0; i < 23; ++i) {
     if (!window->toolbarEntry(i)->isSeparator()) {
-      EXPECT_EQ(tips[static_cast<std::size_t>(i)], fromQt(window->toolbarEntry(i)->toolTip())) << i;
+      EXPECT_EQ(tips[static_cast<std::size_t>(i)],
+                editor::fromQt(window->toolbarEntry(i)->toolTip()))
+          << i;
       EXPECT_FALSE(window->toolbarEntry(i)->isChecked()) << i;
     }
   }
   QAction* environment = window->toolbarEntry(kBrowserEnvironmentEntry);
   EXPECT_TRUE(environment->isCheckable() && !environment->isChecked() && environment->isEnabled());
-  EXPECT_EQ(kBrowserEnvironmentTooltip, fromQt(environment->toolTip()));
+  EXPECT_EQ(kBrowserEnvironmentTooltip, editor::fromQt(environment->toolTip()));
   EXPECT_FALSE(window->browserEnvironmentOn());
   environment->trigger();
   EXPECT_TRUE(window->browserEnvironmentOn());
@@ -477,7 +480,8 @@ TEST_F(MainWindowTest, DoubleClickPicksTheFunctionOfTheLine) {
     if (c.call) {
       EXPECT_EQ(c.call, window->callBoxText()) << c.line;
       EXPECT_TRUE(item->isVisible()) << c.line;
-      EXPECT_EQ(toQt(workflow::debugItemCaption(workflow::pickedSignature(c.line))), item->text())
+      EXPECT_EQ(editor::toQt(workflow::debugItemCaption(workflow::pickedSignature(c.line))),
+                item->text())
           << c.line;
     } else {
       EXPECT_EQ("kept", window->callBoxText()) << c.line;
@@ -781,7 +785,7 @@ TEST_F(MainWindowTest, LongLogLinesAreShownInPiecesAndCopiedWhole) {
             log->copiedText(start, length + 5 + 2 + 1));
   log->selectAll();
   log->copy();
-  EXPECT_EQ(fromQt(whole), window->clipboardText());
+  EXPECT_EQ(editor::fromQt(whole), window->clipboardText());
 }
 
 // The commands that block on the script engine show the busy cursor while they work and take
