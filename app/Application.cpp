@@ -29,7 +29,7 @@
 #include "text/Codec.h"
 #include "workflow/ScriptFiles.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 namespace {
 
 // The FatalError box belongs on the GUI thread even when a worker (the jsfuck decoding) hits the
@@ -179,4 +179,4 @@ int runWorkbench(int argc, char** argv) {
   return code;
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

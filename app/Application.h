@@ -13,7 +13,7 @@ namespace jsdebug::engine {
 class ScriptEngine;
 }
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class MainWindow;
 class QtDesktop;
@@ -61,4 +61,4 @@ QTranslator* installQtTranslations(QCoreApplication& app);
 // main(): the whole program.
 int runWorkbench(int argc, char** argv);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

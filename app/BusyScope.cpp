@@ -8,7 +8,7 @@
 #include "app/MainWindow.h"
 #include "engine/DuktapeHost.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 namespace {
 
 // Often enough to look alive, rarely enough that painting costs the script little of its time.
@@ -77,4 +77,4 @@ bool BusyScope::eventFilter(QObject* watched, QEvent* event) {
   return static_cast<QWidget*>(watched)->window() == &window_;
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

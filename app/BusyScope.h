@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class MainWindow;
 
@@ -24,4 +24,4 @@ class BusyScope final : public QObject {
   MainWindow& window_;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 FindWindow::FindWindow(QWidget* mainWindow, workflow::Workbench& bench,
                        workflow::FindHistory& history)
@@ -30,4 +30,4 @@ FindWindow::FindWindow(QWidget* mainWindow, workflow::Workbench& bench,
   controls_.fill(workbench_, history_);
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -4,7 +4,7 @@
 #include "app/SearchControls.h"
 #include "app/SecondaryWindow.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class FindWindow : public SecondaryWindow {
  public:
@@ -22,4 +22,4 @@ class FindWindow : public SecondaryWindow {
   QPushButton* close_ = nullptr;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 FixedFrameWindow::FixedFrameWindow(QSize outerSize, Qt::WindowFlags extraFlags)
     : QWidget(nullptr), outerSize_(outerSize) {
@@ -55,4 +55,4 @@ void FixedFrameWindow::centre() {
   move(centredOrigin(screen->availableGeometry(), outerSize_));
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -7,7 +7,7 @@
 #include <QSize>
 #include <QWidget>
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class FixedFrameWindow : public QWidget {
  public:
@@ -36,4 +36,4 @@ class FixedFrameWindow : public QWidget {
   QSize appliedFrame_{-1, -1};
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -7,7 +7,7 @@
 #include "workflow/GoToLine.h"
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 GoToWindow::GoToWindow(QWidget* mainWindow, workflow::Workbench& bench)
     : SecondaryWindow(QStringLiteral(u"定位到..."), QSize(267, 104), false, mainWindow),
@@ -33,4 +33,4 @@ GoToWindow::GoToWindow(QWidget* mainWindow, workflow::Workbench& bench)
   lineBox_->setFocus();
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

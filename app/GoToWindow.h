@@ -9,7 +9,7 @@ namespace jsdebug::workflow {
 class Workbench;
 }  // namespace jsdebug::workflow
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class GoToWindow : public SecondaryWindow {
  public:
@@ -28,4 +28,4 @@ class GoToWindow : public SecondaryWindow {
   QPushButton* cancel_ = nullptr;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -7,7 +7,7 @@
 #include <list>
 #include <mutex>
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 namespace {
 
@@ -119,4 +119,4 @@ bool GuiThread::waitForWorkers(std::chrono::milliseconds timeout) {
   return state_->changed.wait_for(lock, timeout, [&] { return state_->activeWorkers == 0; });
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class GuiThread : public QObject {
  public:
@@ -36,4 +36,4 @@ class GuiThread : public QObject {
   std::shared_ptr<State> state_;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QUrl>
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 HyperlinkLabel::HyperlinkLabel(const QString& caption, const QString& address, QWidget* parent)
     : QLabel(caption, parent), address_(address), opener_(openInBrowser) {
@@ -54,4 +54,4 @@ void openInBrowser(const QString& address) {
   }
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <functional>
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class HyperlinkLabel : public QLabel {
  public:
@@ -39,4 +39,4 @@ class HyperlinkLabel : public QLabel {
 // system has registered for web pages with the address.
 void openInBrowser(const QString& address);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace jsdebug {
+namespace jsdebug::app {
 namespace {
 
 constexpr QSize kImageSize(16, 15);
@@ -262,4 +262,4 @@ QIcon applicationIcon() {
   return icon;
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

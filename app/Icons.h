@@ -4,7 +4,7 @@
 
 #include <QIcon>
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 enum class ToolbarImage {
   NewWindow, Open, Save, SaveWithCall, Cut, Copy, Paste, Delete, Undo, Redo,
@@ -18,4 +18,4 @@ QIcon toolbarIcon(ToolbarImage image);
 // The installed icon when the desktop finds it; otherwise our own at 16 x 16 and 32 x 32.
 QIcon applicationIcon();
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

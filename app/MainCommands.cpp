@@ -19,7 +19,7 @@
 #include "workflow/Debugging.h"
 #include "workflow/V8Run.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 void toggleLineNumbers(workflow::EditorOperations& editor) {
   if (editor.getMarginType(0) == workflow::kMarginNumber) {
@@ -143,4 +143,4 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
   return entries;
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

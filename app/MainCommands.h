@@ -10,7 +10,7 @@
 #include "app/Icons.h"
 #include "workflow/EditorOperations.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class MainWindow;
 
@@ -50,4 +50,4 @@ void toggleLineNumbers(workflow::EditorOperations& editor);
 // as its last act.
 void startTrackedWorker(MainWindow& window, const std::function<void(std::function<void()>)>& start);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

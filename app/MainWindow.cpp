@@ -32,7 +32,7 @@
 #include "workflow/CallBox.h"
 #include "workflow/V8Run.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 namespace {
 
@@ -416,4 +416,4 @@ void MainWindow::dockToolbar() {
   link_->raise();
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

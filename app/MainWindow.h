@@ -41,7 +41,7 @@ class Desktop;
 class ScriptFiles;
 }  // namespace jsdebug::workflow
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class HyperlinkLabel;
 class OutputLogView;
@@ -171,4 +171,4 @@ class MainWindow : public FixedFrameWindow, public workflow::Workbench {
   std::string log_;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

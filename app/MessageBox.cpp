@@ -6,7 +6,7 @@
 
 #include "app/SecondaryWindow.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 namespace {
 
 MessageBoxHook& hook() {
@@ -70,4 +70,4 @@ void showMessageBox(const std::string& text, const std::string& title, workflow:
   box.exec();
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

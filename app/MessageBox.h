@@ -7,7 +7,7 @@
 
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 // Shows the box and returns when it was closed. Texts are GBK.
 void showMessageBox(const std::string& text,
@@ -29,4 +29,4 @@ bool askQuestion(const std::string& text, const std::string& title, const std::s
 using QuestionHook = std::function<bool(const std::string& text, const std::string& title)>;
 void setQuestionHook(QuestionHook hook);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

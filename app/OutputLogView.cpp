@@ -4,7 +4,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-namespace jsdebug {
+namespace jsdebug::app {
 namespace {
 
 // The userState of a block that goes on the line of the block before it.
@@ -84,4 +84,4 @@ QMimeData* OutputLogView::createMimeDataFromSelection() const {
   return data;
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -9,7 +9,7 @@
 
 #include <QPlainTextEdit>
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class OutputLogView : public QPlainTextEdit {
  public:
@@ -32,4 +32,4 @@ class OutputLogView : public QPlainTextEdit {
   int lastLineLength_ = 0;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -9,7 +9,7 @@
 #include "app/SecondaryWindow.h"
 #include "platform/Paths.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 QStringList qtNameFilters(const std::string& filter) {
   const QStringList parts = editor::toQt(filter).split(u'|');
@@ -54,4 +54,4 @@ std::string QtDesktop::executablePath() {
 
 std::string QtDesktop::executableDirectory() { return platform::programDirectory(); }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

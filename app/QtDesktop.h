@@ -6,7 +6,7 @@
 
 #include "workflow/Desktop.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class QtDesktop : public workflow::Desktop {
  public:
@@ -21,4 +21,4 @@ class QtDesktop : public workflow::Desktop {
 // ";" separators become blanks and a label without a pattern matches every file.
 QStringList qtNameFilters(const std::string& filter);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 ReplaceWindow::ReplaceWindow(QWidget* mainWindow, workflow::Workbench& bench,
                              workflow::FindHistory& history, workflow::ReplaceMatch& match)
@@ -43,4 +43,4 @@ ReplaceWindow::ReplaceWindow(QWidget* mainWindow, workflow::Workbench& bench,
   }
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

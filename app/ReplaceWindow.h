@@ -4,7 +4,7 @@
 #include "app/SearchControls.h"
 #include "app/SecondaryWindow.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class ReplaceWindow : public SecondaryWindow {
  public:
@@ -29,4 +29,4 @@ class ReplaceWindow : public SecondaryWindow {
   QPushButton* close_ = nullptr;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

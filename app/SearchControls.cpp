@@ -7,7 +7,7 @@
 
 #include "app/SecondaryWindow.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 void SearchControls::createOptions(int top) {
   wholeWord = new QCheckBox(QStringLiteral(u"全字匹配"), &window_);
@@ -52,4 +52,4 @@ std::string SearchControls::replaceBoxText() {
   return replaceBox ? editor::fromQt(replaceBox->currentText()) : std::string();
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

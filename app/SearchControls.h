@@ -15,7 +15,7 @@ namespace jsdebug::workflow {
 class FindHistory;
 }  // namespace jsdebug::workflow
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class SecondaryWindow;
 
@@ -51,4 +51,4 @@ class SearchControls : public workflow::ReplacePanel {
   SecondaryWindow& window_;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

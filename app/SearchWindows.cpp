@@ -4,7 +4,7 @@
 #include "app/GoToWindow.h"
 #include "app/ReplaceWindow.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 namespace {
 
 template <class Window, class... Args>
@@ -40,4 +40,4 @@ ReplaceWindow* SearchWindows::openReplaceWindow() {
 
 GoToWindow* SearchWindows::openGoToWindow() { return openOnce(goTo_, mainWindow_, workbench_); }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

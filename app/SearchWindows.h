@@ -14,7 +14,7 @@ namespace jsdebug::workflow {
 class Workbench;
 }  // namespace jsdebug::workflow
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class FindWindow;
 class GoToWindow;
@@ -42,4 +42,4 @@ class SearchWindows {
   QPointer<GoToWindow> goTo_;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -8,8 +8,7 @@
 #include <QPushButton>
 #include <QWindow>
 
-
-namespace jsdebug {
+namespace jsdebug::app {
 namespace {
 
 // The combo box with its list open is this tall.
@@ -151,4 +150,4 @@ void SecondaryWindow::mainWindowGone() {
     if (button) button->setEnabled(false);
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

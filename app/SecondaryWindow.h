@@ -14,7 +14,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 class SecondaryWindow : public FixedFrameWindow {
  public:
@@ -58,4 +58,4 @@ class SecondaryWindow : public FixedFrameWindow {
   QList<QPointer<QPushButton>> editorCommands_;
 };
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

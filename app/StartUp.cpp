@@ -3,7 +3,7 @@
 #include "workflow/OutputLog.h"
 #include "workflow/V8Run.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 namespace {
 
 // Scintilla's style numbers and the one lexer the editor uses.
@@ -27,15 +27,15 @@ constexpr const char* kKeywords2 = "navigator window ";
 }  // namespace
 
 std::string mainWindowTitle() {
-  return std::string("墨岩JS调试工具 v7.5 By QQ:") + kAuthorContact + "  QQ群：" +
+  return std::string("墨岩JS调试工具 v7.5 By QQ:") + generate::kAuthorContact + "  QQ群：" +
          kDiscussionGroupNumber + "  2018-07-16";
 }
 
-std::string helpText() { return std::string("QQ:") + kAuthorContact; }
+std::string helpText() { return std::string("QQ:") + generate::kAuthorContact; }
 
 std::string welcomeText() {
   return std::string("欢迎使用 javascript调试工具 v7.5\r\n\r\nJS交流QQ群：") +
-         kDiscussionGroupNumber + "  QQ:" + kAuthorContact +
+         kDiscussionGroupNumber + "  QQ:" + generate::kAuthorContact +
          "\r\n\r\n小提示：双击函数名，调用方法会写入调试框\r\n\r\nV8调试注意：" +
          workflow::kV8LengthHint + "\r\n";
 }
@@ -72,4 +72,4 @@ void writeWelcome(workflow::Workbench& bench) {
   bench.appendLog(welcomeText());
 }
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

@@ -9,7 +9,7 @@
 #include "generate/Author.h"
 #include "workflow/Workbench.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 
 // Ours to choose: the users' discussion group. The author's number is kAuthorContact.
 inline constexpr const char* kDiscussionGroupNumber = "612345678";
@@ -33,4 +33,4 @@ void setUpEditor(workflow::EditorOperations& editor);
 // The three texts of a fresh output log: initialised, a separator line, the welcome text.
 void writeWelcome(workflow::Workbench& bench);
 
-}  // namespace jsdebug
+}  // namespace jsdebug::app

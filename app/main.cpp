@@ -1,3 +1,3 @@
 #include "app/Application.h"
 
-int main(int argc, char** argv) { return jsdebug::runWorkbench(argc, argv); }
+int main(int argc, char** argv) { return jsdebug::app::runWorkbench(argc, argv); }

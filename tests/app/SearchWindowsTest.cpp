@@ -19,7 +19,7 @@
 #include "app/SearchWindows.h"
 #include "workflow/HeadlessWorkbench.h"
 
-namespace jsdebug {
+namespace jsdebug::app {
 namespace {
 
 // The offscreen platform warns on every raise(), and the windows raise on each opening.
@@ -345,13 +345,13 @@ TEST_F(SearchWindowsTest, TheProgramEndsWithTheLastWindowSecondaryWindowsInclude
 }
 
 }  // namespace
-}  // namespace jsdebug
+}  // namespace jsdebug::app
 
 // The application must outlive every test and be gone before Qt's own statics are.
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   ::testing::InitGoogleTest(&argc, argv);
-  jsdebug::defaultHandler = qInstallMessageHandler(jsdebug::dropPlatformNoise);
+  jsdebug::app::defaultHandler = qInstallMessageHandler(jsdebug::app::dropPlatformNoise);
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }

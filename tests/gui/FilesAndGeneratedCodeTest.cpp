@@ -27,6 +27,7 @@
 #include "workflow/HeadlessDesktop.h"
 
 using namespace jsdebug;
+using namespace jsdebug::app;
 using jsdebug::testing::processEventsUntil;
 using jsdebug::testing::recordedMessages;
 using jsdebug::testing::recordedQuestions;

@@ -53,18 +53,18 @@ class QtEnvironment : public ::testing::Environment {
     app_ = new QApplication(argc, argv);
     // The window closing in a test must not end anything.
     QApplication::setQuitOnLastWindowClosed(false);
-    setMessageBoxHook(
+    app::setMessageBoxHook(
         [](const std::string& text, const std::string& title, workflow::MessageIcon icon) {
           recordedMessages().push_back({text, title, icon, QThread::currentThread()});
         });
-    setQuestionHook([](const std::string& text, const std::string&) {
+    app::setQuestionHook([](const std::string& text, const std::string&) {
       recordedQuestions().push_back(text);
       return questionAnswer();
     });
   }
   void TearDown() override {
-    setMessageBoxHook({});
-    setQuestionHook({});
+    app::setMessageBoxHook({});
+    app::setQuestionHook({});
     delete app_;
     app_ = nullptr;
   }

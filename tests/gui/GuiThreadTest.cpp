@@ -11,6 +11,7 @@
 #include "tests/gui/GuiTestEnvironment.h"
 
 using namespace jsdebug;
+using namespace jsdebug::app;
 using jsdebug::testing::processEventsUntil;
 using jsdebug::testing::recordedMessages;
 

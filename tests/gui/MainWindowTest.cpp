@@ -43,6 +43,7 @@
 #include "workflow/OutputLog.h"
 
 using namespace jsdebug;
+using namespace jsdebug::app;
 using jsdebug::testing::processEventsUntil;
 using jsdebug::testing::recordedMessages;
 
