@@ -9,6 +9,20 @@
 
 using jsdebug::v8engine::engine;
 
+namespace {
+
+// What a run that failed inside the library leaves in the caller's buffer: an error report like
+// any other, so the caller shows it as a failed run.
+void reportInternalError(char* buffer, int bufferLength) noexcept {
+  try {
+    jsdebug::v8engine::writeResult(jsdebug::v8engine::errorReport(0, "Error: V8 引擎内部错误"),
+                                   buffer, bufferLength);
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
 extern "C" JSDEBUG_EXPORT std::intptr_t InitializeV8(const char* /*startupPath*/) noexcept {
   try {
     engine().start();
@@ -25,11 +39,7 @@ extern "C" JSDEBUG_EXPORT int ExecJavaScriptV8(std::intptr_t /*context*/, const 
     std::string result = engine().run(script != nullptr ? script : "", call != nullptr ? call : "");
     jsdebug::v8engine::writeResult(result, buffer, bufferLength);
   } catch (...) {
-    try {
-      jsdebug::v8engine::writeResult(jsdebug::v8engine::errorReport(0, "Error: V8 引擎内部错误"),
-                                     buffer, bufferLength);
-    } catch (...) {
-    }
+    reportInternalError(buffer, bufferLength);
   }
   return 0;
 }
@@ -48,11 +58,7 @@ extern "C" JSDEBUG_EXPORT int JsdebugExecV8(std::intptr_t /*context*/, const cha
         sink(user, static_cast<unsigned char>(note.kind), note.text.data(),
              static_cast<int>(note.text.size()));
   } catch (...) {
-    try {
-      jsdebug::v8engine::writeResult(jsdebug::v8engine::errorReport(0, "Error: V8 引擎内部错误"),
-                                     buffer, bufferLength);
-    } catch (...) {
-    }
+    reportInternalError(buffer, bufferLength);
   }
   return 0;
 }
