@@ -67,14 +67,7 @@ function js_beautify(js_source_text, indent_size, indent_character, indent_level
     /* "5" but not "5e3" or "0x5": a "." written after it with a space between would read as
        its decimal point if the space went */
     function is_integer_text(text) {
-        var k, c;
-        for (k = 0; k < text.length; k += 1) {
-            c = text.charCodeAt(k);
-            if (c < 48 || c > 57) {
-                return false;
-            }
-        }
-        return text.length > 0;
+        return /^[0-9]+$/.test(text);
     }
 
     /* The scanners take the text as parameters: a name shared through the enclosing function is

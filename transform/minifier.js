@@ -120,14 +120,7 @@ function jsmin(comment, input, level) {
     }
 
     function is_integer(text) {
-        var k, n;
-        for (k = 0; k < text.length; k += 1) {
-            n = text.charCodeAt(k);
-            if (n < 48 || n > 57) {
-                return false;
-            }
-        }
-        return text.length > 0;
+        return /^[0-9]+$/.test(text);
     }
 
     /* Whether a "/" at this point starts a regular expression rather than a division. */
