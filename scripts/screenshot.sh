@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the workbench as a user sees it: starts the window on a virtual display with a
 # window manager (for the title bar and frame), saves the window as a PNG, then runs the default
-# call through "系统引擎运行" and saves it again.
+# call through "系统引擎运行" and saves it again; between the two, the find, replace and go-to
+# windows, each by itself.
 #
 #   scripts/screenshot.sh [OUTPUT_DIR]      (default: build/screenshots)
 #
@@ -58,6 +59,17 @@ shoot() { # $1 file
   echo "$1"
 }
 shoot "$out/window.png"
+
+# The secondary windows, each opened from its toolbar entry (查找, 替换, 转到; the main window
+# does not move or resize, so their places are fixed) and closed again with Esc.
+for entry in 287:find 312:replace 337:goto; do
+  xdotool mousemove --window "$window" "${entry%%:*}" 15 click 1
+  sleep 0.7
+  import -window "$(xdotool getactivewindow)" "$out/window-${entry#*:}.png"
+  echo "$out/window-${entry#*:}.png"
+  xdotool key Escape
+  sleep 0.3
+done
 
 # Click into the call box, type the call of the default code, click "系统引擎运行".
 xdotool mousemove --window "$window" 300 500 click 1
