@@ -1,8 +1,8 @@
 #include "app/Icons.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
+#include <QSvgRenderer>
 
 namespace jsdebug::app {
 namespace {
@@ -34,203 +34,47 @@ const char* themeName(ToolbarImage image) {
   return "";
 }
 
-const QColor kInk(40, 40, 40);
-const QColor kPaper(255, 255, 255);
-const QColor kBlue(30, 90, 200);
-const QColor kGreen(20, 140, 60);
-const QColor kRed(200, 30, 30);
-const QColor kYellow(235, 190, 60);
-
-void page(QPainter& p, QRectF r) {
-  p.setPen(QPen(kInk, 1));
-  p.setBrush(kPaper);
-  p.drawRect(r);
-}
-
-void textLines(QPainter& p, double left, double right, double top, int count, double step = 2.5) {
-  p.setPen(QPen(kBlue, 1));
-  for (int i = 0; i < count; ++i) p.drawLine(QPointF(left, top + i * step), QPointF(right, top + i * step));
-}
-
-void arrow(QPainter& p, bool forward) {
-  QPainterPath path;
-  path.moveTo(forward ? 3 : 13, 11);
-  path.cubicTo(forward ? 3 : 13, 4, forward ? 12 : 4, 3, forward ? 12 : 4, 8);
-  p.setPen(QPen(kBlue, 2));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(path);
-  QPolygonF head;
-  const double x = forward ? 12 : 4;
-  head << QPointF(x - 3.5, 7) << QPointF(x + 3.5, 7) << QPointF(x, 11.5);
-  p.setPen(Qt::NoPen);
-  p.setBrush(kBlue);
-  p.drawPolygon(head);
-}
-
-void floppy(QPainter& p) {
-  p.setPen(QPen(kInk, 1));
-  p.setBrush(kBlue);
-  p.drawRect(QRectF(1.5, 1.5, 12, 12));
-  p.setBrush(kPaper);
-  p.drawRect(QRectF(4.5, 1.5, 6, 4));
-  p.drawRect(QRectF(3.5, 8.5, 8, 5));
-}
-
-void draw(QPainter& p, ToolbarImage image) {
-  switch (image) {
-    case ToolbarImage::NewWindow:
-      page(p, QRectF(1.5, 2.5, 13, 11));
-      p.fillRect(QRectF(2, 3, 12, 3), kBlue);
-      break;
-    case ToolbarImage::Open: {
-      p.setPen(QPen(kInk, 1));
-      p.setBrush(kYellow);
-      QPolygonF folder;
-      folder << QPointF(1.5, 3.5) << QPointF(6, 3.5) << QPointF(7.5, 5) << QPointF(13.5, 5)
-             << QPointF(13.5, 12.5) << QPointF(1.5, 12.5);
-      p.drawPolygon(folder);
-      p.setBrush(kYellow.lighter(120));
-      QPolygonF flap;
-      flap << QPointF(3.5, 7.5) << QPointF(15, 7.5) << QPointF(13.5, 12.5) << QPointF(1.5, 12.5);
-      p.drawPolygon(flap);
-      break;
-    }
-    case ToolbarImage::Save:
-      floppy(p);
-      break;
-    case ToolbarImage::SaveWithCall:
-      floppy(p);
-      p.setPen(QPen(kGreen, 2));
-      p.drawLine(QPointF(12, 8), QPointF(12, 14));
-      p.drawLine(QPointF(9, 11), QPointF(15, 11));
-      break;
-    case ToolbarImage::Cut:
-      p.setPen(QPen(kInk, 1.2));
-      p.drawLine(QPointF(4, 1), QPointF(10.5, 10));
-      p.drawLine(QPointF(12, 1), QPointF(5.5, 10));
-      p.setPen(QPen(kRed, 1.5));
-      p.setBrush(Qt::NoBrush);
-      p.drawEllipse(QPointF(4.5, 11.5), 2.5, 2.5);
-      p.drawEllipse(QPointF(11.5, 11.5), 2.5, 2.5);
-      break;
-    case ToolbarImage::Copy:
-      page(p, QRectF(1.5, 1.5, 8, 9));
-      page(p, QRectF(6.5, 4.5, 8, 9));
-      textLines(p, 8.5, 12.5, 7, 3);
-      break;
-    case ToolbarImage::Paste:
-      p.setPen(QPen(kInk, 1));
-      p.setBrush(QColor(170, 120, 60));
-      p.drawRect(QRectF(2.5, 2.5, 10, 11));
-      p.setBrush(QColor(200, 200, 200));
-      p.drawRect(QRectF(5.5, 1.5, 4, 2));
-      page(p, QRectF(6.5, 6.5, 8, 8));
-      break;
-    case ToolbarImage::Delete:
-      p.setPen(QPen(kRed, 2.2));
-      p.drawLine(QPointF(3, 3), QPointF(13, 12));
-      p.drawLine(QPointF(13, 3), QPointF(3, 12));
-      break;
-    case ToolbarImage::Undo:
-      arrow(p, false);
-      break;
-    case ToolbarImage::Redo:
-      arrow(p, true);
-      break;
-    case ToolbarImage::Find:
-      p.setPen(QPen(kInk, 1.5));
-      p.setBrush(QColor(200, 230, 255));
-      p.drawEllipse(QPointF(6, 6), 4, 4);
-      p.setPen(QPen(kInk, 2.5));
-      p.drawLine(QPointF(9, 9), QPointF(14, 14));
-      break;
-    case ToolbarImage::Replace:
-      page(p, QRectF(1.5, 1.5, 7, 8));
-      p.setPen(QPen(kGreen, 1.5));
-      p.drawLine(QPointF(6, 12), QPointF(13, 12));
-      p.drawLine(QPointF(13, 12), QPointF(13, 6));
-      p.drawLine(QPointF(11, 8), QPointF(13, 5.5));
-      p.drawLine(QPointF(15, 8), QPointF(13, 5.5));
-      break;
-    case ToolbarImage::GoToLine:
-      textLines(p, 7, 15, 2.5, 5);
-      p.setPen(QPen(kRed, 1.5));
-      p.drawLine(QPointF(1, 7.5), QPointF(5, 7.5));
-      p.drawLine(QPointF(3, 5.5), QPointF(5.5, 7.5));
-      p.drawLine(QPointF(3, 9.5), QPointF(5.5, 7.5));
-      break;
-    case ToolbarImage::Beautify:
-      p.setPen(QPen(kBlue, 1));
-      p.drawLine(QPointF(1, 2.5), QPointF(10, 2.5));
-      p.drawLine(QPointF(5, 5.5), QPointF(14, 5.5));
-      p.drawLine(QPointF(5, 8.5), QPointF(12, 8.5));
-      p.drawLine(QPointF(1, 11.5), QPointF(6, 11.5));
-      p.setPen(QPen(kGreen, 1));
-      p.drawLine(QPointF(1.5, 5), QPointF(1.5, 9));
-      break;
-    case ToolbarImage::LineNumbers: {
-      QFont font;
-      font.setPixelSize(6);
-      font.setBold(true);
-      p.setFont(font);
-      p.setPen(kInk);
-      for (int i = 0; i < 3; ++i) p.drawText(QRectF(0, i * 5, 5, 5), Qt::AlignCenter, QString::number(i + 1));
-      textLines(p, 6.5, 15, 2.5, 3, 5);
-      break;
-    }
-    case ToolbarImage::Browser:
-      p.setPen(QPen(kBlue, 1));
-      p.setBrush(QColor(200, 230, 255));
-      p.drawEllipse(QPointF(7.5, 7.5), 6, 6);
-      p.setBrush(Qt::NoBrush);
-      p.drawEllipse(QPointF(7.5, 7.5), 2.5, 6);
-      p.drawLine(QPointF(1.5, 7.5), QPointF(13.5, 7.5));
-      break;
-    case ToolbarImage::Help: {
-      p.setPen(Qt::NoPen);
-      p.setBrush(kBlue);
-      p.drawEllipse(QPointF(7.5, 7.5), 6.5, 6.5);
-      QFont font;
-      font.setPixelSize(11);
-      font.setBold(true);
-      p.setFont(font);
-      p.setPen(Qt::white);
-      p.drawText(QRectF(0, 0, 15, 15), Qt::AlignCenter, QStringLiteral("?"));
-      break;
-    }
-    case ToolbarImage::Exit:
-      p.setPen(QPen(kInk, 1));
-      p.setBrush(QColor(150, 100, 60));
-      p.drawRect(QRectF(2.5, 1.5, 7, 12));
-      p.setPen(QPen(kRed, 2));
-      p.drawLine(QPointF(8, 7.5), QPointF(15, 7.5));
-      p.drawLine(QPointF(12.5, 5), QPointF(15, 7.5));
-      p.drawLine(QPointF(12.5, 10), QPointF(15, 7.5));
-      break;
-    case ToolbarImage::BrowserEnvironment:
-      // A page (the environment) with the globe of "浏览器运行" in its corner.
-      page(p, QRectF(1.5, 1.5, 9, 12));
-      textLines(p, 3, 9, 4.5, 3);
-      p.setPen(QPen(kGreen, 1));
-      p.setBrush(QColor(210, 240, 215));
-      p.drawEllipse(QPointF(11, 10), 4, 4);
-      p.setBrush(Qt::NoBrush);
-      p.drawEllipse(QPointF(11, 10), 1.5, 4);
-      p.drawLine(QPointF(7, 10), QPointF(15, 10));
-      break;
-  }
-}
+// The letters two pictures carry, drawn over the picture as the window draws its text: an SVG's
+// text is laid out as unhinted outlines, which blur at 6 and 11 pixels.
+struct Glyph {
+  ToolbarImage image;
+  const char* text;
+  QRectF box;
+  int pixelSize;
+  QColor color;
+};
+const Glyph kGlyphs[] = {
+    {ToolbarImage::LineNumbers, "1", {0, 0, 5, 5}, 6, QColor(40, 40, 40)},
+    {ToolbarImage::LineNumbers, "2", {0, 5, 5, 5}, 6, QColor(40, 40, 40)},
+    {ToolbarImage::LineNumbers, "3", {0, 10, 5, 5}, 6, QColor(40, 40, 40)},
+    {ToolbarImage::Help, "?", {0, 0, 15, 15}, 11, Qt::white},
+};
 
 }  // namespace
 
 QIcon toolbarIcon(ToolbarImage image) {
   QIcon themed = QIcon::fromTheme(QString::fromLatin1(themeName(image)));
   if (!themed.isNull()) return themed;
+  return drawnToolbarIcon(image);
+}
+
+QIcon drawnToolbarIcon(ToolbarImage image) {
   QPixmap pixmap(kImageSize);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
-  draw(painter, image);
+  // The pictures are named as the theme names the images they stand in for.
+  QSvgRenderer(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(themeName(image))))
+      .render(&painter);
+  for (const Glyph& g : kGlyphs) {
+    if (g.image != image) continue;
+    QFont font;
+    font.setPixelSize(g.pixelSize);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(g.color);
+    painter.drawText(g.box, Qt::AlignCenter, QString::fromLatin1(g.text));
+  }
   painter.end();
   return QIcon(pixmap);
 }

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev libqscintilla2-qt6-dev
+  qt6-svg-dev                 # the toolbar's own pictures (app/icons)
   qt6-translations-l10n       # Qt's own dialog texts in Chinese
   duktape-dev
   libcurl4-openssl-dev libssl-dev

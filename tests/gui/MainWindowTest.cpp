@@ -1,24 +1,23 @@
+#include <Qsci/qsciscintillabase.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QTranslator>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <Qsci/qsciscintillabase.h>
 #include <QToolBar>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <QTranslator>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -28,6 +27,7 @@
 #include "app/Application.h"
 #include "app/FindWindow.h"
 #include "app/HyperlinkLabel.h"
+#include "app/Icons.h"
 #include "app/MainCommands.h"
 #include "app/MainWindow.h"
 #include "app/OutputLogView.h"
@@ -313,6 +313,27 @@ TEST_F(MainWindowTest, LayoutKeepsItsRules) {
   for (std::size_t i = 0; i + 1 < order.size(); ++i) {
     const QRect before = order[i]->geometry(), after = order[i + 1]->geometry();
     EXPECT_TRUE(after.left() > before.right() || after.top() > before.bottom()) << i;
+  }
+}
+
+// Our own pictures stand in when the desktop's theme has none: each image must have one (a
+// missing or unreadable SVG leaves it blank), and no two may look alike.
+TEST(ToolbarPictures, EveryImageHasAPictureOfItsOwn) {
+  std::set<QByteArray> seen;
+  for (int i = 0; i < kToolbarImageCount; ++i) {
+    const QImage picture = drawnToolbarIcon(static_cast<ToolbarImage>(i))
+                               .pixmap(QSize(16, 15))
+                               .toImage()
+                               .convertToFormat(QImage::Format_ARGB32);
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) drawn += qAlpha(picture.pixel(x, y)) != 0;
+    // the sparest picture, four lines, covers 44 pixels; a glyph alone covers under 40
+    EXPECT_GT(drawn, 40) << i;
+    EXPECT_TRUE(seen.insert(QByteArray(reinterpret_cast<const char*>(picture.constBits()),
+                                       picture.sizeInBytes()))
+                    .second)
+        << i;
   }
 }
 
