@@ -1,5 +1,6 @@
 #include "engine/DuktapeError.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -18,8 +19,6 @@ constexpr const char* kSyntaxError = "1002";
 constexpr const char* kUndefined = "5009";
 constexpr const char* kUncaught = "5022";
 constexpr const char* kFailed = "-2147467259";  // E_FAIL, what the host reads for number 0
-constexpr const char* kStackOverflow = "28";
-constexpr const char* kOutOfMemory = "7";
 constexpr const char* kTimedOut = "-2147467260";  // E_ABORT, what an aborted COM call reports
 
 // A statement longer than this is cut in the report: a minified script is one line, and the
@@ -28,14 +27,6 @@ constexpr std::size_t kMaxStatementBytes = 1024;
 
 bool startsWith(std::string_view s, std::string_view prefix) {
   return s.substr(0, prefix.size()) == prefix;
-}
-
-bool isStackLimit(std::string_view message) {
-  return message == "callstack limit" || message == "C stack depth limit" ||
-         message == "compiler recursion limit" || message == "valstack limit" ||
-         message == "regexp compiler recursion limit" ||
-         message == "regexp executor recursion limit" || message == "encode recursion limit" ||
-         message == "decode recursion limit";
 }
 
 // The 1-based line of code, without its terminator; lines end in LF, CR or CR LF as the
@@ -95,6 +86,27 @@ bool undefinedIdentifier(std::string_view message, std::string& name) {
     return false;
   name = std::string(message.substr(head.size(), message.size() - head.size() - tail.size()));
   return true;
+}
+
+// The statement the innermost script frame in one of the units was running, as the compiler
+// noted it: the last statement of the unit that starts at or before the noted offset. Null
+// when that frame is not in `unit`, has no note, or the note disagrees with the line.
+const jscript::StatementSpan* frameStatement(const RawScriptError& raw,
+                                             const std::vector<SourceUnit>& units,
+                                             const SourceUnit& unit, int line) {
+  for (const FrameStatement& frame : raw.frames) {
+    if (!unitNamed(units, frame.fileName)) continue;  // the profile's or the hooks' own code
+    if (&unit != unitNamed(units, frame.fileName) || frame.offset < 0 ||
+        unit.engineOffsets.size() != unit.statements.size())
+      return nullptr;
+    auto after = std::upper_bound(unit.engineOffsets.begin(), unit.engineOffsets.end(),
+                                  static_cast<std::size_t>(frame.offset));
+    if (after == unit.engineOffsets.begin()) return nullptr;
+    const jscript::StatementSpan& span =
+        unit.statements[static_cast<std::size_t>(after - unit.engineOffsets.begin()) - 1];
+    return span.firstLine <= line && line <= span.lastLine ? &span : nullptr;
+  }
+  return nullptr;
 }
 
 // Moves line to the first line of the innermost statement covering it and sets column to
@@ -166,19 +178,16 @@ ScriptError describeScriptError(const RawScriptError& raw, const std::vector<Sou
     // uncaught; the value itself tells the user more, so it stays the description.
     error.Number = kUncaught;
     error.Description = message;
-  } else if (raw.name == "SyntaxError") {
+  } else if (const jscript::InternalLimit* limit = jscript::internalLimit(message)) {
     // From here on, errors the JScript hooks did not see (a heap too short of memory for them).
+    error.Number = std::to_string(limit->number);
+    error.Description = limit->description;
+  } else if (raw.name == "SyntaxError") {
     error.Number = kSyntaxError;
     error.Description = "语法错误";
   } else if (raw.name == "ReferenceError" && undefinedIdentifier(message, identifier)) {
     error.Number = kUndefined;
     error.Description = "'" + identifier + "' 未定义";
-  } else if (isStackLimit(message)) {
-    error.Number = kStackOverflow;
-    error.Description = "堆栈溢出";
-  } else if (message == "alloc failed") {
-    error.Number = kOutOfMemory;
-    error.Description = "内存不足";
   } else {
     error.Number = kFailed;
     error.Description = message.empty() ? raw.name : message;
@@ -194,7 +203,14 @@ ScriptError describeScriptError(const RawScriptError& raw, const std::vector<Sou
   // A run-time error names where its statement starts; a compile error names its line, whose
   // text it shows.
   int column = 0;
-  if (unit && !raw.compiling) statementStart(*unit, line, column);
+  if (unit && !raw.compiling) {
+    if (const jscript::StatementSpan* span = frameStatement(raw, units, *unit, line)) {
+      line = span->firstLine;
+      column = span->column;
+    } else {
+      statementStart(*unit, line, column);
+    }
+  }
   error.Line = std::to_string(line);
   error.Text = unit && raw.compiling ? lineOf(unit->code, line) : std::string();
   error.Column = std::to_string(column);

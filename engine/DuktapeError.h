@@ -16,6 +16,15 @@ struct SourceUnit {
   std::string fileName;
   std::string code;  // CP936, as the caller passed it
   std::vector<jscript::StatementSpan> statements;  // where each statement of code starts
+  // Where each of those statements starts in the UTF-8 text the engine compiled (bytes).
+  std::vector<std::size_t> engineOffsets;
+};
+
+// A script frame of an error's traceback, innermost first: the file of its function and where
+// the statement it was running starts in that file's compiled text (-1 when unknown).
+struct FrameStatement {
+  std::string fileName;
+  long offset = -1;
 };
 
 // An error as read from the engine; texts already in CP936.
@@ -28,6 +37,7 @@ struct RawScriptError {
   std::string fileName;    // where the engine blames the error
   int lineNumber = 0;      // 1-based within fileName, 0 when unknown
   std::string stack;       // the engine's traceback, "    at f (file:line)" per frame
+  std::vector<FrameStatement> frames;
   bool hasNumber = false;  // the thrown object's own `number` (JScript's signed code)
   double number = 0;
   bool hasDescription = false;  // and its own `description`

@@ -1,5 +1,6 @@
 #include "engine/DuktapeHost.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstddef>
@@ -7,6 +8,7 @@
 #include <cstring>
 #include <ctime>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "duktape.h"
@@ -255,11 +257,13 @@ duk_ret_t callProcedure(duk_context* ctx, void* udata) {
   return 1;
 }
 
-// [ err ] -> [ name message fileName lineNumber stack number description isError ], each a
-// primitive. An object thrown that is no error still gives its own number and description, as
-// JScript reads them; number is undefined and description null where there is none.
+// [ err ] -> [ name message fileName lineNumber stack number description isError frames ],
+// each a primitive. An object thrown that is no error still gives its own number and
+// description, as JScript reads them; number is undefined and description null where there is
+// none.
 duk_ret_t readErrorFields(duk_context* ctx, void* /*udata*/) {
   bool isError = duk_is_error(ctx, 0);
+  bool framed = false;
   if (isError) {
     duk_get_prop_string(ctx, 0, "name");
     duk_to_string(ctx, -1);
@@ -275,9 +279,12 @@ duk_ret_t readErrorFields(duk_context* ctx, void* /*udata*/) {
     duk_push_string(ctx, "");
     duk_dup(ctx, 0);
     duk_to_string(ctx, -1);
-    if (!jscript::whereThrown(ctx, 0)) {
+    framed = jscript::whereThrown(ctx, 0);
+    if (!framed) {
       duk_push_string(ctx, "");
       duk_push_int(ctx, 0);
+    } else {
+      duk_insert(ctx, 1);  // the frames go last
     }
     duk_push_string(ctx, "");
   }
@@ -299,8 +306,50 @@ duk_ret_t readErrorFields(duk_context* ctx, void* /*udata*/) {
     duk_push_null(ctx);
   }
   duk_push_boolean(ctx, isError);
-  /* [ err name message fileName lineNumber stack number description isError ] */
-  return 8;
+  if (framed) {
+    duk_pull(ctx, 1);
+  } else {
+    jscript::pushFrameStatements(ctx, 0);
+  }
+  /* [ err name message fileName lineNumber stack number description isError frames ] */
+  return 9;
+}
+
+// "offset<TAB>fileName<LF>" per frame, as pushFrameStatements writes them.
+std::vector<FrameStatement> parseFrames(std::string_view text) {
+  std::vector<FrameStatement> frames;
+  while (!text.empty()) {
+    std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    std::size_t tab = line.find('\t');
+    if (tab == std::string_view::npos) continue;
+    FrameStatement frame;
+    frame.offset = std::strtol(std::string(line.substr(0, tab)).c_str(), nullptr, 10);
+    frame.fileName = std::string(line.substr(tab + 1));
+    frames.push_back(std::move(frame));
+  }
+  return frames;
+}
+
+// The text for the engine, in UTF-8, and where each statement starts in it. The statements start
+// on character boundaries, so converting the pieces between them converts the whole text.
+std::string engineText(const jscript::CheckedSource& checked, std::vector<std::size_t>& offsets) {
+  std::string_view code = checked.code;
+  std::string utf8;
+  std::size_t converted = 0;
+  offsets.clear();
+  offsets.reserve(checked.statements.size());
+  for (const jscript::StatementSpan& span : checked.statements) {
+    std::size_t at = std::min(span.codeOffset, code.size());
+    if (at > converted) {
+      utf8 += gbk::toUtf8(code.substr(converted, at - converted));
+      converted = at;
+    }
+    offsets.push_back(utf8.size());
+  }
+  utf8 += gbk::toUtf8(code.substr(converted));
+  return utf8;
 }
 
 // ---- The host ---------------------------------------------------------------------------------
@@ -323,12 +372,15 @@ class DuktapeHost final : public ScriptHost {
   void addCode(const std::string& code) override {
     jscript::CheckedSource checked =
         jscript::checkSource(code, jscript::SourceKind::Program, conditional_);
-    units_.push_back({unitFileName(units_.size()), code, std::move(checked.statements)});
     if (!checked.ok) {
+      units_.push_back({unitFileName(units_.size()), code, {}, {}});
       error_ = grammarError(checked.error);
       return;
     }
-    std::string source = gbk::toUtf8(checked.code);
+    std::vector<std::size_t> offsets;
+    std::string source = engineText(checked, offsets);
+    units_.push_back(
+        {unitFileName(units_.size()), code, std::move(checked.statements), std::move(offsets)});
     CompileAndRun job{&source, units_.back().fileName.c_str(), 0, false};
     enter(compileAndRun, &job, job.compiled, nullptr);
   }
@@ -340,9 +392,11 @@ class DuktapeHost final : public ScriptHost {
       error_ = grammarError(checked.error);
       return {};
     }
-    std::string source = gbk::toUtf8(checked.code);
+    std::vector<std::size_t> offsets;
+    std::string source = engineText(checked, offsets);
     CompileAndRun job{&source, kEvalFileName, DUK_COMPILE_EVAL, false};
-    SourceUnit evaluated{kEvalFileName, expression, std::move(checked.statements)};
+    SourceUnit evaluated{kEvalFileName, expression, std::move(checked.statements),
+                         std::move(offsets)};
     std::string result;
     enter(compileAndRun, &job, job.compiled, &evaluated, &result);
     return result;
@@ -471,28 +525,29 @@ class DuktapeHost final : public ScriptHost {
     /* [ err ] */
     duk_dup_top(ctx_);
     /* [ err err ] */
-    if (duk_safe_call(ctx_, readErrorFields, nullptr, 1, 8) == DUK_EXEC_SUCCESS) {
-      /* [ err name message fileName lineNumber stack number description isError ] */
-      raw.name = fromEngine(ctx_, -8);
-      raw.message = fromEngine(ctx_, -7);
-      raw.fileName = fromEngine(ctx_, -6);
-      double line = duk_get_number(ctx_, -5);
+    if (duk_safe_call(ctx_, readErrorFields, nullptr, 1, 9) == DUK_EXEC_SUCCESS) {
+      /* [ err name message fileName lineNumber stack number description isError frames ] */
+      raw.name = fromEngine(ctx_, -9);
+      raw.message = fromEngine(ctx_, -8);
+      raw.fileName = fromEngine(ctx_, -7);
+      double line = duk_get_number(ctx_, -6);
       raw.lineNumber = line >= 1 && line <= 1e9 ? static_cast<int>(line) : 0;
-      raw.stack = fromEngine(ctx_, -4);
-      raw.hasNumber = duk_is_number(ctx_, -3);
-      raw.number = raw.hasNumber ? duk_get_number(ctx_, -3) : 0;
-      raw.hasDescription = duk_is_string(ctx_, -2);
-      raw.description = fromEngine(ctx_, -2);
-      raw.isErrorObject = duk_get_boolean(ctx_, -1);
+      raw.stack = fromEngine(ctx_, -5);
+      raw.hasNumber = duk_is_number(ctx_, -4);
+      raw.number = raw.hasNumber ? duk_get_number(ctx_, -4) : 0;
+      raw.hasDescription = duk_is_string(ctx_, -3);
+      raw.description = fromEngine(ctx_, -3);
+      raw.isErrorObject = duk_get_boolean(ctx_, -2);
+      raw.frames = parseFrames(fromEngine(ctx_, -1));
     } else {
       // The error's own properties threw (a script can replace them): fall back to a text
       // that cannot fail.
-      /* [ err failure undefined*7 ] */
-      duk_safe_to_string(ctx_, -9);
-      raw.message = fromEngine(ctx_, -9);
+      /* [ err failure undefined*8 ] */
+      duk_safe_to_string(ctx_, -10);
+      raw.message = fromEngine(ctx_, -10);
       raw.isErrorObject = true;
     }
-    duk_pop_n(ctx_, 8);
+    duk_pop_n(ctx_, 9);
     /* [ err ] */
     // Past the deadline, whatever unwound the script (the executor's check, or an allocation
     // refused by it) is the time limit's doing.
@@ -522,6 +577,12 @@ std::unique_ptr<ScriptHost> createDuktapeHost() {
 }
 
 }  // namespace jsdebug::engine
+
+extern "C" int jsdebug_duk_regexp_check(void* udata, void* thread, duk_int_t* countdown) {
+  auto* heap = static_cast<jsdebug::engine::HeapState*>(udata);
+  if (!heap || !heap->deadline.armed) return 2;
+  return jsdebug_duk_exec_timeout_check(udata, thread, countdown) ? 1 : 0;
+}
 
 extern "C" int jsdebug_duk_exec_timeout_check(void* udata, void* thread, duk_int_t* countdown) {
   auto* heap = static_cast<jsdebug::engine::HeapState*>(udata);

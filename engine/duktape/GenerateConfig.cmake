@@ -1,4 +1,4 @@
-# Writes the Duktape build directory: the Debian-shipped duktape.c (with one patched constant)
+# Writes the Duktape build directory: the Debian-shipped duktape.c (with the patches below)
 # and duktape.h copied beside a duk_config.h that carries our overrides. Copying matters: duktape.h includes "duk_config.h"
 # with quotes, which would otherwise find the unmodified header next to the shipped duktape.h.
 #
@@ -123,6 +123,145 @@ jsdebug_patch("no finalizer rounds on destroy" 1
 	heap->pf_skip_finalizers = 1;
 	duk_heap_mark_and_sweep(heap, 0); /* Skip finalizers; queue finalizable objects to heap_allocated. */"
   "	heap->pf_skip_finalizers = 1; /* jsdebug: no finalizer rounds */")
+
+# An error made while the executor runs (a property that is no function, read by the call
+# instruction, makes its error there and throws it once the arguments are evaluated) must name
+# the instruction that made it. The executor keeps its pc in a local that reaches the
+# activation only at calls and throws, so without this the error named the last call made
+# before it, often on an earlier statement.
+jsdebug_patch("error made where the executor is" 1
+  [=[	duk_hobject *obj;
+
+	DUK_ASSERT(thr != NULL);
+	DUK_ASSERT(thr_callstack != NULL);
+
+	/* [ ... error ] */]=]
+  [=[	duk_hobject *obj;
+
+	DUK_ASSERT(thr != NULL);
+	DUK_ASSERT(thr_callstack != NULL);
+
+	duk_hthread_sync_currpc(thr_callstack); /* jsdebug: blame the instruction running now */
+
+	/* [ ... error ] */]=])
+
+# Where the statement of each instruction starts. Lines alone cannot tell apart the statements of
+# a one-line (minified) script, so the compiler also notes, for every instruction it emits, the
+# byte offset in the compiled text of the innermost statement being compiled (plus one; 0 for
+# none), and the runs of equal offsets go after the line data of the function's pc-to-line
+# buffer: [pc, offset + 1] per run, then the number of runs and a marker. The line data
+# reader never looks past its own end, and closures and dumped bytecode carry the buffer as is.
+jsdebug_patch("statement offset in the compiler" 1
+  [=[	duk_int_t emit_jumpslot_pc;]=]
+  [=[	duk_int_t emit_jumpslot_pc;
+
+	/* jsdebug: 1 + where the statement being compiled starts, 0 outside any */
+	duk_uint32_t jsdebug_stmt;]=])
+jsdebug_patch("statement offset per instruction" 1
+  [=[struct duk_compiler_instr {
+	duk_instr_t ins;
+#if defined(DUK_USE_PC2LINE)
+	duk_uint32_t line;
+#endif
+};]=]
+  [=[struct duk_compiler_instr {
+	duk_instr_t ins;
+#if defined(DUK_USE_PC2LINE)
+	duk_uint32_t line;
+#endif
+	duk_uint32_t jsdebug_stmt;
+};]=])
+jsdebug_patch("statement offset starts empty" 1
+  [=[comp_ctx->h_filename = h_filename;]=]
+  [=[comp_ctx->h_filename = h_filename;
+	comp_ctx->jsdebug_stmt = 0;]=])
+jsdebug_patch("statement offset emitted" 2
+  [=[instr->line = (duk_uint32_t) line;]=]
+  [=[instr->line = (duk_uint32_t) line;
+	instr->jsdebug_stmt = comp_ctx->jsdebug_stmt;]=])
+jsdebug_patch("statement offset set" 1
+  [=[	DUK__RECURSION_INCREASE(comp_ctx, thr);
+
+	temp_at_entry = DUK__GETTEMP(comp_ctx);]=]
+  [=[	DUK__RECURSION_INCREASE(comp_ctx, thr);
+
+	duk_uint32_t jsdebug_outer_stmt = comp_ctx->jsdebug_stmt;
+	comp_ctx->jsdebug_stmt = (duk_uint32_t) comp_ctx->curr_token.start_offset + 1U;
+
+	temp_at_entry = DUK__GETTEMP(comp_ctx);]=])
+jsdebug_patch("statement offset restored" 1
+  [=[	/* XXX: return indication of "terminalness" (e.g. a 'throw' is terminal) */]=]
+  [=[	comp_ctx->jsdebug_stmt = jsdebug_outer_stmt;
+
+	/* XXX: return indication of "terminalness" (e.g. a 'throw' is terminal) */]=])
+jsdebug_patch("statement offsets stored" 1
+  [=[	/* compact */
+	new_size = (duk_size_t) curr_offset;
+	duk_hbuffer_resize(thr, h_buf, new_size);]=]
+  [=[	/* compact */
+	new_size = (duk_size_t) curr_offset;
+	duk_hbuffer_resize(thr, h_buf, new_size);
+
+	{
+		/* jsdebug: the statement runs after the line data */
+		duk_uint32_t jsdebug_runs = 0, jsdebug_word;
+		duk_uint_fast32_t jsdebug_pc;
+		duk_uint8_t *jsdebug_out;
+		for (jsdebug_pc = 0; jsdebug_pc < length; jsdebug_pc++) {
+			if (jsdebug_pc == 0 || instrs[jsdebug_pc].jsdebug_stmt != instrs[jsdebug_pc - 1].jsdebug_stmt) {
+				jsdebug_runs++;
+			}
+		}
+		new_size = (duk_size_t) curr_offset + ((duk_size_t) jsdebug_runs * 2U + 2U) * sizeof(duk_uint32_t);
+		duk_hbuffer_resize(thr, h_buf, new_size);
+		jsdebug_out = (duk_uint8_t *) DUK_HBUFFER_DYNAMIC_GET_DATA_PTR(thr->heap, h_buf) + curr_offset;
+		for (jsdebug_pc = 0; jsdebug_pc < length; jsdebug_pc++) {
+			if (jsdebug_pc == 0 || instrs[jsdebug_pc].jsdebug_stmt != instrs[jsdebug_pc - 1].jsdebug_stmt) {
+				jsdebug_word = (duk_uint32_t) jsdebug_pc;
+				duk_memcpy((void *) jsdebug_out, (const void *) &jsdebug_word, sizeof(jsdebug_word));
+				jsdebug_out += sizeof(jsdebug_word);
+				duk_memcpy((void *) jsdebug_out, (const void *) &instrs[jsdebug_pc].jsdebug_stmt, sizeof(jsdebug_word));
+				jsdebug_out += sizeof(jsdebug_word);
+			}
+		}
+		duk_memcpy((void *) jsdebug_out, (const void *) &jsdebug_runs, sizeof(jsdebug_runs));
+		jsdebug_out += sizeof(jsdebug_runs);
+		jsdebug_word = JSDEBUG_STATEMENT_RUNS_MARKER;
+		duk_memcpy((void *) jsdebug_out, (const void *) &jsdebug_word, sizeof(jsdebug_word));
+	}]=])
+
+# The regular-expression engine counts its steps against a limit of its own (10^9 steps, many
+# seconds) and never passes the executor's check, so a backtracking pattern ran far past the
+# time limit. Its limit becomes the interval between checks of the host's deadline; past the
+# deadline the match fails as the executor's check fails a script. Without a deadline the
+# shipped limit stays.
+jsdebug_patch("regexp steps start with a short limit" 1
+  [=[	re_ctx.steps_limit = DUK_RE_EXECUTE_STEPS_LIMIT;]=]
+  [=[	re_ctx.steps_limit = JSDEBUG_REGEXP_CHECK_INTERVAL;]=])
+jsdebug_patch("regexp steps checked against the deadline" 1
+  [=[		if (re_ctx->steps_count >= re_ctx->steps_limit) {
+			DUK_ERROR_RANGE(re_ctx->thr, DUK_STR_REGEXP_EXECUTOR_STEP_LIMIT);
+			DUK_WO_NORETURN(return NULL;);
+		}]=]
+  [=[		if (re_ctx->steps_count >= re_ctx->steps_limit) {
+			/* jsdebug: ask the host's deadline, then grant another interval */
+			switch (JSDEBUG_REGEXP_CHECK(re_ctx->thr)) {
+			case 1:
+				DUK_ERROR_RANGE(re_ctx->thr, "execution timeout");
+				DUK_WO_NORETURN(return NULL;);
+			case 0:
+				re_ctx->steps_count = 0;
+				re_ctx->steps_limit = JSDEBUG_REGEXP_CHECK_INTERVAL;
+				break;
+			default:
+				if (re_ctx->steps_limit >= DUK_RE_EXECUTE_STEPS_LIMIT) {
+					DUK_ERROR_RANGE(re_ctx->thr, DUK_STR_REGEXP_EXECUTOR_STEP_LIMIT);
+					DUK_WO_NORETURN(return NULL;);
+				}
+				re_ctx->steps_limit = DUK_RE_EXECUTE_STEPS_LIMIT;
+				break;
+			}
+		}]=])
 
 file(WRITE ${OUT_DIR}/duktape.c.tmp "${engine}")
 file(COPY_FILE ${OUT_DIR}/duktape.c.tmp ${OUT_DIR}/duktape.c ONLY_IF_DIFFERENT)

@@ -19,13 +19,28 @@
            jsdebug_duk_exec_timeout_check(udata, (void *) thr, &thr->interrupt_counter)       \
        ? ((thr->ptr_curr_pc != NULL ? (void) ++*thr->ptr_curr_pc : (void) 0), 1)              \
        : 0)
+/* The regular-expression engine asks the same deadline every so many steps (a step is a few
+ * nanoseconds, so an interval is well under a millisecond): 1 when the deadline has passed, 0
+ * when it has not, 2 when the heap has no deadline (the engine's own step limit applies). */
+#define JSDEBUG_REGEXP_CHECK_INTERVAL 65536
+/* As in the executor's check, a regular expression run by the JScript error hook while an error
+ * is being made is not stopped. */
+#define JSDEBUG_REGEXP_CHECK(thr)                                                             \
+  ((thr)->heap->augmenting_error                                                             \
+       ? 0                                                                                   \
+       : jsdebug_duk_regexp_check((thr)->heap->heap_udata, (void *) (thr), &(thr)->interrupt_counter))
 #if defined(__cplusplus)
 extern "C" {
 #endif
 int jsdebug_duk_exec_timeout_check(void *udata, void *thread, duk_int_t *countdown);
+int jsdebug_duk_regexp_check(void *udata, void *thread, duk_int_t *countdown);
 #if defined(__cplusplus)
 }
 #endif
+
+/* Ends the table of where each instruction's statement starts that the compiler appends to a
+ * function's pc-to-line buffer (the duktape.c patch in GenerateConfig.cmake). */
+#define JSDEBUG_STATEMENT_RUNS_MARKER 0x4A534453UL
 
 /* Native recursion (accessors, toString, sort and forEach callbacks, the compiler, the regexp
  * engine) uses the C stack, and a script that recurses past it would crash the program. The

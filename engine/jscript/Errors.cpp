@@ -1,20 +1,102 @@
 #include "engine/jscript/Errors.h"
 
+#include <cmath>
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "text/Codec.h"
 
 namespace jsdebug::engine::jscript {
 namespace {
 
+constexpr InternalLimit kStackOverflow{28, "堆栈溢出", "Error"};
+constexpr InternalLimit kOutOfMemory{7, "内存不足", "Error"};
+constexpr InternalLimit kInvalidCharacter{1014, "无效字符", "SyntaxError"};
+
+// Every limit Duktape can stop a script with (its error texts, duktape.c's DUK_STR_*): nesting
+// and recursion are the stack JScript runs out of; sizes and counts are memory JScript runs out
+// of; a step limit of the regular-expression engine is the depth JScript's recursive matcher
+// would have overflowed.
+constexpr std::pair<std::string_view, const InternalLimit*> kInternalLimits[] = {
+    {"callstack limit", &kStackOverflow},
+    {"C stack depth limit", &kStackOverflow},
+    {"compiler recursion limit", &kStackOverflow},
+    {"valstack limit", &kStackOverflow},
+    {"regexp compiler recursion limit", &kStackOverflow},
+    {"regexp executor recursion limit", &kStackOverflow},
+    {"regexp step limit", &kStackOverflow},
+    {"encode recursion limit", &kStackOverflow},
+    {"decode recursion limit", &kStackOverflow},
+    {"prototype chain limit", &kStackOverflow},
+    {"function call bound chain limit", &kStackOverflow},
+    {"alloc failed", &kOutOfMemory},
+    {"string too long", &kOutOfMemory},
+    {"buffer too long", &kOutOfMemory},
+    {"result too long", &kOutOfMemory},
+    {"token limit", &kOutOfMemory},
+    {"bytecode limit", &kOutOfMemory},
+    {"register limit", &kOutOfMemory},
+    {"temp limit", &kOutOfMemory},
+    {"const limit", &kOutOfMemory},
+    {"function limit", &kOutOfMemory},
+    {"quantifier requires too many atom copies", &kOutOfMemory},
+    {"utf-8 decode failed", &kInvalidCharacter},
+    {"source decode failed", &kInvalidCharacter},
+};
+
+// " (line 12)" or " (line 12, end of input)" at the end of a compiler's message.
+std::string_view withoutCompilerLine(std::string_view message) {
+  if (message.empty() || message.back() != ')') return message;
+  std::size_t open = message.rfind(" (line ");
+  if (open == std::string_view::npos) return message;
+  std::string_view inside = message.substr(open + 7, message.size() - open - 8);
+  std::size_t digits = 0;
+  while (digits < inside.size() && inside[digits] >= '0' && inside[digits] <= '9') ++digits;
+  if (digits == 0 || (digits != inside.size() && inside.substr(digits) != ", end of input"))
+    return message;
+  return message.substr(0, open);
+}
+
+// A limit's description as the engine takes it (UTF-8). Converted on the first call, which
+// installErrorHooks makes before the engine can need one.
+const std::string& utf8Description(const InternalLimit& limit) {
+  static const std::string texts[] = {gbk::toUtf8(kStackOverflow.description),
+                                      gbk::toUtf8(kOutOfMemory.description),
+                                      gbk::toUtf8(kInvalidCharacter.description)};
+  if (&limit == &kStackOverflow) return texts[0];
+  if (&limit == &kOutOfMemory) return texts[1];
+  return texts[2];
+}
+
+// limitOf(message) for the errCreate hook: [number, description, class name] of the JScript
+// error a Duktape limit stands for, or undefined.
+duk_ret_t limitOf(duk_context* ctx) {
+  duk_size_t length = 0;
+  const char* message = duk_safe_to_lstring(ctx, 0, &length);
+  const InternalLimit* limit = internalLimit(std::string_view(message, length));
+  if (!limit) return 0;
+  const std::string& description = utf8Description(*limit);
+  duk_push_array(ctx);
+  duk_push_int(ctx, limit->number);
+  duk_put_prop_index(ctx, -2, 0);
+  duk_push_lstring(ctx, description.data(), description.size());
+  duk_put_prop_index(ctx, -2, 1);
+  duk_push_string(ctx, limit->className);
+  duk_put_prop_index(ctx, -2, 2);
+  /* [ message limit ] */
+  return 1;
+}
+
 constexpr const char* kSourcesKey = "jsdebugSources";
 constexpr const char* kThrowKey = "jsdebugThrow";
 constexpr const char* kHookFileName = "jscript-errors";
 
-// Runs once per heap, with the hidden sources table, the error prototypes by name and
-// Object.setPrototypeOf (kept before the profile removes it); gives back the errCreate hook.
+// Runs once per heap, with the hidden sources table, the error prototypes by name,
+// Object.setPrototypeOf (kept before the profile removes it) and limitOf; gives back the
+// errCreate hook.
 //
 // Duktape creates every error through the hook: its own (recognised by their English texts,
 // which are Duktape's and never shown to a user) and a script's `new Error(...)`, which keeps
@@ -23,7 +105,7 @@ constexpr const char* kHookFileName = "jscript-errors";
 //
 // The hook runs while Duktape creates an error; whatever goes wrong in it must leave the
 // error as it was rather than replace it.
-constexpr const char* kHookSource = R"JS((function (sources, protos, setProto) {
+constexpr const char* kHookSource = R"JS((function (sources, protos, setProto, limitOf) {
   var facility = -2146828288;
   var getProto = Object.getPrototypeOf, hasOwn = Object.prototype.hasOwnProperty;
   var RE = RegExp, Str = String;
@@ -73,7 +155,6 @@ constexpr const char* kHookSource = R"JS((function (sources, protos, setProto) {
     if (proto && getProto(e) !== proto) setProto(e, proto);
   }
 
-  var stackOverflow = /^(callstack limit|C stack depth limit|compiler recursion limit|valstack limit|regexp executor recursion limit|encode recursion limit|decode recursion limit)$/;
   var regexpSyntax = /regexp|quantifier|character class|backreference|closing parenthesis|end of pattern|^invalid range$/;
 
   function map(e) {
@@ -82,8 +163,8 @@ constexpr const char* kHookSource = R"JS((function (sources, protos, setProto) {
       return set(e, 5009, "'" + m[1] + "' 未定义", 'TypeError');
     if (name === 'ReferenceError' && message === 'invalid lvalue')
       return set(e, 5008, '非法赋值', 'ReferenceError');
-    if (test.call(stackOverflow, message)) return set(e, 28, '堆栈溢出', 'Error');
-    if (message === 'alloc failed') return set(e, 7, '内存不足', 'Error');
+    var limit = limitOf(message);
+    if (limit) return set(e, limit[0], limit[1], limit[2]);
     if (name === 'SyntaxError' && test.call(regexpSyntax, message))
       return set(e, 5017, '正则表达式中的语法错误', 'RegExpError');
     if (name === 'SyntaxError') return set(e, 1002, '语法错误', 'SyntaxError');
@@ -142,6 +223,8 @@ constexpr const char* kThrowHookSource = R"JS((function (record, act, errorProto
         record.value = v;
         record.line = a ? a.lineNumber : 0;
         record.file = f ? f.fileName : '';
+        record.fn = f;
+        record.pc = a ? a.pc : 0;
       }
     } catch (ignored) {
     }
@@ -233,8 +316,9 @@ duk_ret_t install(duk_context* ctx, void* udata) {
   duk_get_global_string(ctx, "Object");
   duk_get_prop_string(ctx, -1, "setPrototypeOf");
   duk_remove(ctx, -2);
-  /* [ stash makeHook sources protos setProto ] */
-  duk_call(ctx, 3);
+  duk_push_c_function(ctx, limitOf, 1);
+  /* [ stash makeHook sources protos setProto limitOf ] */
+  duk_call(ctx, 4);
   /* [ stash hook ] */
   duk_get_global_string(ctx, "Duktape");
   duk_dup(ctx, -2);
@@ -281,6 +365,7 @@ void installErrorHooks(duk_context* ctx) {
                        {}};
   static std::mutex lock;  // hosts may be made on more than one thread
   std::lock_guard<std::mutex> guard(lock);
+  utf8Description(kStackOverflow);
   duk_safe_call(ctx, install, &makers, 0, 1);
   duk_pop(ctx);
 }
@@ -301,6 +386,101 @@ void rememberSource(duk_context* ctx, const char* fileName, const char* utf8,
 
 namespace jsdebug::engine::jscript {
 
+namespace {
+
+// Where the statement of the instruction at pc of the function at fn starts in the function's
+// compiled text, from the table the compiler appends to the function's pc-to-line buffer
+// ([pc, offset + 1] per run of instructions, the number of runs, a marker); -1 when unknown.
+long statementOffset(duk_context* ctx, duk_idx_t fn, double pc) {
+  long offset = -1;
+  if (!duk_is_function(ctx, fn)) return offset;
+  /* [ ... ] */
+  duk_get_prop_string(ctx, fn, "\x82Pc2line");
+  /* [ ... pc2line ] */
+  if (duk_is_buffer_data(ctx, -1) && pc >= 0 && pc < 4294967296.0) {
+    duk_size_t size = 0;
+    const auto* data = static_cast<const unsigned char*>(duk_get_buffer_data(ctx, -1, &size));
+    auto word = [&](duk_size_t at) {
+      duk_uint32_t value = 0;
+      std::memcpy(&value, data + at, sizeof value);
+      return value;
+    };
+    if (data && size >= 8 && word(size - 4) == JSDEBUG_STATEMENT_RUNS_MARKER) {
+      duk_uint32_t runs = word(size - 8);
+      if (runs <= (size - 8) / 8) {
+        const duk_size_t table = size - 8 - static_cast<duk_size_t>(runs) * 8;
+        const auto target = static_cast<duk_uint32_t>(pc);
+        // The last run that starts at or before pc.
+        duk_uint32_t low = 0, high = runs;
+        while (low < high) {
+          duk_uint32_t mid = low + (high - low) / 2;
+          if (word(table + static_cast<duk_size_t>(mid) * 8) <= target) low = mid + 1;
+          else high = mid;
+        }
+        if (low > 0) {
+          duk_uint32_t noted = word(table + static_cast<duk_size_t>(low - 1) * 8 + 4);
+          if (noted > 0) offset = static_cast<long>(noted - 1);
+        }
+      }
+    }
+  }
+  duk_pop(ctx);
+  /* [ ... ] */
+  return offset;
+}
+
+// [ ... ] -> [ ... text ], one line for the frame of function fn at pc.
+void pushFrameLine(duk_context* ctx, duk_idx_t fn, double pc) {
+  long offset = statementOffset(ctx, fn, pc);
+  duk_get_prop_string(ctx, fn, "fileName");
+  const char* file = duk_is_string(ctx, -1) ? duk_get_string(ctx, -1) : "";
+  duk_push_sprintf(ctx, "%ld\t%s\n", offset, file);
+  duk_remove(ctx, -2);
+}
+
+}  // namespace
+
+void pushFrameStatements(duk_context* ctx, duk_idx_t error) {
+  error = duk_require_normalize_index(ctx, error);
+  /* [ ... ] */
+  duk_push_string(ctx, "");
+  if (!duk_is_object(ctx, error) || !duk_get_prop_string(ctx, error, "\x82Tracedata") ||
+      !duk_is_array(ctx, -1)) {
+    duk_pop(ctx);
+    return;
+  }
+  /* [ ... text tracedata ] */
+  // Pairs of (function, flags * 2^32 + pc) for each activation, innermost first, after pairs of
+  // (file name, line) that name a compile error or a C source.
+  duk_size_t length = duk_get_length(ctx, -1);
+  for (duk_size_t i = 0; i + 1 < length; i += 2) {
+    duk_get_prop_index(ctx, -1, static_cast<duk_uarridx_t>(i));
+    duk_get_prop_index(ctx, -2, static_cast<duk_uarridx_t>(i + 1));
+    /* [ ... text tracedata entry number ] */
+    if (duk_is_object(ctx, -2) && duk_is_function(ctx, -2)) {
+      double packed = duk_get_number(ctx, -1);
+      double pc = std::fmod(packed, 4294967296.0);
+      pushFrameLine(ctx, -2, pc);
+      /* [ ... text tracedata entry number line ] */
+      duk_dup(ctx, -5);
+      duk_swap_top(ctx, -2);
+      duk_concat(ctx, 2);
+      duk_replace(ctx, -5);
+    }
+    duk_pop_2(ctx);
+    /* [ ... text tracedata ] */
+  }
+  duk_pop(ctx);
+  /* [ ... text ] */
+}
+
+const InternalLimit* internalLimit(std::string_view message) {
+  message = withoutCompilerLine(message);
+  for (const auto& [text, limit] : kInternalLimits)
+    if (message == text) return limit;
+  return nullptr;
+}
+
 bool whereThrown(duk_context* ctx, duk_idx_t value) {
   value = duk_require_normalize_index(ctx, value);
   /* [ ... ] */
@@ -320,9 +500,19 @@ bool whereThrown(duk_context* ctx, duk_idx_t value) {
   duk_get_prop_string(ctx, -2, "line");
   duk_to_number(ctx, -1);
   /* [ ... stash record file line ] */
-  duk_remove(ctx, -3);
-  duk_remove(ctx, -3);
-  /* [ ... file line ] */
+  duk_get_prop_string(ctx, -3, "fn");
+  duk_get_prop_string(ctx, -4, "pc");
+  if (duk_is_function(ctx, -2)) {
+    pushFrameLine(ctx, -2, duk_to_number(ctx, -1));
+  } else {
+    duk_push_string(ctx, "");
+  }
+  /* [ ... stash record file line fn pc frames ] */
+  duk_remove(ctx, -2);
+  duk_remove(ctx, -2);
+  duk_remove(ctx, -4);
+  duk_remove(ctx, -4);
+  /* [ ... file line frames ] */
   return true;
 }
 

@@ -206,7 +206,10 @@ class Output {
     replace(pos, 0, std::move(text), early);
   }
 
-  std::string finish() {
+  // Also moves each span's codeOffset from where its statement starts in the source to where
+  // it starts in the result: after the splices before it, before those at the same place, which
+  // belong to the statement's first token (a bracket) or come before it (a declaration).
+  std::string finish(std::vector<StatementSpan>& spans) {
     if (splices_.empty()) return std::move(text_);
     std::sort(splices_.begin(), splices_.end(), [](const Splice& a, const Splice& b) {
       if (a.pos != b.pos) return a.pos < b.pos;
@@ -216,12 +219,19 @@ class Output {
     std::string out;
     out.reserve(text_.size() + splices_.size() * 4);
     std::size_t copied = 0;
+    auto span = spans.begin();
+    auto moveSpans = [&](std::size_t upTo) {
+      for (; span != spans.end() && span->codeOffset <= upTo; ++span)
+        span->codeOffset = out.size() + (span->codeOffset > copied ? span->codeOffset - copied : 0);
+    };
     for (const Splice& s : splices_) {
       if (s.pos < copied) continue;  // never overlaps by construction; stay safe if it did
+      moveSpans(s.pos);
       out.append(text_, copied, s.pos - copied);
       out += s.text;
       copied = s.pos + s.length;
     }
+    moveSpans(std::string::npos);
     out.append(text_, copied, std::string::npos);
     return out;
   }
@@ -842,7 +852,7 @@ class Parser {
       while (tok_.kind != Tk::End) statement();
       closeScope();
       result.ok = true;
-      result.code = out_.finish();
+      result.code = out_.finish(statements_);
       result.statements = std::move(statements_);
     } catch (const Failure& failure) {
       Cursor where(s_);
@@ -938,7 +948,7 @@ class Parser {
     Guard guard(*this);
     cursor_.moveTo(tok_.pos);
     std::size_t index = statements_.size();
-    statements_.push_back({cursor_.line(), cursor_.column(), cursor_.line()});
+    statements_.push_back({cursor_.line(), cursor_.column(), cursor_.line(), tok_.pos});
 
     if (prologue_) {
       prologue_ = tok_.kind == Tk::String;
@@ -1075,9 +1085,16 @@ class Parser {
       case kFunction:
         if (peek().is("(")) {
           // An anonymous function statement: JScript takes it, Duktape wants it in brackets.
+          // Like a declaration it ends at its closing brace, so another statement may follow
+          // on the same line; Duktape then needs the ';' that JScript does not.
           wrapFunction_ = true;
           expression(false);
-          semicolon();
+          if (prevEnd_ == functionEnd_ && !tok_.is(";") && !tok_.is("}") &&
+              tok_.kind != Tk::End && !tok_.newlineBefore) {
+            out_.insert(prevEnd_, ";");
+          } else {
+            semicolon();
+          }
         } else {
           function(true);
         }
@@ -1239,6 +1256,7 @@ class Parser {
     prologue_ = false;
     closeScope();
     if ((!declaration && !name.empty()) || wrap) out_.insert(tok_.end, ")");
+    functionEnd_ = tok_.end;
     advance();
   }
 
@@ -1486,6 +1504,7 @@ class Parser {
   int depth_ = 0;
   bool prologue_ = false;
   bool wrapFunction_ = false;
+  std::size_t functionEnd_ = 0;  // just past the closing brace of the function parsed last
   std::vector<Scope> scopes_;
   std::vector<StatementSpan> statements_;
 };

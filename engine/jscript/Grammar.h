@@ -19,6 +19,7 @@ struct StatementSpan {
   int firstLine;
   int column;
   int lastLine;
+  std::size_t codeOffset;  // where it starts in CheckedSource::code (bytes)
 };
 
 struct CheckedSource {

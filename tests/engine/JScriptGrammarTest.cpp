@@ -118,8 +118,18 @@ TEST(JScriptGrammar, AcceptedTextIsRewrittenForDuktapeOnTheSameLines) {
       {"a = [1,2,];\nb = [,];", "a = [1,2,,];\nb = [,,];"},
       // [MS-ES3]: "\v" is the letter v in JScript.
       {"s = 'a\\vb';", "s = 'avb';"},
-      // JScript takes a function statement without a name.
+      // JScript takes a function statement without a name. It ends at its closing brace, as
+      // a declaration does, so another statement may follow on the same line.
       {"function(){ return 1; }\nx();", "(function(){ return 1; })\nx();"},
+      {"function () {} function f(){}", "(function () {}); function f(){}"},
+      {"function () {}; x();", "(function () {}); x();"},
+      {"function () {} x();", "(function () {}); x();"},
+      {"function () {} var v = 1;", "(function () {}); var v = 1;"},
+      {"function () {} function () {}", "(function () {}); (function () {})"},
+      {"if (a) { function () {} x = 1; }", "if (a) { (function () {}); x = 1; }"},
+      {"function o(){ function () { function () {} y(); } z(); }",
+       "function o(){ (function () { (function () {}); y(); }); z(); }"},
+      {"function () {}\nfunction f(){}", "(function () {})\nfunction f(){}"},
       // A ';' between the block of an if and its else.
       {"if (a) { b(); }; else { c(); }", "if (a) { b(); }  else { c(); }"},
       // [MS-ES3EX]: a named function expression also binds its name in the enclosing scope.
@@ -265,6 +275,32 @@ TEST(JScriptGrammar, StatementsAreListedWhereTheyStartAndEnd) {
     EXPECT_EQ(expected[i].column, checked.statements[i].column) << i;
     EXPECT_EQ(expected[i].lastLine, checked.statements[i].lastLine) << i;
   }
+}
+
+// The statements after an anonymous function statement on its line keep their columns, and
+// the host runs them.
+TEST(JScriptGrammar, AnonymousFunctionStatementSharesItsLine) {
+  CheckedSource checked = check("function () {} function f(){ return 2; } g();");
+  ASSERT_TRUE(checked.ok) << checked.error.Number;
+  struct Span {
+    int column;
+    std::size_t codeOffset;
+  } expected[] = {{0, 0}, {15, 18}, {29, 32}, {41, 44}};
+  ASSERT_EQ(std::size(expected), checked.statements.size());
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    EXPECT_EQ(expected[i].column, checked.statements[i].column) << i;
+    EXPECT_EQ(expected[i].codeOffset, checked.statements[i].codeOffset) << i;
+  }
+
+  auto host = createScriptHost(kScriptControlProgId);
+  host->addCode("function () { throw 1; } function f(){ return 2; }");
+  ASSERT_EQ("0", host->error().Number) << host->error().Description;
+  EXPECT_EQ("2", host->eval("f()"));
+  host->addCode("function () {} var v = 3; missing();");
+  EXPECT_EQ("5009", host->error().Number);
+  EXPECT_EQ("1", host->error().Line);
+  EXPECT_EQ("26", host->error().Column);
+  EXPECT_EQ("3", host->eval("v"));
 }
 
 TEST(JScriptGrammar, HostileTextEndsInAReport) {

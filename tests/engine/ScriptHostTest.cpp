@@ -104,6 +104,32 @@ TEST_F(HostTest, TimeLimitReachesSlowNativesAndCaughtFailures) {
   }
 }
 
+// A regular expression that backtracks without end is stopped by the time limit, like any other
+// runaway, on the statement that ran it, whichever method runs it. A script that catches what
+// stopped it is still reported as stopped (it returned before any line could be named).
+TEST_F(HostTest, TimeLimitStopsABacktrackingRegularExpression) {
+  const char* runs[] = {
+      "re.test(s)",        "re.exec(s)",        "s.match(re)",      "s.replace(re, '')",
+      "s.search(re)",      "s.split(re)",       "RegExp('(a+)+$').test(s)",
+      "(function(){ try { return re.test(s); } catch (e) { return 'caught'; } })()",
+  };
+  for (const char* run : runs) {
+    const bool caught = std::string(run).find("catch") != std::string::npos;
+    host->reset();
+    host->setTimeout(300);
+    host->addCode(std::string("function t() {\n  var re = /(a+)+$/, s = 'aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa!';\n"
+                              "  return ") + run + ";\n}");
+    ASSERT_EQ("0", host->error().Number) << run;
+    EXPECT_EQ("", host->eval("t()")) << run;
+    ScriptError e = host->error();
+    EXPECT_EQ("-2147467260", e.Number) << run;
+    EXPECT_EQ("脚本运行超时（超过 300 毫秒），已停止", e.Description) << run;
+    EXPECT_EQ(caught ? "0" : "3", e.Line) << run;
+    EXPECT_EQ(caught ? "0" : "2", e.Column) << run;
+    EXPECT_EQ("7", host->eval("3+4"));
+  }
+}
+
 // Past the heap's cap the script ends in JScript's out-of-memory error and the host stays
 // usable; memory the script let go of counts no more.
 TEST(HostHeapCap, GrowthEndsInOutOfMemory) {
