@@ -1,8 +1,10 @@
 // The script host behind "系统引擎运行": the whole command on the default code (reset, load,
-// call, log), and a CPU-heavy call (an MD5 written in JavaScript over a 100 KB string).
+// call, log), a CPU-heavy call (an MD5 written in JavaScript over a 100 KB string), and how soon
+// a runaway regular expression is stopped.
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <string>
 
 #include "duktape.h"
@@ -99,8 +101,25 @@ void BM_RawDuktapeResetLoadCall(benchmark::State& state) {
   if (result != "abc123") state.SkipWithError("no result");
 }
 
+// How far past its time limit a regular expression that backtracks without end is stopped: the
+// call's time with a 1,000 ms limit (the counter overrun_ms is the time beyond the limit).
+void BM_BacktrackingRegexpStops(benchmark::State& state) {
+  auto host = jsdebug::engine::createScriptHost(jsdebug::engine::kScriptControlProgId);
+  host->setTimeout(1000);
+  host->addCode("function t() { return /(a+)+$/.test('aaaaaaaaaaaaaaaaaaaaaaaaaa!'); }");
+  double overrun = 0;
+  for (auto _ : state) {
+    std::uint32_t start = jsdebug::platform::tickCount();
+    host->eval("t()");
+    overrun = static_cast<double>(jsdebug::platform::tickCount() - start) - 1000.0;
+  }
+  state.counters["overrun_ms"] = overrun;
+  if (host->error().Number != "-2147467260") state.SkipWithError("not stopped by the time limit");
+}
+
 }  // namespace
 
+BENCHMARK(BM_BacktrackingRegexpStops)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_HostResetLoadCall)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RawDuktapeResetLoadCall)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SystemEngineRun)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
