@@ -27,6 +27,7 @@
 #include "app/SecondaryWindow.h"
 #include "app/StartUp.h"
 #include "editor/CodeEditor.h"
+#include "text/Codec.h"
 #include "workflow/ScriptFiles.h"
 #include "workflow/UrlLoading.h"
 #include "engine/V8Bridge.h"
@@ -39,7 +40,6 @@ namespace {
 
 constexpr const char* kDownloadPage = "https://nodejs.org/en/download";
 constexpr const char* kDownloadCaption = "提示DLL错误 点击下载V8模块和DLL 解压放同目录";
-constexpr const char* kUnsavedQuestion = "脚本已修改，还没有保存。\r\n确定要退出吗？修改将会丢失。";
 
 const QColor kLogText(128, 128, 128);
 
@@ -300,10 +300,7 @@ void MainWindow::exitProgram() {
   if (exit_) exit_();
 }
 
-bool MainWindow::mayClose() {
-  if (!editor().isModified()) return true;
-  return askQuestion(kUnsavedQuestion, workflow::kDefaultMessageTitle, "退出", "取消");
-}
+bool MainWindow::mayClose() { return workflow::mayDiscardEdits(*this, "退出"); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // The close button and Esc both come here.
@@ -327,7 +324,15 @@ void MainWindow::appendLog(const std::string& text) {
 
 std::string MainWindow::logText() { return log_; }
 
+void MainWindow::scrollLogToTop() { outputLog_->scrollToTop(); }
+
 std::string MainWindow::callBoxText() { return editor::fromQt(callBox_->text()); }
+
+std::u32string MainWindow::callBoxLostCharacters() {
+  const QString text = callBox_->text();
+  return gbk::unencodable(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                              static_cast<std::size_t>(text.size())));
+}
 
 void MainWindow::setCallBoxText(const std::string& text) { callBox_->setText(editor::toQt(text)); }
 
@@ -379,6 +384,11 @@ void MainWindow::setFocus(workflow::Control which) {
 void MainWindow::messageBox(const std::string& text, const std::string& title,
                             workflow::MessageIcon icon) {
   showMessageBox(text, title, icon);
+}
+
+bool MainWindow::askQuestion(const std::string& text, const std::string& yes,
+                             const std::string& no) {
+  return app::askQuestion(text, workflow::kDefaultMessageTitle, yes, no);
 }
 
 std::string MainWindow::clipboardText() {

@@ -67,7 +67,9 @@ class MainWindow : public FixedFrameWindow, public workflow::Workbench {
   void clearLog() override;
   void appendLog(const std::string& text) override;
   std::string logText() override;
+  void scrollLogToTop() override;
   std::string callBoxText() override;
+  std::u32string callBoxLostCharacters() override;
   void setCallBoxText(const std::string& text) override;
   std::string findBoxText() override;
   void setFindBoxText(const std::string& text) override;
@@ -80,6 +82,8 @@ class MainWindow : public FixedFrameWindow, public workflow::Workbench {
   using QWidget::setFocus;
   void messageBox(const std::string& text, const std::string& title,
                   workflow::MessageIcon icon) override;
+  bool askQuestion(const std::string& text, const std::string& yes,
+                   const std::string& no) override;
   std::string clipboardText() override;
   void setClipboardText(const std::string& text) override;
   void runOnGuiThread(const std::function<void()>& work) override;

@@ -62,6 +62,13 @@ void OutputLogView::appendText(const QString& text) {
   ensureCursorVisible();
 }
 
+void OutputLogView::scrollToTop() {
+  QTextCursor cursor(document());
+  cursor.movePosition(QTextCursor::Start);
+  setTextCursor(cursor);
+  verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+}
+
 QString OutputLogView::copiedText(int from, int to) const {
   QString out;
   QTextBlock block = document()->findBlock(from);

@@ -17,6 +17,8 @@ class OutputLogView : public QPlainTextEdit {
 
   void appendText(const QString& text);
   void clearText();
+  // Shows the first line again; the next append scrolls to the end as ever.
+  void scrollToTop();
 
   // The text as a user would copy it with everything selected.
   QString copiedText(int from, int to) const;

@@ -10,6 +10,7 @@
 #include "text/Codec.h"
 #include "text/Text.h"
 #include "workflow/OutputLog.h"
+#include "workflow/ScriptFiles.h"
 
 namespace jsdebug::cli {
 
@@ -40,6 +41,9 @@ bool Context::readScript(const std::string& path, std::string& bytes) {
     this->error("cannot read " + path + ": " + reason);
     return false;
   }
+  // The window says so in its log; here the log is the command's output, so standard error.
+  const std::string cut = workflow::nulCutNote(bytes);
+  if (!cut.empty()) err_ << (utf8_ ? gbk::toUtf8(cut) : cut) << "\n";
   bytes.resize(std::min(bytes.size(), bytes.find('\0')));
   return true;
 }

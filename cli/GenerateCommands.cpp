@@ -39,7 +39,8 @@ std::vector<Command> generateCommands() {
        [](Context& c, const std::vector<std::string>& a) {
          if (!c.loadEditorFrom(a[0])) return kExitFailure;
          c.bench.callBox = c.fromTerminal(a[1]);
-         if (workflow::refuseMissingCall(c.bench)) return kExitFailure;
+         if (workflow::refuseMissingCall(c.bench) || workflow::refuseUnclosedCall(c.bench))
+           return kExitFailure;
          const std::error_code error =
              generate::writeTestPage(a[2], c.bench.editor().wholeText(), c.bench.callBox);
          if (error) {

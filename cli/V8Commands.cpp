@@ -7,10 +7,13 @@
 #include "platform/Ticks.h"
 #include "transform/JsfuckDecoder.h"
 #include "transform/Utf8Decoding.h"
+#include "workflow/CallBox.h"
 #include "workflow/V8Run.h"
 
 namespace jsdebug::cli {
 namespace {
+
+using workflow::kMinimumV8BufferLength;
 
 // What the window does at start: a missing engine library ends the run here. For the length of
 // the command the fatal box goes where the CLI's other boxes go (converted under --utf8).
@@ -27,6 +30,11 @@ class EngineStart {
   ~EngineStart() { engine::setFatalErrorBox(nullptr); }
 
   engine::V8Bridge& bridge() { return engine::v8Bridge(); }
+
+  // The window starts node with itself, and by the time the user clicks it has long started;
+  // the first call here would wait for it, and 执行时间 would be node's start, not the call's.
+  // A call of nothing waits instead (a missing node is reported by the real call).
+  void waitUntilReady() { bridge().executeV8("", "", "0", kMinimumV8BufferLength); }
 };
 
 }  // namespace
@@ -38,7 +46,11 @@ std::vector<Command> v8Commands() {
          EngineStart engine(c);
          if (!c.loadEditorFrom(a[0])) return kExitFailure;
          c.bench.callBox = c.fromTerminal(a[1]);
+         // The window's box shows its cue text when empty; here nothing stands for a call, and
+         // the CLI's v8 refuses it as its run does.
+         if (workflow::refuseMissingCall(c.bench)) return kExitFailure;
          if (a.size() > 2) c.bench.v8BufferLength = c.fromTerminal(a[2]);
+         engine.waitUntilReady();
          workflow::v8RunCommand(c.bench, engine.bridge(), platform::tickCount);
          c.write(c.bench.log);
          return c.statusFromLog();

@@ -44,8 +44,12 @@ BrowserNotes ScriptEngine::TakeBrowserNotes() {
 }
 
 std::string ScriptEngine::CallFunction(const std::string& name, const std::string& arguments) {
+  return Evaluate(name + "(" + arguments + ")");
+}
+
+std::string ScriptEngine::Evaluate(const std::string& expression) {
   if (!host_) return {};
-  std::string value = host_->eval(name + "(" + arguments + ")");
+  std::string value = host_->eval(expression);
   if (browser_) host_->runTimers();
   return value;
 }

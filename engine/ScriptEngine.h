@@ -29,6 +29,8 @@ class ScriptEngine {
   virtual void Reset();
   // Evaluates name + "(" + arguments + ")"; the value as text.
   virtual std::string CallFunction(const std::string& name, const std::string& arguments);
+  // Evaluates the expression as it is written, as CallFunction does its call.
+  virtual std::string Evaluate(const std::string& expression);
   // Empty when there is no error; otherwise the five-line report.
   virtual std::string ErrorReport();
   virtual std::string RunProcedure(const std::string& name, std::array<ScriptValue, 10>& values);

@@ -6,6 +6,7 @@
 #include "generate/Templates.h"
 #include "text/Text.h"
 #include "workflow/CallBox.h"
+#include "workflow/V8Run.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug::generate {
@@ -111,13 +112,21 @@ std::string v8CallingCode(std::string_view callText, std::string_view bufferLeng
 
 void systemCodeCommand(workflow::Workbench& bench) {
   if (workflow::refuseMissingCall(bench)) return;
+  // The split would drop an unclosed call's arguments: the E program would call name() instead.
+  if (workflow::refuseUnclosedCall(bench)) return;
+  workflow::noteLostCallCharacters(bench);
   bench.setClipboardText(systemCallingCode(bench.callBoxText()));
   bench.messageBox(kSystemCodeCopiedMessage);
 }
 
 void v8CodeCommand(workflow::Workbench& bench) {
   if (workflow::refuseMissingCall(bench)) return;
+  if (workflow::refuseUnclosedCall(bench)) return;
+  // The length goes into the E source as a number: a text E cannot read as its integer would
+  // give source that does not compile, or a run that reports its failures as success.
+  if (workflow::refuseBadV8BufferLength(bench)) return;
   const std::string call = bench.callBoxText();
+  workflow::noteLostCallCharacters(bench);
   bench.setClipboardText(v8CallingCode(call, bench.v8BufferLengthText()));
   bench.messageBox(kV8CodeCopiedMessage);
 }

@@ -62,6 +62,8 @@ std::error_code writeTestPage(const std::string& path, std::string_view script,
 
 void browserRunCommand(workflow::Workbench& bench, workflow::Desktop& desktop) {
   if (workflow::refuseMissingCall(bench)) return;
+  // The page would only show the browser's own syntax error, in its console, out of sight.
+  if (workflow::refuseUnclosedCall(bench)) return;
   const std::string call = bench.callBoxText();
   const std::string script = bench.editor().wholeText();
   std::string path = testPagePath(desktop.executableDirectory());
@@ -78,6 +80,7 @@ void browserRunCommand(workflow::Workbench& bench, workflow::Desktop& desktop) {
   }
   // Written nowhere: the first path is opened as ever, and the desktop says what it finds there.
   if (error) path = testPagePath(desktop.executableDirectory());
+  workflow::noteLostCallCharacters(bench);
   if (!desktop.openWithDefaultProgram(path))
     bench.messageBox(kNoBrowserMessage + gbk::fromUtf8(path), workflow::kDefaultMessageTitle,
                      workflow::MessageIcon::Error);

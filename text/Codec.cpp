@@ -228,6 +228,22 @@ std::string fromUtf16(std::u16string_view utf16) {
   return out;
 }
 
+std::u32string unencodable(std::u16string_view utf16) {
+  std::u32string lost;
+  for (std::size_t i = 0; i < utf16.size(); ++i) {
+    char32_t cp = utf16[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+        utf16[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
+      ++i;
+    }
+    std::string encoded;
+    appendEncoded(tables(), encoded, cp);
+    if (encoded == "?" && cp != U'?' && lost.find(cp) == std::u32string::npos) lost.push_back(cp);
+  }
+  return lost;
+}
+
 std::string toUtf8(std::string_view gbk) {
   const Tables& t = tables();
   std::string out;

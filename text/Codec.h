@@ -19,6 +19,10 @@ inline constexpr char32_t kEscapeLast = 0xF7FF;
 std::u16string toUtf16(std::string_view gbk);
 std::string fromUtf16(std::u16string_view utf16);
 
+// The characters of a UTF-16 text that fromUtf16 cannot hold and writes as "?" (a lone
+// surrogate as itself), in order, each once.
+std::u32string unencodable(std::u16string_view utf16);
+
 std::string toUtf8(std::string_view gbk);
 // Malformed UTF-8 sequences become "?" (they are not text a user could have typed).
 std::string fromUtf8(std::string_view utf8);

@@ -1,5 +1,6 @@
 #include "text/Text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -119,6 +120,24 @@ std::int32_t toInteger(std::string_view text) {
   constexpr long long lo = std::numeric_limits<std::int32_t>::min();
   constexpr long long hi = std::numeric_limits<std::int32_t>::max();
   return static_cast<std::int32_t>(value < lo ? lo : value > hi ? hi : value);
+}
+
+std::optional<std::int64_t> wholeInteger(std::string_view text) {
+  const std::string folded = foldFullWidth(text);
+  std::size_t i = skipLeadingBlanks(folded);
+  std::size_t end = folded.size();
+  while (end > i && std::string_view(" \t\r\n\v\f").find(folded[end - 1]) != std::string_view::npos)
+    --end;
+  bool negative = false;
+  if (i < end && (folded[i] == '+' || folded[i] == '-')) negative = folded[i++] == '-';
+  if (i == end) return std::nullopt;
+  constexpr std::int64_t kLimit = std::int64_t{1} << 40;
+  std::int64_t value = 0;
+  for (; i < end; ++i) {
+    if (folded[i] < '0' || folded[i] > '9') return std::nullopt;
+    value = std::min(kLimit, value * 10 + (folded[i] - '0'));
+  }
+  return negative ? -value : value;
 }
 
 double toNumber(std::string_view text) {

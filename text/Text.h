@@ -3,6 +3,7 @@
 // users and returned by findText are 1-based.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ std::string TextBetween(std::string_view source, std::string_view left, std::str
 // Full-width digits, signs and blanks are folded to ASCII first; leading blanks are skipped, an
 // optional sign and the following digits are read; no digits give 0. Saturates at int32 bounds.
 std::int32_t toInteger(std::string_view text);
+
+// A text that is a whole integer and nothing else: full-width forms folded as toInteger does,
+// blanks at both ends allowed, an optional sign and at least one digit. The value saturates at
+// plus or minus 2^40, far past any 32-bit integer; nullopt for any other text ("12abc", "", "-").
+std::optional<std::int64_t> wholeInteger(std::string_view text);
 
 // The numeric value of a text as the go-to box reads it: full-width forms folded as toInteger
 // does, leading blanks skipped, an optional sign, digits and a decimal fraction; anything else

@@ -1,9 +1,12 @@
 #include "workflow/CallBox.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include "engine/jscript/Grammar.h"
 #include "text/Codec.h"
 #include "text/Text.h"
+#include "workflow/OutputLog.h"
 
 namespace jsdebug::workflow {
 
@@ -79,10 +82,76 @@ std::string trimCallTail(std::string_view callText) {
   }
 }
 
+std::string callAsTyped(const std::string& callBoxText) {
+  return trimCallTail(text::trimBlanks(callBoxText));
+}
+
 CallToRun splitCallToRun(const std::string& callBoxText) {
-  std::string wrapped = "|";
-  wrapped.append(trimCallTail(text::trimBlanks(callBoxText))).append("|");
+  const std::string wrapped = "|" + callAsTyped(callBoxText) + "|";
   return {text::TextBetween(wrapped, "|", "("), text::TextBetween(wrapped, "(", ")|")};
+}
+
+bool callIsUnclosed(const std::string& callBoxText) {
+  const std::string call = callAsTyped(callBoxText);
+  const std::string_view text = call;
+  int depth = 0;
+  char quote = 0;
+  for (std::size_t i = 0; i < text.size(); i += charWidth(text, i)) {
+    const char c = text[i];
+    if (quote != 0) {
+      if (c == '\\' && i + 1 < text.size())
+        ++i;  // onto the escaped character, which the step then passes
+      else if (c == quote)
+        quote = 0;
+    } else if (c == '\'' || c == '"' || c == '`') {
+      quote = c;
+    } else if (c == '(') {
+      ++depth;
+    } else if (c == ')' && depth > 0) {
+      --depth;
+    }
+  }
+  return depth > 0;
+}
+
+std::optional<engine::ScriptError> unclosedCallError(const std::string& callBoxText) {
+  if (!callIsUnclosed(callBoxText)) return std::nullopt;
+  const engine::jscript::CheckedSource checked =
+      engine::jscript::checkSource(callAsTyped(callBoxText), engine::jscript::SourceKind::Expression);
+  if (checked.ok) return std::nullopt;
+  return checked.error;
+}
+
+std::string callSyntaxMessage(const engine::ScriptError& error) {
+  return "调用方法有语法错误：" + error.Description + "（错误代码 " + error.Number + "，位置 " +
+         error.Column + "）";
+}
+
+bool refuseUnclosedCall(Workbench& bench) {
+  const std::optional<engine::ScriptError> error = unclosedCallError(bench.callBoxText());
+  if (!error) return false;
+  bench.messageBox(callSyntaxMessage(*error), kDefaultMessageTitle, MessageIcon::Error);
+  bench.setFocus(Control::CallBox);
+  return true;
+}
+
+std::string lostCallCharactersNote(const std::u32string& lost) {
+  if (lost.empty()) return {};
+  std::string note = "提示：调用方法中的 ";
+  for (std::size_t i = 0; i < lost.size(); ++i) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(lost[i]));
+    if (i > 0) note += "、";
+    note += code;
+  }
+  return note + " 是GBK没有的字符，已当作“?”使用。\r\n";
+}
+
+bool noteLostCallCharacters(Workbench& bench) {
+  const std::string note = lostCallCharactersNote(bench.callBoxLostCharacters());
+  if (note.empty()) return false;
+  appendLogLine(bench, note);
+  return true;
 }
 
 std::string pickedSignature(const std::string& lineText) {

@@ -3,9 +3,11 @@
 // arguments, and the two editor gestures around it (picking a function by double click, brace
 // highlighting on left-button release).
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "engine/ScriptHost.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug::workflow {
@@ -37,6 +39,30 @@ std::string trimCallTail(std::string_view callText);
 // Trims ASCII and full-width blanks and the call's tail, wraps the text in "|" and takes the
 // name before the first "(" and the arguments up to the first ")|" after it.
 CallToRun splitCallToRun(const std::string& callBoxText);
+
+// The call as the engines would be asked to run it, before the split: blanks and the tail gone.
+std::string callAsTyped(const std::string& callBoxText);
+
+// Whether the call's "(" is never closed ("test('abc',123"): split as usual it would run
+// name + "()" with its arguments lost. Parentheses in quoted text do not count.
+bool callIsUnclosed(const std::string& callBoxText);
+
+// For an unclosed call, the JScript grammar's verdict on the call as typed: 1006 缺少 ')', or
+// what JScript stops at before that (1015 in an unfinished string). nullopt when the call closes
+// or JScript reads it after all.
+std::optional<engine::ScriptError> unclosedCallError(const std::string& callBoxText);
+
+// "调用方法有语法错误：<description>（错误代码 <number>，位置 <column>）"
+std::string callSyntaxMessage(const engine::ScriptError& error);
+
+// When the call box holds an unclosed call: the message box (error icon), the focus to the call
+// box, and true. The commands that put the call somewhere without running it stop then.
+bool refuseUnclosedCall(Workbench& bench);
+
+// "提示：调用方法中的 U+1F600、U+2603 是GBK没有的字符，已当作“?”使用。\r\n"; empty when none.
+std::string lostCallCharactersNote(const std::u32string& lost);
+// Appends that note on a line of its own when the call box lost characters; true when it did.
+bool noteLostCallCharacters(Workbench& bench);
 
 // Function picking from a double-clicked line: the text after "function " up to the first ")";
 // empty when there is none.

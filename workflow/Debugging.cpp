@@ -15,7 +15,7 @@ bool resetAndLoad(Workbench& bench, engine::ScriptEngine& engine) {
 
   const std::string report = engine.ErrorReport();
   appendFailureBlock(bench, kLoadFailedHeader, report);
-  appendBrowserNotes(bench, engine.TakeBrowserNotes());
+  appendNotesAfterBlock(bench, engine.TakeBrowserNotes(), false);
   jumpToReportedLine(bench, engine::hostreport::reportedLine(report));
 
   // Read from the whole log, as the user sees it, not from the report alone.
@@ -31,7 +31,7 @@ bool loadCodeCommand(Workbench& bench, engine::ScriptEngine& engine) {
   bench.clearLog();
   if (!resetAndLoad(bench, engine)) return false;
   appendLoadSuccessBlock(bench);
-  appendBrowserNotes(bench, engine.TakeBrowserNotes());
+  appendNotesAfterBlock(bench, engine.TakeBrowserNotes(), false);
   return true;
 }
 
@@ -40,21 +40,26 @@ void systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const Tick
   bench.clearLog();
   if (!resetAndLoad(bench, engine)) return;
 
-  const CallToRun call = splitCallToRun(bench.callBoxText());
+  const std::string callText = bench.callBoxText();
+  const CallToRun call = splitCallToRun(callText);
+  // A call whose "(" never closes would lose its arguments in the split and run as name():
+  // the engine gets it as typed and refuses it as the syntax error it is.
+  const bool unclosed = callIsUnclosed(callText);
   const std::uint32_t start = ticks();
-  const std::string result = engine.CallFunction(call.name, call.arguments);
+  const std::string result = unclosed ? engine.Evaluate(callAsTyped(callText))
+                                      : engine.CallFunction(call.name, call.arguments);
   if (result.empty()) {
     const std::string report = engine.ErrorReport();
     if (engine::hostreport::isFailure(report)) {
       appendFailureBlock(bench, kRunFailedHeader, report);
-      appendBrowserNotes(bench, engine.TakeBrowserNotes());
+      appendNotesAfterBlock(bench, engine.TakeBrowserNotes(), true);
       jumpToReportedLine(bench, engine::hostreport::reportedLine(report));
       return;
     }
   }
   const std::uint32_t elapsed = ticks() - start;
   appendResultBlock(bench, std::to_string(elapsed), result);
-  appendBrowserNotes(bench, engine.TakeBrowserNotes());
+  appendNotesAfterBlock(bench, engine.TakeBrowserNotes(), true);
 }
 
 }  // namespace jsdebug::workflow

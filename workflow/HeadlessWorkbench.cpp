@@ -9,6 +9,7 @@ HeadlessWorkbench::HeadlessWorkbench() : callBox(kCallBoxCueText) {}
 void HeadlessWorkbench::clearLog() { log.clear(); }
 void HeadlessWorkbench::appendLog(const std::string& text) { log += text; }
 std::string HeadlessWorkbench::logText() { return log; }
+void HeadlessWorkbench::scrollLogToTop() { ++logScrolledToTop; }
 std::string HeadlessWorkbench::callBoxText() { return callBox; }
 void HeadlessWorkbench::setCallBoxText(const std::string& text) { callBox = text; }
 std::string HeadlessWorkbench::findBoxText() { return findBox; }
@@ -28,6 +29,12 @@ void HeadlessWorkbench::messageBox(const std::string& text, const std::string& t
                                    MessageIcon icon) {
   messages.push_back({text, title, icon});
   if (onMessage) onMessage(messages.back());
+}
+
+bool HeadlessWorkbench::askQuestion(const std::string& text, const std::string& yes,
+                                    const std::string&) {
+  questions.push_back({text, yes, MessageIcon::None});
+  return questionAnswer;
 }
 
 std::string HeadlessWorkbench::clipboardText() { return clipboard; }

@@ -27,7 +27,9 @@ class HeadlessWorkbench : public Workbench {
   void clearLog() override;
   void appendLog(const std::string& text) override;
   std::string logText() override;
+  void scrollLogToTop() override;
   std::string callBoxText() override;
+  std::u32string callBoxLostCharacters() override { return callBoxLost; }
   void setCallBoxText(const std::string& text) override;
   std::string findBoxText() override;
   void setFindBoxText(const std::string& text) override;
@@ -38,6 +40,8 @@ class HeadlessWorkbench : public Workbench {
   EditorOperations& editor() override;
   void setFocus(Control control) override;
   void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
+  bool askQuestion(const std::string& text, const std::string& yes,
+                   const std::string& no) override;
   std::string clipboardText() override;
   void setClipboardText(const std::string& text) override;
   void runOnGuiThread(const std::function<void()>& work) override;
@@ -45,6 +49,10 @@ class HeadlessWorkbench : public Workbench {
   // Public so tests and the CLI set up and inspect the window's state directly.
   std::string log;
   std::string callBox;
+  // What the box would have lost had it been typed in a window.
+  std::u32string callBoxLost;
+  // How many times the log was scrolled back to its top.
+  int logScrolledToTop = 0;
   std::string findBox;
   std::string v8BufferLength = std::to_string(engine::kDefaultV8BufferLength);
   std::string urlBox;
@@ -54,6 +62,9 @@ class HeadlessWorkbench : public Workbench {
   MemoryEditor memoryEditor{&clipboard};
   std::vector<Control> focusHistory;
   std::vector<ShownMessage> messages;
+  // Questions asked (the title holds the `yes` button's caption) and the answer each gets.
+  std::vector<ShownMessage> questions;
+  bool questionAnswer = true;
   std::function<void(const ShownMessage&)> onMessage;
 
  private:

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "text/Text.h"
+#include "workflow/CallBox.h"
 
 namespace jsdebug::workflow {
 
@@ -79,6 +80,19 @@ void appendBrowserNotes(Workbench& bench, const engine::BrowserNotes& notes) {
       body += "\r\n……另有 " + std::to_string(notes.droppedMissing) + " 个未列出";
     appendNoteBlock(bench, kMissingHeader, body);
   }
+}
+
+void appendNotesAfterBlock(Workbench& bench, const engine::BrowserNotes& notes, bool ranTheCall) {
+  const std::size_t blockEnd = bench.logText().size();
+  appendBrowserNotes(bench, notes);
+  if (ranTheCall) noteLostCallCharacters(bench);
+  if (bench.logText().size() != blockEnd) bench.scrollLogToTop();
+}
+
+void appendLogLine(Workbench& bench, const std::string& line) {
+  const std::string log = bench.logText();
+  if (!log.empty() && log.back() != '\n' && log.back() != '\r') bench.appendLog("\r\n");
+  bench.appendLog(line);
 }
 
 void jumpToReportedLine(Workbench& bench, const std::string& lineText) {

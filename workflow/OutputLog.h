@@ -29,6 +29,15 @@ inline constexpr const char* kMissingHeader = "脚本用到而浏览器环境没
 // for and did not find. Each is CR LF and then a block shaped like a failure block.
 void appendBrowserNotes(Workbench& bench, const engine::BrowserNotes& notes);
 
+// After a command's own block, which starts the log: the browser notes and, for a run of the
+// call box's call, the note on characters the call lost; when anything followed the block, the
+// log is shown from its top again, so the block's first line stays in sight.
+void appendNotesAfterBlock(Workbench& bench, const engine::BrowserNotes& notes, bool ranTheCall);
+
+// Appends `line` (ending in its CR LF) on a line of its own: after a CR LF when the log does not
+// end in a line break, as a block ends in its separator. For the notes after the program's blocks.
+void appendLogLine(Workbench& bench, const std::string& line);
+
 // Gives the editor the focus and moves the caret to the 1-based line named by lineText (read as
 // an integer); a number below 1 leaves the caret where it is.
 void jumpToReportedLine(Workbench& bench, const std::string& lineText);

@@ -7,6 +7,7 @@
 #include "text/Codec.h"
 #include "workflow/CallBox.h"
 #include "workflow/Desktop.h"
+#include "workflow/OutputLog.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug::workflow {
@@ -66,9 +67,35 @@ std::string bytesToText(std::string_view bytes) {
   return std::string(bytes.substr(0, bytes.find('\0')));
 }
 
-void noteUtf8Script(Workbench& bench, std::string_view text) {
+std::string nulCutNote(std::string_view bytes) {
+  const std::size_t kept = bytes.find('\0');
+  if (kept == std::string_view::npos) return {};
+  return "提示：这段脚本含有NUL字节（0x00），只保留了它前面的 " + std::to_string(kept) + " 字节（共 " +
+         std::to_string(bytes.size()) + " 字节），保存时也只写入这一部分。";
+}
+
+void noteLoadedScript(Workbench& bench, std::string_view bytes) {
+  // A binary file would otherwise turn into a few bytes of text without a word, and a save
+  // would then write the cut file.
+  const std::string cut = nulCutNote(bytes);
+  if (!cut.empty()) appendLogLine(bench, cut + "\r\n");
   // Its strings would reach the engines as the wrong characters, silently.
-  if (gbk::isNonAsciiUtf8(text)) bench.appendLog(kUtf8ScriptNote);
+  const std::string text = bytesToText(bytes);
+  if (gbk::isNonAsciiUtf8(text)) appendLogLine(bench, kUtf8ScriptNote);
+}
+
+bool mayDiscardEdits(Workbench& bench, const std::string& action) {
+  if (!bench.editor().isModified()) return true;
+  return bench.askQuestion("脚本已修改，还没有保存。\r\n确定要" + action + "吗？修改将会丢失。", action,
+                           "取消");
+}
+
+bool replaceScript(Workbench& bench, std::string_view bytes, const std::string& action) {
+  if (!mayDiscardEdits(bench, action)) return false;
+  bench.editor().setText(bytesToText(bytes));
+  bench.editor().setSavePoint();
+  noteLoadedScript(bench, bytes);
+  return true;
 }
 
 std::string saveFailedMessage(const std::string& path, std::error_code reason) {
@@ -93,10 +120,7 @@ void ScriptFiles::openScriptPath(const std::string& path) {
     bench_.messageBox(openFailedMessage(path, error), kDefaultMessageTitle, MessageIcon::Error);
     return;
   }
-  const std::string text = bytesToText(bytes);
-  bench_.editor().setText(text);
-  bench_.editor().setSavePoint();
-  noteUtf8Script(bench_, text);
+  replaceScript(bench_, bytes, kOpenAction);
 }
 
 void ScriptFiles::saveScriptFile() {
@@ -108,8 +132,10 @@ void ScriptFiles::saveScriptWithCall() {
   if (refuseMissingCall(bench_)) return;
   // The texts are read once the dialog has closed: a download may have replaced the editor
   // text meanwhile, and the file should hold what the window shows.
-  if (const std::optional<std::string> path = chooseSavePath())
+  if (const std::optional<std::string> path = chooseSavePath()) {
     saveText(*path, bench_.editor().wholeText() + kCallMethodSeparator + bench_.callBoxText());
+    noteLostCallCharacters(bench_);
+  }
 }
 
 std::optional<std::string> ScriptFiles::chooseSavePath() {

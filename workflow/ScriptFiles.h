@@ -25,8 +25,26 @@ std::string bytesToText(std::string_view bytes);
 inline constexpr const char* kUtf8ScriptNote =
     "提示：这段脚本是UTF-8编码（含中文等非ASCII字符），按GBK运行结果会不对，请先点“UTF8解码”。\r\n";
 
-// Appends kUtf8ScriptNote to the log when `text` is such a script; the text itself stays as it is.
-void noteUtf8Script(Workbench& bench, std::string_view text);
+// The line (without a line break) for bytes cut at their first NUL: how many were kept of how
+// many. Empty when there is no NUL.
+std::string nulCutNote(std::string_view bytes);
+
+// Appends, each on a line of its own, the NUL cut note and kUtf8ScriptNote when they apply to
+// the bytes of a script opened or downloaded; the text itself stays as it is.
+void noteLoadedScript(Workbench& bench, std::string_view bytes);
+
+// The question before an opened or downloaded script replaces edited text, and before the
+// window closes over it: "脚本已修改，还没有保存。\r\n确定要<action>吗？修改将会丢失。", answered
+// with `action` or "取消". True, without asking, when the editor holds no unsaved edits.
+bool mayDiscardEdits(Workbench& bench, const std::string& action);
+
+// Puts the text before the first NUL of an opened or downloaded script into the editor, as
+// saved, with its notes in the log; unless the editor holds edits the user keeps (`action`
+// names the command in the question). False when the text was kept.
+bool replaceScript(Workbench& bench, std::string_view bytes, const std::string& action);
+
+inline constexpr const char* kOpenAction = "打开文件";
+inline constexpr const char* kDownloadAction = "下载";
 
 // "文件打开失败：<path>\r\n<reason>，编辑框的代码没有改变。"
 std::string openFailedMessage(const std::string& path, std::error_code reason);

@@ -26,20 +26,16 @@ void loadFromUrlBox(Workbench& bench, const Downloader& download) {
     });
     return;
   }
-  const std::string text = bytesToText(got.bytes);
   bench.runOnGuiThread([&] {
-    bench.editor().setText(text);
-    // A downloaded script can be downloaded again: nothing to lose yet.
-    bench.editor().setSavePoint();
-    noteUtf8Script(bench, text);
-    bench.setFocus(Control::CodeEditor);
+    // Asked when the script arrives, not at the click: edits made while it downloaded count.
+    // A downloaded script can be downloaded again: nothing to lose yet once it is in.
+    if (replaceScript(bench, got.bytes, kDownloadAction)) bench.setFocus(Control::CodeEditor);
   });
 }
 
 void loadScriptFromUrl(Workbench& bench, std::function<void()> finished, Downloader download) {
   if (bench.urlBoxText() == kSampleAddress) {
-    bench.editor().setText(kSampleScript);
-    bench.editor().setSavePoint();
+    replaceScript(bench, kSampleScript, kDownloadAction);
     if (finished) finished();
     return;
   }

@@ -23,8 +23,12 @@ class Workbench {
   virtual void clearLog() = 0;
   virtual void appendLog(const std::string& text) = 0;
   virtual std::string logText() = 0;
+  // Scrolls the log back to its first line (appending scrolls to the end).
+  virtual void scrollLogToTop() = 0;
 
   virtual std::string callBoxText() = 0;
+  // The characters typed into the call box that its GBK text cannot hold and carries as "?".
+  virtual std::u32string callBoxLostCharacters() = 0;
   virtual void setCallBoxText(const std::string& text) = 0;
   virtual std::string findBoxText() = 0;
   virtual void setFindBoxText(const std::string& text) = 0;
@@ -41,6 +45,11 @@ class Workbench {
   // Application-modal, no owner; returns when the user closed it.
   virtual void messageBox(const std::string& text, const std::string& title = kDefaultMessageTitle,
                           MessageIcon icon = MessageIcon::None) = 0;
+
+  // A question in a box of the same kind with two buttons; true when the user chose `yes`.
+  // Closing the box answers `no`.
+  virtual bool askQuestion(const std::string& text, const std::string& yes,
+                           const std::string& no) = 0;
 
   virtual std::string clipboardText() = 0;
   virtual void setClipboardText(const std::string& text) = 0;

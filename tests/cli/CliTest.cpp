@@ -13,6 +13,7 @@
 #include "tests/cli/CliHarness.h"
 #include "tests/support/TempDir.h"
 #include "text/Codec.h"
+#include "workflow/V8Run.h"
 
 using namespace jsdebug;
 
@@ -146,9 +147,13 @@ TEST(CliV8, FailuresLengthsAndTheUncheckedCall) {
   EXPECT_EQ("代码运算失败!!\r\n" + sep + "\r\n\r\n错误行:0\r\n\r\n错误信息:ReferenceError: nope is not defined\r\n\r\n" + sep,
             failed.out);
 
-  Outcome noBuffer = runCommand({"v8", data("examples/test.js"), "test('abc',123)", "0"});
-  EXPECT_EQ(0, noBuffer.status);
-  EXPECT_NE(std::string::npos, noBuffer.out.find("返回内容：\r\n\r\n"));
+  // A length too short to carry a failure, or past E's integer, is refused before the engine.
+  for (const char* length : {"0", "7", "-1", "abc", "2147483648"}) {
+    Outcome refused = runCommand({"v8", data("examples/test.js"), "test('abc',123)", length});
+    EXPECT_EQ(1, refused.status) << length;
+    EXPECT_EQ("", refused.out);
+    EXPECT_EQ("[信息：] " + workflow::v8BufferLengthProblem(length) + "\n", refused.err);
+  }
 
   // LENGTH comes from the terminal too: full-width digits count. Nine bytes fit, ten do not.
   const std::string nine = gbk::toUtf8("９");
@@ -159,10 +164,21 @@ TEST(CliV8, FailuresLengthsAndTheUncheckedCall) {
   EXPECT_EQ(1, tight.status);
   EXPECT_NE(std::string::npos, tight.out.find(gbk::toUtf8("错误行:\r\n\r\n错误信息:"))) << tight.out;
 
-  // No refusal here, unlike run: the empty call is sent and fails in the engine.
+  // The empty call is refused with the text run gives.
   Outcome empty = runCommand({"v8", data("examples/test.js"), ""});
   EXPECT_EQ(1, empty.status);
-  EXPECT_EQ("", empty.err);
+  EXPECT_EQ("", empty.out);
+  EXPECT_EQ(runCommand({"run", data("examples/test.js"), ""}).err, empty.err);
+  EXPECT_EQ("[信息：] 请输入调用方法 如 test('abc',123) 或者双击调用函数名\n", empty.err);
+
+  // A call missing its ")" is a syntax error in both engines, never test() without arguments.
+  Outcome unclosed = runCommand({"v8", data("examples/test.js"), "test('abc',123"});
+  EXPECT_EQ(1, unclosed.status);
+  EXPECT_EQ("代码运算失败!!\r\n" + sep + "\r\n\r\n错误行:0\r\n\r\n错误信息:SyntaxError: 缺少 ')'\r\n\r\n" + sep,
+            unclosed.out);
+  Outcome unclosedRun = runCommand({"run", data("examples/test.js"), "test('abc',123"});
+  EXPECT_EQ(1, unclosedRun.status);
+  EXPECT_NE(std::string::npos, unclosedRun.out.find("错误代码：  1006\r\n")) << unclosedRun.out;
 }
 
 TEST(CliJsfuck, DecodesOrLeavesTheTextAsItWas) {
@@ -263,6 +279,33 @@ TEST(CliTransform, AFileIsTheScriptUpToItsFirstNul) {
   const std::string loaded = dir.file("load.js", std::string("function test(){return 1}\0}}}", 29));
   EXPECT_EQ(runCommand({"minify", dir.file("plain.js", "function test(){return 1}")}).out,
             runCommand({"minify", loaded}).out);
+}
+
+// The cut is said on standard error, with how many bytes were kept of how many, for every
+// command that reads a script; nothing is said of a file without a NUL.
+TEST(CliTransform, ANulCutIsSaidOnStandardError) {
+  ScratchDir dir;
+  const std::string withNul = dir.file("nul.js", std::string("function test(){return 1}\0\x01\x02", 28));
+  const std::string note =
+      "提示：这段脚本含有NUL字节（0x00），只保留了它前面的 25 字节（共 28 字节），保存时也只写入这一部分。\n";
+  struct Row {
+    std::vector<std::string> args;
+    int status;
+  } rows[] = {
+      {{"beautify", withNul}, 0},
+      {{"minify", withNul}, 0},
+      {{"md5", withNul}, 0},
+      {{"load", withNul}, 0},
+      {{"run", withNul, "test()"}, 0},
+  };
+  for (const Row& row : rows) {
+    Outcome o = runCommand(row.args);
+    EXPECT_EQ(row.status, o.status) << row.args[0];
+    EXPECT_EQ(note, o.err) << row.args[0];
+  }
+  Outcome utf8 = runCommand({"--utf8", "beautify", withNul});
+  EXPECT_EQ(gbk::toUtf8(note), utf8.err);
+  EXPECT_EQ("", runCommand({"beautify", dir.file("plain.js", "var a;")}).err);
 }
 
 // The built executable alone in a directory, with no engine library anywhere it looks.

@@ -43,7 +43,16 @@ TEST(CliGenerate, MissingCallIsRefused) {
     EXPECT_EQ(1, o.status);
     EXPECT_EQ("", o.out);
     EXPECT_EQ("[信息：] 请输入调用方法 如 test('abc',123) 或者双击调用函数名\n", o.err);
+    Outcome unclosed = runCommand({command, "test('abc',123"});
+    EXPECT_EQ(1, unclosed.status);
+    EXPECT_EQ("", unclosed.out);
+    EXPECT_EQ("[信息：] 调用方法有语法错误：缺少 ')'（错误代码 1006，位置 14）\n", unclosed.err);
   }
+  // The length goes into the E source as E's integer: 2^31 would not compile there.
+  Outcome big = runCommand({"gen-v8", "test(1)", "2147483648"});
+  EXPECT_EQ(1, big.status);
+  EXPECT_EQ("", big.out);
+  EXPECT_NE(std::string::npos, big.err.find("2147483647"));
 }
 
 class CliPage : public ::testing::Test {
@@ -68,6 +77,10 @@ TEST_F(CliPage, WritesThePageToOut) {
 TEST_F(CliPage, RefusedOrUnwritablePageFails) {
   const std::string out = (dir / "page.html").string();
   EXPECT_EQ(1, runCommand({"page", script, "", out}).status);
+  EXPECT_FALSE(fs::exists(out));
+  Outcome unclosed = runCommand({"page", script, "test(1,2", out});
+  EXPECT_EQ(1, unclosed.status);
+  EXPECT_EQ("[信息：] 调用方法有语法错误：缺少 ')'（错误代码 1006，位置 8）\n", unclosed.err);
   EXPECT_FALSE(fs::exists(out));
   Outcome o = runCommand({"page", script, "test(1,2)", dir.string()});
   EXPECT_EQ(1, o.status);

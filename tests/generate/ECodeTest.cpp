@@ -7,6 +7,7 @@
 #include "generate/Author.h"
 #include "tests/support/Lines.h"
 #include "workflow/CallBox.h"
+#include "workflow/V8Run.h"
 #include "workflow/HeadlessWorkbench.h"
 
 namespace jsdebug::generate {
@@ -139,9 +140,9 @@ TEST(GenerateCommands, ClipboardAndConfirmationWithoutReadingTheEditor) {
   EXPECT_EQ(workflow::MessageIcon::None, bench.messages[0].icon);
 
   bench.memoryEditor.setText("something else entirely");
-  bench.v8BufferLength = "abc";
+  bench.v8BufferLength = " 2048";
   v8CodeCommand(bench);
-  EXPECT_EQ(v8CallingCode("test('abc',123)", "abc"), bench.clipboard);
+  EXPECT_EQ(v8CallingCode("test('abc',123)", " 2048"), bench.clipboard);
   ASSERT_EQ(2u, bench.messages.size());
   EXPECT_EQ(kV8CodeCopiedMessage, bench.messages[1].text);
   EXPECT_EQ(workflow::MessageIcon::None, bench.messages[1].icon);
@@ -162,6 +163,52 @@ TEST(GenerateCommands, MissingCallLeavesTheClipboardAlone) {
       EXPECT_EQ(workflow::Control::CallBox, bench.focusHistory.back());
     }
   }
+}
+
+// What the E program could not run as typed is refused before the clipboard is touched: a call
+// missing its ")" (the generated call would lose its arguments) and, for V8, a length that E's
+// integer cannot hold or that is too short to carry a failure.
+TEST(GenerateCommands, UnclosedCallsAndUnusableLengthsLeaveTheClipboardAlone) {
+  struct Row {
+    const char* call;
+    const char* length;
+    bool systemRefused;
+    std::string message;
+  } rows[] = {
+      {"test('abc',123", "1024", true, "调用方法有语法错误：缺少 ')'（错误代码 1006，位置 14）"},
+      {"test('abc", "1024", true, "调用方法有语法错误：未结束的字符串常量（错误代码 1015，位置 5）"},
+      {"test('abc',123)", "2147483648", false, workflow::v8BufferLengthProblem("2147483648")},
+      {"test('abc',123)", "7", false, workflow::v8BufferLengthProblem("7")},
+      {"test('abc',123)", "abc", false, workflow::v8BufferLengthProblem("abc")},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.call + std::string(" ") + row.length);
+    EXPECT_FALSE(row.message.empty());
+    for (auto command : {systemCodeCommand, v8CodeCommand}) {
+      workflow::HeadlessWorkbench bench;
+      bench.clipboard = "kept";
+      bench.callBox = row.call;
+      bench.v8BufferLength = row.length;
+      command(bench);
+      ASSERT_EQ(1u, bench.messages.size());
+      if (command == systemCodeCommand && !row.systemRefused) {
+        EXPECT_EQ(systemCallingCode(row.call), bench.clipboard);
+        continue;
+      }
+      EXPECT_EQ("kept", bench.clipboard);
+      EXPECT_EQ(row.message, bench.messages[0].text);
+      EXPECT_EQ(workflow::MessageIcon::Error, bench.messages[0].icon);
+    }
+  }
+}
+
+// A character the call box cannot hold reaches the E source as "?": the log says so.
+TEST(GenerateCommands, LostCallCharactersAreNotedInTheLog) {
+  workflow::HeadlessWorkbench bench;
+  bench.callBox = "test('?')";
+  bench.callBoxLost = U"\U0001F600";
+  systemCodeCommand(bench);
+  EXPECT_EQ(workflow::lostCallCharactersNote(U"\U0001F600"), bench.log);
 }
 
 }  // namespace

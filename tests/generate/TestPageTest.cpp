@@ -90,6 +90,16 @@ TEST_F(TestPageTest, MissingCallWritesAndOpensNothing) {
   EXPECT_EQ(workflow::Control::CallBox, bench.focusHistory.back());
 }
 
+TEST_F(TestPageTest, UnclosedCallWritesAndOpensNothing) {
+  bench.callBox = "test('abc',123";
+  browserRunCommand(bench, desktop);
+  EXPECT_FALSE(fs::exists(dir / "test.html"));
+  EXPECT_TRUE(desktop.opened.empty());
+  ASSERT_EQ(1u, bench.messages.size());
+  EXPECT_EQ("调用方法有语法错误：缺少 ')'（错误代码 1006，位置 14）", bench.messages[0].text);
+  EXPECT_EQ(workflow::Control::CallBox, bench.focusHistory.back());
+}
+
 // A script may hold "</script>" in a string; written as it stands it would end the page's script
 // element there. Every spelling of it is written "<\/script", which reads as the same string.
 TEST_F(TestPageTest, AnEndTagInsideTheScriptOrCallDoesNotEndThePage) {

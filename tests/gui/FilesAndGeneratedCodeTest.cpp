@@ -159,6 +159,37 @@ TEST_F(FilesAndGeneratedCodeTest, OpeningSavingAndDownloadingLeaveNothingToAskAb
   }
 }
 
+// Regression: opening and downloading replaced edited text without a word. They ask as closing
+// does; "取消" keeps the text.
+TEST_F(FilesAndGeneratedCodeTest, OpeningOrDownloadingOverEditedTextAsksFirst) {
+  using jsdebug::testing::questionAnswer;
+  platform::writeFileBytes(path("a.js"), "opened");
+  struct Way {
+    const char* action;
+    std::function<void()> replace;
+    std::string replaced;
+  } ways[] = {
+      {"打开文件", [&] { desktop.answers.push_back(path("a.js"));
+                         window->toolbarEntry(kOpenEntry)->trigger(); }, "opened"},
+      {"下载", [&] { click("下载JS代码"); }, workflow::kSampleScript},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.action);
+    window->editor().setText("edited");
+    recordedQuestions().clear();
+    questionAnswer() = false;
+    way.replace();
+    EXPECT_EQ("edited", window->editor().wholeText());
+    EXPECT_EQ(std::vector<std::string>{"脚本已修改，还没有保存。\r\n确定要" + std::string(way.action) +
+                                       "吗？修改将会丢失。"},
+              recordedQuestions());
+    questionAnswer() = true;
+    way.replace();
+    EXPECT_EQ(way.replaced, window->editor().wholeText());
+    EXPECT_EQ(2u, recordedQuestions().size());
+  }
+}
+
 TEST_F(FilesAndGeneratedCodeTest, FailedSaveIsReportedOnTheGuiThread) {
   desktop.answers.push_back(dir.string());
   window->toolbarEntry(kSaveEntry)->trigger();

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <Qsci/qsciscintillabase.h>
@@ -736,6 +737,30 @@ TEST_F(MainWindowTest, RunsFromTheButtonsWriteTheResultBlock) {
   const std::string v8Log = window->logText();
   EXPECT_EQ(0, jsdebug::text::findText(v8Log, "代码运算成功!!执行时间：") - 1) << v8Log;
   EXPECT_NE(-1, jsdebug::text::findText(v8Log, "返回内容：abc123")) << v8Log;
+}
+
+// Regression: the console block pushed "返回内容" out of the log's sight. The run's own block
+// starts the log and stays in view; a character the call box could not hold in GBK is said.
+TEST_F(MainWindowTest, ARunWithConsoleOutputKeepsItsResultBlockInSight) {
+  window->editor().setText(
+      "function f(s){for(var i=0;i<40;i++)console.log('line '+i);return 'got '+s;}");
+  box(workflow::Control::CallBox)->setText(QString::fromUtf8("f('\xF0\x9F\x98\x80')"));
+  auto* log = static_cast<QPlainTextEdit*>(window->control(workflow::Control::OutputLog));
+  click("V8运行");
+  const std::string text = window->logText();
+  EXPECT_EQ(0u, text.find("代码运算成功!!")) << text;
+  EXPECT_NE(std::string::npos, text.find("返回内容：got ?\r\n"));
+  EXPECT_NE(std::string::npos, text.find("line 39"));
+  EXPECT_NE(std::string::npos,
+            text.find("\r\n提示：调用方法中的 U+1F600 是GBK没有的字符，已当作“?”使用。\r\n"));
+  EXPECT_GT(log->verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(0, log->verticalScrollBar()->value());
+
+  // Without anything after the block the log scrolls to its end, as appending always does.
+  window->setCallBoxText("test('abc',123)");
+  window->editor().setText(std::string(30, '\n') + "function test(a,b){return a+b;}");
+  click("V8运行");
+  EXPECT_EQ(log->verticalScrollBar()->maximum(), log->verticalScrollBar()->value());
 }
 
 TEST_F(MainWindowTest, TransformersRunFromTheirButtons) {

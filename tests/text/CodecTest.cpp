@@ -35,6 +35,22 @@ TEST(Codec, UnrepresentableBecomesQuestionMark) {
   EXPECT_EQ("??", gbk::fromUtf8("\xC0\xAF"));              // overlong
 }
 
+// What a text typed into a widget loses on its way to GBK, so that it can be said.
+TEST(Codec, UnencodableNamesWhatBecomesQuestionMarks) {
+  struct Row {
+    std::u16string text;
+    std::u32string lost;
+  } rows[] = {
+      {u"test('abc',123)", U""},
+      {u"test('中文', '?')", U""},                            // a real "?" is no loss
+      {u"f('\U0001F600')", U"\U0001F600"},                  // a pair is one character
+      {u"f('\U0001F600\u0E01\U0001F600')", U"\U0001F600\u0E01"},  // each once, in order
+      {std::u16string(u"a") + char16_t(0xDC00), U"\xDC00"},   // a lone surrogate as itself
+      {u"\uF7E4", U""},                                       // an escaped byte comes back
+  };
+  for (const Row& row : rows) EXPECT_EQ(row.lost, gbk::unencodable(row.text));
+}
+
 TEST(Codec, CharLengthWalksPairs) {
   std::string s = "a中\xFF";
   EXPECT_EQ(1, gbk::charLength(s, 0));

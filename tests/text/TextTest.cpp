@@ -61,6 +61,32 @@ TEST(ToInteger, ReadsLeadingDigitsAfterFoldingFullWidth) {
   EXPECT_EQ(-2147483648, toInteger("-99999999999999999999"));
 }
 
+// Whole texts only: what toInteger would read from the front of "12abc" is no number here.
+TEST(WholeInteger, TheWholeTextOrNothing) {
+  struct Row {
+    const char* text;
+    std::optional<std::int64_t> value;
+  } rows[] = {
+      {"1024", 1024},
+      {"　２０４８　", 2048},                   // full-width digits and blanks
+      {" -5 ", -5},
+      {"+7", 7},
+      {"－３", -3},
+      {"2147483648", 2147483648LL},
+      {"99999999999999999999999", std::int64_t{1} << 40},  // saturates, never wraps
+      {"-99999999999999999999999", -(std::int64_t{1} << 40)},
+      {"", std::nullopt},
+      {"   ", std::nullopt},
+      {"-", std::nullopt},
+      {"abc", std::nullopt},
+      {"12abc", std::nullopt},
+      {"1 2", std::nullopt},
+      {"1.5", std::nullopt},
+      {"0x10", std::nullopt},
+  };
+  for (const Row& row : rows) EXPECT_EQ(row.value, wholeInteger(row.text)) << row.text;
+}
+
 TEST(ToNumber, ReadsADecimalFractionAfterFoldingFullWidth) {
   EXPECT_DOUBLE_EQ(1.9, toNumber("1.9"));
   EXPECT_DOUBLE_EQ(2, toNumber("２"));

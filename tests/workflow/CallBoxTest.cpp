@@ -58,6 +58,65 @@ TEST(SplitCallTest, CallsCopiedFromCodeKeepTheirArguments) {
   }
 }
 
+// An unclosed call is judged by JScript's grammar on the call as typed; parentheses in quotes
+// are text, and a call whose parentheses close keeps the split it always had.
+TEST(UnclosedCall, RowsAndTheirVerdicts) {
+  struct Row {
+    const char* box;
+    bool unclosed;
+    const char* number;  // empty: no refusal
+    const char* description;
+    const char* column;
+  } rows[] = {
+      {"test('abc',123", true, "1006", "缺少 ')'", "14"},
+      {"  test('abc',123 ;  ", true, "1006", "缺少 ')'", "14"},
+      {"test('abc',123 // note", true, "1006", "缺少 ')'", "14"},
+      {"test(g(1)", true, "1006", "缺少 ')'", "9"},
+      {"test(", true, "1002", "语法错误", "5"},  // JScript stops at the missing argument first
+      {"test('中文',1", true, "1006", "缺少 ')'", "11"},  // columns count characters
+      {"test('abc", true, "1015", "未结束的字符串常量", "5"},
+      {"test(')'", true, "1006", "缺少 ')'", "8"},
+      {"test(\"a\\\"(\"", true, "1006", "缺少 ')'", "11"},  // an escaped quote stays inside
+      {"test('abc',123)", false, "", "", ""},
+      {"test('(')", false, "", "", ""},
+      {"f('a)|b')", false, "", "", ""},
+      {"a(b)(c)", false, "", "", ""},
+      {"f(1) + 1", false, "", "", ""},
+      {"test", false, "", "", ""},
+      {"", false, "", "", ""},
+      {kCallBoxCueText, false, "", "", ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.box);
+    EXPECT_EQ(row.unclosed, callIsUnclosed(row.box));
+    const std::optional<engine::ScriptError> error = unclosedCallError(row.box);
+    ASSERT_EQ(*row.number != 0, error.has_value());
+    if (!error) continue;
+    EXPECT_EQ(row.number, error->Number);
+    EXPECT_EQ(row.description, error->Description);
+    EXPECT_EQ(row.column, error->Column);
+    EXPECT_EQ("1", error->Line);
+
+    HeadlessWorkbench bench;
+    bench.callBox = row.box;
+    EXPECT_TRUE(refuseUnclosedCall(bench));
+    ASSERT_EQ(1u, bench.messages.size());
+    EXPECT_EQ(std::string("调用方法有语法错误：") + row.description + "（错误代码 " + row.number +
+                  "，位置 " + row.column + "）",
+              bench.messages[0].text);
+    EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+    EXPECT_EQ(std::vector<Control>{Control::CallBox}, bench.focusHistory);
+  }
+}
+
+TEST(LostCallCharacters, NoteNamesEachCodePoint) {
+  EXPECT_EQ("", lostCallCharactersNote(U""));
+  EXPECT_EQ("提示：调用方法中的 U+1F600 是GBK没有的字符，已当作“?”使用。\r\n",
+            lostCallCharactersNote(U"\U0001F600"));
+  EXPECT_EQ("提示：调用方法中的 U+0E01、U+DC00 是GBK没有的字符，已当作“?”使用。\r\n",
+            lostCallCharactersNote(U"\u0E01\xDC00"));
+}
+
 TEST(FunctionPicking, SignatureCaptionAndCall) {
   struct Case {
     std::string line, call;

@@ -184,12 +184,35 @@ TEST_F(RunCall, SplitsTheCallAsTheUserTypedIt) {
       {"\ttest(1)", "\ttest(1)"},
       {"f(1);", "f(1)"},
       {"f(1); /* end */ ", "f(1)"},
+      // An unclosed call goes as typed, so the engine refuses it itself instead of running test().
+      {"test('abc',123", "test('abc',123"},
+      {"test('abc',123 // more", "test('abc',123"},
+      {"test(')'", "test(')'"},
   };
   for (const Case& c : cases) {
     bench.callBox = c.call;
     systemRunCommand(bench, engine, ticks);
     EXPECT_EQ(c.expression, script.lastExpression) << c.call;
   }
+}
+
+// A character the call box cannot hold in GBK reaches the engine as "?": the log says so, on a
+// line after the result block, and the log is scrolled back so the block's first line shows.
+TEST_F(RunCall, LostCallCharactersAreNotedAfterTheBlock) {
+  script.values["f('?')"] = "?";
+  bench.callBox = "f('?')";
+  bench.callBoxLost = U"\U0001F600\u0E01";
+  systemRunCommand(bench, engine, ticks);
+  EXPECT_EQ("代码运算成功!!执行时间：5\r\n" + sep + "\r\n\r\n返回内容：?\r\n\r\n" + sep +
+                "\r\n提示：调用方法中的 U+1F600、U+0E01 是GBK没有的字符，已当作“?”使用。\r\n",
+            bench.log);
+  EXPECT_EQ(1, bench.logScrolledToTop);
+
+  // Nothing lost, nothing added: the log stays where appending left it.
+  bench.callBoxLost.clear();
+  systemRunCommand(bench, engine, ticks);
+  EXPECT_EQ(1, bench.logScrolledToTop);
+  EXPECT_EQ(sep, bench.log.substr(bench.log.size() - sep.size()));
 }
 
 TEST_F(RunCall, TwoRunsLeaveOnlyTheSecond) {

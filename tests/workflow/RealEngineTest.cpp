@@ -52,6 +52,16 @@ TEST_F(RealEngine, RunawayCallIsStoppedWithItsLineAndTheNextRunWorks) {
   EXPECT_NE(std::string::npos, run(bench.editor().wholeText(), "ok()").find("返回内容：ok\r\n"));
 }
 
+// The engine itself refuses a call missing its ")", as it does any syntax error in a call,
+// instead of running test() without the arguments.
+TEST_F(RealEngine, ACallMissingItsParenthesisFailsWith1006) {
+  const std::string report =
+      "错误代码：  1006\r\n错误说明：  JavaScript 编译错误 【缺少 ')'】\r\n"
+      "错误语句：  test('abc',123\r\n错误所在行：  1\r\n错误所在行的位置：  14";
+  EXPECT_EQ("代码运算失败!!\r\n" + sep + "\r\n\r\n" + report + "\r\n\r\n" + sep,
+            run("function test(a,b){return a+b;}", "test('abc',123 ; // typed"));
+}
+
 TEST_F(RealEngine, DeepRecursionIsAnErrorNotACrash) {
   run("function f(n) {\r\n  return f(n + 1) + 1;\r\n}", "f(0)");
   EXPECT_EQ(0u, bench.log.find(kRunFailedHeader));

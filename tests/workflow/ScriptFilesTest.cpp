@@ -79,6 +79,79 @@ TEST_F(ScriptFilesTest, OpeningAUtf8ScriptSaysSoInTheLogAndLeavesItsBytes) {
   }
 }
 
+// The cut at the first NUL stays, and is said on a line of its own after whatever the log holds.
+TEST_F(ScriptFilesTest, ANulCutIsSaidWithTheBytesKeptOfAll) {
+  const std::string sep(65, '-');
+  struct Case {
+    std::string bytes;
+    std::string logBefore;
+    std::string logAfter;
+  } cases[] = {
+      {std::string("abc\0def", 7), "",
+       "提示：这段脚本含有NUL字节（0x00），只保留了它前面的 3 字节（共 7 字节），保存时也只写入这一部分。\r\n"},
+      {std::string("\0", 1), sep,  // after a block's closing separator: a line break first
+       sep + "\r\n提示：这段脚本含有NUL字节（0x00），只保留了它前面的 0 字节（共 1 字节），保存时也只写入这一部分。\r\n"},
+      {std::string("'\xE4\xB8\xAD'\0\x01", 7), "welcome\r\n",
+       std::string("welcome\r\n提示：这段脚本含有NUL字节（0x00），只保留了它前面的 5 字节（共 7 字节），保存时也只写入这一部分。\r\n") +
+           kUtf8ScriptNote},
+      {"no nul", sep, sep},
+  };
+  for (const Case& c : cases) {
+    bench.log = c.logBefore;
+    ASSERT_FALSE(platform::writeFileBytes(path("a.js"), c.bytes));
+    answer(path("a.js"));
+    files.openScriptFile();
+    EXPECT_EQ(c.bytes.substr(0, c.bytes.find('\0')), bench.memoryEditor.wholeText());
+    EXPECT_EQ(c.logAfter, bench.log);
+  }
+  EXPECT_TRUE(bench.messages.empty());
+}
+
+TEST_F(ScriptFilesTest, TheUtf8HintFollowsABlockOnALineOfItsOwn) {
+  const std::string sep(65, '-');
+  bench.log = "代码运算成功!!执行时间：1\r\n" + sep;
+  ASSERT_FALSE(platform::writeFileBytes(path("u.js"), "'\xE4\xB8\xAD'"));
+  answer(path("u.js"));
+  files.openScriptFile();
+  EXPECT_EQ("代码运算成功!!执行时间：1\r\n" + sep + "\r\n" + kUtf8ScriptNote, bench.log);
+}
+
+// Opening over edited text asks as closing does; "取消" keeps the text, unedited text is not
+// asked about, and a file that cannot be read asks nothing.
+TEST_F(ScriptFilesTest, OpeningOverEditedTextAsksFirst) {
+  ASSERT_FALSE(platform::writeFileBytes(path("new.js"), "new"));
+  const std::string question = "脚本已修改，还没有保存。\r\n确定要打开文件吗？修改将会丢失。";
+  struct Row {
+    bool edited;
+    bool answer;
+    const char* file;
+    std::size_t questions;
+    const char* text;
+  } rows[] = {
+      {true, false, "new.js", 1, "edited"},
+      {true, true, "new.js", 1, "new"},
+      {false, false, "new.js", 0, "new"},
+      {true, true, "missing.js", 0, "edited"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.answer);
+    bench.memoryEditor.setText("edited");
+    if (!row.edited) bench.memoryEditor.setSavePoint();
+    bench.questions.clear();
+    bench.messages.clear();
+    bench.questionAnswer = row.answer;
+    answer(path(row.file));
+    files.openScriptFile();
+    EXPECT_EQ(row.text, bench.memoryEditor.wholeText());
+    ASSERT_EQ(row.questions, bench.questions.size());
+    if (row.questions == 0) continue;
+    EXPECT_EQ(question, bench.questions[0].text);
+    EXPECT_EQ("打开文件", bench.questions[0].title);
+    // Kept text stays edited; an opened one is saved as it is.
+    EXPECT_EQ(!row.answer, bench.memoryEditor.isModified());
+  }
+}
+
 TEST_F(ScriptFilesTest, DialogsCarryTheirTitlesFiltersAndTheLastPath) {
   answer(path("first.js"));
   files.openScriptFile();

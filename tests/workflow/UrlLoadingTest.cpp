@@ -240,6 +240,45 @@ TEST_F(UrlLoadingTest, AUtf8DownloadIsNotedInTheLogAndKeepsItsBytes) {
   }
 }
 
+// Asked when the script arrives, so that edits made during the download count; "取消" keeps the
+// text, and the NUL cut is said as for a file.
+TEST_F(UrlLoadingTest, ADownloadOverEditedTextAsksAndSaysItsNulCut) {
+  const std::string question = "脚本已修改，还没有保存。\r\n确定要下载吗？修改将会丢失。";
+  for (bool yes : {false, true}) {
+    bench.memoryEditor.setText("edited");
+    bench.questions.clear();
+    bench.questionAnswer = yes;
+    bench.log.clear();
+    bench.urlBox = "http://127.0.0.1/x.js";
+    std::promise<void> done;
+    loadScriptFromUrl(bench, [&] { done.set_value(); },
+                      [&](std::string_view) { return Download{std::string("ab\0cd", 5), {}}; });
+    done.get_future().wait();
+    ASSERT_EQ(1u, bench.questions.size());
+    EXPECT_EQ(question, bench.questions[0].text);
+    EXPECT_EQ("下载", bench.questions[0].title);
+    EXPECT_EQ(yes ? "ab" : "edited", bench.memoryEditor.wholeText());
+    EXPECT_EQ(yes ? "提示：这段脚本含有NUL字节（0x00），只保留了它前面的 2 字节（共 5 字节），保存时也只写入这一部分。\r\n"
+                  : "",
+              bench.log);
+    EXPECT_EQ(yes ? std::vector<Control>{Control::CodeEditor} : std::vector<Control>{},
+              bench.focusHistory);
+    bench.focusHistory.clear();
+  }
+  // The sample address asks too; unedited text is replaced without a question.
+  bench.memoryEditor.setText("edited");
+  bench.questions.clear();
+  bench.questionAnswer = false;
+  bench.urlBox = kSampleAddress;
+  loadScriptFromUrl(bench);
+  EXPECT_EQ(1u, bench.questions.size());
+  EXPECT_EQ("edited", bench.memoryEditor.wholeText());
+  bench.memoryEditor.setSavePoint();
+  loadScriptFromUrl(bench);
+  EXPECT_EQ(1u, bench.questions.size());
+  EXPECT_EQ(kSampleScript, bench.memoryEditor.wholeText());
+}
+
 TEST_F(UrlLoadingTest, TwoDownloadsAtOnceTheLaterFinisherWins) {
   std::promise<void> slowDone, fastDone;
   bench.urlBox = server.url("/slow.js");

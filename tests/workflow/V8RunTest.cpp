@@ -135,12 +135,91 @@ TEST_F(V8Run, TheCallIsSplitAndRebuiltBeforeTheEngineSeesIt) {
   EXPECT_NE(std::string::npos, bench.log.find("SyntaxError: Invalid or unexpected token"));
 }
 
-TEST_F(V8Run, BufferLengthBoxBelowOneGivesAnEmptySuccess) {
-  for (const char* box : {"abc", "0", "-5", ""}) {
-    bench.v8BufferLength = box;
+// A buffer shorter than the engine's shortest failure report gets the empty text for a failure,
+// which would read as success: such lengths, and what E's 32-bit integer cannot hold, are
+// refused before the engine is called. Every length that is let through shows a failure as one.
+TEST_F(V8Run, BufferLengthsThatCannotCarryAFailureAreRefusedBeforeTheEngine) {
+  const std::string tooSmall = "太小，至少要 8：更短的缓冲区连出错的报告都装不下，运行出错也会显示为成功。";
+  const std::string range = "请填写 8 到 2147483647 之间的整数。";
+  struct Row {
+    std::string box;
+    std::string message;  // empty: accepted
+  } rows[] = {
+      {"0", "V8缓冲区长度 0 " + tooSmall},
+      {"1", "V8缓冲区长度 1 " + tooSmall},
+      {"2", "V8缓冲区长度 2 " + tooSmall},
+      {"3", "V8缓冲区长度 3 " + tooSmall},
+      {"4", "V8缓冲区长度 4 " + tooSmall},
+      {"5", "V8缓冲区长度 5 " + tooSmall},
+      {"6", "V8缓冲区长度 6 " + tooSmall},
+      {"7", "V8缓冲区长度 7 " + tooSmall},
+      {"-5", "V8缓冲区长度 -5 " + tooSmall},
+      {"-2147483648", "V8缓冲区长度 -2147483648 " + tooSmall},
+      {"\xA3\xB7", "V8缓冲区长度 7 " + tooSmall},  // full-width ７
+      {"abc", "V8缓冲区长度“abc”不是整数，" + range},
+      {"", "V8缓冲区长度“”不是整数，" + range},
+      {"12abc", "V8缓冲区长度“12abc”不是整数，" + range},
+      {"1.5", "V8缓冲区长度“1.5”不是整数，" + range},
+      {"2147483648", "V8缓冲区长度 2147483648 超出了易语言整数型的范围，" + range},
+      {"99999999999", "V8缓冲区长度 99999999999 超出了易语言整数型的范围，" + range},
+      {"8", ""},
+      {"2147483647", ""},
+      {" 1024 ", ""},
+      {"\xA3\xB2\xA3\xB0\xA3\xB4\xA3\xB8", ""},  // ２０４８
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.box);
+    EXPECT_EQ(row.message, v8BufferLengthProblem(row.box));
+    if (row.message.empty()) continue;
+    bench.log = "earlier run";
+    bench.messages.clear();
+    bench.focusHistory.clear();
+    bench.v8BufferLength = row.box;
     run();
-    EXPECT_EQ(success("5", ""), bench.log) << box;
+    EXPECT_EQ("earlier run", bench.log);
+    ASSERT_EQ(1u, bench.messages.size());
+    EXPECT_EQ(row.message, bench.messages[0].text);
+    EXPECT_EQ("信息：", bench.messages[0].title);
+    EXPECT_EQ(MessageIcon::Error, bench.messages[0].icon);
+    EXPECT_EQ(std::vector<Control>{Control::V8BufferLengthBox}, bench.focusHistory);
   }
+}
+
+TEST_F(V8Run, EveryAcceptedShortLengthShowsATooLongResultAsAFailure) {
+  for (int length : {8, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 39, 40}) {
+    runProducing(100, std::to_string(length));
+    EXPECT_EQ(0u, bench.log.find("代码运算失败!!\r\n")) << length << ": " << bench.log;
+    EXPECT_TRUE(bench.messages.empty());
+  }
+  // One that fits is still a success.
+  runProducing(8, "8");
+  EXPECT_EQ(success("5", "xxxxxxxx"), bench.log);
+}
+
+// "test('abc',123" would be split to test() and run without its arguments: it is refused as the
+// system engine refuses it, before the engine is called, in the V8 run's own failure form.
+TEST_F(V8Run, ACallMissingItsParenthesisIsASyntaxError) {
+  struct Row {
+    const char* box;
+    const char* message;
+  } rows[] = {
+      {"test('abc',123", "SyntaxError: 缺少 ')'"},
+      {"test('abc',123 // comment", "SyntaxError: 缺少 ')'"},
+      {"test(f(1)", "SyntaxError: 缺少 ')'"},
+      {"test('abc", "SyntaxError: 未结束的字符串常量"},
+  };
+  for (const Row& row : rows) {
+    bench.focusHistory.clear();
+    bench.callBox = row.box;
+    run();
+    EXPECT_EQ(failure("0", row.message), bench.log) << row.box;
+    EXPECT_EQ(std::vector<Control>{Control::CodeEditor}, bench.focusHistory);
+    EXPECT_EQ(3, bench.editor().getCurrentPos());
+  }
+  // Parentheses inside quotes are text; a closed call runs.
+  bench.callBox = "test('(',123)";
+  run();
+  EXPECT_EQ(success("5", "(123"), bench.log);
 }
 
 TEST_F(V8Run, ResultsAtAndPastTheBufferLength) {
