@@ -74,6 +74,7 @@ struct HeapState {
   bool refusing = false;  // the deadline is well past: every allocation fails
   void* mainThread = nullptr;           // the heap's own thread (coroutines come and go)
   duk_int_t* countdown = nullptr;  // its count of instructions to the executor's next check
+  BrowserState* browser = nullptr;  // the host's, for the names the engine reports missing
 };
 
 constexpr std::size_t kHeader = alignof(std::max_align_t);
@@ -404,6 +405,7 @@ class DuktapeHost final : public ScriptHost {
  private:
   void createHeap() {
     heap_ = HeapState{};
+    heap_.browser = &browser_;
     ctx_ = duk_create_heap(heapAlloc, heapRealloc, heapFree, &heap_, onFatal);
     heap_.mainThread = ctx_;
     if (ctx_) jscript::installErrorHooks(ctx_);
@@ -529,4 +531,15 @@ extern "C" int jsdebug_duk_exec_timeout_check(void* udata, void* thread, duk_int
   if (thread == heap->mainThread) heap->countdown = countdown;
   if (jsdebug::engine::busyHook) jsdebug::engine::busyHook();
   return heap->deadline.passed() ? 1 : 0;
+}
+
+extern "C" void jsdebug_duk_missing_name(void* udata, const char* name, duk_size_t length, int member) {
+  auto* heap = static_cast<jsdebug::engine::HeapState*>(udata);
+  if (!heap || !heap->browser || !heap->browser->installed) return;
+  try {
+    std::string text = jsdebug::gbk::fromCesu8(std::string_view(name, length));
+    jsdebug::engine::noteMissingName(*heap->browser, member ? "window." + text : std::move(text));
+  } catch (const std::bad_alloc&) {
+    // Running out of memory while noting a name must not unwind through the engine.
+  }
 }
