@@ -171,7 +171,9 @@ function makeHost(notes, location) {
     window(global) {
       return new Proxy(global, {
         get(target, key) {
-          if (typeof key === 'string' && !unremarkable.has(key)) {
+          const value = Reflect.get(target, key);
+          // Only an undefined value can be a missing name: the common read asks nothing more.
+          if (value === undefined && typeof key === 'string' && !unremarkable.has(key)) {
             let present;
             notes.quiet++;
             try {
@@ -181,7 +183,7 @@ function makeHost(notes, location) {
             }
             if (!present) notes.miss('window.' + key);
           }
-          return Reflect.get(target, key);
+          return value;
         },
         set(target, key, value) {
           return Reflect.set(target, key, value);
