@@ -230,11 +230,18 @@ struct CallProcedure {
 duk_ret_t callProcedure(duk_context* ctx, void* udata) {
   auto* job = static_cast<CallProcedure*>(udata);
   /* [ ] */
-  if (!duk_get_global_lstring(ctx, job->name->data(), job->name->size())) {
+  // Asked with `in` first, as the name a script uses bare: the browser environment lists a
+  // missing one once, under that name, not also as a property read of the global object.
+  duk_push_global_object(ctx);
+  duk_push_lstring(ctx, job->name->data(), job->name->size());
+  if (!duk_has_prop(ctx, -2)) {
     duk_push_error_object(ctx, DUK_ERR_REFERENCE_ERROR, "identifier '%s' undefined",
                           job->name->c_str());
     duk_throw(ctx);
   }
+  /* [ global ] */
+  duk_get_prop_lstring(ctx, -1, job->name->data(), job->name->size());
+  duk_remove(ctx, -2);
   /* [ fn ] */
   std::size_t nextString = 0;
   for (const ScriptValue& arg : *job->args) {

@@ -3,7 +3,9 @@
 // that only names the script wrote appear (never the engines' own probes).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "engine/V8Bridge.h"
 #include "tests/workflow/BrowserLibraries.h"
@@ -115,6 +117,17 @@ TEST_F(BrowserMissingNames, EachFormInBothEngines) {
       EXPECT_EQ(lists[engine], listed(log)) << log;
     }
   }
+}
+
+// The E program's Run of a procedure by name: a missing one is listed once, as a bare name.
+TEST_F(BrowserMissingNames, ProcedureRunByName) {
+  engine.SetBrowserEnvironment(true, engine::kDefaultPageAddress);
+  engine.Reset();
+  ASSERT_TRUE(engine.LoadCode("function p(){ return typeof q }"));
+  std::array<engine::ScriptValue, 10> values{};
+  EXPECT_EQ("undefined", engine.RunProcedure("p", values));
+  EXPECT_EQ("", engine.RunProcedure("absent", values));
+  EXPECT_EQ((std::vector<std::string>{"q", "absent"}), engine.TakeBrowserNotes().missing);
 }
 
 }  // namespace
