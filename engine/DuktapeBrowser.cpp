@@ -27,13 +27,6 @@ BrowserState* stateOf(duk_context* ctx) {
   return state;
 }
 
-void noteMissing(BrowserState& state, std::string name) {
-  std::vector<std::string>& missing = state.notes.missing;
-  if (std::find(missing.begin(), missing.end(), name) != missing.end()) return;
-  if (missing.size() >= kMaxMissing) ++state.notes.droppedMissing;
-  else missing.push_back(std::move(name));
-}
-
 // host.print(text): one console line; the script bounds how many.
 duk_ret_t hostPrint(duk_context* ctx) {
   duk_size_t length = 0;
@@ -43,6 +36,16 @@ duk_ret_t hostPrint(duk_context* ctx) {
     state->notes.console.push_back(gbk::fromCesu8(std::string_view(text, length)));
   duk_push_true(ctx);
   return 1;
+}
+
+// host.missing(text): a stub the script called, listed with the names the environment lacks.
+duk_ret_t hostMissing(duk_context* ctx) {
+  duk_size_t length = 0;
+  const char* text = duk_get_lstring(ctx, 0, &length);
+  BrowserState* state = stateOf(ctx);
+  if (text != nullptr && state != nullptr && state->installed)
+    noteMissingName(*state, gbk::fromCesu8(std::string_view(text, length)));
+  return 0;
 }
 
 // host.random(n): an array of n bytes from the system's random source.
@@ -82,10 +85,12 @@ duk_ret_t hostAccessor(duk_context* ctx) {
   return 0;
 }
 
-// The get trap of a watched object: a name the object lacks is noted with its path.
+// The get trap of a watched object: a name the object lacks is noted with its path. Symbols
+// are the engine's own probes (Symbol.toPrimitive when the object meets '+', Symbol.toStringTag
+// for its class name), never names a script wrote.
 duk_ret_t watchGet(duk_context* ctx) {
   /* [ target key receiver ] */
-  if (duk_is_string(ctx, 1)) {
+  if (duk_is_string(ctx, 1) && !duk_is_symbol(ctx, 1)) {
     duk_dup(ctx, 1);
     bool present = duk_has_prop(ctx, 0);
     duk_size_t keyLength = 0;
@@ -97,7 +102,7 @@ duk_ret_t watchGet(duk_context* ctx) {
       const char* path = duk_get_lstring(ctx, -1, &pathLength);
       BrowserState* state = stateOf(ctx);
       if (path != nullptr && state != nullptr)
-        noteMissing(*state, gbk::fromCesu8(std::string_view(path, pathLength)) + "." +
+        noteMissingName(*state, gbk::fromCesu8(std::string_view(path, pathLength)) + "." +
                                 gbk::fromCesu8(std::string_view(key, keyLength)));
       duk_pop_2(ctx);
     }
@@ -127,6 +132,13 @@ duk_ret_t hostWatch(duk_context* ctx) {
 }
 
 }  // namespace
+
+void noteMissingName(BrowserState& state, std::string name) {
+  std::vector<std::string>& missing = state.notes.missing;
+  if (std::find(missing.begin(), missing.end(), name) != missing.end()) return;
+  if (missing.size() >= kMaxMissing) ++state.notes.droppedMissing;
+  else missing.push_back(std::move(name));
+}
 
 // Every Reset makes a new heap: the script is compiled in the first and loaded as bytecode in
 // the others, which costs a fraction of compiling it.
@@ -169,7 +181,7 @@ duk_ret_t installEnvironment(duk_context* ctx, void* udata) {
     duk_c_function function;
     duk_idx_t arguments;
   } natives[] = {{"print", hostPrint, 1},     {"random", hostRandom, 1}, {"now", hostNow, 0},
-                 {"accessor", hostAccessor, 4}, {"watch", hostWatch, 2}};
+                 {"accessor", hostAccessor, 4}, {"watch", hostWatch, 2}, {"missing", hostMissing, 1}};
   for (const auto& native : natives) {
     duk_push_c_function(ctx, native.function, native.arguments);
     duk_put_prop_string(ctx, -2, native.name);
@@ -237,7 +249,7 @@ void noteMissingFromError(BrowserState& state, const RawScriptError& error) {
   std::size_t open = message.find('\'');
   std::size_t close = open == std::string::npos ? open : message.find('\'', open + 1);
   if (close != std::string::npos && close > open + 1)
-    noteMissing(state, message.substr(open + 1, close - open - 1));
+    noteMissingName(state, message.substr(open + 1, close - open - 1));
 }
 
 }  // namespace jsdebug::engine

@@ -32,6 +32,9 @@ duk_ret_t runDueTimers(duk_context* ctx, void* udata);
 // Copies how many console lines and timer callbacks were left out into the state's notes.
 duk_ret_t readDropped(duk_context* ctx, void* udata);
 
+// A name the script reached for and did not find, listed once, in the order first met.
+void noteMissingName(BrowserState& state, std::string name);
+
 // An undefined name the script used, from the error that stopped it.
 void noteMissingFromError(BrowserState& state, const RawScriptError& error);
 

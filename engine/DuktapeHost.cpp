@@ -76,6 +76,7 @@ struct HeapState {
   bool refusing = false;  // the deadline is well past: every allocation fails
   void* mainThread = nullptr;           // the heap's own thread (coroutines come and go)
   duk_int_t* countdown = nullptr;  // its count of instructions to the executor's next check
+  BrowserState* browser = nullptr;  // the host's, for the names the engine reports missing
 };
 
 constexpr std::size_t kHeader = alignof(std::max_align_t);
@@ -231,11 +232,18 @@ struct CallProcedure {
 duk_ret_t callProcedure(duk_context* ctx, void* udata) {
   auto* job = static_cast<CallProcedure*>(udata);
   /* [ ] */
-  if (!duk_get_global_lstring(ctx, job->name->data(), job->name->size())) {
+  // Asked with `in` first, as the name a script uses bare: the browser environment lists a
+  // missing one once, under that name, not also as a property read of the global object.
+  duk_push_global_object(ctx);
+  duk_push_lstring(ctx, job->name->data(), job->name->size());
+  if (!duk_has_prop(ctx, -2)) {
     duk_push_error_object(ctx, DUK_ERR_REFERENCE_ERROR, "identifier '%s' undefined",
                           job->name->c_str());
     duk_throw(ctx);
   }
+  /* [ global ] */
+  duk_get_prop_lstring(ctx, -1, job->name->data(), job->name->size());
+  duk_remove(ctx, -2);
   /* [ fn ] */
   std::size_t nextString = 0;
   for (const ScriptValue& arg : *job->args) {
@@ -458,6 +466,7 @@ class DuktapeHost final : public ScriptHost {
  private:
   void createHeap() {
     heap_ = HeapState{};
+    heap_.browser = &browser_;
     ctx_ = duk_create_heap(heapAlloc, heapRealloc, heapFree, &heap_, onFatal);
     heap_.mainThread = ctx_;
     if (ctx_) jscript::installErrorHooks(ctx_);
@@ -590,4 +599,15 @@ extern "C" int jsdebug_duk_exec_timeout_check(void* udata, void* thread, duk_int
   if (thread == heap->mainThread) heap->countdown = countdown;
   if (jsdebug::engine::busyHook) jsdebug::engine::busyHook();
   return heap->deadline.passed() ? 1 : 0;
+}
+
+extern "C" void jsdebug_duk_missing_name(void* udata, const char* name, duk_size_t length, int member) {
+  auto* heap = static_cast<jsdebug::engine::HeapState*>(udata);
+  if (!heap || !heap->browser || !heap->browser->installed) return;
+  try {
+    std::string text = jsdebug::gbk::fromCesu8(std::string_view(name, length));
+    jsdebug::engine::noteMissingName(*heap->browser, member ? "window." + text : std::move(text));
+  } catch (const std::bad_alloc&) {
+    // Running out of memory while noting a name must not unwind through the engine.
+  }
 }

@@ -105,9 +105,10 @@ class Notes {
     this.missing = new Set();
     this.missingDropped = 0;
     this.noting = false;
+    this.quiet = 0;  // > 0 while a trap of ours asks the global object itself
   }
   miss(name) {
-    if (!this.noting || this.missing.has(name)) return;
+    if (!this.noting || this.quiet > 0 || this.missing.has(name)) return;
     if (this.missing.size >= kMaxMissing) this.missingDropped++;
     else this.missing.add(name);
   }
@@ -159,7 +160,51 @@ function makeHost(notes, location) {
     uncaught(error) {
       notes.missFromError(error);
     },
+    missing(text) {
+      notes.miss(String(text));
+    },
+    // What window, self, top, parent and frames are: the global object seen through a stand-in
+    // that notes reads of names it lacks. The stand-in is needed because the context answers
+    // every read of the global object itself through node's interceptor, which takes any
+    // answer of a trap there as the property's value: a trap on the global object would turn
+    // the ReferenceError of an undeclared name into undefined. So window === this is false.
+    window(global) {
+      return new Proxy(global, {
+        get(target, key) {
+          const value = Reflect.get(target, key);
+          // Only an undefined value can be a missing name: the common read asks nothing more.
+          if (value === undefined && typeof key === 'string' && !unremarkable.has(key)) {
+            let present;
+            notes.quiet++;
+            try {
+              present = key in target;
+            } finally {
+              notes.quiet--;
+            }
+            if (!present) notes.miss('window.' + key);
+          }
+          return value;
+        },
+        set(target, key, value) {
+          return Reflect.set(target, key, value);
+        },
+      });
+    },
   };
+}
+
+// Names looked up on the global object and found nowhere (an undeclared name, typeof of one,
+// 'name' in window) reach the end of its prototype chain: a stand-in there sees them, and only
+// them, without changing what the lookup finds.
+function watchGlobalLookups(context, notes) {
+  const global = vm.runInContext('this', context);
+  Object.setPrototypeOf(global, new Proxy(Object.getPrototypeOf(global), {
+    has(target, key) {
+      const found = Reflect.has(target, key);
+      if (!found && typeof key === 'string') notes.miss(key);
+      return found;
+    },
+  }));
 }
 
 function timedOut(timeout) {
@@ -193,8 +238,9 @@ function serve(script, call, timeout, location) {
       ' then.call(v, function (x) { done(true, x); }, function (e) { done(false, e); });' +
       ' return true; }; })(Promise, Promise.prototype.then)', context);
   const notes = new Notes();
-  const api = environment.runInContext(context)(makeHost(notes, location));
   const browser = location !== '';
+  if (browser) watchGlobalLookups(context, notes);
+  const api = environment.runInContext(context)(makeHost(notes, location));
   const slot = '__jsdebug_' + Math.random().toString(36).slice(2);
   Object.defineProperty(context, slot, {value: {api: api}, configurable: true});
   const nextTimer = new vm.Script(slot + '.api.next()', {filename: 'timers.js'});

@@ -11,6 +11,8 @@
 //   host.watch(o, path)  o, or a stand-in that notes reads of names o lacks (optional)
 //   host.accessor(o, name, get, set)   a property with a getter and setter (ES3 has none)
 //   host.uncaught(e)     told of an error a timer callback threw (optional)
+//   host.missing(text)   lists text among the names the script reached for (optional)
+//   host.window(global)  what window and its aliases are, when not the global object (optional)
 // It returns what the engine drives: next() runs the next due timer callback (false when none
 // is left or the budget is spent), droppedLines() and droppedTimers() for the notes.
 (function (host) {
@@ -222,9 +224,16 @@
     return e;
   }
   function noop() {}
+  // A stub that cannot do what the script asked, such as drawing, is listed with the names the
+  // environment lacks: the script took a path a browser would not have sent it down.
+  function stubbed(text) {
+    if (host.missing) host.missing(text);
+  }
 
-  // window, self, top, parent and frames are the global object itself.
-  global.window = global.self = global.top = global.parent = global.frames = global;
+  // window, self, top, parent and frames are the global object itself, or the host's stand-in
+  // for it.
+  var windowObject = host.window ? host.window(global) : global;
+  global.window = global.self = global.top = global.parent = global.frames = windowObject;
   global.name = '';
   global.closed = false;
   global.opener = null;
@@ -319,6 +328,37 @@
     back: noop, forward: noop, go: noop, pushState: noop, replaceState: noop
   }, 'history');
 
+  // Chrome gives every page this object, and the user agent above is Chrome's: scripts check
+  // the one against the other, and deeper probes (chrome.runtime, present only for extensions)
+  // are listed.
+  var chromeApp = {
+    isInstalled: false,
+    InstallState: {DISABLED: 'disabled', INSTALLED: 'installed', NOT_INSTALLED: 'not_installed'},
+    RunningState: {CANNOT_RUN: 'cannot_run', READY_TO_RUN: 'ready_to_run', RUNNING: 'running'},
+    getDetails: function () { return null; },
+    getIsInstalled: function () { return false; },
+    installState: function (callback) {
+      if (typeof callback === 'function') callback('not_installed');
+    },
+    runningState: function () { return 'cannot_run'; }
+  };
+  var pageStart = new Date().getTime();
+  global.chrome = watch({
+    app: watch(chromeApp, 'window.chrome.app'),
+    csi: function () {
+      return {startE: pageStart, onloadT: pageStart + 120, pageT: new Date().getTime() - pageStart, tran: 15};
+    },
+    loadTimes: function () {
+      var s = pageStart / 1000;
+      return {
+        requestTime: s, startLoadTime: s, commitLoadTime: s + 0.05, finishDocumentLoadTime: s + 0.1,
+        finishLoadTime: s + 0.12, firstPaintTime: s + 0.11, firstPaintAfterLoadTime: 0,
+        navigationType: 'Other', wasFetchedViaSpdy: false, wasNpnNegotiated: true,
+        npnNegotiatedProtocol: 'h2', wasAlternateProtocolAvailable: false, connectionInfo: 'h2'
+      };
+    }
+  }, 'window.chrome');
+
   // ---- document and elements ----
 
   function emptyList() {
@@ -393,7 +433,11 @@
       removeEventListener: noop,
       dispatchEvent: function () { return true; },
       click: noop, focus: noop, blur: noop, remove: noop,
-      getContext: function () { return null; },
+      getContext: function (type) {
+        stubbed(path + '.getContext(' + (typeof type === 'string' ? '"' + type + '"' : '') +
+                ')\uff08\u53ea\u8fd4\u56de null\uff09');
+        return null;
+      },
       toDataURL: function () { return 'data:,'; }
     };
     var element = watch(raw, path);
@@ -492,7 +536,7 @@
     inputEncoding: 'UTF-8',
     contentType: 'text/html',
     compatMode: 'CSS1Compat',
-    defaultView: global,
+    defaultView: windowObject,
     cookie: '',
     forms: [], images: [], links: [], scripts: [], anchors: [], plugins: [], embeds: [],
     createElement: function (tag) {

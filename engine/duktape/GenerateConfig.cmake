@@ -262,6 +262,33 @@ jsdebug_patch("regexp steps checked against the deadline" 1
 				break;
 			}
 		}]=])
+# With the browser environment on, the host lists the names a script looked for on the global
+# object and did not find. Three places see such a miss without costing anything when the name
+# is there: typeof of an unresolvable name, a property read of the global object (window.x,
+# this.x at the top level) and the in operator on it. Symbols are the engine's own probes
+# (Symbol.toPrimitive and the like), never a name the script wrote.
+jsdebug_patch("missing name: typeof" 1
+  "				/* unresolvable, no stack changes */
+				stridx = DUK_STRIDX_LC_UNDEFINED;"
+  "				/* unresolvable, no stack changes */
+				jsdebug_duk_missing_name(thr->heap->heap_udata, (const char *) DUK_HSTRING_GET_DATA(name),
+				                         DUK_HSTRING_GET_BYTELEN(name), 0);
+				stridx = DUK_STRIDX_LC_UNDEFINED;")
+jsdebug_patch("missing name: global property read" 1
+  "	duk_to_undefined(thr, -1); /* [key] -> [undefined] (default value) */"
+  "	if (DUK_TVAL_IS_OBJECT(tv_obj) && DUK_TVAL_GET_OBJECT(tv_obj) == thr->builtins[DUK_BIDX_GLOBAL] &&
+	    !DUK_HSTRING_HAS_SYMBOL(key)) {
+		jsdebug_duk_missing_name(thr->heap->heap_udata, (const char *) DUK_HSTRING_GET_DATA(key),
+		                         DUK_HSTRING_GET_BYTELEN(key), 1);
+	}
+	duk_to_undefined(thr, -1); /* [key] -> [undefined] (default value) */")
+jsdebug_patch("missing name: in on the global" 1
+  "	rc = duk__get_propdesc(thr, obj, key, &desc, 0 /*flags*/); /* don't push value */"
+  "	rc = duk__get_propdesc(thr, obj, key, &desc, 0 /*flags*/); /* don't push value */
+	if (!rc && obj == thr->builtins[DUK_BIDX_GLOBAL] && !DUK_HSTRING_HAS_SYMBOL(key)) {
+		jsdebug_duk_missing_name(thr->heap->heap_udata, (const char *) DUK_HSTRING_GET_DATA(key),
+		                         DUK_HSTRING_GET_BYTELEN(key), 0);
+	}")
 
 file(WRITE ${OUT_DIR}/duktape.c.tmp "${engine}")
 file(COPY_FILE ${OUT_DIR}/duktape.c.tmp ${OUT_DIR}/duktape.c ONLY_IF_DIFFERENT)

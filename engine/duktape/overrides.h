@@ -34,6 +34,9 @@ extern "C" {
 #endif
 int jsdebug_duk_exec_timeout_check(void *udata, void *thread, duk_int_t *countdown);
 int jsdebug_duk_regexp_check(void *udata, void *thread, duk_int_t *countdown);
+/* A name the script looked for on the global object and did not find (member: as a property of
+ * it, else as a bare name); the text is the engine's CESU-8, not terminated. */
+void jsdebug_duk_missing_name(void *udata, const char *name, duk_size_t length, int member);
 #if defined(__cplusplus)
 }
 #endif
