@@ -31,6 +31,12 @@ engine::ScriptEngine& Context::engine() {
 }
 
 bool Context::readScript(const std::string& path, std::string& bytes) {
+  if (!readBytes(path, bytes)) return false;
+  bytes.resize(std::min(bytes.size(), bytes.find('\0')));
+  return true;
+}
+
+bool Context::readBytes(const std::string& path, std::string& bytes) {
   const std::error_code error = path == "-" ? platform::readScriptStream(stdin, bytes)
                                             : platform::readScriptFile(path, bytes);
   if (error) {
@@ -40,7 +46,6 @@ bool Context::readScript(const std::string& path, std::string& bytes) {
     this->error("cannot read " + path + ": " + reason);
     return false;
   }
-  bytes.resize(std::min(bytes.size(), bytes.find('\0')));
   return true;
 }
 
@@ -77,7 +82,7 @@ namespace {
 
 std::vector<Command> allCommands() {
   std::vector<Command> all;
-  for (auto table : {debuggingCommands, transformCommands, v8Commands, generateCommands}) {
+  for (auto table : {debuggingCommands, transformCommands, v8Commands, generateCommands, encodeCommands}) {
     auto part = table();
     all.insert(all.end(), part.begin(), part.end());
   }
