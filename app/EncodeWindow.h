@@ -33,6 +33,7 @@ class EncodeWindow : public SecondaryWindow {
   QLabel* utf8Label() const { return utf8Label_; }
   QLineEdit* utf8Bytes() const { return utf8Bytes_; }
   QLabel* reasonLabel() const { return reason_; }
+  QRadioButton* gbkChoice() const { return gbk_; }
   QRadioButton* utf8Choice() const { return utf8_; }
   QLineEdit* keyBox() const { return key_; }
   QPushButton* operationButton(const std::string& name) const;
