@@ -12,6 +12,7 @@
 
 #include "encode/Encodings.h"
 #include "encode/Operations.h"
+#include "text/Codec.h"
 
 namespace jsdebug::app {
 namespace {
@@ -127,7 +128,16 @@ void EncodeWindow::runOperation(const std::string& name) {
   options.digestBase64 = digestBase64_->isChecked();
   const encode::Outcome outcome = op->run(editor::fromQt(input_->toPlainText()), options);
   output_ = outcome.output;
-  outputBox_->setPlainText(editor::toQt(output_));
+  // Laying out a line of megabytes takes Qt minutes; "复制" still copies all of it.
+  if (output_.size() > static_cast<std::size_t>(kShownOutput)) {
+    std::size_t cut = 0;
+    while (cut < static_cast<std::size_t>(kShownOutput))
+      cut += static_cast<std::size_t>(gbk::charLength(output_, cut));
+    outputBox_->setPlainText(editor::toQt(output_.substr(0, cut) + " ...（只显示前 " +
+                                          std::to_string(cut) + " 个字节，“复制”复制全部）"));
+  } else {
+    outputBox_->setPlainText(editor::toQt(output_));
+  }
   reason_->setText(outcome.ok ? QString() : editor::toQt(outcome.chinese));
   outputLabel_->setText(outcome.ok ? bytesCaption("输出", output_.size()) : QStringLiteral(u"输出："));
   copy_->setEnabled(outcome.ok);

@@ -42,6 +42,8 @@ class EncodeWindow : public SecondaryWindow {
   static constexpr QSize kOuterSize{748, 612};
   // At most this many bytes are shown in hexadecimal; the lengths count them all.
   static constexpr int kShownBytes = 2048;
+  // The output box shows this many bytes of a longer output.
+  static constexpr int kShownOutput = 65536;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -136,6 +136,15 @@ TEST_F(EncodeWindowTest, ShowsBytesOutputsAndReasonsAndClosesOnEsc) {
   EXPECT_EQ("第 5 个字符处不是有效的Base64", text(tool->reasonLabel()));
   EXPECT_FALSE(tool->copyButton()->isEnabled());
 
+  // A long output is shown cut, and copied whole.
+  tool->setInput(std::string(100000, 'a'));
+  QTest::mouseClick(tool->operationButton("hex"), Qt::LeftButton);
+  EXPECT_EQ(200000u, tool->output().size());
+  EXPECT_EQ(static_cast<std::size_t>(EncodeWindow::kShownOutput),
+            editor::fromQt(tool->outputBox()->toPlainText()).find(" ..."));
+  QTest::mouseClick(tool->copyButton(), Qt::LeftButton);
+  EXPECT_EQ(200000, QGuiApplication::clipboard()->text().size());
+
   // HMAC takes its key from the key box.
   tool->setInput("what do ya want for nothing?");
   tool->gbkChoice()->setChecked(true);
