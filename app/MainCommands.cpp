@@ -17,6 +17,7 @@
 #include "transform/ScriptTransforms.h"
 #include "transform/Utf8Decoding.h"
 #include "workflow/Debugging.h"
+#include "workflow/OutputLog.h"
 #include "workflow/V8Run.h"
 
 namespace jsdebug::app {
@@ -105,6 +106,9 @@ const std::vector<NamedCommand>& mainWindowCommands() {
       {"退出", [](MainWindow& w) { w.exitProgram(); }},
       // A switch: the runs read its state when they start.
       {"浏览器环境", [](MainWindow&) {}},
+
+      // The 工具 drop-down.
+      {"编码工具", [](MainWindow& w) { w.openEncodeWindow(workflow::selectionOrLastResult(w)); }},
   };
   return commands;
 }
@@ -144,7 +148,9 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
 }
 
 const std::vector<ToolMenuItem>& toolMenuItems() {
-  static const std::vector<ToolMenuItem> items = {};
+  static const std::vector<ToolMenuItem> items = {
+      {"编码工具", "Ctrl+Shift+B", "编码工具"},
+  };
   return items;
 }
 

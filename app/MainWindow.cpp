@@ -18,6 +18,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/EncodeWindow.h"
 #include "app/HyperlinkLabel.h"
 #include "app/Icons.h"
 #include "app/MainCommands.h"
@@ -32,6 +33,7 @@
 #include "workflow/UrlLoading.h"
 #include "engine/V8Bridge.h"
 #include "workflow/CallBox.h"
+#include "workflow/OutputLog.h"
 #include "workflow/V8Run.h"
 
 namespace jsdebug::app {
@@ -78,6 +80,20 @@ MainWindow::~MainWindow() {
   // Workers still waiting for the GUI thread are let go before the controls disappear.
   guiThread_.close();
   searchWindows_.reset();
+  delete encodeWindow_.data();
+}
+
+EncodeWindow* MainWindow::encodeWindow() const { return encodeWindow_.data(); }
+
+EncodeWindow* MainWindow::openEncodeWindow(const std::string& input) {
+  if (encodeWindow_) {
+    encodeWindow_->bringToFront();
+  } else {
+    encodeWindow_ = new EncodeWindow;
+    encodeWindow_->open();
+  }
+  encodeWindow_->setInput(input);
+  return encodeWindow_.data();
 }
 
 QPushButton* MainWindow::addButton(const QString& caption, const QRect& geometry) {
@@ -276,6 +292,20 @@ void MainWindow::wireCommands() {
     connect(toolActions[static_cast<int>(i)], &QAction::triggered, this,
             [this, run = found->second] { run(*this); });
   }
+
+  // Both right-click menus open 编码工具 with their selection, or else the last result.
+  editor_->setContextMenuExtension([this](QMenu* menu) {
+    menu->addSeparator();
+    connect(menu->addAction(QStringLiteral(u"编码工具")), &QAction::triggered, this,
+            [this] { openEncodeWindow(workflow::selectionOrLastResult(*this)); });
+  });
+  outputLog_->setContextMenuExtension([this](QMenu* menu) {
+    menu->addSeparator();
+    connect(menu->addAction(QStringLiteral(u"编码工具")), &QAction::triggered, this, [this] {
+      const std::string selected = editor::fromQt(outputLog_->selectedText());
+      openEncodeWindow(selected.empty() ? workflow::lastResult(log_) : selected);
+    });
+  });
 
   // Esc closes the window from any control; installed on every child, the editor's inside
   // included, so that no control can swallow it first.

@@ -3,6 +3,7 @@
 // "run菜单", and the Workbench the commands run against. The window wires, it does not think:
 // what a click does lives in the command table (MainCommands) and in the command functions.
 
+#include <QPointer>
 #include <QRect>
 #include <functional>
 #include <map>
@@ -43,6 +44,7 @@ class ScriptFiles;
 
 namespace jsdebug::app {
 
+class EncodeWindow;
 class HyperlinkLabel;
 class OutputLogView;
 class SearchWindows;
@@ -91,6 +93,10 @@ class MainWindow : public FixedFrameWindow, public workflow::Workbench {
   MainWindowServices& services() { return services_; }
   GuiThread& guiThread() { return guiThread_; }
   SearchWindows& searchWindows() { return *searchWindows_; }
+  // 编码工具 with this input: opened, or brought to the front with its input replaced.
+  EncodeWindow* openEncodeWindow(const std::string& input);
+  EncodeWindow* encodeWindow() const;
+  OutputLogView* outputLog() const { return outputLog_; }
   workflow::QuickFindState& quickFindState() { return quickFind_; }
   workflow::ScriptFiles& scriptFiles() { return *scriptFiles_; }
 
@@ -154,6 +160,7 @@ class MainWindow : public FixedFrameWindow, public workflow::Workbench {
   GuiThread guiThread_;
   workflow::QuickFindState quickFind_;
   std::unique_ptr<SearchWindows> searchWindows_;
+  QPointer<EncodeWindow> encodeWindow_;
   std::unique_ptr<workflow::ScriptFiles> scriptFiles_;
   std::function<void()> exit_;
 

@@ -1,5 +1,8 @@
 #include "app/OutputLogView.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
+
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -82,6 +85,24 @@ QString OutputLogView::copiedText(int from, int to) const {
     block = block.next();
   }
   return out;
+}
+
+QString OutputLogView::selectedText() const {
+  const QTextCursor cursor = textCursor();
+  return cursor.hasSelection() ? copiedText(cursor.selectionStart(), cursor.selectionEnd()) : QString();
+}
+
+QMenu* OutputLogView::createContextMenu() {
+  QMenu* menu = createStandardContextMenu();
+  if (extendMenu_) extendMenu_(menu);
+  return menu;
+}
+
+void OutputLogView::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+  event->accept();
 }
 
 QMimeData* OutputLogView::createMimeDataFromSelection() const {

@@ -8,6 +8,9 @@
 // what the commands wrote.
 
 #include <QPlainTextEdit>
+#include <functional>
+
+class QMenu;
 
 namespace jsdebug::app {
 
@@ -22,16 +25,23 @@ class OutputLogView : public QPlainTextEdit {
 
   // The text as a user would copy it with everything selected.
   QString copiedText(int from, int to) const;
+  QString selectedText() const;
+
+  // The right-click menu: Qt's own items, then those the window adds. The caller owns it.
+  QMenu* createContextMenu();
+  void setContextMenuExtension(std::function<void(QMenu*)> extend) { extendMenu_ = std::move(extend); }
 
   // Characters per displayed piece of a long line.
   static constexpr int kPieceLength = 4096;
 
  protected:
   QMimeData* createMimeDataFromSelection() const override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   bool endsInCr_ = false;
   int lastLineLength_ = 0;
+  std::function<void(QMenu*)> extendMenu_;
 };
 
 }  // namespace jsdebug::app

@@ -32,6 +32,15 @@ engine::ScriptEngine& Context::engine() {
 }
 
 bool Context::readScript(const std::string& path, std::string& bytes) {
+  if (!readBytes(path, bytes)) return false;
+  // The window says so in its log; here the log is the command's output, so standard error.
+  const std::string cut = workflow::nulCutNote(bytes);
+  if (!cut.empty()) err_ << (utf8_ ? gbk::toUtf8(cut) : cut) << "\n";
+  bytes.resize(std::min(bytes.size(), bytes.find('\0')));
+  return true;
+}
+
+bool Context::readBytes(const std::string& path, std::string& bytes) {
   const std::error_code error = path == "-" ? platform::readScriptStream(stdin, bytes)
                                             : platform::readScriptFile(path, bytes);
   if (error) {
@@ -41,10 +50,6 @@ bool Context::readScript(const std::string& path, std::string& bytes) {
     this->error("cannot read " + path + ": " + reason);
     return false;
   }
-  // The window says so in its log; here the log is the command's output, so standard error.
-  const std::string cut = workflow::nulCutNote(bytes);
-  if (!cut.empty()) err_ << (utf8_ ? gbk::toUtf8(cut) : cut) << "\n";
-  bytes.resize(std::min(bytes.size(), bytes.find('\0')));
   return true;
 }
 
@@ -81,7 +86,7 @@ namespace {
 
 std::vector<Command> allCommands() {
   std::vector<Command> all;
-  for (auto table : {debuggingCommands, transformCommands, v8Commands, generateCommands}) {
+  for (auto table : {debuggingCommands, transformCommands, v8Commands, generateCommands, encodeCommands}) {
     auto part = table();
     all.insert(all.end(), part.begin(), part.end());
   }

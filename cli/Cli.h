@@ -29,6 +29,8 @@ class Context {
   // Reads FILE as raw bytes ("-" is standard input) up to its first NUL, the script the
   // window's editor would hold; false (with a message on standard error) when it cannot be read.
   bool readScript(const std::string& path, std::string& bytes);
+  // The whole file, NUL bytes included.
+  bool readBytes(const std::string& path, std::string& bytes);
   // The same script into the editor.
   bool loadEditorFrom(const std::string& path);
   // CALL and LENGTH arrive from a UTF-8 terminal.
@@ -63,6 +65,7 @@ std::vector<Command> debuggingCommands();
 std::vector<Command> transformCommands();
 std::vector<Command> v8Commands();
 std::vector<Command> generateCommands();
+std::vector<Command> encodeCommands();
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -631,6 +631,7 @@ QMenu* CodeEditor::createContextMenu(QWidget* parent) {
   menu->addSeparator();
   QAction* all = menu->addAction(toQt("选择全部"));
   connect(all, &QAction::triggered, this, [this] { send(Sci::SCI_SELECTALL); });
+  if (extendMenu_) extendMenu_(menu);
   return menu;
 }
 

@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -88,6 +89,8 @@ class CodeEditor : public QWidget, public workflow::EditorOperations {
 
   // The right-click menu with its items enabled for the present state; the caller owns it.
   QMenu* createContextMenu(QWidget* parent = nullptr);
+  // Items the window adds below the editor's own.
+  void setContextMenuExtension(std::function<void(QMenu*)> extend) { extendMenu_ = std::move(extend); }
 
  signals:
   void leftButtonReleased(int x, int y, int keys);
@@ -133,6 +136,7 @@ class CodeEditor : public QWidget, public workflow::EditorOperations {
   EditingWindow* editing_;
   mutable GbkPositions positions_;
   mutable Change pending_;
+  std::function<void(QMenu*)> extendMenu_;
   bool utf8_ = false;
   std::array<int, 18> settings_{};
   std::uint64_t version_ = 1;

@@ -2,7 +2,7 @@
 # Pictures of the workbench as a user sees it: starts the window on a virtual display with a
 # window manager (for the title bar and frame), saves the window as a PNG, then runs the default
 # call through "系统引擎运行" and saves it again; between the two, the find, replace and go-to
-# windows, each by itself.
+# windows, each by itself; and at the end 编码工具 with the result.
 #
 #   scripts/screenshot.sh [OUTPUT_DIR]      (default: build/screenshots)
 #
@@ -78,3 +78,14 @@ xdotool type --delay 20 "test('abc',123)"
 xdotool mousemove --window "$window" 894 500 click 1
 sleep 1
 shoot "$out/window-after-run.png"
+
+# 编码工具 from the 工具 drop-down's shortcut, with the run's result as input, after its "MD5"
+# button (third row, fourth column of the grid).
+xdotool key ctrl+shift+b
+sleep 1
+encode=$(xdotool getactivewindow)
+xdotool mousemove --window "$encode" 512 318 click 1
+sleep 0.5
+import -window "$encode" "$out/window-encode.png"
+echo "$out/window-encode.png"
+xdotool key Escape

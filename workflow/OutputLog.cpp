@@ -28,6 +28,26 @@ void appendLoadSuccessBlock(Workbench& bench) {
   bench.appendLog(kLogSeparator);
 }
 
+std::string lastResult(const std::string& log) {
+  static const std::string kValueLabel = "返回内容：";
+  const std::size_t label = log.rfind(kValueLabel);
+  if (label == std::string::npos) return {};
+  const std::size_t from = label + kValueLabel.size();
+  // The block's own end, not a separator-like line inside the value or a block after it.
+  const std::size_t end = log.rfind("\r\n\r\n" + kLogSeparator);
+  if (end == std::string::npos || end < from) return {};
+  std::size_t stop = log.find("\r\n\r\n" + kLogSeparator, from);
+  return log.substr(from, stop - from);
+}
+
+std::string selectionOrLastResult(Workbench& bench) {
+  EditorOperations& editor = bench.editor();
+  const int start = editor.getSelectionStart();
+  const int end = editor.getSelectionEnd();
+  if (end > start) return editor.getText(end).substr(static_cast<std::size_t>(start));
+  return lastResult(bench.logText());
+}
+
 namespace {
 
 // A console line may hold line breaks of any kind; the log's are CR LF.

@@ -21,6 +21,12 @@ void appendFailureBlock(Workbench& bench, const std::string& header, const std::
 void appendResultBlock(Workbench& bench, const std::string& milliseconds, const std::string& result);
 void appendLoadSuccessBlock(Workbench& bench);
 
+// The value of the log's last result block (what follows its "返回内容："), empty when the log
+// holds none.
+std::string lastResult(const std::string& log);
+// What the 编码工具 window starts from: the editor's selection, or else the last result.
+std::string selectionOrLastResult(Workbench& bench);
+
 inline constexpr const char* kConsoleHeader = "控制台输出：\r\n";
 inline constexpr const char* kMissingHeader = "脚本用到而浏览器环境没有的：\r\n";
 
