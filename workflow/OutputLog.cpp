@@ -27,6 +27,10 @@ void appendLoadSuccessBlock(Workbench& bench) {
   bench.appendLog(kLogSeparator);
 }
 
+void appendReasonLine(Workbench& bench, const std::string& reason) {
+  if (!reason.empty()) bench.appendLog("\r\n" + reason);
+}
+
 namespace {
 
 // A console line may hold line breaks of any kind; the log's are CR LF.

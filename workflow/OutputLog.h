@@ -20,6 +20,9 @@ void appendFailureBlock(Workbench& bench, const std::string& header, const std::
 // separator.
 void appendResultBlock(Workbench& bench, const std::string& milliseconds, const std::string& result);
 void appendLoadSuccessBlock(Workbench& bench);
+// After a failure block: CR LF and the one line naming why the system engine refused the script;
+// nothing when reason is empty.
+void appendReasonLine(Workbench& bench, const std::string& reason);
 
 inline constexpr const char* kConsoleHeader = "控制台输出：\r\n";
 inline constexpr const char* kMissingHeader = "脚本用到而浏览器环境没有的：\r\n";
