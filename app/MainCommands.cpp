@@ -16,6 +16,7 @@
 #include "transform/Md5.h"
 #include "transform/ScriptTransforms.h"
 #include "transform/Utf8Decoding.h"
+#include "workflow/CompareRun.h"
 #include "workflow/Debugging.h"
 #include "workflow/V8Run.h"
 
@@ -103,6 +104,12 @@ const std::vector<NamedCommand>& mainWindowCommands() {
          w.messageBox(helpText(), workflow::kDefaultMessageTitle, workflow::MessageIcon::None);
        }},
       {"退出", [](MainWindow& w) { w.exitProgram(); }},
+      // The 工具 drop-down's commands.
+      {"对比运行",
+       [](MainWindow& w) {
+         BusyScope busy(w);
+         workflow::compareRunCommand(w, w.services().engine, w.services().bridge, w.services().ticks);
+       }},
       // A switch: the runs read its state when they start.
       {"浏览器环境", [](MainWindow&) {}},
   };
@@ -144,7 +151,9 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
 }
 
 const std::vector<ToolMenuItem>& toolMenuItems() {
-  static const std::vector<ToolMenuItem> items = {};
+  static const std::vector<ToolMenuItem> items = {
+      {"对比运行", "Ctrl+Shift+R", "对比运行"},
+  };
   return items;
 }
 

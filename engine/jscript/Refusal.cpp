@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "text/Codec.h"
 #include "text/Text.h"
 
 namespace jsdebug::engine::jscript {
@@ -364,10 +365,8 @@ std::size_t offsetOf(std::string_view s, int line, int column) {
   for (int l = 1; l < line && p < s.size(); ++p) {
     if (s[p] == '\n' || (s[p] == '\r' && (p + 1 >= s.size() || s[p + 1] != '\n'))) ++l;
   }
-  for (int c = 0; c < column && p < s.size() && s[p] != '\r' && s[p] != '\n'; ++c) {
-    const unsigned char b = static_cast<unsigned char>(s[p]);
-    p += (b >= 0x81 && b <= 0xFE && p + 1 < s.size()) ? 2 : 1;
-  }
+  for (int c = 0; c < column && p < s.size() && s[p] != '\r' && s[p] != '\n'; ++c)
+    p += static_cast<std::size_t>(gbk::charLength(s, p));
   return p;
 }
 
