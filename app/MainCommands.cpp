@@ -16,6 +16,7 @@
 #include "transform/Md5.h"
 #include "transform/ScriptTransforms.h"
 #include "transform/Utf8Decoding.h"
+#include "workflow/CompareRun.h"
 #include "workflow/Debugging.h"
 #include "workflow/OutputLog.h"
 #include "workflow/V8Run.h"
@@ -104,6 +105,12 @@ const std::vector<NamedCommand>& mainWindowCommands() {
          w.messageBox(helpText(), workflow::kDefaultMessageTitle, workflow::MessageIcon::None);
        }},
       {"退出", [](MainWindow& w) { w.exitProgram(); }},
+      // The 工具 drop-down's commands.
+      {"对比运行",
+       [](MainWindow& w) {
+         BusyScope busy(w);
+         workflow::compareRunCommand(w, w.services().engine, w.services().bridge, w.services().ticks);
+       }},
       // A switch: the runs read its state when they start.
       {"浏览器环境", [](MainWindow&) {}},
 
@@ -149,6 +156,7 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
 
 const std::vector<ToolMenuItem>& toolMenuItems() {
   static const std::vector<ToolMenuItem> items = {
+      {"对比运行", "Ctrl+Shift+R", "对比运行"},
       {"编码工具", "Ctrl+Shift+B", "编码工具"},
   };
   return items;

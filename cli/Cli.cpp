@@ -94,7 +94,9 @@ std::vector<Command> allCommands() {
 }
 
 // The commands that run a script, and so can run it in the browser environment.
-bool takesBrowser(const std::string& name) { return name == "load" || name == "run" || name == "v8"; }
+bool takesBrowser(const std::string& name) {
+  return name == "load" || name == "run" || name == "v8" || name == "compare";
+}
 
 void usage(std::ostream& err, const std::vector<Command>& commands) {
   err << "usage: jsdebug-cli [--utf8] [--browser] COMMAND ARGS...\n       jsdebug-cli --version\n";
@@ -129,7 +131,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       return kExitUsage;
     }
     if (browser && !takesBrowser(c.name)) {
-      err << "jsdebug-cli: --browser applies to load, run and v8 only\n";
+      err << "jsdebug-cli: --browser applies to load, run, v8 and compare only\n";
       return kExitUsage;
     }
     Context context(utf8, out, err);

@@ -8,6 +8,7 @@
 #include "transform/JsfuckDecoder.h"
 #include "transform/Utf8Decoding.h"
 #include "workflow/CallBox.h"
+#include "workflow/CompareRun.h"
 #include "workflow/V8Run.h"
 
 namespace jsdebug::cli {
@@ -54,6 +55,26 @@ std::vector<Command> v8Commands() {
          workflow::v8RunCommand(c.bench, engine.bridge(), platform::tickCount);
          c.write(c.bench.log);
          return c.statusFromLog();
+       }},
+      {"compare", "FILE CALL [N]", 2, 3,
+       [](Context& c, const std::vector<std::string>& a) {
+         int runs = workflow::kDefaultCompareRuns;
+         if (a.size() > 2) {
+           const auto typed = workflow::parseCompareRuns(a[2]);
+           if (!typed) {
+             c.error("compare: N must be a whole number from 1 to " +
+                     std::to_string(workflow::kMaxCompareRuns));
+             return kExitUsage;
+           }
+           runs = *typed;
+         }
+         EngineStart engine(c);
+         if (!c.loadEditorFrom(a[0])) return kExitFailure;
+         c.bench.callBox = c.fromTerminal(a[1]);
+         const bool agree =
+             workflow::compareRunCommand(c.bench, c.engine(), engine.bridge(), platform::tickCount, runs);
+         c.write(c.bench.log);
+         return agree ? kExitSuccess : kExitFailure;
        }},
       {"jsfuck", "FILE", 1, 1,
        [](Context& c, const std::vector<std::string>& a) {

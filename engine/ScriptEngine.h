@@ -34,6 +34,8 @@ class ScriptEngine {
   // Empty when there is no error; otherwise the five-line report.
   virtual std::string ErrorReport();
   virtual std::string RunProcedure(const std::string& name, std::array<ScriptValue, 10>& values);
+  // The error object ErrorReport or LoadCode last read; all fields empty before either ran.
+  ScriptError LastError() const { return lastError_.value_or(ScriptError{}); }
 
   // The browser environment switch: while on, every Reset installs the environment with this
   // page address, and loading and calling run the due timers afterwards.

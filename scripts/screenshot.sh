@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Pictures of the workbench as a user sees it: starts the window on a virtual display with a
 # window manager (for the title bar and frame), saves the window as a PNG, then runs the default
-# call through "系统引擎运行" and saves it again; between the two, the find, replace and go-to
-# windows, each by itself; and at the end 编码工具 with the result.
+# call through "系统引擎运行" and saves it again, and once more after 对比运行 of the same call;
+# between the first two, the find, replace and go-to windows, each by itself; at the end 编码工具
+# with the result.
 #
 #   scripts/screenshot.sh [OUTPUT_DIR]      (default: build/screenshots)
 #
@@ -78,6 +79,12 @@ xdotool type --delay 20 "test('abc',123)"
 xdotool mousemove --window "$window" 894 500 click 1
 sleep 1
 shoot "$out/window-after-run.png"
+
+# The same call through both engines with 对比运行, from its shortcut in the 工具 drop-down; the
+# V8 side starts node on its first run, so give it time.
+xdotool key --window "$window" ctrl+shift+r
+sleep 4
+shoot "$out/window-after-compare.png"
 
 # 编码工具 from the 工具 drop-down's shortcut, with the run's result as input, after its "MD5"
 # button (third row, fourth column of the grid).

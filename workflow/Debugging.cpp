@@ -1,6 +1,7 @@
 #include "workflow/Debugging.h"
 
 #include "engine/HostReport.h"
+#include "engine/jscript/Refusal.h"
 #include "workflow/CallBox.h"
 #include "workflow/OutputLog.h"
 
@@ -11,10 +12,12 @@ bool resetAndLoad(Workbench& bench, engine::ScriptEngine& engine) {
   engine.SetBrowserEnvironment(bench.browserEnvironmentOn(),
                                engine::pageAddress(bench.urlBoxText()));
   engine.Reset();
-  if (engine.LoadCode(bench.editor().wholeText())) return true;
+  const std::string script = bench.editor().wholeText();
+  if (engine.LoadCode(script)) return true;
 
   const std::string report = engine.ErrorReport();
   appendFailureBlock(bench, kLoadFailedHeader, report);
+  appendReasonLine(bench, engine::jscript::refusalReason(engine.LastError(), script, ""));
   appendNotesAfterBlock(bench, engine.TakeBrowserNotes(), false);
   jumpToReportedLine(bench, engine::hostreport::reportedLine(report));
 
@@ -52,6 +55,9 @@ void systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const Tick
     const std::string report = engine.ErrorReport();
     if (engine::hostreport::isFailure(report)) {
       appendFailureBlock(bench, kRunFailedHeader, report);
+      appendReasonLine(bench, engine::jscript::refusalReason(
+                                  engine.LastError(), bench.editor().wholeText(),
+                                  call.name + "(" + call.arguments + ")"));
       appendNotesAfterBlock(bench, engine.TakeBrowserNotes(), true);
       jumpToReportedLine(bench, engine::hostreport::reportedLine(report));
       return;

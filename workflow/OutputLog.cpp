@@ -48,6 +48,10 @@ std::string selectionOrLastResult(Workbench& bench) {
   return lastResult(bench.logText());
 }
 
+void appendReasonLine(Workbench& bench, const std::string& reason) {
+  if (!reason.empty()) bench.appendLog("\r\n" + reason);
+}
+
 namespace {
 
 // A console line may hold line breaks of any kind; the log's are CR LF.

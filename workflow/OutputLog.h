@@ -20,6 +20,9 @@ void appendFailureBlock(Workbench& bench, const std::string& header, const std::
 // separator.
 void appendResultBlock(Workbench& bench, const std::string& milliseconds, const std::string& result);
 void appendLoadSuccessBlock(Workbench& bench);
+// After a failure block: CR LF and the one line naming why the system engine refused the script;
+// nothing when reason is empty.
+void appendReasonLine(Workbench& bench, const std::string& reason);
 
 // The value of the log's last result block (what follows its "返回内容："), empty when the log
 // holds none.

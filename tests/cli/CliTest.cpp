@@ -181,6 +181,30 @@ TEST(CliV8, FailuresLengthsAndTheUncheckedCall) {
   EXPECT_NE(std::string::npos, unclosedRun.out.find("错误代码：  1006\r\n")) << unclosedRun.out;
 }
 
+TEST(CliCompare, ExitsZeroWhenTheEnginesAgreeOneWhenNotTwoForABadCount) {
+  Outcome same = runCommand({"compare", data("examples/test.js"), "test('abc',123)", "2"});
+  EXPECT_EQ(0, same.status) << same.err;
+  EXPECT_EQ(0u, same.out.find("两个引擎的结果相同!!每个引擎运行 2 次\r\n"));
+  EXPECT_NE(std::string::npos, same.out.find("\r\nV8："));
+
+  // The system engine lacks the page's globals; the browser switch reaches both engines.
+  const std::string page = data("tests/data/browser/jsencrypt-2.3.1.min.js");
+  Outcome off = runCommand({"compare", page, "String(typeof JSEncrypt)", "1"});
+  EXPECT_EQ(1, off.status);
+  EXPECT_EQ(0u, off.out.find("两个引擎都运行失败!!每个引擎运行 1 次\r\n"));
+  EXPECT_NE(std::string::npos, off.out.find("系统引擎：代码加载失败\r\n"));
+  Outcome on = runCommand({"--browser", "compare", page, "String(typeof JSEncrypt)", "1"});
+  EXPECT_EQ(0, on.status) << on.out;
+
+  for (const char* bad : {"0", "1001", "x", "-1"}) {
+    Outcome o = runCommand({"compare", data("examples/test.js"), "test('abc',123)", bad});
+    EXPECT_EQ(2, o.status) << bad;
+    EXPECT_EQ("", o.out);
+    EXPECT_EQ("jsdebug-cli: compare: N must be a whole number from 1 to 1000\n", o.err);
+  }
+  EXPECT_EQ(1, runCommand({"compare", data("examples/test.js"), ""}).status);
+}
+
 TEST(CliJsfuck, DecodesOrLeavesTheTextAsItWas) {
   ScratchDir dir;
   EXPECT_EQ("f", runCommand({"jsfuck", dir.file("f.js", "(![]+[])[+[]]")}).out);

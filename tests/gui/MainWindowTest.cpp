@@ -517,6 +517,20 @@ TEST_F(MainWindowTest, RefusedCueTextSendsTheFocusToTheEmptiedCallBox) {
   EXPECT_EQ("", window->callBoxText());
 }
 
+// The drop-down's 对比运行 by its shortcut, typed in the call box: both engines run the call.
+TEST_F(MainWindowTest, CompareRunShortcutWritesTheComparisonBlock) {
+  showActive();
+  QWidget* call = box(workflow::Control::CallBox);
+  call->setFocus();
+  processEventsUntil([&] { return call->hasFocus(); });
+  QTest::keyClicks(call, "test('abc',123)");
+  QTest::keyClick(call, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(0, jsdebug::text::findText(window->logText(), "两个引擎的结果相同!!每个引擎运行 5 次\r\n") - 1)
+      << window->logText();
+  EXPECT_LT(0, jsdebug::text::findText(window->logText(), "\r\nV8：最短 "));
+  EXPECT_TRUE(recordedMessages().empty());
+}
+
 TEST_F(MainWindowTest, DoubleClickPicksTheFunctionOfTheLine) {
   struct Case {
     const char* line;

@@ -99,3 +99,26 @@ TEST_F(RealEngine, StrayBytesAndNulInTheScript) {
             run("function s(){return '\xFF\x81';}\0garbage"s, "s()")
                 .find("返回内容：\xFF\x81\r\n"));
 }
+
+TEST_F(RealEngine, RefusalReasonFollowsTheUnchangedFailureBlock) {
+  const std::string hint = "可改用“V8运行”，或先用“工具”里的“转为JScript”转换。";
+  // At load: the block as before, then one line; the caret still goes to the reported line.
+  bench.editor().setText("var o = {\r\n  a: 1,\r\n};");
+  EXPECT_FALSE(loadCodeCommand(bench, engine));
+  EXPECT_EQ("代码加载失败!!\r\n" + sep + "\r\n\r\n错误代码：  1028\r\n错误说明：  JavaScript 编译错误 "
+            "【缺少标识符、字符串或数字】\r\n错误语句：  };\r\n错误所在行：  3\r\n错误所在行的位置：  0"
+            "\r\n\r\n" + sep + "\r\n原因：对象字面量末尾的逗号（第3行）。" + hint,
+            bench.log);
+  EXPECT_EQ(20, bench.editor().getCurrentPos());
+
+  // At run time, and the undefined name still reaches the find box from the report.
+  EXPECT_EQ("代码运算失败!!\r\n" + sep + "\r\n\r\n错误代码：  5009\r\n错误说明：  JavaScript 运行时错误 "
+            "【'JSON' 未定义】\r\n错误语句：  \r\n错误所在行：  2\r\n错误所在行的位置：  2\r\n\r\n" +
+            sep + "\r\n原因：JScript 5.7 没有 ES5 的 JSON（第2行）。" + hint,
+            run("function test() {\r\n  return JSON.stringify([1]);\r\n}", "test()"));
+
+  // A mistake of the script's own gets the block alone.
+  EXPECT_EQ("代码运算失败!!\r\n" + sep + "\r\n\r\n错误代码：  5009\r\n错误说明：  JavaScript 运行时错误 "
+            "【'nothing' 未定义】\r\n错误语句：  \r\n错误所在行：  1\r\n错误所在行的位置：  18\r\n\r\n" + sep,
+            run("function test() { return nothing; }", "test()"));
+}
