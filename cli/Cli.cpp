@@ -60,6 +60,11 @@ void Context::write(const std::string& gbkText) {
 
 void Context::error(const std::string& message) { err_ << "jsdebug-cli: " << message << "\n"; }
 
+void Context::report(const std::string& gbkText) {
+  err_ << (utf8_ ? gbk::toUtf8(gbkText) : gbkText) << "\n";
+  err_.flush();
+}
+
 bool Context::refusedInput() const {
   for (const workflow::ShownMessage& m : bench.messages)
     if (m.icon == workflow::MessageIcon::Error) return true;
@@ -77,7 +82,7 @@ namespace {
 
 std::vector<Command> allCommands() {
   std::vector<Command> all;
-  for (auto table : {debuggingCommands, transformCommands, v8Commands, generateCommands}) {
+  for (auto table : {debuggingCommands, transformCommands, v8Commands, generateCommands, rewriteCommands}) {
     auto part = table();
     all.insert(all.end(), part.begin(), part.end());
   }
