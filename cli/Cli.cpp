@@ -90,7 +90,9 @@ std::vector<Command> allCommands() {
 }
 
 // The commands that run a script, and so can run it in the browser environment.
-bool takesBrowser(const std::string& name) { return name == "load" || name == "run" || name == "v8"; }
+bool takesBrowser(const std::string& name) {
+  return name == "load" || name == "run" || name == "v8" || name == "to-jscript";
+}
 
 void usage(std::ostream& err, const std::vector<Command>& commands) {
   err << "usage: jsdebug-cli [--utf8] [--browser] COMMAND ARGS...\n       jsdebug-cli --version\n";
@@ -125,7 +127,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       return kExitUsage;
     }
     if (browser && !takesBrowser(c.name)) {
-      err << "jsdebug-cli: --browser applies to load, run and v8 only\n";
+      err << "jsdebug-cli: --browser applies to load, run, v8 and to-jscript only\n";
       return kExitUsage;
     }
     Context context(utf8, out, err);

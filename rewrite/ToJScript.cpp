@@ -29,9 +29,13 @@ std::string compareAnswers(workflow::Workbench& bench, engine::ScriptEngine& eng
   const std::string call = bench.callBoxText();
   const workflow::CallToRun split = workflow::splitCallToRun(call);
   bool v8Failed = false;
-  const std::string v8 = v8Answer(
-      bridge.executeV8(original, split.name, split.arguments, text::toInteger(bench.v8BufferLengthText())),
-      v8Failed);
+  // Both engines with the browser switch as it is set, as 对比运行 runs them.
+  const std::string location =
+      bench.browserEnvironmentOn() ? engine::pageAddress(bench.urlBoxText()) : "";
+  engine::BrowserNotes notes;
+  const std::string v8 = v8Answer(bridge.executeV8(original, split.name, split.arguments,
+                                                   text::toInteger(bench.v8BufferLengthText()), location, notes),
+                                  v8Failed);
   std::string system = engine.CallFunction(split.name, split.arguments);
   bool systemFailed = false;
   if (system.empty()) {

@@ -11,7 +11,8 @@
 //
 // An operation is the module <op>.js: module.exports = function (text, options, api) returning
 // {text, report: [lines], errors: [{line, column, message}], facts: [[name, value]]}; api holds
-// babel, require (paths under rewrite/js) and file(path) (a carried file's text).
+// babel, require (paths from rewrite/js itself, whatever the module's folder: 'lib/parsing') and
+// file(path) (a carried file's text).
 // The time limit is the library's: a request that takes too long gets this process killed.
 // Kept to ASCII.
 'use strict';

@@ -6,7 +6,7 @@
 // when it refuses, facts: "form" "<name> <count>" per rewritten syntax form, "polyfill"
 // "<name> <bytes>" per polyfill in the order prepended, "limit" per limitation of the polyfills
 // used, "size" the converted text's length in characters.
-var parsing = require('./lib/parsing');
+var parsing = require('lib/parsing');
 var transforms = require('./jscript/transforms');
 var scan = require('./jscript/scan');
 var polyfills = require('./jscript/polyfills');
@@ -26,52 +26,45 @@ function banner(name, source) {
   return '/* ---- 转为JScript 补充：' + name + ' ---- */\n' + source.replace(/\s*$/, '\n');
 }
 
-function Aborted(problems) { this.problems = problems; }
+// The typed-array stand-in is added when the script reads one of these globals.
+var typedArrayNames = ['ArrayBuffer', 'DataView', 'Int8Array', 'Uint8Array', 'Uint8ClampedArray', 'Int16Array',
+                       'Uint16Array', 'Int32Array', 'Uint32Array', 'Float32Array', 'Float64Array'];
+
+// Bytes in the program's GBK: one per ASCII character, two for any other.
+function gbkSize(text) {
+  return text.replace(/[^\x00-\x7f]/g, 'xx').length;
+}
 
 module.exports = function (text, options, api) {
   var parsed = parsing.parse(api.babel, text);
   if (parsed.error) return {errors: [parsed.error]};
+  var scanned = scan.scan(parsed.ast, text);
+  if (scanned.problems.length) return {errors: scanned.problems};
 
-  var scanned = {problems: [], forms: []};
-  var scanner = scan.scanner(text, scanned);
-  // Stops the conversion right after the scan when there is something it cannot do.
-  function abortOnProblems() {
-    var plugin = scanner();
-    var pre = plugin.pre;
-    plugin.pre = function (file) {
-      pre.call(this, file);
-      if (scanned.problems.length) throw new Aborted(scanned.problems);
-    };
-    return plugin;
-  }
-
-  var es5;
+  var converted;
   try {
-    es5 = transforms.toES5(api.babel, parsed.ast, text, [abortOnProblems]);
+    converted = transforms.toJScript(api.babel, parsed.ast, text, scanned.modern, typedArrayNames.some(function (n) { return scanned.used[n]; }));
   } catch (e) {
-    if (e instanceof Aborted) return {errors: e.problems};
     var loc = e.loc || {line: 0, column: 0};
-    return {errors: [{line: loc.line, column: loc.column,
-                      message: '无法转换：' + String(e.message || e).split('\n')[0] + (loc.line ? '（第' + loc.line + '行）' : '')}]};
+    var message = String(e.message || e).split('\n')[0].replace(/^[^:]*: /, '');
+    return {errors: [{line: loc.line, column: loc.column, message: '无法转换：' + message + (loc.line ? '（第' + loc.line + '行）' : '')}]};
   }
 
-  var needed = polyfills.needed(es5);
-  var typed = needed.indexOf('typed-arrays') >= 0;
-  var converted = transforms.toES3(api.babel, es5, text, typed);
-
+  var needed = polyfills.needed(converted.ast, scanned.declared);
   var facts = [], report = [], library = '';
   scanned.forms.forEach(function (f) { facts.push(['form', f[0] + ' ' + f[1]]); });
   needed.forEach(function (name) {
     var source = banner(name, api.file('polyfills/' + name));
     library += source + '\n';
-    facts.push(['polyfill', name + ' ' + source.length]);
+    facts.push(['polyfill', name + ' ' + gbkSize(source)]);
     if (limits[name]) facts.push(['limit', limits[name]]);
   });
   if (needed.some(function (n) { return prototypeNames.test(n); }))
     facts.push(['limit', '加到原型上的方法在 for…in 中可见']);
 
-  var result = library + converted + (/\n$/.test(converted) ? '' : '\n');
-  facts.push(['size', String(result.length)]);
+  var code = converted.code;
+  var result = library + code + (/\n$/.test(code) ? '' : '\n');
+  facts.push(['size', String(gbkSize(result))]);
 
   if (scanned.forms.length)
     report.push('转换的语法：' + scanned.forms.map(function (f) { return f[0] + ' ' + f[1] + ' 处'; }).join('，'));

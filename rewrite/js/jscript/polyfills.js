@@ -70,14 +70,18 @@ function propertyName(member) {
   return null;
 }
 
-// The names of the polyfills the program uses, in catalogue order, with what they need.
-function needed(ast) {
+// The names of the polyfills the program uses, in catalogue order, with what they need. A
+// global the script declares itself (lodash's `var Promise = getNative(root, 'Promise')`) is its
+// own business.
+function needed(ast, declared) {
   var used = {};
   walk(ast, function (n) {
-    if (n.type === 'Identifier' && Object.prototype.hasOwnProperty.call(byGlobal, n.name)) used[byGlobal[n.name]] = true;
+    if (n.type === 'Identifier' && Object.prototype.hasOwnProperty.call(byGlobal, n.name) && !declared[n.name])
+      used[byGlobal[n.name]] = true;
     if (n.type === 'MemberExpression') {
       var name = propertyName(n);
       if (name === null) return;
+      // A local alias of a built-in (lodash's `var Date = context.Date`) still needs the member.
       if (n.object.type === 'Identifier') {
         var key = n.object.name + '.' + name;
         if (Object.prototype.hasOwnProperty.call(byStatic, key)) used[byStatic[key]] = true;

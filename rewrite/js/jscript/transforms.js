@@ -65,7 +65,38 @@ function dropUnusedNames() {
   };
 }
 
+// JScript 5.7 cannot index a string (s[i] is undefined there). Where the indexed name is a
+// constant string (a digit table such as '0123456789abcdef'), the read becomes s.charAt(i).
+function stringIndexToCharAt(api) {
+  var t = api.types;
+  function isStringConstant(path) {
+    if (path.isStringLiteral()) return true;
+    if (!path.isIdentifier()) return false;
+    var binding = path.scope.getBinding(path.node.name);
+    if (!binding || !binding.constant || !binding.path.isVariableDeclarator()) return false;
+    var init = binding.path.get('init');
+    return init.node != null && init.isStringLiteral();
+  }
+  return {
+    name: 'jsdebug-string-index',
+    visitor: {
+      MemberExpression: function (path) {
+        var node = path.node;
+        if (!node.computed || t.isStringLiteral(node.property)) return;
+        var parent = path.parent;
+        if ((parent.type === 'AssignmentExpression' && parent.left === node) || parent.type === 'UpdateExpression' ||
+            (parent.type === 'CallExpression' && parent.callee === node) ||
+            (parent.type === 'UnaryExpression' && parent.operator === 'delete'))
+          return;
+        if (!isStringConstant(path.get('object'))) return;
+        path.replaceWith(t.callExpression(t.memberExpression(node.object, t.identifier('charAt')), [node.property]));
+      },
+    },
+  };
+}
+
 var es3 = [
+  stringIndexToCharAt,
   dropUnusedNames,
   ['transform-member-expression-literals'],
   ['transform-property-literals'],
@@ -109,16 +140,13 @@ function typedArrayBuffer(api) {
   };
 }
 
-// Step one: ES2015+ down to ES5, in Babel's tree. `before` plugins run their `pre` on the
-// untouched tree first. Throws what Babel throws.
-function toES5(babel, ast, text, before) {
-  return babel.transformFromAst(ast, text, options(before.concat(modern), true, false)).ast;
+// The parsed script down to JScript's ES3 in one Babel pass (one traversal, one generation): the
+// ES2015+ plugins when the script has anything beyond ES5, and the ES3 ones, Babel re-visiting
+// what each produces. Gives the text and the converted tree; throws what Babel throws.
+function toJScript(babel, ast, text, modernToo, typedArrays) {
+  var plugins = (modernToo ? modern : []).concat(typedArrays ? [typedArrayBuffer] : [], es3);
+  var result = babel.transformFromAst(ast, text, options(plugins, true, true));
+  return {code: result.code, ast: result.ast};
 }
 
-// Step two: the ES5 tree down to JScript's ES3, as text.
-function toES3(babel, es5, text, typedArrays) {
-  var plugins = typedArrays ? [typedArrayBuffer].concat(es3) : es3;
-  return babel.transformFromAst(es5, text, options(plugins, false, true)).code;
-}
-
-module.exports = {toES5: toES5, toES3: toES3};
+module.exports = {toJScript: toJScript};

@@ -15,8 +15,9 @@ var parserOptions = {
 
 function parse(babel, text) {
   try {
+    // No plugins: Babel only parses (standalone Babel offers its parser no other way).
     var result = babel.transform(text, {ast: true, code: false, babelrc: false, configFile: false,
-                                        parserOpts: parserOptions});
+                                        cloneInputAst: false, parserOpts: parserOptions});
     return {ast: result.ast};
   } catch (e) {
     var loc = e.loc || {line: 0, column: 0};
