@@ -62,7 +62,7 @@ void refuse(workflow::Workbench& bench, const std::string& body, long line) {
 ToJScriptOutcome toJScriptCommand(workflow::Workbench& bench, engine::ScriptEngine& engine,
                                   engine::V8Bridge* bridge, Rewriter& rewriter) {
   const std::string original = bench.editor().wholeText();
-  if (text::trimBlanks(original).empty()) {
+  if (original.find_first_not_of(" \t\r\n") == std::string::npos) {
     refuse(bench, "编辑框中没有代码", 0);
     return ToJScriptOutcome::Refused;
   }

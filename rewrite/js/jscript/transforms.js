@@ -113,10 +113,13 @@ var assumptions = {
   mutableTemplateObject: true,
 };
 
+// Strings Babel writes afresh (a template's pieces, a literal whose escapes it rewrote) get every
+// character beyond ASCII as an escape: the program's texts are GBK, which has no emoji and not
+// every other character, while a string Babel did not touch keeps its own spelling.
 function options(plugins, ast, code) {
   return {babelrc: false, configFile: false, sourceType: 'unambiguous', compact: false,
           comments: true, ast: ast, code: code, cloneInputAst: false, plugins: plugins,
-          assumptions: assumptions, generatorOpts: {jsescOption: {minimal: true}}};
+          assumptions: assumptions, generatorOpts: {jsescOption: {minimal: false}}};
 }
 
 // Reading x.buffer goes through the typed-array stand-in, which can only work out a typed

@@ -21,8 +21,10 @@ function parse(babel, text) {
     return {ast: result.ast};
   } catch (e) {
     var loc = e.loc || {line: 0, column: 0};
-    var message = String(e.message || e).replace(/\s*\(\d+:\d+\)\s*$/, '');
-    return {error: {line: loc.line, column: loc.column, message: '语法错误：' + message}};
+    // Babel's message: "unknown: Unexpected token (1:9)" and then the code frame.
+    var message = String(e.message || e).split('\n')[0].replace(/^unknown: /, '').replace(/\s*\(\d+:\d+\)\s*$/, '');
+    return {error: {line: loc.line, column: loc.column,
+                    message: '语法错误：' + message + (loc.line ? '（第' + loc.line + '行）' : '')}};
   }
 }
 
