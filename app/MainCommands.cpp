@@ -12,6 +12,7 @@
 #include "workflow/UrlLoading.h"
 #include "generate/ECode.h"
 #include "generate/TestPage.h"
+#include "rewrite/ToJScript.h"
 #include "transform/JsfuckDecoder.h"
 #include "transform/Md5.h"
 #include "transform/ScriptTransforms.h"
@@ -105,6 +106,13 @@ const std::vector<NamedCommand>& mainWindowCommands() {
       {"退出", [](MainWindow& w) { w.exitProgram(); }},
       // A switch: the runs read its state when they start.
       {"浏览器环境", [](MainWindow&) {}},
+
+      // The 工具 drop-down's commands.
+      {"转为JScript",
+       [](MainWindow& w) {
+         BusyScope busy(w);
+         rewrite::toJScriptCommand(w, w.services().engine, &w.services().bridge);
+       }},
   };
   return commands;
 }
@@ -144,7 +152,9 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
 }
 
 const std::vector<ToolMenuItem>& toolMenuItems() {
-  static const std::vector<ToolMenuItem> items = {};
+  static const std::vector<ToolMenuItem> items = {
+      {"转为JScript", "Ctrl+Shift+J", "转为JScript"},
+  };
   return items;
 }
 
