@@ -95,7 +95,7 @@ ToJScriptOutcome toJScriptCommand(workflow::Workbench& bench, engine::ScriptEngi
   if (bridge != nullptr && hasCall(bench)) body += kCrLf + compareAnswers(bench, engine, *bridge, original);
   engine.TakeBrowserNotes();
 
-  {
+  if (converted.text != original) {
     workflow::EditRun oneStep(bench.editor());
     bench.editor().setText(converted.text);
   }

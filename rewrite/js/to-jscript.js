@@ -41,9 +41,10 @@ module.exports = function (text, options, api) {
   var scanned = scan.scan(parsed.ast, text);
   if (scanned.problems.length) return {errors: scanned.problems};
 
-  var converted;
+  var converted, counts = {};
   try {
-    converted = transforms.toJScript(api.babel, parsed.ast, text, scanned.modern, typedArrayNames.some(function (n) { return scanned.used[n]; }));
+    converted = transforms.toJScript(api.babel, parsed.ast, text, scanned.modern,
+                                     typedArrayNames.some(function (n) { return scanned.used[n]; }), counts);
   } catch (e) {
     var loc = e.loc || {line: 0, column: 0};
     var message = String(e.message || e).split('\n')[0].replace(/^[^:]*: /, '');
@@ -51,6 +52,7 @@ module.exports = function (text, options, api) {
   }
 
   var needed = polyfills.needed(converted.ast, scanned.declared);
+  if (counts.charAt) scanned.forms.push(['字符串下标 s[i]', counts.charAt]);
   var facts = [], report = [], library = '';
   scanned.forms.forEach(function (f) { facts.push(['form', f[0] + ' ' + f[1]]); });
   needed.forEach(function (name) {
@@ -64,6 +66,10 @@ module.exports = function (text, options, api) {
 
   var code = converted.code;
   var result = library + code + (/\n$/.test(code) ? '' : '\n');
+  // Nothing to convert: the script stays as it was written rather than as Babel would lay it out.
+  if (!scanned.forms.length && !needed.length) result = text;
+  // The script's own line breaks: CR LF in, CR LF out.
+  else if (/\r\n/.test(text)) result = result.replace(/\r?\n/g, '\r\n');
   facts.push(['size', String(gbkSize(result))]);
 
   if (scanned.forms.length)
@@ -78,5 +84,6 @@ module.exports = function (text, options, api) {
   else
     report.push('补充的库：无');
   facts.forEach(function (f) { if (f[0] === 'limit') report.push('注意：' + f[1]); });
+  if (result === text) report.push('代码没有需要转换的地方，未改动');
   return {text: result, report: report, facts: facts};
 };

@@ -260,9 +260,25 @@ TEST(ToJScriptCommand, WritesTheConvertedTextAsOneUndoStepAndSaysWhatItDid) {
                   "补充的库：无\r\n"
                   "验证：转换后的代码在系统引擎中加载成功"),
             bench.log);
-  EXPECT_EQ("var f = function (x) {\n  return x + 1;\n};\nvar o = {\n  \"default\": 2\n};\n", bench.editor().wholeText());
+  // The script's CR LF line breaks stay.
+  EXPECT_EQ("var f = function (x) {\r\n  return x + 1;\r\n};\r\nvar o = {\r\n  \"default\": 2\r\n};\r\n",
+            bench.editor().wholeText());
   bench.editor().undo();
   EXPECT_EQ(original, bench.editor().wholeText());
+}
+
+TEST(ToJScriptCommand, AScriptWithNothingToConvertStaysAsWritten) {
+  workflow::HeadlessWorkbench bench;
+  const std::string original = "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\treturn  cc;\r\n}\r\n";
+  bench.editor().setText(original);
+  EXPECT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), nullptr));
+  EXPECT_EQ(original, bench.editor().wholeText());
+  EXPECT_EQ(block(rewrite::kToJScriptDone,
+                  "转换的语法：无（已是 ES3 语法）\r\n"
+                  "补充的库：无\r\n"
+                  "代码没有需要转换的地方，未改动\r\n"
+                  "验证：转换后的代码在系统引擎中加载成功"),
+            bench.log);
 }
 
 TEST(ToJScriptCommand, NamesThePolyfillsWithTheirSizesAndWhatTheyCannotDo) {

@@ -183,6 +183,10 @@ function scan(ast, text) {
             !declared[node.superClass.name])
           problem(node, 'class 继承内置的 ' + node.superClass.name + '：ES5 中无法正确继承');
         break;
+      case 'FunctionExpression':
+        // JScript would also declare the name in the enclosing scope; the ES3 pass keeps it inside.
+        if (node.id) forms.add('命名函数表达式');
+        break;
       case 'TemplateLiteral':
         if (!parent || parent.type !== 'TaggedTemplateExpression') form('模板字符串');
         break;

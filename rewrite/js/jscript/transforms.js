@@ -67,7 +67,7 @@ function dropUnusedNames() {
 
 // JScript 5.7 cannot index a string (s[i] is undefined there). Where the indexed name is a
 // constant string (a digit table such as '0123456789abcdef'), the read becomes s.charAt(i).
-function stringIndexToCharAt(api) {
+function stringIndexToCharAt(api, options) {
   var t = api.types;
   function isStringConstant(path) {
     if (path.isStringLiteral()) return true;
@@ -90,13 +90,14 @@ function stringIndexToCharAt(api) {
           return;
         if (!isStringConstant(path.get('object'))) return;
         path.replaceWith(t.callExpression(t.memberExpression(node.object, t.identifier('charAt')), [node.property]));
+        if (options.counts) options.counts.charAt = (options.counts.charAt || 0) + 1;
       },
     },
   };
 }
 
 var es3 = [
-  stringIndexToCharAt,
+  stringIndexToCharAt,  // its options are set per conversion, below
   dropUnusedNames,
   ['transform-member-expression-literals'],
   ['transform-property-literals'],
@@ -145,9 +146,11 @@ function typedArrayBuffer(api) {
 
 // The parsed script down to JScript's ES3 in one Babel pass (one traversal, one generation): the
 // ES2015+ plugins when the script has anything beyond ES5, and the ES3 ones, Babel re-visiting
-// what each produces. Gives the text and the converted tree; throws what Babel throws.
-function toJScript(babel, ast, text, modernToo, typedArrays) {
-  var plugins = (modernToo ? modern : []).concat(typedArrays ? [typedArrayBuffer] : [], es3);
+// what each produces. Gives the text and the converted tree; throws what Babel throws. `counts`
+// receives how many string index reads became charAt (counts.charAt).
+function toJScript(babel, ast, text, modernToo, typedArrays, counts) {
+  var local = es3.map(function (p) { return p === stringIndexToCharAt ? [p, {counts: counts}] : p; });
+  var plugins = (modernToo ? modern : []).concat(typedArrays ? [typedArrayBuffer] : [], local);
   var result = babel.transformFromAst(ast, text, options(plugins, true, true));
   return {code: result.code, ast: result.ast};
 }
