@@ -12,6 +12,7 @@
 #include "workflow/UrlLoading.h"
 #include "generate/ECode.h"
 #include "generate/TestPage.h"
+#include "rewrite/ToJScript.h"
 #include "transform/JsfuckDecoder.h"
 #include "transform/Md5.h"
 #include "transform/ScriptTransforms.h"
@@ -105,16 +106,20 @@ const std::vector<NamedCommand>& mainWindowCommands() {
          w.messageBox(helpText(), workflow::kDefaultMessageTitle, workflow::MessageIcon::None);
        }},
       {"退出", [](MainWindow& w) { w.exitProgram(); }},
+      // A switch: the runs read its state when they start.
+      {"浏览器环境", [](MainWindow&) {}},
+
       // The 工具 drop-down's commands.
+      {"转为JScript",
+       [](MainWindow& w) {
+         BusyScope busy(w);
+         rewrite::toJScriptCommand(w, w.services().engine, &w.services().bridge);
+       }},
       {"对比运行",
        [](MainWindow& w) {
          BusyScope busy(w);
          workflow::compareRunCommand(w, w.services().engine, w.services().bridge, w.services().ticks);
        }},
-      // A switch: the runs read its state when they start.
-      {"浏览器环境", [](MainWindow&) {}},
-
-      // The 工具 drop-down.
       {"编码工具", [](MainWindow& w) { w.openEncodeWindow(workflow::selectionOrLastResult(w)); }},
   };
   return commands;
@@ -156,6 +161,7 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
 
 const std::vector<ToolMenuItem>& toolMenuItems() {
   static const std::vector<ToolMenuItem> items = {
+      {"转为JScript", "Ctrl+Shift+J", "转为JScript"},
       {"对比运行", "Ctrl+Shift+R", "对比运行"},
       {"编码工具", "Ctrl+Shift+B", "编码工具"},
   };

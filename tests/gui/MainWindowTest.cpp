@@ -373,6 +373,20 @@ TEST_F(MainWindowTest, ToolsDropDownHoldsTheAddedCommandsClearOfTheLink) {
   EXPECT_LT(button.right(), window->downloadLink()->geometry().left()) << button.left();
 }
 
+TEST_F(MainWindowTest, ToJScriptItemConvertsTheEditorTextInOneUndoStep) {
+  QAction* item = nullptr;
+  for (QAction* action : window->toolsMenu()->actions())
+    if (editor::fromQt(action->text()) == "转为JScript") item = action;
+  ASSERT_NE(nullptr, item);
+  EXPECT_EQ(QKeySequence("Ctrl+Shift+J"), item->shortcut());
+  window->editor().setText("var f = x => x;");
+  item->trigger();
+  EXPECT_EQ("var f = function (x) {\n  return x;\n};\n", window->editor().wholeText());
+  EXPECT_EQ(0u, window->logText().find("转为JScript成功!!"));
+  window->editor().undo();
+  EXPECT_EQ("var f = x => x;", window->editor().wholeText());
+}
+
 TEST_F(MainWindowTest, ToolbarHasTwentyThreeEntriesDockedAtTheTop) {
   QToolBar* bar = window->toolbar();
   // The original 23, then our browser environment switch and the 工具 drop-down.

@@ -1,0 +1,414 @@
+// 转为JScript: each syntax form and each polyfill converted and run in the system engine, the
+// refusals with their one-line reasons, the command's log block and editor, and real libraries
+// against V8's answer on the original.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/ScriptEngine.h"
+#include "engine/V8Bridge.h"
+#include "rewrite/Rewriter.h"
+#include "rewrite/ToJScript.h"
+#include "workflow/HeadlessWorkbench.h"
+#include "workflow/OutputLog.h"
+
+using namespace jsdebug;
+
+namespace {
+
+engine::V8Bridge& startedBridge() {
+  static engine::V8Bridge& bridge = []() -> engine::V8Bridge& {
+    engine::v8Bridge().initializeV8(engine::startupPath());
+    return engine::v8Bridge();
+  }();
+  return bridge;
+}
+
+engine::ScriptEngine& systemEngine() {
+  static engine::ScriptEngine engine([](const std::string&) {});
+  return engine;
+}
+
+rewrite::Outcome convert(const std::string& script) { return rewrite::rewriter().run("to-jscript", script); }
+
+// The converted script's answer to `call` in the system engine, or what went wrong.
+std::string runConverted(const rewrite::Outcome& converted, const std::string& call) {
+  if (!converted.ok()) return "failure: " + converted.failure;
+  if (!converted.problems.empty()) return "refused: " + converted.problems.front().message;
+  engine::ScriptEngine& engine = systemEngine();
+  engine.Reset();
+  if (!engine.LoadCode(converted.text)) return "load: " + engine.ErrorReport();
+  const std::size_t open = call.find('(');
+  std::string value = engine.CallFunction(call.substr(0, open), call.substr(open + 1, call.size() - open - 2));
+  const std::string report = engine.ErrorReport();
+  return report.empty() ? value : "run: " + report;
+}
+
+std::set<std::string> polyfillsOf(const rewrite::Outcome& converted) {
+  std::set<std::string> names;
+  for (const rewrite::Setting& f : converted.facts)
+    if (f.name == "polyfill") names.insert(f.value.substr(0, f.value.find(' ')));
+  return names;
+}
+
+struct Case {
+  const char* what;
+  const char* script;
+  const char* call;
+  const char* value;  // what V8 answers on the original, as the system engine renders it
+};
+
+// One row per syntax form: the original is refused by the system engine, the conversion runs.
+const Case kSyntax[] = {
+    {"arrow functions", "var f = (a, b) => a + b; function test() { return f(1, 2); }", "test()", "3"},
+    {"let in a loop keeps one binding per turn",
+     "function test() { var fs = []; for (let i = 0; i < 3; i++) fs.push(() => i); var s = ''; for (var k = 0; k < 3; k++) s += fs[k](); return s; }",
+     "test()", "012"},
+    {"const", "const k = 7; function test() { const j = k * 2; return j; }", "test()", "14"},
+    {"class, extends, super, static",
+     "class A { constructor(x) { this.x = x; } get2() { return this.x * 2; } static make() { return new this(5); } }\n"
+     "class B extends A { get2() { return super.get2() + 1; } }\n"
+     "function test() { return B.make().get2() + ',' + (B.make() instanceof A); }",
+     "test()", "11,true"},
+    {"class fields", "class A { x = 5; static y = 6; } function test() { return new A().x + A.y; }", "test()", "11"},
+    {"template literals", "function test(n) { return `a${n + 1}b\n`.length + `${n}中文`; }", "test(1)", "41中文"},
+    {"tagged templates",
+     "function tag(s, v) { return s.raw[0] + '|' + v; } function test() { return tag`x\\n${2}`; }", "test()",
+     "x\\n|2"},
+    {"destructuring with defaults",
+     "function test() { var {a, b: [c, d = 4], e = 5} = {a: 1, b: [3]}; return [a, c, d, e].join(); }", "test()",
+     "1,3,4,5"},
+    {"default and rest parameters", "function f(a, b = 10, ...rest) { return a + b + rest.length; } function test() { return f(1) + ',' + f(1, 2, 3, 4); }",
+     "test()", "11,5"},
+    {"spread in calls and arrays", "function test() { var a = [1, 5, 3]; return Math.max(...a) + ',' + [0, ...a].length; }",
+     "test()", "5,4"},
+    {"object spread and rest",
+     "function test() { var {x, ...r} = {x: 1, y: 2, z: 3}; var o = {...r, w: 4}; return x + ':' + o.y + o.z + o.w; }",
+     "test()", "1:234"},
+    {"for...of over an array", "function test() { var s = 0; for (const v of [1, 2, 3]) s += v; return s; }", "test()", "6"},
+    {"shorthand, computed properties, method shorthand",
+     "function test() { var k = 'key', n = 2; var o = {n, [k + 1]: 3, m() { return this.n; }}; return o.key1 + o.m(); }",
+     "test()", "5"},
+    {"reserved words as property names",
+     "var o = {default: 1, class: 2, new: 3}; function test() { return o.default + o.class + o['new']; }", "test()", "6"},
+    {"trailing commas", "var a = [1, 2,]; var o = {x: 1, y: 2,}; function test() { return a.length + ',' + o.y; }", "test()",
+     "2,2"},
+    {"optional chaining and nullish coalescing",
+     "function test() { var o = null, p = {q: 0}; return (o?.x ?? 'none') + (p?.q ?? 'zero'); }", "test()", "none0"},
+    {"logical assignment", "function test() { var a = null, b = 1; a ?\?= 2; b ||= 3; return a + b; }", "test()", "3"},
+    {"exponentiation", "function test() { var x = 2; x **= 3; return 2 ** 10 + x; }", "test()", "1032"},
+    {"numeric literals", "function test() { return 0b101 + 0o17 + 1_000; }", "test()", "1020"},
+    {"unicode code point escapes", "function test() { return '\\u{1F600}'.length; }", "test()", "2"},
+    {"optional catch binding", "function test() { try { null.x; } catch { return 'caught'; } }", "test()", "caught"},
+    {"a named function expression keeps its name to itself",
+     "var f = function fact(n) { return n < 2 ? 1 : n * fact(n - 1); }; function test() { return f(5) + typeof fact; }",
+     "test()", "120undefined"},
+    {"a constant digit table is read with charAt",
+     "var H = '0123456789abcdef'; function test(v) { return H[v >> 4] + H[v & 15]; }", "test(171)", "ab"},
+    {"a regular expression with the s flag", "function test() { return /a.b/s.test('a\\nb'); }", "test()", "-1"},
+};
+
+TEST(ToJScript, EachSyntaxFormRunsInTheSystemEngine) {
+  for (const Case& c : kSyntax) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.value, runConverted(convert(c.script), c.call));
+  }
+}
+
+struct PolyfillCase {
+  const char* polyfill;
+  const char* script;
+  const char* call;
+  const char* value;
+};
+
+const PolyfillCase kPolyfills[] = {
+    {"JSON", "function test() { return JSON.stringify({a: [1, 'x\"', null, true], b: undefined, d: new Date(0)}); }", "test()",
+     "{\"a\":[1,\"x\\\"\",null,true],\"d\":\"1970-01-01T00:00:00.000Z\"}"},
+    {"JSON", "function test() { return JSON.stringify([1, {a: 2}], null, 2); }", "test()", "[\n  1,\n  {\n    \"a\": 2\n  }\n]"},
+    {"JSON", "function test() { var o = JSON.parse('{\"a\":[1,2.5e1,\"\\\\u4e2d\"],\"b\":{}}'); return o.a[1] + o.a[2] + typeof o.b; }",
+     "test()", "25中object"},
+    {"JSON", "function test() { try { JSON.parse('{a:1}'); } catch (e) { return e.name; } }", "test()", "SyntaxError"},
+    {"Array.prototype.iteration",
+     "function test() { var s = 0; [1, 2, 3].forEach(function (v) { s += v; }); return s + ',' + [1, 2, 3].map(function (v) { return v * 2; }) + ',' +"
+     " [1, 2, 3, 4].filter(function (v) { return v % 2; }) + ',' + [1, 2, 3].reduce(function (a, b) { return a + b; }) + ',' +"
+     " [1, 2].some(function (v) { return v > 1; }) + [1, 2].every(function (v) { return v > 1; }); }",
+     "test()", "6,2,4,6,1,3,6,truefalse"},
+    {"Array.prototype.search", "function test() { return [1, 2, NaN].indexOf(2) + ',' + [1, NaN].includes(NaN) + ',' + [5, 6].find(function (v) { return v > 5; }); }",
+     "test()", "1,true,6"},
+    {"Array.prototype.fill", "function test() { return new Array(3).fill(7).join(''); }", "test()", "777"},
+    {"Object.keys", "function test() { return Object.keys({a: 1, b: 2}).join(); }", "test()", "a,b"},
+    {"Object.create", "function test() { var p = {hi: 'yes'}; return Object.create(p).hi; }", "test()", "yes"},
+    {"Object.assign", "function test() { var o = Object.assign({a: 1}, {b: 2}, null, {a: 3}); return o.a + o.b; }", "test()", "5"},
+    {"Date.now", "function test() { return Date.now() > 1e12; }", "test()", "-1"},
+    {"Array.isArray", "function test() { return Array.isArray([]) + ',' + Array.isArray({length: 0}); }", "test()", "true,false"},
+    {"Number.statics", "function test() { return Number.isInteger(5) + ',' + Number.isInteger(5.5) + ',' + Number.isNaN('x'); }",
+     "test()", "true,false,false"},
+    {"Math.statics", "function test() { return Math.trunc(-4.7) + ',' + Math.sign(-3) + ',' + Math.imul(0xffffffff, 5); }", "test()",
+     "-4,-1,-5"},
+    {"String.prototype.search", "function test() { return 'abc'.startsWith('ab') + ',' + 'abc'.endsWith('bc') + ',' + 'abc'.includes('d'); }",
+     "test()", "true,true,false"},
+    {"String.prototype.repeat", "function test() { return 'ab'.repeat(3); }", "test()", "ababab"},
+    {"String.prototype.pad", "function test() { return '5'.padStart(3, '0') + '|' + 'x'.padEnd(3) + '|'; }", "test()", "005|x  |"},
+    {"String.prototype.trim", "function test() { return '[' + ' \\u3000 x \\t'.trim() + ']'; }", "test()", "[x]"},
+    {"Function.prototype.bind", "function test() { var f = function (a, b) { return this.k + a + b; }.bind({k: 1}, 2); return f(3); }",
+     "test()", "6"},
+    {"Promise", "function test() { var r = 0; Promise.resolve(2).then(function (x) { return x * 2; }).then(function (x) { r = x; }); return r; }",
+     "test()", "4"},
+    {"typed-arrays", "function test() { return new Uint8Array([256, 257, -1]).join() + '|' + new Int8Array([200])[0] + '|' + new Uint16Array(2).length; }",
+     "test()", "0,1,255|-56|2"},
+    {"typed-arrays",
+     "function test() { var b = new ArrayBuffer(8), v = new DataView(b); v.setUint32(0, 0x01020304); v.setFloat64(0, 1.5, true);"
+     " return new Uint8Array(b).join() + '|' + v.getFloat64(0, true); }",
+     "test()", "0,0,0,0,0,0,248,63|1.5"},
+    {"typed-arrays", "function test() { var a = new Uint8Array(4); a.set([1, 2], 1); a.fill(9, 3); return a.subarray(1).join() + '|' + new Uint8Array(a.buffer).length; }",
+     "test()", "1,2,9|4"},
+    {"typed-arrays", "function test() { return new Float32Array([1.1])[0] + '|' + new Uint32Array([-1])[0]; }", "test()",
+     "1.100000023841858|4294967295"},
+};
+
+TEST(ToJScript, EachPolyfillIsAddedWhenUsedAndWorks) {
+  for (const PolyfillCase& c : kPolyfills) {
+    SCOPED_TRACE(c.script);
+    const rewrite::Outcome converted = convert(c.script);
+    EXPECT_EQ(1u, polyfillsOf(converted).count(c.polyfill));
+    EXPECT_EQ(c.value, runConverted(converted, c.call));
+  }
+}
+
+TEST(ToJScript, AddsOnlyThePolyfillsTheScriptUses) {
+  EXPECT_EQ(std::set<std::string>{}, polyfillsOf(convert("var a = 1; function test() { return [a].join(); }")));
+  EXPECT_EQ(std::set<std::string>{"Array.prototype.iteration"},
+            polyfillsOf(convert("function test() { return [1].map(function (x) { return x; }); }")));
+  // JSON brings the date conversion it writes dates with.
+  EXPECT_EQ((std::set<std::string>{"Date.prototype.toISOString", "JSON"}),
+            polyfillsOf(convert("function test() { return JSON.stringify(1); }")));
+  // A global the script declares itself is its own.
+  EXPECT_EQ(std::set<std::string>{}, polyfillsOf(convert("var Promise = 1, JSON = {}; function test() { return Promise; }")));
+  // Each polyfill is prepended once, however often it is used.
+  const rewrite::Outcome twice = convert("var a = Object.keys({}), b = Object.keys({x: 1});");
+  ASSERT_TRUE(twice.ok());
+  EXPECT_EQ(twice.text.find("Object.keys = function"), twice.text.rfind("Object.keys = function"));
+}
+
+struct Refusal {
+  const char* script;
+  const char* problem;
+};
+
+const Refusal kRefusals[] = {
+    {"var o = {\n  get x() { return 1; }\n};", "getter/setter（get x）：JScript 5.7 没有访问器属性（第2行）"},
+    {"class A {\n  set v(x) {}\n}", "getter/setter（set v）：JScript 5.7 没有访问器属性（第2行）"},
+    {"Object.defineProperty(o, 'x', {get: function () { return 1; }});",
+     "Object.defineProperty 的 get/set 访问器：JScript 5.7 没有访问器属性（第1行）"},
+    {"var p = new Proxy({}, {});", "Proxy（代理对象）无法在 JScript 5.7 中实现（第1行）"},
+    {"var o = {\n  [Symbol.iterator]: function () {}\n};", "以 Symbol 为键的协议（Symbol.iterator）：JScript 5.7 没有 Symbol（第2行）"},
+    {"var m = new Map();", "Map 在 JScript 5.7 中没有，未提供替代（第1行）"},
+    {"var r = /a/y;", "正则表达式标志 y：JScript 5.7 不支持（第1行）"},
+    {"var r = /(?<=a)b/;", "正则表达式的后行断言 (?<= / (?<!：JScript 5.7 不支持（第1行）"},
+    {"var r = /(?<year>\\d+)/;", "正则表达式的命名捕获组 (?<名称>)：JScript 5.7 不支持（第1行）"},
+    {"var r = /\\p{L}/u;", "正则表达式的 Unicode 属性转义 \\p{…}：无法转换（第1行）"},
+    {"function* g() { yield 1; }", "生成器函数 function*：需要 regenerator 运行库，无法转换（第1行）"},
+    {"var f = async () => 1;", "async 函数：需要 regenerator 运行库，无法转换（第1行）"},
+    {"var n = 10n;", "BigInt 字面量：JScript 5.7 没有 BigInt（第1行）"},
+    {"import x from 'y';", "模块语法 import/export：请先打包成普通脚本（第1行）"},
+    {"var a = (;", "语法错误：Unexpected token（第1行）"},
+};
+
+TEST(ToJScript, RefusesWhatCannotBeConvertedWithItsLine) {
+  for (const Refusal& r : kRefusals) {
+    SCOPED_TRACE(r.script);
+    const rewrite::Outcome converted = convert(r.script);
+    ASSERT_TRUE(converted.ok()) << converted.failure;
+    ASSERT_FALSE(converted.problems.empty());
+    EXPECT_EQ(r.problem, converted.problems.front().message);
+  }
+}
+
+TEST(ToJScript, ToleratesWhatTheScriptTestsForOrDeclares) {
+  for (const char* script : {
+           "var it = typeof Symbol === 'function' && Symbol.iterator;",
+           "var M = typeof Map !== 'undefined' ? Map : null;",
+           "function f(Symbol) { return Symbol.iterator; }",
+           "var Map = function () {}; var m = new Map();",
+           "var o = {Proxy: 1}; o.Proxy = 2;",
+       }) {
+    SCOPED_TRACE(script);
+    const rewrite::Outcome converted = convert(script);
+    EXPECT_TRUE(converted.ok() && converted.problems.empty() && converted.hasText)
+        << (converted.problems.empty() ? converted.failure : converted.problems.front().message);
+  }
+}
+
+// ---- The command ---------------------------------------------------------------------------
+
+std::string block(const std::string& header, const std::string& body) {
+  return header + workflow::kLogSeparator + "\r\n\r\n" + body + "\r\n\r\n" + workflow::kLogSeparator;
+}
+
+TEST(ToJScriptCommand, WritesTheConvertedTextAsOneUndoStepAndSaysWhatItDid) {
+  workflow::HeadlessWorkbench bench;
+  const std::string original = "var f = x => x + 1;\r\nvar o = {default: 2};\r\n";
+  bench.editor().setText(original);
+  EXPECT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), nullptr));
+  EXPECT_EQ(block(rewrite::kToJScriptDone,
+                  "转换的语法：箭头函数 1 处，保留字属性名 1 处\r\n"
+                  "补充的库：无\r\n"
+                  "验证：转换后的代码在系统引擎中加载成功"),
+            bench.log);
+  // The script's CR LF line breaks stay.
+  EXPECT_EQ("var f = function (x) {\r\n  return x + 1;\r\n};\r\nvar o = {\r\n  \"default\": 2\r\n};\r\n",
+            bench.editor().wholeText());
+  bench.editor().undo();
+  EXPECT_EQ(original, bench.editor().wholeText());
+}
+
+TEST(ToJScriptCommand, AScriptWithNothingToConvertStaysAsWritten) {
+  workflow::HeadlessWorkbench bench;
+  const std::string original = "function test(aa,bb){\r\n\r\n\tcc = aa + bb;\r\n\treturn  cc;\r\n}\r\n";
+  bench.editor().setText(original);
+  EXPECT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), nullptr));
+  EXPECT_EQ(original, bench.editor().wholeText());
+  EXPECT_EQ(block(rewrite::kToJScriptDone,
+                  "转换的语法：无（已是 ES3 语法）\r\n"
+                  "补充的库：无\r\n"
+                  "代码没有需要转换的地方，未改动\r\n"
+                  "验证：转换后的代码在系统引擎中加载成功"),
+            bench.log);
+}
+
+TEST(ToJScriptCommand, NamesThePolyfillsWithTheirSizesAndWhatTheyCannotDo) {
+  workflow::HeadlessWorkbench bench;
+  bench.editor().setText("var a = new Uint8Array(2); var n = Date.now();");
+  ASSERT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), nullptr));
+  const rewrite::Outcome converted = convert("var a = new Uint8Array(2); var n = Date.now();");
+  const std::string typed = converted.fact("polyfill");  // the first one: Date.now
+  EXPECT_EQ(0u, typed.find("Date.now "));
+  EXPECT_NE(std::string::npos, bench.log.find("补充的库：Date.now（" + typed.substr(9) + " 字节），类型化数组替代品（"));
+  EXPECT_NE(std::string::npos, bench.log.find("注意：类型化数组用普通数组代替：下标写入超出元素范围时不回绕"));
+}
+
+TEST(ToJScriptCommand, ARefusalLeavesTheEditorAndGoesToTheLine) {
+  workflow::HeadlessWorkbench bench;
+  const std::string original = "var a = 1;\r\nvar o = { get x() { return 1; } };\r\n";
+  bench.editor().setText(original);
+  EXPECT_EQ(rewrite::ToJScriptOutcome::Refused, rewrite::toJScriptCommand(bench, systemEngine(), nullptr));
+  EXPECT_EQ(block(rewrite::kToJScriptFailed,
+                  "以下内容无法转换为 JScript 5.7，编辑框中的代码未改动：\r\n"
+                  "getter/setter（get x）：JScript 5.7 没有访问器属性（第2行）"),
+            bench.log);
+  EXPECT_EQ(original, bench.editor().wholeText());
+  EXPECT_EQ(1, bench.editor().lineFromPosition(bench.editor().getCurrentPos()));
+}
+
+TEST(ToJScriptCommand, AConvertedTextThatDoesNotLoadIsNotOffered) {
+  workflow::HeadlessWorkbench bench;
+  // Converts, but runs into a name the system engine lacks while loading.
+  const std::string original = "const x = setTimeout(() => 1, 0);";
+  bench.editor().setText(original);
+  EXPECT_EQ(rewrite::ToJScriptOutcome::Refused, rewrite::toJScriptCommand(bench, systemEngine(), nullptr));
+  EXPECT_EQ(0u, bench.log.find(std::string(rewrite::kToJScriptFailed) + workflow::kLogSeparator +
+                               "\r\n\r\n转换后的代码不能在系统引擎中加载，编辑框中的代码未改动：\r\n错误代码："));
+  EXPECT_NE(std::string::npos, bench.log.find("'setTimeout' 未定义"));
+  EXPECT_EQ(original, bench.editor().wholeText());
+}
+
+TEST(ToJScriptCommand, EmptyEditorIsRefused) {
+  workflow::HeadlessWorkbench bench;
+  bench.editor().setText(" \r\n");
+  EXPECT_EQ(rewrite::ToJScriptOutcome::Refused, rewrite::toJScriptCommand(bench, systemEngine(), nullptr));
+  EXPECT_EQ(block(rewrite::kToJScriptFailed, "编辑框中没有代码"), bench.log);
+}
+
+TEST(ToJScriptCommand, ComparesTheCallWithV8AndSaysWhenTheyDiffer) {
+  workflow::HeadlessWorkbench bench;
+  bench.editor().setText("const f = (s) => `<${s}>`;\nfunction test(s) { return f(s); }");
+  bench.callBox = "test('中文')";
+  ASSERT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), &startedBridge()));
+  EXPECT_NE(std::string::npos, bench.log.find("验证 test('中文')：两个引擎的结果相同：<中文>\r\n\r\n"));
+
+  // What the stand-in cannot do shows as a difference, not as agreement.
+  bench.editor().setText("function test() { var a = new Uint8Array(1); a[0] = 300; return a[0]; }");
+  bench.callBox = "test()";
+  ASSERT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), &startedBridge()));
+  EXPECT_NE(std::string::npos,
+            bench.log.find("验证 test()：两个引擎的结果不同\r\nV8（原代码）：44\r\n系统引擎（转换后）：300\r\n"));
+}
+
+// ---- Real libraries ------------------------------------------------------------------------
+
+std::string dataFile(const std::string& name) {
+  std::ifstream in(std::string(JSDEBUG_TEST_DATA) + "/rewrite/" + name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct Library {
+  const char* file;
+  const char* caller;  // appended to the library: defines test()
+  const char* call;
+  bool browser;  // made for pages: they look for window or self
+};
+
+const Library kLibraries[] = {
+    {"crypto-js-4.2.0.js",
+     "function test(s) {\n"
+     "  var key = CryptoJS.enc.Hex.parse('000102030405060708090a0b0c0d0e0f');\n"
+     "  var iv = CryptoJS.enc.Hex.parse('101112131415161718191a1b1c1d1e1f');\n"
+     "  var sealed = CryptoJS.AES.encrypt(s, key, {iv: iv}).toString();\n"
+     "  return [CryptoJS.MD5(s), CryptoJS.SHA256(s), CryptoJS.HmacSHA1(s, 'k'), sealed,\n"
+     "          CryptoJS.AES.decrypt(sealed, key, {iv: iv}).toString(CryptoJS.enc.Utf8)].join('|');\n"
+     "}",
+     "test('Hello 世界')", false},
+    {"js-sha256-0.11.0.js",
+     "function test(s) { return [sha256(s), sha224(s), sha256.hmac('key', s), sha256.array(s).join(',')].join('|'); }",
+     "test('Hello 世界')", true},
+    {"aes-js-3.1.2.js",
+     "function test(s) {\n"
+     "  var key = [];\n"
+     "  for (var i = 0; i < 16; i++) key.push(i);\n"
+     "  var sealed = new aesjs.ModeOfOperation.ctr(key, new aesjs.Counter(5)).encrypt(aesjs.utils.utf8.toBytes(s));\n"
+     "  var block = new aesjs.ModeOfOperation.ecb(key).encrypt(aesjs.utils.utf8.toBytes('sixteen byte msg'));\n"
+     "  return aesjs.utils.hex.fromBytes(sealed) + '|' + aesjs.utils.hex.fromBytes(block) + '|' +\n"
+     "         aesjs.utils.utf8.fromBytes(new aesjs.ModeOfOperation.ctr(key, new aesjs.Counter(5)).decrypt(sealed));\n"
+     "}",
+     "test('Hello 世界')", false},
+    {"spark-md5-3.0.2.js",
+     "function test(s) {\n"
+     "  var spark = new SparkMD5();\n"
+     "  spark.append(s);\n"
+     "  var buffer = new SparkMD5.ArrayBuffer();\n"
+     "  buffer.append(new Uint8Array([1, 2, 3, 250]).buffer);\n"
+     "  return SparkMD5.hash(s) + '|' + spark.end() + '|' + buffer.end();\n"
+     "}",
+     "test('Hello 世界')", true},
+    {"lodash-4.17.21.js",
+     "function test(s) {\n"
+     "  return [_.chunk([1, 2, 3, 4, 5], 2).join(';'), _.camelCase(s), _.uniq([2, 1, 2, 3]).join(','),\n"
+     "          JSON.stringify(_.groupBy([6.1, 4.2, 6.3], Math.floor)), _.template('hi <%= n %>')({n: s}),\n"
+     "          _.isEqual({a: [1, 2]}, {a: [1, 2]})].join('|');\n"
+     "}",
+     "test('Hello 世界')", false},
+    {"esbuild-es5-bundle.js", "", "test('3,1,2,0,1500')", true},
+    {"es2015-classes.js", "", "test('cup', 12)", false},
+};
+
+TEST(ToJScriptLibraries, ConvertAndGiveV8sAnswerInTheSystemEngine) {
+  for (const Library& lib : kLibraries) {
+    SCOPED_TRACE(lib.file);
+    const std::string original = dataFile(lib.file);
+    ASSERT_FALSE(original.empty());
+    workflow::HeadlessWorkbench bench;
+    bench.browserEnvironment = lib.browser;
+    bench.callBox = lib.call;
+    bench.editor().setText(original + "\n" + lib.caller + "\n");
+    EXPECT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), &startedBridge()));
+    EXPECT_NE(std::string::npos, bench.log.find(std::string("：") + rewrite::kAnswersAgree + "："))
+        << bench.log;
+  }
+}
+
+}  // namespace
