@@ -75,7 +75,12 @@ function propertyKey(prop) {
 
 // Expressions that can be evaluated twice, dropped or moved without changing anything.
 function isPure(node) {
-    return isLiteral(node) || node.type === 'Identifier' || node.type === 'ThisExpression';
+    if (isLiteral(node) || node.type === 'Identifier' || node.type === 'ThisExpression') return true;
+    if (node.type === 'BinaryExpression' && node.operator !== 'in' && node.operator !== 'instanceof') {
+        return isPure(node.left) && isPure(node.right);
+    }
+    if (node.type === 'UnaryExpression' && node.operator !== 'delete') return isPure(node.argument);
+    return false;
 }
 
 // ---------------------------------------------------------------- inlining a one-line function
@@ -367,6 +372,7 @@ class Sandbox {
         this.context = vm.createContext(Object.create(null), { codeGeneration: { strings: true, wasm: false } });
         this.broken = new Map();   // decoder -> message
         this.failure = null;
+        this.scripts = new Map();
         try {
             vm.runInContext(setup, this.context, { timeout: timeoutMs, filename: 'decoders.js' });
         } catch (e) {
@@ -377,8 +383,9 @@ class Sandbox {
     call(name, args) {
         if (this.failure || this.broken.has(name)) return { ok: false };
         this.context.__args = args;
+        if (!this.scripts.has(name)) this.scripts.set(name, new vm.Script(`${name}.apply(null, __args)`));
         try {
-            const value = vm.runInContext(`${name}.apply(null, __args)`, this.context, { timeout: this.timeoutMs });
+            const value = this.scripts.get(name).runInContext(this.context, { timeout: this.timeoutMs });
             return { ok: true, value };
         } catch (e) {
             // a decoder that loops once will loop again: stop asking it
@@ -584,7 +591,11 @@ const controlFlowPass = {
             const counterName = d.property.argument.name;
             const orderBinding = path.scope.getBinding(orderName);
             const counterBinding = path.scope.getBinding(counterName);
-            if (!orderBinding || !counterBinding || !orderBinding.constant) return;
+            if (!orderBinding || !counterBinding) return;
+            // a var inside a loop counts as reassigned by its own declaration
+            if (!orderBinding.constantViolations.every((p) => p.node === orderBinding.path.node)) return;
+            if (!counterBinding.constantViolations.every((p) => p.node === counterBinding.path.node ||
+                p.node === d.property)) return;
             if (orderBinding.references !== 1 || counterBinding.references !== 1) return;
             const order = orderValue(orderBinding.path.node.init);
             if (!order) return;
@@ -1001,8 +1012,11 @@ function deobfuscate(source, options) {
                 Program(program) {
                     state.stringArray = findStringArray(program, source);
                     const runPass = (pass) => {
+                        const t0 = Date.now();
                         const n = pass.run(program, state);
-                        recrawl(program);
+                        const t1 = Date.now();
+                        if (n) recrawl(program);
+                        if (process.env.JSDEBUG_DEOBF_PROFILE) process.stderr.write(`${pass.name} ${n} run ${t1 - t0} crawl ${Date.now() - t1}\n`);
                         passCounts[pass.name] = (passCounts[pass.name] || 0) + n;
                         return n;
                     };
