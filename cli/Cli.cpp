@@ -60,6 +60,11 @@ void Context::write(const std::string& gbkText) {
 
 void Context::error(const std::string& message) { err_ << "jsdebug-cli: " << message << "\n"; }
 
+void Context::report(const std::string& gbkText) {
+  err_ << (utf8_ ? gbk::toUtf8(gbkText) : gbkText) << "\n";
+  err_.flush();
+}
+
 bool Context::refusedInput() const {
   for (const workflow::ShownMessage& m : bench.messages)
     if (m.icon == workflow::MessageIcon::Error) return true;
@@ -77,7 +82,7 @@ namespace {
 
 std::vector<Command> allCommands() {
   std::vector<Command> all;
-  for (auto table : {debuggingCommands, transformCommands, v8Commands, generateCommands}) {
+  for (auto table : {debuggingCommands, transformCommands, v8Commands, generateCommands, rewriteCommands}) {
     auto part = table();
     all.insert(all.end(), part.begin(), part.end());
   }
@@ -85,7 +90,9 @@ std::vector<Command> allCommands() {
 }
 
 // The commands that run a script, and so can run it in the browser environment.
-bool takesBrowser(const std::string& name) { return name == "load" || name == "run" || name == "v8"; }
+bool takesBrowser(const std::string& name) {
+  return name == "load" || name == "run" || name == "v8" || name == "to-jscript";
+}
 
 void usage(std::ostream& err, const std::vector<Command>& commands) {
   err << "usage: jsdebug-cli [--utf8] [--browser] COMMAND ARGS...\n       jsdebug-cli --version\n";
@@ -120,7 +127,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       return kExitUsage;
     }
     if (browser && !takesBrowser(c.name)) {
-      err << "jsdebug-cli: --browser applies to load, run and v8 only\n";
+      err << "jsdebug-cli: --browser applies to load, run, v8 and to-jscript only\n";
       return kExitUsage;
     }
     Context context(utf8, out, err);

@@ -37,6 +37,8 @@ class Context {
   // Writes program bytes (GBK), converted when --utf8 was given.
   void write(const std::string& gbkText);
   void error(const std::string& message);  // plain UTF-8 message of the CLI itself
+  // Program bytes (GBK) on standard error, converted when --utf8 was given, and a line break.
+  void report(const std::string& gbkText);
 
   // The exit status after a command whose outcome is in the log: 1 when it holds a failure
   // block or a command refused its input with an error message box.
@@ -63,6 +65,7 @@ std::vector<Command> debuggingCommands();
 std::vector<Command> transformCommands();
 std::vector<Command> v8Commands();
 std::vector<Command> generateCommands();
+std::vector<Command> rewriteCommands();
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -20,7 +20,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${JSDEBUG_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "nodejs (>= 18)")
+# Babel is what the script rewriting (转为JScript) runs in its node child.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "nodejs (>= 18), node-babel7-standalone")
 # Without a CJK font the window's Chinese shows as boxes.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
 

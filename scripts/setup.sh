@@ -16,6 +16,7 @@ packages=(
   librsvg2-bin                # the icon's PNG sizes, rendered from its SVG at build time
   dpkg-dev desktop-file-utils appstream   # the package's dependencies; validating what it installs
   clang libclang-rt-14-dev    # scripts/fuzz.sh: libFuzzer and the sanitizers' run-time
+  node-babel7-standalone      # script rewriting (rewrite/): Babel, run by the node child
 )
 
 missing=()

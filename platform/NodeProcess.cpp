@@ -1,4 +1,4 @@
-#include "v8engine/NodeProcess.h"
+#include "platform/NodeProcess.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -17,8 +17,20 @@
 
 extern char** environ;
 
-namespace jsdebug::v8engine {
+namespace jsdebug::platform {
 namespace {
+
+int settingFromEnvironment(const char* name, int fallback) {
+  const char* text = std::getenv(name);
+  if (text == nullptr || *text == 0) return fallback;
+  char* end = nullptr;
+  long value = std::strtol(text, &end, 10);
+  if (*end != 0 || value <= 0 || value > 24L * 3600 * 1000) return fallback;
+  return static_cast<int>(value);
+}
+
+constexpr int kDefaultTimeLimitMs = 10000;
+constexpr int kDefaultHeapLimitMb = 512;
 
 std::int64_t nowMs() {
   timespec now{};
@@ -58,6 +70,14 @@ std::string findProgram(const std::string& program) {
 }
 
 }  // namespace
+
+std::string nodeProgram() {
+  const char* chosen = std::getenv("JSDEBUG_NODE");
+  return chosen != nullptr && *chosen != 0 ? chosen : "node";
+}
+
+int nodeTimeLimitMs() { return settingFromEnvironment("JSDEBUG_V8_TIMEOUT_MS", kDefaultTimeLimitMs); }
+int nodeHeapLimitMb() { return settingFromEnvironment("JSDEBUG_V8_HEAP_MB", kDefaultHeapLimitMb); }
 
 int NodeProcess::start(const std::string& program, const std::string& runnerScript,
                        int heapLimitMb) {
@@ -188,4 +208,4 @@ void NodeProcess::stop() {
   }
 }
 
-}  // namespace jsdebug::v8engine
+}  // namespace jsdebug::platform

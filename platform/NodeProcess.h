@@ -1,12 +1,20 @@
 #pragma once
-// One `node` child process running the runner script, talked to over a socket that is its
-// standard input and output. POSIX only: the library lies outside the program and is rebuilt per
-// platform anyway.
+// One `node` child process running a script of ours, talked to over a socket that is its
+// standard input and output, with the settings every such child shares: the program (JSDEBUG_NODE
+// or `node` on PATH), the time limit (JSDEBUG_V8_TIMEOUT_MS) and the heap cap (JSDEBUG_V8_HEAP_MB).
+// The engine library's V8 runs and the script rewriting each keep one. POSIX only for now.
 
 #include <string>
 #include <sys/types.h>
 
-namespace jsdebug::v8engine {
+namespace jsdebug::platform {
+
+// The node program to start: JSDEBUG_NODE when set, else `node` looked up on PATH.
+std::string nodeProgram();
+// A run's time limit in milliseconds: JSDEBUG_V8_TIMEOUT_MS, 10000 by default.
+int nodeTimeLimitMs();
+// The child's V8 heap cap in MB: JSDEBUG_V8_HEAP_MB, 512 by default.
+int nodeHeapLimitMb();
 
 class NodeProcess {
  public:
@@ -37,4 +45,4 @@ class NodeProcess {
   int socket_ = -1;
 };
 
-}  // namespace jsdebug::v8engine
+}  // namespace jsdebug::platform

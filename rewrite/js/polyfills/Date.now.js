@@ -1,0 +1,2 @@
+// Date.now.
+if (!Date.now) Date.now = function () { return new Date().getTime(); };
