@@ -82,7 +82,8 @@ namespace {
 
 std::vector<Command> allCommands() {
   std::vector<Command> all;
-  for (auto table : {debuggingCommands, transformCommands, v8Commands, generateCommands, rewriteCommands}) {
+  for (auto table : {debuggingCommands, transformCommands, v8Commands, generateCommands, rewriteCommands,
+                     deobfuscateCommands}) {
     auto part = table();
     all.insert(all.end(), part.begin(), part.end());
   }

@@ -66,6 +66,7 @@ std::vector<Command> transformCommands();
 std::vector<Command> v8Commands();
 std::vector<Command> generateCommands();
 std::vector<Command> rewriteCommands();
+std::vector<Command> deobfuscateCommands();
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

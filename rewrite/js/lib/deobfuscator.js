@@ -5,8 +5,10 @@
 
 const vm = require('vm');
 
+// Carried by the rewriting worker, `require('@babel/standalone')` is the worker's Babel; run
+// by plain node (tests, benchmarks), Debian's copy.
 function loadBabel() {
-    const candidates = [process.env.JSDEBUG_BABEL, '@babel/standalone',
+    const candidates = ['@babel/standalone', process.env.JSDEBUG_BABEL,
         '/usr/share/nodejs/@babel/standalone/babel.js'].filter(Boolean);
     for (const name of candidates) {
         try {
@@ -19,6 +21,9 @@ function loadBabel() {
 }
 
 const Babel = loadBabel();
+
+// Past this size the passes cannot finish within the worker's time limit: refused, not cut short.
+const MAX_SOURCE_CHARS = 3 * 1024 * 1024;
 let t = null;   // Babel's types, handed to the plugin
 
 const MAX_ROUNDS = 60;
@@ -221,7 +226,7 @@ const foldPass = {
     run(program) {
         let count = 0;
         program.traverse({
-            exit(path) {
+            'UnaryExpression|BinaryExpression|LogicalExpression': { exit(path) {
                 const node = path.node;
                 let folded;
                 try {
@@ -236,7 +241,7 @@ const foldPass = {
                 if (!out) return;
                 path.replaceWith(out);
                 count++;
-            },
+            } },
             ConditionalExpression: {
                 exit(path) {
                     if (!isLiteral(path.node.test)) return;
@@ -428,7 +433,7 @@ const stringArrayPass = {
             },
         });
         // the machinery goes once nothing outside it calls a decoder any more
-        recrawl(program);
+        if (count) recrawl(program);
         const outside = [...sa.decoders, ...sa.providers].some((name) => {
             const binding = program.scope.getBinding(name);
             return binding && binding.referencePaths.some((ref) =>
@@ -996,6 +1001,11 @@ const FINAL = [memberPass, renamePass];
 
 function deobfuscate(source, options) {
     const opts = Object.assign({ timeoutMs: 10000, decoderTimeoutMs: 1000 }, options || {});
+    if (source.length > MAX_SOURCE_CHARS) {
+        const err = new Error(`脚本太大（${Math.round(source.length / 1024)} KB），反混淆只接受 ${MAX_SOURCE_CHARS / 1024 / 1024} MB 以内的脚本`);
+        err.tooLarge = true;
+        throw err;
+    }
     const started = Date.now();
     const deadline = started + opts.timeoutMs;
     const state = {
@@ -1023,7 +1033,10 @@ function deobfuscate(source, options) {
                     for (;;) {
                         rounds++;
                         let changed = 0;
-                        for (const pass of REPEATED) changed += runPass(pass);
+                        for (const pass of REPEATED) {
+                            changed += runPass(pass);
+                            if (Date.now() > deadline) break;
+                        }
                         if (!changed || rounds >= MAX_ROUNDS) break;
                         if (Date.now() > deadline) {
                             timedOut = true;
@@ -1049,7 +1062,8 @@ function deobfuscate(source, options) {
         });
     } catch (e) {
         if (e && e.loc) {
-            const err = new Error(`第 ${e.loc.line} 行第 ${e.loc.column + 1} 列: ${e.message.replace(/\s*\(\d+:\d+\)\s*$/, '')}`);
+            const reason = String(e.message).split('\n')[0].replace(/^unknown: /, '').replace(/\s*\(\d+:\d+\)\s*$/, '');
+            const err = new Error(`语法错误：第 ${e.loc.line} 行第 ${e.loc.column + 1} 列：${reason}`);
             err.syntax = true;
             err.line = e.loc.line;
             err.column = e.loc.column;
@@ -1091,7 +1105,7 @@ function makeReport(state, passCounts, rounds, ms, timedOut) {
 
 module.exports = { deobfuscate };
 
-if (require.main === module) {
+if (typeof require.main !== 'undefined' && require.main === module) {
     const fs = require('fs');
     const file = process.argv[2];
     if (!file) {
