@@ -15,6 +15,10 @@ constexpr const char* kCrLf = "\r\n";
 // Enough room for a large decoded table; the V8 box's own value is used when it is larger.
 constexpr int kLiteralBufferLength = 64 * 1024;
 
+bool onlyWhitespace(const std::string& s) {
+  return s.find_first_not_of(" \t\r\n\f\v") == std::string::npos;
+}
+
 bool hasCall(workflow::Workbench& bench) {
   const std::string call = bench.callBoxText();
   return !text::trimBlanks(call).empty() && call != workflow::kCallBoxCueText;
@@ -47,7 +51,7 @@ void refuse(workflow::Workbench& bench, const char* header, const std::string& b
 
 bool deobfuscateCommand(workflow::Workbench& bench, engine::V8Bridge* bridge, Rewriter& rewriter) {
   const std::string original = bench.editor().wholeText();
-  if (text::trimBlanks(original).empty()) {
+  if (onlyWhitespace(original)) {
     refuse(bench, kDeobfuscateFailed, "编辑框中没有代码", 0);
     return false;
   }
@@ -127,7 +131,7 @@ bool evalSelectionCommand(workflow::Workbench& bench, engine::V8Bridge& bridge, 
     return false;
   }
   const std::string expression = script.substr(start, end - start);
-  if (text::trimBlanks(expression).empty()) {
+  if (onlyWhitespace(expression)) {
     refuse(bench, kEvalSelectionFailed, "选中的只有空白", 0);
     return false;
   }
