@@ -11,6 +11,7 @@
 #include "workflow/ScriptFiles.h"
 #include "workflow/UrlLoading.h"
 #include "generate/ECode.h"
+#include "rewrite/Deobfuscate.h"
 #include "generate/TestPage.h"
 #include "transform/JsfuckDecoder.h"
 #include "transform/Md5.h"
@@ -105,6 +106,19 @@ const std::vector<NamedCommand>& mainWindowCommands() {
       {"退出", [](MainWindow& w) { w.exitProgram(); }},
       // A switch: the runs read its state when they start.
       {"浏览器环境", [](MainWindow&) {}},
+
+      // The 工具 drop-down's commands.
+      {"反混淆",
+       [](MainWindow& w) {
+         BusyScope busy(w);
+         rewrite::deobfuscateCommand(w, &w.services().bridge);
+       }},
+      {"求值选中",
+       [](MainWindow& w) {
+         BusyScope busy(w);
+         rewrite::evalSelectionCommand(w, w.services().bridge, w.editor().getSelectionStart(),
+                                       w.editor().getSelectionEnd());
+       }},
   };
   return commands;
 }
@@ -144,7 +158,10 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
 }
 
 const std::vector<ToolMenuItem>& toolMenuItems() {
-  static const std::vector<ToolMenuItem> items = {};
+  static const std::vector<ToolMenuItem> items = {
+      {"反混淆", "Ctrl+Shift+D", "反混淆"},
+      {"求值选中", "Ctrl+Shift+E", "求值选中"},
+  };
   return items;
 }
 
