@@ -762,7 +762,9 @@ const protectionPass = {
         };
         program.traverse({
             FunctionDeclaration(path) {
-                if (!buildsDebugger(path.node)) return;
+                // the obfuscator names what it injects; a function of the author's that merely
+                // carries an injected dead branch stays
+                if (!isObfuscatedName(path.node.id.name) || !buildsDebugger(path.node)) return;
                 const binding = path.parentPath.scope.getBinding(path.node.id.name);
                 if (!binding) return;
                 for (const ref of binding.referencePaths) {
@@ -772,7 +774,8 @@ const protectionPass = {
                 doomed.add(path);
             },
             VariableDeclarator(path) {
-                if (!isCallOnceFactory(path.node.init)) return;
+                if (path.node.id.type !== 'Identifier' || !isObfuscatedName(path.node.id.name) ||
+                    !isCallOnceFactory(path.node.init)) return;
                 const binding = path.scope.getBinding(path.node.id.name);
                 if (!binding || !binding.constant) return;
                 if (!binding.referencePaths.every((ref) => ref.parentPath.isCallExpression() &&
