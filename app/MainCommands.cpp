@@ -11,6 +11,7 @@
 #include "workflow/ScriptFiles.h"
 #include "workflow/UrlLoading.h"
 #include "generate/ECode.h"
+#include "rewrite/Deobfuscate.h"
 #include "generate/TestPage.h"
 #include "rewrite/ToJScript.h"
 #include "transform/JsfuckDecoder.h"
@@ -121,6 +122,17 @@ const std::vector<NamedCommand>& mainWindowCommands() {
          workflow::compareRunCommand(w, w.services().engine, w.services().bridge, w.services().ticks);
        }},
       {"编码工具", [](MainWindow& w) { w.openEncodeWindow(workflow::selectionOrLastResult(w)); }},
+      {"反混淆",
+       [](MainWindow& w) {
+         BusyScope busy(w);
+         rewrite::deobfuscateCommand(w, &w.services().bridge);
+       }},
+      {"求值选中",
+       [](MainWindow& w) {
+         BusyScope busy(w);
+         rewrite::evalSelectionCommand(w, w.services().bridge, w.editor().getSelectionStart(),
+                                       w.editor().getSelectionEnd());
+       }},
   };
   return commands;
 }
@@ -164,6 +176,8 @@ const std::vector<ToolMenuItem>& toolMenuItems() {
       {"转为JScript", "Ctrl+Shift+J", "转为JScript"},
       {"对比运行", "Ctrl+Shift+R", "对比运行"},
       {"编码工具", "Ctrl+Shift+B", "编码工具"},
+      {"反混淆", "Ctrl+Shift+D", "反混淆"},
+      {"求值选中", "Ctrl+Shift+E", "求值选中"},
   };
   return items;
 }

@@ -271,6 +271,10 @@ void MainWindow::wireCommands() {
   std::map<std::string, std::function<void(MainWindow&)>> byName;
   for (const NamedCommand& c : mainWindowCommands()) byName[c.name] = c.run;
 
+  // Right-click on a selection: the value it stands for, in place.
+  if (auto found = byName.find("求值选中"); found != byName.end())
+    editor_->addContextCommand("求值选中", [this, run = found->second] { run(*this); }, true);
+
   for (const ButtonPlace& place : kButtons) {
     auto found = byName.find(place.caption);
     if (found == byName.end()) continue;

@@ -92,7 +92,7 @@ namespace {
 std::vector<Command> allCommands() {
   std::vector<Command> all;
   for (auto table : {debuggingCommands, transformCommands, v8Commands, generateCommands, encodeCommands,
-                     rewriteCommands}) {
+                     rewriteCommands, deobfuscateCommands}) {
     auto part = table();
     all.insert(all.end(), part.begin(), part.end());
   }

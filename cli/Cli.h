@@ -69,6 +69,7 @@ std::vector<Command> v8Commands();
 std::vector<Command> generateCommands();
 std::vector<Command> encodeCommands();
 std::vector<Command> rewriteCommands();
+std::vector<Command> deobfuscateCommands();
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

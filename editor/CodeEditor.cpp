@@ -631,8 +631,19 @@ QMenu* CodeEditor::createContextMenu(QWidget* parent) {
   menu->addSeparator();
   QAction* all = menu->addAction(toQt("选择全部"));
   connect(all, &QAction::triggered, this, [this] { send(Sci::SCI_SELECTALL); });
+  if (!contextCommands_.empty()) menu->addSeparator();
+  for (const ContextCommand& c : contextCommands_) {
+    QAction* action = menu->addAction(toQt(c.caption));
+    action->setEnabled(!c.needsSelection || selected);
+    connect(action, &QAction::triggered, this, [run = c.run] { run(); });
+  }
   if (extendMenu_) extendMenu_(menu);
   return menu;
+}
+
+void CodeEditor::addContextCommand(const std::string& caption, std::function<void()> run,
+                                   bool needsSelection) {
+  contextCommands_.push_back({caption, std::move(run), needsSelection});
 }
 
 }  // namespace jsdebug::editor

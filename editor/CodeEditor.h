@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "editor/GbkPositions.h"
 #include "workflow/EditorOperations.h"
@@ -92,6 +93,10 @@ class CodeEditor : public QWidget, public workflow::EditorOperations {
   // Items the window adds below the editor's own.
   void setContextMenuExtension(std::function<void(QMenu*)> extend) { extendMenu_ = std::move(extend); }
 
+  // A command of the window's at the end of the right-click menu (after the editor's own items
+  // and a separator), enabled only while text is selected when `needsSelection`.
+  void addContextCommand(const std::string& caption, std::function<void()> run, bool needsSelection);
+
  signals:
   void leftButtonReleased(int x, int y, int keys);
   void leftButtonDoubleClicked(int x, int y, int keys);
@@ -101,6 +106,13 @@ class CodeEditor : public QWidget, public workflow::EditorOperations {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  struct ContextCommand {
+    std::string caption;
+    std::function<void()> run;
+    bool needsSelection;
+  };
+  std::vector<ContextCommand> contextCommands_;
+
   friend class EditingWindow;
 
   long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;

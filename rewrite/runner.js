@@ -130,6 +130,8 @@ function file(path) {
 }
 function load(path) {
   if (path === '@babel/standalone') return babel;
+  // The deobfuscator runs a script's own decoders in an isolated context of their own.
+  if (path === 'vm') return require('vm');
   const p = normalise(path);
   if (loaded.has(p)) return loaded.get(p).exports;
   const module = {exports: {}};

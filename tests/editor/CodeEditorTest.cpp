@@ -482,6 +482,26 @@ TEST_F(CodeEditorWindowTest, ContextMenuItemsAndTheirEnabling) {
   EXPECT_EQ(1, editor->getSelectionEnd());
 }
 
+TEST_F(CodeEditorWindowTest, WindowCommandsFollowTheEditorsOwnItems) {
+  int runs = 0;
+  editor->addContextCommand("求值选中", [&runs] { ++runs; }, true);
+  editor->addContextCommand("其他", [] {}, false);
+  editor->setText("abc");
+  std::unique_ptr<QMenu> menu(editor->createContextMenu());
+  QStringList all;
+  for (QAction* a : menu->actions()) all << (a->isSeparator() ? QString("-") : a->text());
+  EXPECT_EQ(QString::fromUtf16(u"撤消 重复 - 剪切 复制 粘贴 删除 - 选择全部 - 求值选中 其他").split(' '), all);
+  // Without a selection only the command that needs none is enabled.
+  EXPECT_FALSE(menu->actions().at(10)->isEnabled());
+  EXPECT_TRUE(menu->actions().at(11)->isEnabled());
+
+  editor->setSelection(0, 2);
+  menu.reset(editor->createContextMenu());
+  ASSERT_TRUE(menu->actions().at(10)->isEnabled());
+  menu->actions().at(10)->trigger();
+  EXPECT_EQ(1, runs);
+}
+
 }  // namespace
 }  // namespace jsdebug::editor
 
