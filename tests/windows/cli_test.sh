@@ -44,7 +44,7 @@ cat >"$work/packed.js" <<'PACKED'
 eval(function(p,a,c,k,e,d){e=function(c){return c};if(!''.replace(/^/,String)){while(c--){d[c]=k[c]||c}k=[function(e){return d[e]}];e=function(){return'\\w+'};c=1};while(c--){if(k[c]){p=p.replace(new RegExp('\\b'+e(c)+'\\b','g'),k[c])}}return p}('0(1)',2,2,'alert|x'.split('|'),0,{}))
 PACKED
 check "unpack" 0 "alert(x)" -- unpack "$work/packed.js"
-check "gen-e" 0 "test('abc',123)" -- gen-e "test('abc',123)"
+check "gen-e" 0 "\"test\" ,\"'abc',123\"" -- gen-e "test('abc',123)"
 check "a folder is refused" 1 "" -- load "$work"
 check "a device is refused" 1 "" -- load NUL
 check "fetch refuses other schemes" 1 "" -- fetch "ftp://example.org/a.js"
