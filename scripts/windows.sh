@@ -51,8 +51,8 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$build"
 
 if [ "$run_tests" = no ]; then
-  echo "windows: built $build; this kernel cannot run 32-bit programs (no IA-32 emulation), so its tests were not run"
-  exit 0
+  echo "windows: built $build; this kernel cannot run 32-bit programs (no IA-32 emulation), so only the tests that read the binaries run"
+  exec ctest --test-dir "$build" --output-on-failure -R '^v8_exports$'
 fi
 
 # One Wine prefix per user for both builds (a 64-bit prefix runs 32-bit programs too); making
