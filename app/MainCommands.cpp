@@ -143,4 +143,9 @@ const std::vector<ToolbarEntry>& toolbarEntries() {
   return entries;
 }
 
+const std::vector<ToolMenuItem>& toolMenuItems() {
+  static const std::vector<ToolMenuItem> items = {};
+  return items;
+}
+
 }  // namespace jsdebug::app

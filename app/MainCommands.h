@@ -43,6 +43,19 @@ inline constexpr const char* kBrowserEnvironmentTooltip =
 // The 23 toolbar entries in order, then ours.
 const std::vector<ToolbarEntry>& toolbarEntries();
 
+// The toolbar's last entry, after the browser environment switch: a drop-down that holds every
+// command added to the window since, so the toolbar keeps clear of the V8 download link.
+inline constexpr const char* kToolMenuCaption = "工具";
+
+// An item of that drop-down: its caption, its keyboard shortcut (as Qt's key sequences spell
+// it, shown in the menu) and the command it starts, looked up among mainWindowCommands().
+struct ToolMenuItem {
+  std::string caption;
+  std::string shortcut;
+  std::string command;
+};
+const std::vector<ToolMenuItem>& toolMenuItems();
+
 // The margin toggle of "行号": line numbers at 32 pixels, or a symbol margin of width 0.
 void toggleLineNumbers(workflow::EditorOperations& editor);
 

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -188,12 +189,43 @@ void MainWindow::buildToolbar() {
     toolbarEntries_.push_back(action);
   }
 
+  buildToolsMenu();
+
   link_ =
       new HyperlinkLabel(editor::toQt(kDownloadCaption), QString::fromLatin1(kDownloadPage), this);
   link_->setGeometry(540, 6, 284, 16);
   link_->setFocusPolicy(Qt::NoFocus);
   // In front of the toolbar band it lies over.
   link_->raise();
+}
+
+namespace {
+// Two CJK characters of the window's font.
+constexpr int kToolsButtonWidth = 25;
+}  // namespace
+
+void MainWindow::buildToolsMenu() {
+  toolsButton_ = new QToolButton(toolbar_);
+  toolsButton_->setText(editor::toQt(kToolMenuCaption));
+  toolsButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  toolsButton_->setPopupMode(QToolButton::InstantPopup);
+  toolsButton_->setFocusPolicy(Qt::NoFocus);
+  // The toolbar leaves room for one entry before the download link, as wide as an icon entry:
+  // the caption goes without the style's menu arrow and padding so that it fits there.
+  toolsButton_->setStyleSheet(QStringLiteral(
+      "QToolButton { padding: 0px; } QToolButton::menu-indicator { image: none; width: 0px; }"));
+  toolsButton_->setFixedWidth(kToolsButtonWidth);
+  toolsMenu_ = new QMenu(toolsButton_);
+  toolsButton_->setMenu(toolsMenu_);
+  toolbar_->addWidget(toolsButton_);
+  for (const ToolMenuItem& item : toolMenuItems()) {
+    QAction* action = toolsMenu_->addAction(editor::toQt(item.caption));
+    action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
+    // A closed menu's items take no keys: the window holds them too, so the shortcuts work
+    // from any of its controls.
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+  }
 }
 
 void MainWindow::buildRunMenu() {
@@ -234,6 +266,15 @@ void MainWindow::wireCommands() {
     auto found = byName.find(entries[i].command);
     if (found == byName.end()) continue;
     connect(toolbarEntries_[i], &QAction::triggered, this, [this, run = found->second] { run(*this); });
+  }
+
+  const std::vector<ToolMenuItem>& items = toolMenuItems();
+  const QList<QAction*> toolActions = toolsMenu_->actions();
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    auto found = byName.find(items[i].command);
+    if (found == byName.end()) continue;
+    connect(toolActions[static_cast<int>(i)], &QAction::triggered, this,
+            [this, run = found->second] { run(*this); });
   }
 
   // Esc closes the window from any control; installed on every child, the editor's inside

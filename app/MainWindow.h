@@ -115,6 +115,9 @@ class MainWindow : public FixedFrameWindow, public workflow::Workbench {
   // The toolbar entry with this index, separators counted.
   QAction* toolbarEntry(int index) const;
   QMenu* runMenu() const { return runMenu_; }
+  // The 工具 drop-down and its menu, whose items follow toolMenuItems().
+  QToolButton* toolsButton() const { return toolsButton_; }
+  QMenu* toolsMenu() const { return toolsMenu_; }
   QAction* debugFunctionItem() const { return debugItem_; }
   HyperlinkLabel* downloadLink() const { return link_; }
   QRadioButton* upButton() const { return up_; }
@@ -136,6 +139,7 @@ class MainWindow : public FixedFrameWindow, public workflow::Workbench {
   void buildControls();
   void buildToolbar();
   void buildRunMenu();
+  void buildToolsMenu();
   void wireCommands();
   void setUpTabOrder();
   void dockToolbar();
@@ -165,6 +169,8 @@ class MainWindow : public FixedFrameWindow, public workflow::Workbench {
   std::map<std::string, QPushButton*> buttons_;
   editor::CodeEditor* editor_ = nullptr;
   QMenu* runMenu_ = nullptr;
+  QToolButton* toolsButton_ = nullptr;
+  QMenu* toolsMenu_ = nullptr;
   QAction* debugItem_ = nullptr;
 
   // The log as the commands wrote it, byte for byte; the control shows it with its line breaks.

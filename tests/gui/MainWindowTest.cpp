@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <Qsci/qsciscintillabase.h>
 #include <QToolBar>
+#include <QToolButton>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -338,10 +339,43 @@ TEST(ToolbarPictures, EveryImageHasAPictureOfItsOwn) {
   }
 }
 
+TEST_F(MainWindowTest, ToolsDropDownHoldsTheAddedCommandsClearOfTheLink) {
+  QToolButton* tools = window->toolsButton();
+  ASSERT_NE(nullptr, tools);
+  EXPECT_EQ(kToolMenuCaption, editor::fromQt(tools->text()));
+  EXPECT_EQ(QToolButton::InstantPopup, tools->popupMode());
+  EXPECT_EQ(window->toolsMenu(), tools->menu());
+  // The toolbar's last entry, right after the browser environment switch.
+  const QList<QAction*> entries = window->toolbar()->actions();
+  EXPECT_EQ(window->toolbarEntry(kBrowserEnvironmentEntry), entries[entries.size() - 2]);
+  EXPECT_EQ(tools, window->toolbar()->widgetForAction(entries.last()));
+
+  std::set<std::string> commands;
+  for (const NamedCommand& c : mainWindowCommands()) commands.insert(c.name);
+  const std::vector<ToolMenuItem>& items = toolMenuItems();
+  const QList<QAction*> actions = window->toolsMenu()->actions();
+  ASSERT_EQ(items.size(), static_cast<std::size_t>(actions.size()));
+  std::set<std::string> shortcuts;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    QAction* action = actions[static_cast<int>(i)];
+    EXPECT_EQ(items[i].caption, editor::fromQt(action->text())) << i;
+    EXPECT_TRUE(commands.count(items[i].command)) << items[i].command;
+    // Every item has a shortcut of its own, which the window takes from any control.
+    EXPECT_FALSE(action->shortcut().isEmpty()) << items[i].caption;
+    EXPECT_TRUE(shortcuts.insert(items[i].shortcut).second) << items[i].shortcut;
+    EXPECT_TRUE(window->actions().contains(action)) << items[i].caption;
+  }
+
+  showActive();
+  const QRect button(tools->mapTo(window, QPoint(0, 0)), tools->size());
+  EXPECT_TRUE(button.width() > 0 && button.height() > 0);
+  EXPECT_LT(button.right(), window->downloadLink()->geometry().left()) << button.left();
+}
+
 TEST_F(MainWindowTest, ToolbarHasTwentyThreeEntriesDockedAtTheTop) {
   QToolBar* bar = window->toolbar();
-  // The original 23, then our browser environment switch.
-  ASSERT_EQ(24, bar->actions().size());
+  // The original 23, then our browser environment switch and the 工具 drop-down.
+  ASSERT_EQ(25, bar->actions().size());
   const std::vector<int> separators{4, 9, 12, 16, 20};
   for (int i = 0; i < 23; ++i) {
     QAction* entry = window->toolbarEntry(i);
