@@ -6,7 +6,9 @@
 #include <iterator>
 #include <sstream>
 
+#include "engine/SystemEngine.h"
 #include "platform/FileBytes.h"
+#include "platform/Paths.h"
 #include "text/Codec.h"
 #include "text/Text.h"
 #include "workflow/OutputLog.h"
@@ -60,7 +62,9 @@ bool Context::loadEditorFrom(const std::string& path) {
   return true;
 }
 
-std::string Context::fromTerminal(const std::string& utf8) const { return gbk::fromUtf8(utf8); }
+// The arguments come in the system's narrow encoding: UTF-8 from a Linux terminal, the ANSI code
+// page (the program's own GBK) on a Chinese Windows.
+std::string Context::fromTerminal(const std::string& utf8) const { return platform::nativeToGbk(utf8); }
 
 void Context::write(const std::string& gbkText) {
   out_ << (utf8_ ? gbk::toUtf8(gbkText) : gbkText);
@@ -105,7 +109,8 @@ bool takesBrowser(const std::string& name) {
 }
 
 void usage(std::ostream& err, const std::vector<Command>& commands) {
-  err << "usage: jsdebug-cli [--utf8] [--browser] COMMAND ARGS...\n       jsdebug-cli --version\n";
+  err << "usage: jsdebug-cli [--utf8] [--browser] [--engine=auto|control|profile] "
+         "[--allow-system-objects] COMMAND ARGS...\n       jsdebug-cli --version\n";
   for (const Command& c : commands)
     err << "  jsdebug-cli [--utf8]" << (takesBrowser(c.name) ? " [--browser] " : " ") << c.name
         << " " << c.usage << "\n";
@@ -118,10 +123,27 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   std::size_t i = 0;
   bool utf8 = false;
   bool browser = false;
-  for (; i < args.size() && (args[i] == "--utf8" || args[i] == "--browser"); ++i)
-    (args[i] == "--utf8" ? utf8 : browser) = true;
+  // The system engine: the Windows Script Control where it exists, else the JScript profile.
+  engine::SystemEngineSettings system;
+  for (; i < args.size(); ++i) {
+    if (args[i] == "--utf8" || args[i] == "--browser") {
+      (args[i] == "--utf8" ? utf8 : browser) = true;
+    } else if (args[i].rfind("--engine=", 0) == 0) {
+      if (!engine::parseSystemEngineChoice(std::string_view(args[i]).substr(9), system.choice)) {
+        err << "jsdebug-cli: --engine takes auto, control or profile\n";
+        return kExitUsage;
+      }
+    } else if (args[i] == "--allow-system-objects") {
+      system.allowUnsafeObjects = true;
+    } else {
+      break;
+    }
+  }
+  engine::setSystemEngineSettings(system);
   if (i < args.size() && args[i] == "--version") {
     out << "jsdebug-cli " << JSDEBUG_VERSION << "\n";
+    const std::string description = "system engine: " + engine::systemEngineDescription() + "\n";
+    out << (utf8 ? gbk::toUtf8(description) : description);
     return kExitSuccess;
   }
   if (i >= args.size()) {

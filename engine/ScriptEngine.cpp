@@ -3,11 +3,12 @@
 #include <vector>
 
 #include "engine/HostReport.h"
+#include "engine/SystemEngine.h"
 
 namespace jsdebug::engine {
 
 ScriptEngine::ScriptEngine(const CreationFailureNotice& notice)
-    : host_(createScriptHost(kScriptControlProgId)) {
+    : host_(createSystemEngineHost()) {
   if (!host_ && notice) notice("对象创建失败！");
   if (host_) host_->setLanguage("JScript");
 }

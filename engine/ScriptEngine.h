@@ -44,6 +44,8 @@ class ScriptEngine {
   BrowserNotes TakeBrowserNotes();
 
   bool hasHost() const { return host_ != nullptr; }
+  // The host lets scripts create objects that reach files and programs.
+  bool AllowsUnsafeObjects() const { return host_ != nullptr && host_->allowsUnsafeObjects(); }
 
  private:
   std::unique_ptr<ScriptHost> host_;

@@ -30,4 +30,6 @@ std::unique_ptr<ScriptHost> createScriptHost(std::string_view progId) {
 
 void setScriptHostFactory(ScriptHostFactory factory) { factorySlot() = std::move(factory); }
 
+bool hasScriptHostFactory() { return static_cast<bool>(factorySlot()); }
+
 }  // namespace jsdebug::engine

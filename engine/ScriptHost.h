@@ -53,6 +53,10 @@ class ScriptHost {
   virtual bool installBrowserEnvironment(const std::string& /*location*/) { return false; }
   virtual void runTimers() {}
   virtual BrowserNotes takeBrowserNotes() { return {}; }
+
+  // Whether scripts may create objects that reach files and programs (the Script Control with its
+  // safe subset off). The JScript profile has no such objects.
+  virtual bool allowsUnsafeObjects() const { return false; }
 };
 
 // Creates a host by ProgID; nullptr when it cannot be created (an unknown ProgID, or a test
@@ -64,5 +68,7 @@ std::unique_ptr<ScriptHost> createScriptHost(std::string_view progId);
 // The factory createScriptHost uses; tests swap it to make creation fail. Passing an empty
 // function restores the default.
 void setScriptHostFactory(ScriptHostFactory factory);
+// Whether a test has set a factory.
+bool hasScriptHostFactory();
 
 }  // namespace jsdebug::engine

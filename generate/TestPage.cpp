@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/FileBytes.h"
+#include "platform/Paths.h"
 #include "text/Codec.h"
 #include "text/Text.h"
 #include "workflow/CallBox.h"
@@ -44,15 +45,7 @@ std::string testPageText(std::string_view script, std::string_view call) {
 }
 
 std::string testPagePath(std::string_view executableDirectory) {
-#ifdef _WIN32
-  constexpr char kSeparator = '\\';
-#else
-  constexpr char kSeparator = '/';
-#endif
-  std::string path(executableDirectory);
-  path += kSeparator;
-  path += kTestPageName;
-  return path;
+  return platform::joinPath(std::string(executableDirectory), kTestPageName);
 }
 
 std::error_code writeTestPage(const std::string& path, std::string_view script,

@@ -6,9 +6,11 @@
 // capacity of 0 only measures (the destination is not touched); a capacity that is too small
 // fails with 0 and ERROR_INSUFFICIENT_BUFFER; without the "fail on invalid" flag, malformed UTF-8
 // becomes U+FFFD and a character GBK cannot hold becomes the default character "?".
-// WCHAR is char16_t (wchar_t is 32 bits here).
+// WCHAR is char16_t (wchar_t is 32 bits on Linux). On Windows these are the system's own.
 
 #include <cstdint>
+
+#include "platform/CallingConvention.h"
 
 namespace jsdebug::platform {
 
@@ -23,10 +25,10 @@ inline constexpr std::uint32_t kERROR_INSUFFICIENT_BUFFER = 122;
 inline constexpr std::uint32_t kERROR_INVALID_FLAGS = 1004;
 inline constexpr std::uint32_t kERROR_NO_UNICODE_TRANSLATION = 1113;
 
-int MultiByteToWideChar(unsigned codePage, std::uint32_t flags, const char* source,
-                        int sourceLength, char16_t* destination, int destinationCapacity);
+int JSDEBUG_STDCALL MultiByteToWideChar(unsigned codePage, std::uint32_t flags,
+                                        const char* source, int sourceLength, char16_t* destination, int destinationCapacity);
 
-int WideCharToMultiByte(unsigned codePage, std::uint32_t flags, const char16_t* source,
+int JSDEBUG_STDCALL WideCharToMultiByte(unsigned codePage, std::uint32_t flags, const char16_t* source,
                         int sourceLength, char* destination, int destinationCapacity,
                         const char* defaultChar, int* usedDefaultChar);
 

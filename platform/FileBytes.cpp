@@ -1,4 +1,5 @@
 #include "platform/FileBytes.h"
+#include "platform/FileBytesDetail.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -6,7 +7,6 @@
 #include <cstdlib>
 #include <memory>
 
-#include <sys/mman.h>
 #include <sys/stat.h>
 
 namespace jsdebug::platform {
@@ -42,15 +42,6 @@ std::string readFileBytes(const std::string& path) {
 
 namespace {
 
-// A script of many megabytes is touched page by page as it is read; in large pages that is a
-// few hundred faults instead of tens of thousands, which is most of the time a large read takes.
-void preferLargePages(char* data, std::size_t size) {
-  constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
-  const auto from = (reinterpret_cast<std::uintptr_t>(data) + kLargePage - 1) & ~(kLargePage - 1);
-  const auto to = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(kLargePage - 1);
-  if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
-}
-
 // Reads straight into the string, `expected` bytes at first (a file's size): a large script is
 // then one allocation and one pass, not a chain of growing copies.
 std::error_code readAll(std::FILE* stream, std::string& bytes, std::size_t expected) {
@@ -58,7 +49,7 @@ std::error_code readAll(std::FILE* stream, std::string& bytes, std::size_t expec
   std::string read;
   std::size_t used = 0;
   read.reserve(expected + 1 > kStep ? expected + 1 : kStep);
-  preferLargePages(read.data(), read.capacity());
+  detail::preferLargePages(read.data(), read.capacity());
   read.resize(read.capacity());
   for (;;) {
     if (used == read.size()) read.resize(read.size() * 2);
@@ -106,14 +97,6 @@ std::error_code writeFileBytes(const std::string& path, std::string_view bytes) 
   if (std::fflush(raw) != 0) return lastError(std::errc::io_error);
   errno = 0;
   if (std::fclose(file.release()) != 0) return lastError(std::errc::io_error);
-  return {};
-}
-
-std::string userCacheDirectory() {
-  const char* cache = std::getenv("XDG_CACHE_HOME");
-  if (cache != nullptr && cache[0] == '/') return std::string(cache) + "/jsdebug";
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] != '\0') return std::string(home) + "/.cache/jsdebug";
   return {};
 }
 

@@ -31,7 +31,8 @@ std::error_code writeFileBytes(const std::string& path, std::string_view bytes);
 
 // The folder for files the program writes for the user when it cannot write beside itself (an
 // installed program's directory belongs to the system): $XDG_CACHE_HOME/jsdebug, else
-// $HOME/.cache/jsdebug; empty when neither variable is set. Not created here.
+// $HOME/.cache/jsdebug (%LOCALAPPDATA%\jsdebug on Windows); empty when no such variable is set.
+// Not created here.
 std::string userCacheDirectory();
 
 }  // namespace jsdebug::platform

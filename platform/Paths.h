@@ -7,7 +7,11 @@
 
 namespace jsdebug::platform {
 
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
 inline constexpr char kPathSeparator = '/';
+#endif
 
 // The running executable's full path; empty when the system will not say.
 std::string executablePath();
@@ -19,8 +23,8 @@ std::string programFileName();
 // `directory` and `name` with one separator between them.
 std::string joinPath(const std::string& directory, const std::string& name);
 
-// File names and system messages arrive in the platform's narrow encoding (UTF-8 here); message
-// boxes and the log take GBK.
+// File names and system messages arrive in the platform's narrow encoding (UTF-8 on Linux, the
+// ANSI code page on Windows); message boxes and the log take GBK.
 std::string nativeToGbk(const std::string& text);
 
 // The system's own words for an error, in GBK.

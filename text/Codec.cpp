@@ -1,10 +1,10 @@
 #include "text/Codec.h"
 
-#include <iconv.h>
-
 #include <array>
 #include <cstdint>
 #include <mutex>
+
+#include "text/Cp936Decoder.h"
 
 namespace jsdebug::gbk {
 namespace {
@@ -28,8 +28,8 @@ constexpr std::size_t pairIndex(int lead, int trail) {
   return static_cast<std::size_t>((lead - kLeadFirst) * kTrailsPerLead + (trail - kTrailFirst));
 }
 
-// Decoding and encoding tables, built once from glibc's CP936 converter. Tables make the codec
-// fast (no iconv call per character) and let it escape the bytes iconv would reject.
+// Decoding and encoding tables, built once from the system's CP936 converter. Tables make the codec
+// fast (no converter call per character) and let it escape the bytes the converter would reject.
 struct Tables {
   // Single bytes 0x80..0xFF: their code unit, or 0 when the byte begins a pair or is invalid.
   std::array<char16_t, 128> single{};
@@ -39,16 +39,10 @@ struct Tables {
   std::array<std::uint16_t, 65536> encode{};
 };
 
-char16_t decodeWithIconv(iconv_t cd, const char* in, std::size_t inLength) {
-  char16_t out[4] = {};
-  char* inPtr = const_cast<char*>(in);
-  char* outPtr = reinterpret_cast<char*>(out);
-  std::size_t inLeft = inLength;
-  std::size_t outLeft = sizeof(out);
-  iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return 0;
-  if (inLeft != 0 || sizeof(out) - outLeft != 2) return 0;  // one BMP unit or nothing
-  char16_t unit = out[0];
+// One character through the system's own CP936 converter, refusing what the converter refuses;
+// 0 for anything but one BMP unit.
+char16_t decodeWithSystem(Cp936Decoder& decoder, const char* in, std::size_t inLength) {
+  char16_t unit = decoder.decode(in, inLength);
   // Never let a real character collide with the escape range.
   if (unit >= kEscapeFirst && unit <= kEscapeLast) return 0;
   return unit;
@@ -57,20 +51,19 @@ char16_t decodeWithIconv(iconv_t cd, const char* in, std::size_t inLength) {
 const Tables& tables() {
   static const Tables* built = [] {
     auto* t = new Tables();
-    iconv_t cd = iconv_open("UTF-16LE", "CP936");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return t;  // ASCII and escapes still work
+    Cp936Decoder cd;
+    if (!cd.available()) return t;  // ASCII and escapes still work
     for (int b = 0x80; b <= 0xFF; ++b) {
       char in = static_cast<char>(b);
-      t->single[b - 0x80] = decodeWithIconv(cd, &in, 1);
+      t->single[b - 0x80] = decodeWithSystem(cd, &in, 1);
     }
     for (int lead = kLeadFirst; lead <= kLeadLast; ++lead) {
       for (int trail = kTrailFirst; trail <= kTrailLast; ++trail) {
         if (trail == kTrailGap) continue;
         char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        t->pair[pairIndex(lead, trail)] = decodeWithIconv(cd, in, 2);
+        t->pair[pairIndex(lead, trail)] = decodeWithSystem(cd, in, 2);
       }
     }
-    iconv_close(cd);
     // Reverse tables: the first CP936 form of a character wins, single bytes before pairs.
     for (int b = 0x80; b <= 0xFF; ++b) {
       char16_t u = t->single[b - 0x80];

@@ -1,16 +1,22 @@
 #include "transform/Md5.h"
 
-#include "encode/Digests.h"
-#include "encode/Encodings.h"
+#include "platform/Md5.h"
 #include "workflow/OutputLog.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug::transform {
 
 std::string md5Hex(std::string_view bytes) {
-  // Allocation failure is the only way this can fail; no digest is better than a wrong one.
-  const std::optional<std::string> digest = encode::digest(encode::DigestKind::Md5, bytes);
-  return digest ? encode::hexEncode(*digest) : std::string();
+  platform::Md5Digest digest{};
+  if (!platform::md5(bytes, digest)) return {};
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string hex;
+  hex.reserve(digest.size() * 2);
+  for (unsigned char byte : digest) {
+    hex += kDigits[byte >> 4];
+    hex += kDigits[byte & 0x0F];
+  }
+  return hex;
 }
 
 void md5Command(workflow::Workbench& bench) { showMd5(bench, bench.editor().wholeText()); }

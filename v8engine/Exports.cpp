@@ -5,8 +5,6 @@
 
 #include "v8engine/Engine.h"
 
-#define JSDEBUG_EXPORT __attribute__((visibility("default")))
-
 using jsdebug::v8engine::engine;
 
 namespace {
@@ -23,7 +21,7 @@ void reportInternalError(char* buffer, int bufferLength) noexcept {
 
 }  // namespace
 
-extern "C" JSDEBUG_EXPORT std::intptr_t InitializeV8(const char* /*startupPath*/) noexcept {
+extern "C" JSDEBUG_LIBRARY_EXPORT std::intptr_t JSDEBUG_STDCALL InitializeV8(const char* /*startupPath*/) noexcept {
   try {
     engine().start();
   } catch (...) {
@@ -32,7 +30,7 @@ extern "C" JSDEBUG_EXPORT std::intptr_t InitializeV8(const char* /*startupPath*/
   return 1;
 }
 
-extern "C" JSDEBUG_EXPORT int ExecJavaScriptV8(std::intptr_t /*context*/, const char* script,
+extern "C" JSDEBUG_LIBRARY_EXPORT int JSDEBUG_STDCALL ExecJavaScriptV8(std::intptr_t /*context*/, const char* script,
                                                const char* call, char* buffer,
                                                int bufferLength) noexcept {
   try {
@@ -44,7 +42,7 @@ extern "C" JSDEBUG_EXPORT int ExecJavaScriptV8(std::intptr_t /*context*/, const 
   return 0;
 }
 
-extern "C" JSDEBUG_EXPORT int JsdebugExecV8(std::intptr_t /*context*/, const char* location,
+extern "C" JSDEBUG_LIBRARY_EXPORT int JSDEBUG_STDCALL JsdebugExecV8(std::intptr_t /*context*/, const char* location,
                                             const char* script, const char* call, char* buffer,
                                             int bufferLength, JsdebugV8NoteSink sink,
                                             void* user) noexcept {

@@ -1,20 +1,24 @@
 #pragma once
 // The calling contract of the engine library v8.dll, shared by the library and the program that
 // loads it. The context is pointer-sized: it is opaque to the program and only handed back.
+// The exports use the convention of E's DLL commands (stdcall on 32-bit Windows), so an E
+// program can declare and call them, and the program can load the E world's own v8.dll.
 
 #include <cstdint>
+
+#include "platform/CallingConvention.h"
 
 extern "C" {
 
 // Called once before any ExecJavaScriptV8; the result is passed back unchanged to every later
 // call. No value of it means failure.
-std::intptr_t InitializeV8(const char* startupPath) noexcept;
+std::intptr_t JSDEBUG_STDCALL InitializeV8(const char* startupPath) noexcept;
 
 // Runs `script`, then evaluates `call`, and writes the outcome into `buffer` as GBK text ended by
 // a NUL: the value as String(value), or an error report holding the lines "错误所在行:" and
 // "错误信息:". At most bufferLength bytes of text and the NUL are written; a null buffer or a
 // length below 1 gets nothing. The return value carries no meaning.
-int ExecJavaScriptV8(std::intptr_t context, const char* script, const char* call, char* buffer,
+int JSDEBUG_STDCALL ExecJavaScriptV8(std::intptr_t context, const char* script, const char* call, char* buffer,
                      int bufferLength) noexcept;
 
 // Our own addition, which a program may look for and do without: ExecJavaScriptV8 with what the
@@ -25,7 +29,7 @@ int ExecJavaScriptV8(std::intptr_t context, const char* script, const char* call
 //   names left out; 'T' the number of timer callbacks left out.
 // `location` not null and not empty installs the browser environment with that page address.
 typedef void (*JsdebugV8NoteSink)(void* user, int kind, const char* text, int length);
-int JsdebugExecV8(std::intptr_t context, const char* location, const char* script,
+int JSDEBUG_STDCALL JsdebugExecV8(std::intptr_t context, const char* location, const char* script,
                   const char* call, char* buffer, int bufferLength, JsdebugV8NoteSink sink,
                   void* user) noexcept;
 
@@ -33,9 +37,9 @@ int JsdebugExecV8(std::intptr_t context, const char* location, const char* scrip
 
 namespace jsdebug::v8contract {
 
-using InitializeV8Function = std::intptr_t (*)(const char*);
-using ExecJavaScriptV8Function = int (*)(std::intptr_t, const char*, const char*, char*, int);
-using JsdebugExecV8Function = int (*)(std::intptr_t, const char*, const char*, const char*, char*,
+using InitializeV8Function = std::intptr_t(JSDEBUG_STDCALL*)(const char*);
+using ExecJavaScriptV8Function = int(JSDEBUG_STDCALL*)(std::intptr_t, const char*, const char*, char*, int);
+using JsdebugExecV8Function = int(JSDEBUG_STDCALL*)(std::intptr_t, const char*, const char*, const char*, char*,
                                       int, JsdebugV8NoteSink, void*);
 inline constexpr const char* kJsdebugExecV8 = "JsdebugExecV8";
 

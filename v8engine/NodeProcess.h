@@ -1,19 +1,19 @@
 #pragma once
-// One `node` child process running the runner script, talked to over a socket that is its
-// standard input and output. POSIX only: the library lies outside the program and is rebuilt per
-// platform anyway.
+// One `node` child process running the runner script, talked to over its standard input and
+// output: a socket on POSIX; on Windows two pipes, the child in a job object that bounds its
+// memory and takes it down with the library.
 
+#include <memory>
 #include <string>
-#include <sys/types.h>
 
 namespace jsdebug::v8engine {
 
 class NodeProcess {
  public:
-  NodeProcess() = default;
+  NodeProcess();
   NodeProcess(const NodeProcess&) = delete;
   NodeProcess& operator=(const NodeProcess&) = delete;
-  ~NodeProcess() { stop(); }
+  ~NodeProcess();
 
   // What the child may write beyond its V8 heap: ArrayBuffer storage, code, stacks, malloc.
   static constexpr int kDataBeyondHeapMb = 1024;
@@ -33,8 +33,9 @@ class NodeProcess {
   void stop();
 
  private:
-  pid_t pid_ = -1;
-  int socket_ = -1;
+  // The system's hold on the running child; null when none runs.
+  struct Child;
+  std::unique_ptr<Child> child_;
 };
 
 }  // namespace jsdebug::v8engine

@@ -28,9 +28,15 @@ bool resetAndLoad(Workbench& bench, engine::ScriptEngine& engine) {
   return false;
 }
 
-}  // namespace
+// Every run through the Script Control with its full object set says so after its blocks: the
+// script could have reached the user's files and programs.
+void noteUnsafeObjects(Workbench& bench, engine::ScriptEngine& engine) {
+  if (engine.AllowsUnsafeObjects())
+    bench.appendLog("\r\n注意：系统引擎是开放完整对象集的 Script Control，脚本可以创建访问文件和程序的对象"
+                    "（WScript.Shell、Scripting.FileSystemObject 等）\r\n");
+}
 
-bool loadCodeCommand(Workbench& bench, engine::ScriptEngine& engine) {
+bool loadCode(Workbench& bench, engine::ScriptEngine& engine) {
   bench.clearLog();
   if (!resetAndLoad(bench, engine)) return false;
   appendLoadSuccessBlock(bench);
@@ -38,8 +44,7 @@ bool loadCodeCommand(Workbench& bench, engine::ScriptEngine& engine) {
   return true;
 }
 
-void systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const TickCounter& ticks) {
-  if (refuseMissingCall(bench)) return;
+void systemRun(Workbench& bench, engine::ScriptEngine& engine, const TickCounter& ticks) {
   bench.clearLog();
   if (!resetAndLoad(bench, engine)) return;
 
@@ -66,6 +71,20 @@ void systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const Tick
   const std::uint32_t elapsed = ticks() - start;
   appendResultBlock(bench, std::to_string(elapsed), result);
   appendNotesAfterBlock(bench, engine.TakeBrowserNotes(), true);
+}
+
+}  // namespace
+
+bool loadCodeCommand(Workbench& bench, engine::ScriptEngine& engine) {
+  const bool loaded = loadCode(bench, engine);
+  noteUnsafeObjects(bench, engine);
+  return loaded;
+}
+
+void systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const TickCounter& ticks) {
+  if (refuseMissingCall(bench)) return;
+  systemRun(bench, engine, ticks);
+  noteUnsafeObjects(bench, engine);
 }
 
 }  // namespace jsdebug::workflow

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/ScriptHost.h"
+#include "tests/support/Environment.h"
 
 namespace jsdebug::engine {
 namespace {
@@ -170,13 +171,13 @@ class JScriptDates : public JScriptBuiltins {
     const char* tz = std::getenv("TZ");
     savedTz = tz ? tz : "";
     hadTz = tz != nullptr;
-    setenv("TZ", "CST-8", 1);
+    testsupport::setEnvironment("TZ", "CST-8");
     tzset();
     JScriptBuiltins::SetUp();
   }
   void TearDown() override {
-    if (hadTz) setenv("TZ", savedTz.c_str(), 1);
-    else unsetenv("TZ");
+    if (hadTz) testsupport::setEnvironment("TZ", savedTz);
+    else testsupport::clearEnvironment("TZ");
     tzset();
   }
   std::string savedTz;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/ScriptEngine.h"
+#include "engine/SystemEngine.h"
 #include "examples/SampleScript.h"
 
 using namespace jsdebug;
@@ -23,7 +24,15 @@ std::string report(const std::string& number, const std::string& source,
          column;
 }
 
+// These rows judge the JScript profile's answers; on Windows the system engine would otherwise be
+// the Script Control.
+struct ProfileChosen {
+  ProfileChosen() { setSystemEngineSettings({SystemEngineChoice::Profile, false}); }
+  ~ProfileChosen() { setSystemEngineSettings({}); }
+};
+
 struct EngineTest : ::testing::Test {
+  ProfileChosen profile;
   std::vector<std::string> notices;
   ScriptEngine engine{[this](const std::string& text) { notices.push_back(text); }};
 };

@@ -4,11 +4,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 #include <vector>
 
 #include "examples/SampleScript.h"
 #include "platform/FileBytes.h"
+#include "tests/support/Environment.h"
 #include "tests/support/Lines.h"
 #include "tests/support/TempDir.h"
 #include "workflow/CallBox.h"
@@ -27,8 +27,10 @@ class TestPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     desktop.directory = dir.string();
-    // The fallback folder of an unwritable page stays inside the test's directory.
-    ::setenv("XDG_CACHE_HOME", (dir / "cache").c_str(), 1);
+    // The fallback folder of an unwritable page stays inside the test's directory (each system
+    // names the per-user folder in a variable of its own).
+    testsupport::setEnvironment("XDG_CACHE_HOME", (dir / "cache").string());
+    testsupport::setEnvironment("LOCALAPPDATA", (dir / "cache").string());
   }
   testsupport::TempDir scratch{"jsdebug_page_"};
   const fs::path& dir = scratch.path();

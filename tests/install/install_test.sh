@@ -40,7 +40,9 @@ fi
 cli=$prefix/bin/jsdebug-cli
 example=$prefix/share/jsdebug/examples/test.js
 cd "$scratch"
-[ "$("$cli" --version)" = "jsdebug-cli $version" ] || fail "--version: $("$cli" --version)"
+[ "$("$cli" --version | head -1)" = "jsdebug-cli $version" ] || fail "--version: $("$cli" --version)"
+# Linux has no Script Control: the JScript profile is the system engine.
+[ "$("$cli" --utf8 --version | tail -1)" = "system engine: JScript 模拟 (Duktape)" ] || fail "--version: $("$cli" --utf8 --version)"
 expect_contains load "$("$cli" --utf8 load "$example" 2>&1)" "代码加载成功!!"
 expect_contains run "$("$cli" --utf8 run "$example" "test('abc',123)" 2>&1)" "返回内容：abc123"
 expect_contains v8 "$("$cli" --utf8 v8 "$example" "test('abc',123)" 2>&1)" "返回内容：abc123"

@@ -10,6 +10,15 @@ namespace {
 
 using namespace jsdebug::platform;
 
+// On Linux these functions are our imitation of Windows and every rule below is ours to keep. On
+// Windows they are the system's own; where the system (or Wine standing in for it) answers a
+// corner differently, that answer is the system's and the row is the imitation's alone.
+#ifdef _WIN32
+constexpr bool kImitation = false;
+#else
+constexpr bool kImitation = true;
+#endif
+
 std::u16string toWide(const std::string& bytes, unsigned codePage = kCodePageUtf8) {
   int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
   std::u16string out(static_cast<std::size_t>(n), u'\0');
@@ -42,7 +51,9 @@ TEST(CodePages, MalformedUtf8BecomesReplacementPerMaximalSubpart) {
   EXPECT_EQ(u"\uFFFDa", toWide("\xE4\xB8" "a"));
   EXPECT_EQ(u"\uFFFD\uFFFD", toWide("\xFF\xC0"));
   // Encoded surrogates and overlong forms are not characters.
-  EXPECT_EQ(u"\uFFFD\uFFFD\uFFFD", toWide("\xED\xA0\x80"));
+  if (kImitation) {
+    EXPECT_EQ(u"\uFFFD\uFFFD\uFFFD", toWide("\xED\xA0\x80"));
+  }
   EXPECT_EQ(u"\uFFFD\uFFFD", toWide("\xC1\xBF"));
   // Proper GBK is not UTF-8: its Chinese is lost, as the UTF-8 decoding command documents.
   EXPECT_EQ(std::u16string(u"\uFFFD\uFFFD"), toWide("\xD6\xD0"));
@@ -59,11 +70,12 @@ TEST(CodePages, UnrepresentableBecomesDefaultCharacter) {
   char out[8] = {};
   int n = WideCharToMultiByte(kCodePageGbk, 0, wide.data(), static_cast<int>(wide.size()), out, 8,
                               nullptr, &used);
-  EXPECT_EQ("x?y", std::string(out, static_cast<std::size_t>(n)));
+  // Windows gives one default character per UTF-16 unit of a character beyond the BMP.
+  EXPECT_EQ(kImitation ? "x?y" : "x??y", std::string(out, static_cast<std::size_t>(n)));
   EXPECT_EQ(1, used);
   n = WideCharToMultiByte(kCodePageGbk, 0, wide.data(), static_cast<int>(wide.size()), out, 8, "*",
                           &used);
-  EXPECT_EQ("x*y", std::string(out, static_cast<std::size_t>(n)));
+  EXPECT_EQ(kImitation ? "x*y" : "x**y", std::string(out, static_cast<std::size_t>(n)));
   n = WideCharToMultiByte(kCodePageGbk, 0, u"a?", 2, out, 8, nullptr, &used);
   EXPECT_EQ("a?", std::string(out, static_cast<std::size_t>(n)));
   EXPECT_EQ(0, used) << "a real question mark is not a default character";
@@ -90,14 +102,19 @@ TEST(CodePages, WindowsParameterRules) {
   EXPECT_EQ(kERROR_INVALID_PARAMETER, lastError());
   EXPECT_EQ(0, MultiByteToWideChar(kCodePageUtf8, 0, nullptr, 1, wide, 8));
   EXPECT_EQ(0, MultiByteToWideChar(kCodePageUtf8, 0, "x", 1, nullptr, 8));
-  EXPECT_EQ(0, MultiByteToWideChar(1252, 0, "x", 1, wide, 8));
-  EXPECT_EQ(0, MultiByteToWideChar(kCodePageUtf8, 0x1, "x", 1, wide, 8));
-  EXPECT_EQ(kERROR_INVALID_FLAGS, lastError());
+  // The imitation knows two code pages and no flag beyond "fail on invalid"; the system has them all.
+  if (kImitation) {
+    EXPECT_EQ(0, MultiByteToWideChar(1252, 0, "x", 1, wide, 8));
+    EXPECT_EQ(0, MultiByteToWideChar(kCodePageUtf8, 0x1, "x", 1, wide, 8));
+    EXPECT_EQ(kERROR_INVALID_FLAGS, lastError());
+  }
 
   int used = 0;
   char narrow[4] = {};
-  EXPECT_EQ(0, WideCharToMultiByte(kCodePageUtf8, 0, u"x", 1, narrow, 4, nullptr, &used));
-  EXPECT_EQ(kERROR_INVALID_PARAMETER, lastError());
+  if (kImitation) {
+    EXPECT_EQ(0, WideCharToMultiByte(kCodePageUtf8, 0, u"x", 1, narrow, 4, nullptr, &used));
+    EXPECT_EQ(kERROR_INVALID_PARAMETER, lastError());
+  }
   EXPECT_EQ(0, WideCharToMultiByte(kCodePageGbk, 0, u"\u4E2D", 1, narrow, 1, nullptr, nullptr));
   EXPECT_EQ(kERROR_INSUFFICIENT_BUFFER, lastError());
 }

@@ -11,6 +11,18 @@ namespace {
 
 using namespace jsdebug::platform;
 
+// What each system's loader has: a C library to take strlen from, and whether the Windows
+// libraries beyond the two the program uses exist (only on Windows, where all are real).
+struct LoaderRow {
+  const char* cLibrary;
+  bool hasGdi32;
+};
+#ifdef _WIN32
+constexpr LoaderRow kLoader{"msvcrt.dll", true};
+#else
+constexpr LoaderRow kLoader{"libc.so.6", false};
+#endif
+
 TEST(DynamicLibrary, SystemLibrariesAreBuiltIn) {
   for (const char* name : {"kernel32.dll", "Kernel32.dll", "KERNEL32", "ole32.dll"}) {
     ModuleHandle m = loadLibrary(name);
@@ -27,14 +39,16 @@ TEST(DynamicLibrary, SystemLibrariesAreBuiltIn) {
   EXPECT_EQ(nullptr, getProcAddress(kernel, "multibytetowidechar")) << "export names are exact";
   freeLibrary(kernel);
 
-  // A path is a file, never a built-in module; the other Windows libraries do not exist here.
+  // A path is a file, never a built-in module; the other Windows libraries exist only there.
   EXPECT_EQ(nullptr, loadLibrary("/nonexistent/kernel32.dll"));
-  EXPECT_EQ(nullptr, loadLibrary("gdi32.dll"));
+  ModuleHandle gdi = loadLibrary("gdi32.dll");
+  EXPECT_EQ(kLoader.hasGdi32, gdi != nullptr);
+  freeLibrary(gdi);
   EXPECT_EQ(nullptr, loadLibrary(""));
 }
 
 TEST(DynamicLibrary, OrdinaryLibrariesGoThroughTheLoader) {
-  ModuleHandle libc = loadLibrary("libc.so.6");
+  ModuleHandle libc = loadLibrary(kLoader.cLibrary);
   ASSERT_NE(nullptr, libc);
   auto length = reinterpret_cast<decltype(&std::strlen)>(getProcAddress(libc, "strlen"));
   ASSERT_NE(nullptr, length);
@@ -55,9 +69,12 @@ TEST(Apartment, NestsAndBalancesPerThread) {
   CoUninitialize();
   CoUninitialize();  // unbalanced: ignored
   EXPECT_EQ(0, apartmentDepth());
-  int x = 0;
-  EXPECT_NE(kS_OK, CoInitialize(&x));
-  EXPECT_EQ(0, apartmentDepth());
+  // A reserved argument is refused by the imitation; the system's own (Wine's) may take it.
+  if (!kLoader.hasGdi32) {
+    int x = 0;
+    EXPECT_NE(kS_OK, CoInitialize(&x));
+    EXPECT_EQ(0, apartmentDepth());
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // built next to this test executable.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <future>
 #include <memory>
 #include <thread>
@@ -44,7 +46,19 @@ std::string decoded(const std::string& editorText) {
 
 }  // namespace
 
+// The rows that need a value from V8 need a node for the system the tests run on: on Linux the
+// machine's, under Wine a Windows node named by JSDEBUG_NODE.
+bool nodeExpected() {
+#ifdef _WIN32
+  const char* node = std::getenv("JSDEBUG_NODE");
+  return node != nullptr && *node != 0;
+#else
+  return true;
+#endif
+}
+
 TEST(Jsfuck, TheEditorReceivesTheValue) {
+  if (!nodeExpected()) GTEST_SKIP() << "no node for this system";
   EXPECT_EQ("f", decoded("(![]+[])[+[]]"));
   EXPECT_EQ("2", decoded("1+1"));
   // "true": t, r, u, e picked from !![]+[].
@@ -56,6 +70,7 @@ TEST(Jsfuck, TheEditorReceivesTheValue) {
 
 // A text that runs as a program gives undefined: the program would be replaced by that word.
 TEST(Jsfuck, ATextThatRunsCodeInsteadOfGivingAValueStays) {
+  if (!nodeExpected()) GTEST_SKIP() << "no node for this system";
   for (const char* text : {"void 0", "[].forEach(function(){})", "(function(){var a = 1;})()"}) {
     workflow::HeadlessWorkbench bench;
     bench.editor().setText(text);
@@ -76,12 +91,14 @@ TEST(Jsfuck, FailuresLeaveTheEditorAsItWas) {
 }
 
 TEST(Jsfuck, ResultsUpToTheFixedBufferLength) {
+  if (!nodeExpected()) GTEST_SKIP() << "no node for this system";
   EXPECT_EQ(std::string(1024000, 'x'), decoded("'x'.repeat(1024000)"));
   // One byte more does not fit: the report is an error, so the text stays.
   EXPECT_EQ("'x'.repeat(1024001)", decoded("'x'.repeat(1024001)"));
 }
 
 TEST(Jsfuck, ClicksInQuickSuccessionShareTheEditor) {
+  if (!nodeExpected()) GTEST_SKIP() << "no node for this system";
   // Each click has its own worker; a later one may read the text an earlier one wrote ("f", which
   // fails as an expression and so changes nothing). Either way the editor ends up decoded.
   workflow::HeadlessWorkbench bench;
@@ -141,6 +158,7 @@ TEST(Utf8Decoding, TextThatIsNotUtf8StaysAsItIs) {
 // same time. Separate workbenches, so that each side's expected result is known; the engine and
 // the bridge are what they share.
 TEST(V8Concurrency, GuiRunAndJsfuckWorkerEachGetTheirOwnResult) {
+  if (!nodeExpected()) GTEST_SKIP() << "no node for this system";
   const std::string sep(65, '-');
   workflow::HeadlessWorkbench gui;
   gui.editor().setText(examples::kSampleScriptBytes);

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/CallingConvention.h"
+
 namespace {
 std::string lastStartupPath;
 std::string lastScript;
@@ -15,14 +17,13 @@ std::intptr_t lastContext = 0;
 
 extern "C" {
 
-__attribute__((visibility("default"))) std::intptr_t InitializeV8(const char* startupPath) noexcept {
+JSDEBUG_LIBRARY_EXPORT std::intptr_t JSDEBUG_STDCALL InitializeV8(const char* startupPath) noexcept {
   lastStartupPath = startupPath;
   return 4242;
 }
 
-__attribute__((visibility("default"))) int ExecJavaScriptV8(std::intptr_t context,
-                                                            const char* script, const char* call,
-                                                            char* buffer, int length) noexcept {
+JSDEBUG_LIBRARY_EXPORT int JSDEBUG_STDCALL ExecJavaScriptV8(std::intptr_t context, const char* script,
+                                                           const char* call, char* buffer, int length) noexcept {
   lastContext = context;
   lastScript = script;
   lastCall = call;
@@ -33,10 +34,10 @@ __attribute__((visibility("default"))) int ExecJavaScriptV8(std::intptr_t contex
 }
 
 // For the test: what the last calls received.
-__attribute__((visibility("default"))) const char* RecordedStartupPath() { return lastStartupPath.c_str(); }
-__attribute__((visibility("default"))) const char* RecordedScript() { return lastScript.c_str(); }
-__attribute__((visibility("default"))) const char* RecordedCall() { return lastCall.c_str(); }
-__attribute__((visibility("default"))) bool RecordedNullBuffer() { return lastBufferWasNull; }
-__attribute__((visibility("default"))) int RecordedLength() { return lastLength; }
-__attribute__((visibility("default"))) std::intptr_t RecordedContext() { return lastContext; }
+JSDEBUG_LIBRARY_EXPORT const char* RecordedStartupPath() { return lastStartupPath.c_str(); }
+JSDEBUG_LIBRARY_EXPORT const char* RecordedScript() { return lastScript.c_str(); }
+JSDEBUG_LIBRARY_EXPORT const char* RecordedCall() { return lastCall.c_str(); }
+JSDEBUG_LIBRARY_EXPORT bool RecordedNullBuffer() { return lastBufferWasNull; }
+JSDEBUG_LIBRARY_EXPORT int RecordedLength() { return lastLength; }
+JSDEBUG_LIBRARY_EXPORT std::intptr_t RecordedContext() { return lastContext; }
 }

@@ -59,6 +59,14 @@ std::string findProgram(const std::string& program) {
 
 }  // namespace
 
+struct NodeProcess::Child {
+  pid_t pid = -1;
+  int socket = -1;
+};
+
+NodeProcess::NodeProcess() = default;
+NodeProcess::~NodeProcess() { stop(); }
+
 int NodeProcess::start(const std::string& program, const std::string& runnerScript,
                        int heapLimitMb) {
   stop();
@@ -96,19 +104,18 @@ int NodeProcess::start(const std::string& program, const std::string& runnerScri
   const rlim_t dataLimit = (static_cast<rlim_t>(heapLimitMb) + kDataBeyondHeapMb) * 1024 * 1024;
   const rlimit data{dataLimit, dataLimit};
   prlimit(pid, RLIMIT_DATA, &data, nullptr);
-  pid_ = pid;
-  socket_ = fds[0];
-  fcntl(socket_, F_SETFL, fcntl(socket_, F_GETFL) | O_NONBLOCK);
+  child_ = std::make_unique<Child>(Child{pid, fds[0]});
+  fcntl(fds[0], F_SETFL, fcntl(fds[0], F_GETFL) | O_NONBLOCK);
   return 0;
 }
 
 bool NodeProcess::alive() {
-  if (pid_ <= 0) return false;
+  if (!child_ || child_->pid <= 0) return false;
   int status = 0;
-  pid_t r = waitpid(pid_, &status, WNOHANG);
+  pid_t r = waitpid(child_->pid, &status, WNOHANG);
   if (r == 0) return true;
   // Ended (or not ours any more): forget it, the socket with it.
-  pid_ = -1;
+  child_->pid = -1;
   stop();
   return false;
 }
@@ -139,13 +146,14 @@ std::size_t moveSome(int socket, short ready, std::int64_t deadline, NodeProcess
 NodeProcess::Outcome NodeProcess::exchange(const std::string& request, std::string& answer,
                                            int waitMs) {
   answer.clear();
-  if (socket_ < 0) return Outcome::Died;
+  if (!child_ || child_->socket < 0) return Outcome::Died;
+  const int fd = child_->socket;
   std::int64_t deadline = nowMs() + waitMs;
 
   Outcome failed = Outcome::Died;
   for (std::size_t sent = 0; sent < request.size();) {
-    const std::size_t n = moveSome(socket_, POLLOUT, deadline, failed, [&] {
-      return send(socket_, request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
+    const std::size_t n = moveSome(fd, POLLOUT, deadline, failed, [&] {
+      return send(fd, request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
     });
     if (n == 0) return failed;
     sent += n;
@@ -166,7 +174,7 @@ NodeProcess::Outcome NodeProcess::exchange(const std::string& request, std::stri
       continue;
     }
     const std::size_t n =
-        moveSome(socket_, POLLIN, deadline, failed, [&] { return recv(socket_, chunk, sizeof chunk, 0); });
+        moveSome(fd, POLLIN, deadline, failed, [&] { return recv(fd, chunk, sizeof chunk, 0); });
     if (n == 0) return failed;
     frame.append(chunk, n);
   }
@@ -176,16 +184,14 @@ NodeProcess::Outcome NodeProcess::exchange(const std::string& request, std::stri
 }
 
 void NodeProcess::stop() {
-  if (socket_ >= 0) {
-    close(socket_);
-    socket_ = -1;
-  }
-  if (pid_ > 0) {
-    kill(pid_, SIGKILL);
-    while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
+  if (!child_) return;
+  if (child_->socket >= 0) close(child_->socket);
+  if (child_->pid > 0) {
+    kill(child_->pid, SIGKILL);
+    while (waitpid(child_->pid, nullptr, 0) < 0 && errno == EINTR) {
     }
-    pid_ = -1;
   }
+  child_.reset();
 }
 
 }  // namespace jsdebug::v8engine

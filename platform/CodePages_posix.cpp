@@ -136,7 +136,7 @@ int deliver(const std::basic_string<Char>& text, Char* destination, int capacity
 
 }  // namespace
 
-int MultiByteToWideChar(unsigned codePage, std::uint32_t flags, const char* source,
+int JSDEBUG_STDCALL MultiByteToWideChar(unsigned codePage, std::uint32_t flags, const char* source,
                         int sourceLength, char16_t* destination, int destinationCapacity) {
   if (source == nullptr || sourceLength == 0 || sourceLength < -1 || destinationCapacity < 0 ||
       (destination == nullptr && destinationCapacity != 0))
@@ -159,7 +159,7 @@ int MultiByteToWideChar(unsigned codePage, std::uint32_t flags, const char* sour
   return deliver(out, destination, destinationCapacity);
 }
 
-int WideCharToMultiByte(unsigned codePage, std::uint32_t flags, const char16_t* source,
+int JSDEBUG_STDCALL WideCharToMultiByte(unsigned codePage, std::uint32_t flags, const char16_t* source,
                         int sourceLength, char* destination, int destinationCapacity,
                         const char* defaultChar, int* usedDefaultChar) {
   if (source == nullptr || sourceLength == 0 || sourceLength < -1 || destinationCapacity < 0 ||

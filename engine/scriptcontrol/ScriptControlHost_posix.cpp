@@ -1,0 +1,8 @@
+#include "engine/scriptcontrol/ScriptControlHost.h"
+
+namespace jsdebug::engine::scriptcontrol {
+
+// No COM here: the JScript profile is the system engine.
+std::unique_ptr<ScriptHost> createScriptControlHost(const ScriptControlOptions&) { return nullptr; }
+
+}  // namespace jsdebug::engine::scriptcontrol

@@ -1,0 +1,14 @@
+#pragma once
+// The MD5 digest from the system's cryptography: OpenSSL's libcrypto on Linux, BCrypt on Windows.
+
+#include <array>
+#include <string_view>
+
+namespace jsdebug::platform {
+
+using Md5Digest = std::array<unsigned char, 16>;
+
+// False only when the provider cannot be had (out of memory); no digest is better than a wrong one.
+bool md5(std::string_view bytes, Md5Digest& digest);
+
+}  // namespace jsdebug::platform

@@ -1,0 +1,7 @@
+#include "platform/StandardStreams.h"
+
+namespace jsdebug::platform {
+
+void useBinaryStandardStreams() {}  // POSIX streams never translate
+
+}  // namespace jsdebug::platform
