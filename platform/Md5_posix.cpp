@@ -2,21 +2,28 @@
 
 #include <openssl/evp.h>
 
-#include <memory>
-
 namespace jsdebug::platform {
-namespace {
-struct DigestContextFree {
-  void operator()(EVP_MD_CTX* context) const noexcept { EVP_MD_CTX_free(context); }
-};
-}  // namespace
 
-bool md5(std::string_view bytes, Md5Digest& digest) {
+struct Md5Stream::State {
+  EVP_MD_CTX* context = EVP_MD_CTX_new();
+  bool ok = context != nullptr && EVP_DigestInit_ex(context, EVP_md5(), nullptr) == 1;
+  ~State() { EVP_MD_CTX_free(context); }
+};
+
+Md5Stream::Md5Stream() : state_(std::make_unique<State>()) {}
+Md5Stream::~Md5Stream() = default;
+
+bool Md5Stream::add(std::string_view bytes) {
+  state_->ok = state_->ok && EVP_DigestUpdate(state_->context, bytes.data(), bytes.size()) == 1;
+  return state_->ok;
+}
+
+bool Md5Stream::finish(Md5Digest& digest) {
   unsigned int length = 0;
-  std::unique_ptr<EVP_MD_CTX, DigestContextFree> context(EVP_MD_CTX_new());
-  return context && EVP_DigestInit_ex(context.get(), EVP_md5(), nullptr) == 1 &&
-         EVP_DigestUpdate(context.get(), bytes.data(), bytes.size()) == 1 &&
-         EVP_DigestFinal_ex(context.get(), digest.data(), &length) == 1 && length == digest.size();
+  const bool ok = state_->ok && EVP_DigestFinal_ex(state_->context, digest.data(), &length) == 1 &&
+                  length == digest.size();
+  state_->ok = false;
+  return ok;
 }
 
 }  // namespace jsdebug::platform
