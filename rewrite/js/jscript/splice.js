@@ -141,7 +141,9 @@ function spliceES3(ast, text, typedArrays) {
           edit(node.object.start, node.object.start, '__typedArrayBuffer(');
           edit(node.object.end, node.end, ')');
         } else if (!node.computed && node.property.type === 'Identifier' && notES3[node.property.name]) {
-          edit(node.object.end, node.property.end, '["' + node.property.name + '"]');
+          // From the dot on: a line break before it stays, and with it every line's number.
+          var dot = text.lastIndexOf('.', node.property.start);
+          edit(dot >= node.object.end ? dot : node.object.end, node.property.end, '["' + node.property.name + '"]');
         } else if (node.computed && node.property.type !== 'StringLiteral' && isStringConstant(node.object, parents)) {
           if (writesOrCalls(node, parent)) break;
           edit(node.object.end, node.property.start, '.charAt(');
