@@ -27,6 +27,14 @@ function hasResidue(code) {
     return /\b_0x[0-9a-f]+\(|while\s*\(\s*(true|!!\[\])\s*\)\s*\{\s*switch|\.split\('\|'\)/.test(code);
 }
 
+// The same for a tool that keeps the obfuscator's names: a definition named _0x… and a call of
+// one with a variable argument are the author's functions under their new names, so only a call
+// with nothing but literal arguments (a decoder's `_0x3a5d(137, 'Sf%a')`) or a dispatcher counts.
+function hasDecoderCall(code) {
+    return /\b_0x[0-9a-f]+\((\s*(-?0x[0-9a-f]+|-?\d+(\.\d+)?|'(\\.|[^'\\])*'|"(\\.|[^"\\])*")\s*,?)+\)/i.test(code) ||
+        /while\s*\(\s*(true|!!\[\])\s*\)\s*\{\s*switch|\.split\('\|'\)/.test(code);
+}
+
 const median = (a) => { const s = a.slice().sort((x, y) => x - y); return s.length ? s[Math.floor(s.length / 2)] : 0; };
 
-module.exports = { run, stringsOf, hasResidue, median };
+module.exports = { run, stringsOf, hasResidue, hasDecoderCall, median };
