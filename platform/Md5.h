@@ -1,5 +1,5 @@
 #pragma once
-// The MD5 digest from the system's cryptography: OpenSSL's libcrypto on Linux, BCrypt on Windows.
+// The MD5 digest as MD5加密 shows it, through the system's cryptography (platform/Digests.h).
 
 #include <array>
 #include <string_view>
