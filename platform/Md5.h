@@ -1,5 +1,5 @@
 #pragma once
-// The MD5 digest from the system's cryptography: OpenSSL's libcrypto on Linux, BCrypt on Windows.
+// The MD5 digest as MD5加密 shows it, through the system's cryptography (platform/Digests.h).
 
 #include <array>
 #include <memory>
@@ -17,9 +17,9 @@ class Md5Stream {
   Md5Stream(const Md5Stream&) = delete;
   Md5Stream& operator=(const Md5Stream&) = delete;
 
-  // False once the provider has failed (out of memory); nothing is digested after that.
+  // Always true: a provider that failed (out of memory) says so at finish().
   bool add(std::string_view bytes);
-  // The digest of everything added; the stream is spent afterwards.
+  // The digest of everything added; false when the provider failed. The stream is spent afterwards.
   bool finish(Md5Digest& digest);
 
  private:
@@ -28,9 +28,6 @@ class Md5Stream {
 };
 
 // False only when the provider cannot be had (out of memory); no digest is better than a wrong one.
-inline bool md5(std::string_view bytes, Md5Digest& digest) {
-  Md5Stream stream;
-  return stream.add(bytes) && stream.finish(digest);
-}
+bool md5(std::string_view bytes, Md5Digest& digest);
 
 }  // namespace jsdebug::platform
