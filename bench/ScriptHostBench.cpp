@@ -114,7 +114,7 @@ void timeRunsApart(benchmark::State& state, Run run) {
     run();
     auto end = std::chrono::steady_clock::now();
     state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
 }
 
@@ -175,9 +175,9 @@ BENCHMARK(BM_BacktrackingRegexpStops)->Unit(benchmark::kMillisecond)->Iterations
 BENCHMARK(BM_HostResetLoadCall)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RawDuktapeResetLoadCall)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SystemEngineRun)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
-BENCHMARK(BM_HostResetLoadCallApart)->Unit(benchmark::kMicrosecond)->UseManualTime()->MeasureProcessCPUTime()->Iterations(200)->Repetitions(7)->ReportAggregatesOnly(true);
-BENCHMARK(BM_RawDuktapeResetLoadCallApart)->Unit(benchmark::kMicrosecond)->UseManualTime()->MeasureProcessCPUTime()->Iterations(200)->Repetitions(7)->ReportAggregatesOnly(true);
-BENCHMARK(BM_SystemRunApart)->Unit(benchmark::kMicrosecond)->UseManualTime()->MeasureProcessCPUTime()->Iterations(200)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_HostResetLoadCallApart)->Unit(benchmark::kMicrosecond)->UseManualTime()->MeasureProcessCPUTime()->Iterations(100)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RawDuktapeResetLoadCallApart)->Unit(benchmark::kMicrosecond)->UseManualTime()->MeasureProcessCPUTime()->Iterations(100)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SystemRunApart)->Unit(benchmark::kMicrosecond)->UseManualTime()->MeasureProcessCPUTime()->Iterations(100)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_JsMd5Over100KB)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();

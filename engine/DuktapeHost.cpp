@@ -1,6 +1,7 @@
 #include "engine/DuktapeHost.h"
 
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
@@ -238,13 +239,16 @@ class HeapPreparer {
   HeapPreparer(const HeapPreparer&) = delete;
   HeapPreparer& operator=(const HeapPreparer&) = delete;
 
-  // The prepared heap (waiting while it is still being built) for `old`, which the worker
-  // destroys after it has built the next one.
+  // The prepared heap for `old`, which the worker destroys. None while the spare is still being
+  // built: on a busy machine the worker may not have run yet, and the caller building a heap
+  // itself costs no more than a reset did before; the worker's heap serves the next reset.
   PreparedHeap exchange(PreparedHeap old) {
     std::unique_lock<std::mutex> lock(mutex_);
-    ready_.wait(lock, [this] { return spareReady_; });
-    PreparedHeap taken = std::move(spare_);
-    spareReady_ = false;
+    PreparedHeap taken;
+    if (spareReady_) {
+      taken = std::move(spare_);
+      spareReady_ = false;
+    }
     discardLater(std::move(old), lock);
     wake_.notify_one();
     return taken;
@@ -265,9 +269,15 @@ class HeapPreparer {
 
   void work() {
     std::unique_lock<std::mutex> lock(mutex_);
+    bool first = true;
     for (;;) {
       wake_.wait(lock, [this] { return stopping_ || !spareReady_ || retired_.ctx; });
       if (stopping_) return;
+      // Not at once: the reset that woke the worker is for a run the user is waiting on, and on
+      // a busy machine a thread just woken takes the processor from it. The heap is wanted at
+      // the next reset, after the user has read this run's result.
+      if (!first && wake_.wait_for(lock, kSettle, [this] { return stopping_; })) return;
+      first = false;
       const bool build = !spareReady_;
       lock.unlock();
       PreparedHeap fresh;
@@ -276,7 +286,6 @@ class HeapPreparer {
       if (build) {
         spare_ = std::move(fresh);
         spareReady_ = true;
-        ready_.notify_all();
       }
       PreparedHeap old = std::move(retired_);
       lock.unlock();
@@ -285,9 +294,10 @@ class HeapPreparer {
     }
   }
 
+  static constexpr std::chrono::milliseconds kSettle{30};
+
   std::mutex mutex_;
-  std::condition_variable wake_;   // the worker: a heap to build or to destroy, or stop
-  std::condition_variable ready_;  // the host: the spare is built
+  std::condition_variable wake_;  // the worker: a heap to build or to destroy, or stop
   PreparedHeap spare_;
   bool spareReady_ = false;
   PreparedHeap retired_;
@@ -596,7 +606,7 @@ class DuktapeHost final : public ScriptHost {
 
   void adopt(PreparedHeap heap) {
     if (!heap.ctx) {
-      // The spare could not be had (memory was short then): one more try, here and now.
+      // No spare yet, or it could not be had (memory was short then): a heap made here and now.
       discardHeap(heap);
       heap = prepareHeap();
     }

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 #include "engine/DuktapeHost.h"
 #include "engine/ScriptHost.h"
@@ -184,9 +186,12 @@ TEST_F(HostTest, ResetForgetsCodeAndRunPassesArguments) {
   EXPECT_NE("0", host->error().Number);
 }
 
-// From the second reset on, a reset takes a heap built beforehand: it must be as fresh as one
-// built on the spot. Each row changes something in one run, and the next run must not see it;
-// several rounds, so that heaps built in the background are taken one after another.
+// From the second reset on, a reset takes a heap built beforehand when one is ready (the host
+// builds it a little after a reset): it must be as fresh as one built on the spot. Each row
+// changes something in one run, and the next run must not see it; the first round resets at
+// once (a heap made on the spot), the later ones after a pause (a heap made beforehand).
+constexpr std::chrono::milliseconds kUserPause{150};
+
 TEST_F(HostTest, NothingOfOneRunReachesTheNext) {
   struct Case {
     const char* change;
@@ -207,6 +212,7 @@ TEST_F(HostTest, NothingOfOneRunReachesTheNext) {
       host->reset();
       host->addCode(c.change);
       ASSERT_EQ("0", host->error().Number) << c.change;
+      if (round > 0) std::this_thread::sleep_for(kUserPause);
       host->reset();
       EXPECT_EQ(c.fresh, host->eval(c.probe)) << c.change << " / round " << round;
       EXPECT_EQ("0", host->error().Number) << c.change;
@@ -230,10 +236,13 @@ TEST_F(HostTest, ResetLeavesNoErrorDeadlineOrStaleCap) {
   EXPECT_EQ("0", host->error().Number);
 
   host->setTimeout(60000);
+  std::this_thread::sleep_for(kUserPause);  // a heap made beforehand, under the old cap
   engine::setHeapLimit(64u << 20);
   host->reset();
   engine::setHeapLimit(engine::kDefaultHeapLimitBytes);
-  EXPECT_EQ("", host->eval("(function(){ var s = 'x'; for(;;) s = s + s })()"));
+  // 128 MB: within the default cap, past the one set before the reset.
+  EXPECT_EQ("", host->eval("(function(){ var s = 'x'; for (var i = 0; i < 27; i++) s += s;"
+                           " return s.length })()"));
   EXPECT_EQ("内存不足", host->error().Description);
   host->reset();
   EXPECT_EQ("1048576", host->eval("(function(){ var s = 'x'; for (var i = 0; i < 20; i++) s += s;"
