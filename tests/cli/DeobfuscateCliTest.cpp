@@ -61,6 +61,23 @@ TEST(CliDeobfuscate, EachPassOnASmallScript) {
        "function f(arg1) {\n  var str1 = 'a',\n    arr1 = [],\n    arg2 = 1;\n  return function (arg3) {\n"
        "    return arg1 + arg3 + arg2 + str1 + arr1;\n  };\n}\n"},
       {"Chinese text and escapes survive", "var s = '中文' + '\\x41';", "var s = '中文A';\n"},
+      {"key assignments joined by commas go back into the literal",
+       "function f(p) { var _0x1a = {}; _0x1a.ab = function (x, y) { return x + y; }, _0x1a.cd = 'k';"
+       " return _0x1a.ab(p, 2) + _0x1a.cd; }",
+       "function f(p) {\n  return p + 2 + 'k';\n}\n"},
+      {"only the assignments before anything else runs",
+       "function f(p) { var _0x1a = {}; _0x1a.ab = 1, g(_0x1a), _0x1a.cd = 2; return _0x1a; }",
+       "function f(p) {\n  var obj1 = {\n    ab: 1\n  };\n  g(obj1), obj1.cd = 2;\n  return obj1;\n}\n"},
+      {"a global-object getter nothing uses is removed, directly or through a helper",
+       "(function () { var _0x2b; try { _0x2b = Function('return (function() {}.constructor(\"return this\")( ));')(); }"
+       " catch (_0x3c) { _0x2b = window; } })(), function () {}();\n"
+       "(function () { var _0x4d = function () { var _0x2b; try { _0x2b = Function('return this')(); }"
+       " catch (_0x3c) { _0x2b = window; } return _0x2b; }; var _0x5e = _0x4d(); })();\nfunction f() { return 1; }",
+       "function f() {\n  return 1;\n}\n"},
+      {"a getter whose global object is written to stays",
+       "(function () { var _0x2b; try { _0x2b = Function('return this')(); } catch (_0x3c) { _0x2b = window; } _0x2b.x = 1; })();",
+       "(function () {\n  var v1;\n  try {\n    v1 = Function('return this')();\n  } catch (err1) {\n    v1 = window;\n  }\n"
+       "  v1.x = 1;\n})();\n"},
   };
   for (const PassCase& c : cases) {
     Outcome o = runCommand({"deobfuscate", writeScript("pass.js", c.input)});
