@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/support/Environment.h"
@@ -118,6 +120,9 @@ TEST(NodeProcess, AnswersTimesOutAndNoticesItsEnd) {
 
   ASSERT_EQ(0, node.start(jsdebug::platform::nodeProgram(), kEchoRunner, 64));
   EXPECT_EQ(NodeProcess::Outcome::Died, node.exchange(u32(4) + "exit", answer, 30000));
+  // Its end of the channel closes a moment before the process is gone.
+  for (int wait = 0; wait < 500 && node.alive(); ++wait)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   EXPECT_FALSE(node.alive());
 }
 
