@@ -72,13 +72,21 @@ void BM_ReplaceAll(benchmark::State& state) {
   state.counters["matches"] = matches;
 }
 
+// The editor holding the script of the arguments' size and matches, the name in the find box.
+struct QuickFindBench : EditorBench {
+  explicit QuickFindBench(const benchmark::State& state)
+      : matches(static_cast<int>(state.range(1))),
+        script(scriptWithMatches(static_cast<std::size_t>(state.range(0)) << 20, matches)) {
+    findBox = kName;
+    codeEditor.setText(script);
+  }
+  const int matches;
+  const std::string script;
+};
+
 void BM_QuickFindWalk(benchmark::State& state) {
-  const auto megabytes = static_cast<std::size_t>(state.range(0));
-  const auto matches = static_cast<int>(state.range(1));
-  const std::string script = scriptWithMatches(megabytes << 20, matches);
-  EditorBench bench;
-  bench.findBox = kName;
-  bench.codeEditor.setText(script);
+  QuickFindBench bench(state);
+  const int matches = bench.matches;
   for (auto _ : state) {
     workflow::QuickFindState quick;
     for (int press = 0; press < matches; ++press) workflow::quickFind(bench, quick);
@@ -89,12 +97,8 @@ void BM_QuickFindWalk(benchmark::State& state) {
 
 // "向上" from the last match back to the first.
 void BM_QuickFindWalkUp(benchmark::State& state) {
-  const auto megabytes = static_cast<std::size_t>(state.range(0));
-  const auto matches = static_cast<int>(state.range(1));
-  const std::string script = scriptWithMatches(megabytes << 20, matches);
-  EditorBench bench;
-  bench.findBox = kName;
-  bench.codeEditor.setText(script);
+  QuickFindBench bench(state);
+  const int matches = bench.matches;
   for (auto _ : state) {
     state.PauseTiming();
     workflow::QuickFindState quick;
@@ -103,7 +107,7 @@ void BM_QuickFindWalkUp(benchmark::State& state) {
     bench.searchDown = false;
     state.ResumeTiming();
     for (int press = 1; press < matches; ++press) workflow::quickFind(bench, quick);
-    if (!bench.messages.empty() || quick.matchStart != static_cast<int>(script.find(kName)))
+    if (!bench.messages.empty() || quick.matchStart != static_cast<int>(bench.script.find(kName)))
       state.SkipWithError("the walk did not reach the first match");
   }
   state.counters["matches"] = matches;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/Pieces.h"
 #include "workflow/CallBox.h"
 
 namespace {
@@ -23,15 +24,7 @@ const char* const kPieces[] = {"test", "(", ")", "|", "'", "\"", ",", " ", "　"
                                "[", "]", "function ", "\x81", "1", ")|", "\t", "a"};
 
 std::string piecesText(FuzzedDataProvider& in, int most) {
-  std::string s;
-  const int n = in.ConsumeIntegralInRange(0, most);
-  for (int k = 0; k < n; ++k) {
-    if (in.ConsumeBool())
-      s += kPieces[in.ConsumeIntegralInRange<std::size_t>(0, sizeof kPieces / sizeof *kPieces - 1)];
-    else
-      s.push_back(static_cast<char>(in.ConsumeIntegral<std::uint8_t>()));
-  }
-  return s;
+  return jsdebug::fuzzing::piecesText(in, most, kPieces);
 }
 
 bool isBlank(const std::string& s, std::size_t i) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/Pieces.h"
 #include "text/Codec.h"
 #include "text/Text.h"
 
@@ -129,15 +130,7 @@ const char* const kPieces[] = {"a", "A", "b", "(", ")", "|", "\"", "中", "\x81"
                                "．", "a中", "\xFF", "Ab"};
 
 std::string piecesText(FuzzedDataProvider& in, int most) {
-  std::string s;
-  const int n = in.ConsumeIntegralInRange(0, most);
-  for (int k = 0; k < n; ++k) {
-    if (in.ConsumeBool())
-      s += kPieces[in.ConsumeIntegralInRange<std::size_t>(0, sizeof kPieces / sizeof *kPieces - 1)];
-    else
-      s.push_back(static_cast<char>(in.ConsumeIntegral<std::uint8_t>()));
-  }
-  return s;
+  return jsdebug::fuzzing::piecesText(in, most, kPieces);
 }
 
 }  // namespace

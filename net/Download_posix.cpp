@@ -6,21 +6,13 @@
 #include <memory>
 #include <mutex>
 
-#include "text/Text.h"
+#include "net/DownloadDetail.h"
 
 namespace jsdebug::net {
 
-namespace {
+using namespace detail;
 
-// Bodies arrive in pieces of up to this size, so a small script normally takes one piece.
-constexpr long kReadSize = 102400;
-constexpr long kConnectTimeoutSeconds = 30;
-// A stalled server is given up after a minute without a byte; a slow but steady one is not.
-constexpr long kStallSeconds = 60;
-constexpr long kMaxRedirects = 10;
-// The announced length is only a hint: a wrong or hostile header must not make a small body cost
-// a large allocation, so at most this much is set aside up front.
-constexpr std::size_t kMaxReserve = std::size_t{32} << 20;
+namespace {
 
 void initializeCurlOnce() {
   static std::once_flag once;
@@ -46,26 +38,14 @@ std::size_t appendBody(char* data, std::size_t size, std::size_t count, void* us
   if (!t.sized) {
     t.sized = true;
     curl_off_t announced = -1;
-    if (curl_easy_getinfo(t.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) == CURLE_OK &&
-        announced > 0)
-      t.body.reserve(std::min<std::size_t>(static_cast<std::size_t>(announced), kMaxReserve));
+    if (curl_easy_getinfo(t.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) == CURLE_OK)
+      t.body.reserve(reserveFor(announced));
   }
   const std::size_t room = kMaxDownloadBytes - t.body.size();
   t.body.append(data, std::min(n, room));
   // Returning less than offered stops the transfer; what arrived so far is kept.
   return n <= room ? n : 0;
 }
-
-bool isWebAddress(std::string_view address) {
-  const std::size_t colon = address.find("://");
-  if (colon == std::string_view::npos) return false;
-  const std::string_view scheme = address.substr(0, colon);
-  return (text::equalsIgnoringAsciiCase(scheme, "http") || text::equalsIgnoringAsciiCase(scheme, "https")) &&
-         address.size() > colon + 3;
-}
-
-
-std::string number(long long value) { return std::to_string(value); }
 
 // Why a finished transfer did not give the script, in the user's words; empty when it did.
 std::string failureOf(CURLcode code, CURL* c, const Transfer& transfer) {
@@ -74,28 +54,27 @@ std::string failureOf(CURLcode code, CURL* c, const Transfer& transfer) {
       long status = 0;
       curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
       // The error page's text is no script.
-      if (status >= 400) return "服务器返回错误状态 " + number(status);
+      if (status >= 400) return errorStatus(status);
       return {};
     }
     case CURLE_COULDNT_RESOLVE_HOST:
     case CURLE_COULDNT_RESOLVE_PROXY:
-      return "找不到主机";
+      return kHostNotFound;
     case CURLE_COULDNT_CONNECT:
-      return "无法连接到服务器";
+      return kCannotConnect;
     case CURLE_OPERATION_TIMEDOUT:
-      return "服务器长时间没有应答";
+      return kNoAnswer;
     case CURLE_PARTIAL_FILE: {
       curl_off_t announced = -1;
       curl_easy_getinfo(c, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
-      return "传输中断：收到 " + number(static_cast<long long>(transfer.body.size())) +
-             " 字节，服务器说有 " + number(static_cast<long long>(announced)) + " 字节";
+      return brokenOff(transfer.body.size(), static_cast<long long>(announced));
     }
     case CURLE_WRITE_ERROR:
-      return "超过256MB，不是脚本";
+      return kTooLarge;
     case CURLE_UNSUPPORTED_PROTOCOL:
-      return "只能下载http或https地址";
+      return kNotWebAddress;
     case CURLE_TOO_MANY_REDIRECTS:
-      return "重定向次数过多";
+      return kTooManyRedirects;
     default:
       return std::string("下载出错（") + curl_easy_strerror(code) + "）";
   }
@@ -103,16 +82,14 @@ std::string failureOf(CURLcode code, CURL* c, const Transfer& transfer) {
 
 }  // namespace
 
-std::string downloadBytes(std::string_view address) { return downloadScript(address).bytes; }
-
-Download downloadScript(std::string_view address) {
-  address = address.substr(0, address.find('#'));
+Download downloadScript(std::string_view typed) {
   // Without a scheme libcurl would guess one; an address we cannot split gives nothing.
-  if (!isWebAddress(address)) return {{}, "只能下载http或https地址"};
+  const std::string_view address = webAddress(typed);
+  if (address.empty()) return {{}, kNotWebAddress};
   initializeCurlOnce();
 
   std::unique_ptr<CURL, EasyCleanup> curl(curl_easy_init());
-  if (!curl) return {{}, "无法开始下载"};
+  if (!curl) return {{}, kCannotStart};
   CURL* c = curl.get();
   Transfer transfer{c, {}, false};
 
@@ -139,16 +116,16 @@ Download downloadScript(std::string_view address) {
   curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(c, CURLOPT_MAXREDIRS, kMaxRedirects);
+  curl_easy_setopt(c, CURLOPT_MAXREDIRS, static_cast<long>(kMaxRedirects));
   // The path goes out as typed, dot segments included.
   curl_easy_setopt(c, CURLOPT_PATH_AS_IS, 1L);
   curl_easy_setopt(c, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
   curl_easy_setopt(c, CURLOPT_USERAGENT, kDownloadUserAgent);
   curl_easy_setopt(c, CURLOPT_HTTPHEADER, headerList.get());
-  curl_easy_setopt(c, CURLOPT_BUFFERSIZE, kReadSize);
-  curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+  curl_easy_setopt(c, CURLOPT_BUFFERSIZE, static_cast<long>(kReadSize));
+  curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, static_cast<long>(kConnectTimeoutSeconds));
   curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
+  curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, static_cast<long>(kStallSeconds));
   // Downloads run on worker threads: no SIGALRM-based timeouts.
   curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, appendBody);

@@ -1,5 +1,5 @@
 // The download through WinHTTP: the system's proxy settings, its certificate checks, redirects
-// followed by the system, the same cap and failure texts as the Linux download.
+// followed by the system; the limits and the failure texts are those of the Linux download.
 #include "net/Download.h"
 
 #include <windows.h>
@@ -8,31 +8,18 @@
 #include <algorithm>
 #include <memory>
 
-#include "text/Text.h"
+#include "net/DownloadDetail.h"
 
 namespace jsdebug::net {
 
-namespace {
+using namespace detail;
 
-constexpr DWORD kReadSize = 102400;
-constexpr int kConnectTimeoutMs = 30000;
-// A stalled server is given up after a minute without a byte.
-constexpr int kStallMs = 60000;
-constexpr DWORD kMaxRedirects = 10;
-constexpr std::size_t kMaxReserve = std::size_t{32} << 20;
+namespace {
 
 struct InternetClose {
   void operator()(HINTERNET handle) const noexcept { WinHttpCloseHandle(handle); }
 };
 using Handle = std::unique_ptr<void, InternetClose>;
-
-bool isWebAddress(std::string_view address) {
-  const std::size_t colon = address.find("://");
-  if (colon == std::string_view::npos) return false;
-  const std::string_view scheme = address.substr(0, colon);
-  return (text::equalsIgnoringAsciiCase(scheme, "http") || text::equalsIgnoringAsciiCase(scheme, "https")) &&
-         address.size() > colon + 3;
-}
 
 std::wstring wide(std::string_view narrow) {
   if (narrow.empty()) return {};
@@ -45,16 +32,16 @@ std::wstring wide(std::string_view narrow) {
 std::string failureOf(DWORD error) {
   switch (error) {
     case ERROR_WINHTTP_NAME_NOT_RESOLVED:
-      return "找不到主机";
+      return kHostNotFound;
     case ERROR_WINHTTP_CANNOT_CONNECT:
-      return "无法连接到服务器";
+      return kCannotConnect;
     case ERROR_WINHTTP_TIMEOUT:
-      return "服务器长时间没有应答";
+      return kNoAnswer;
     case ERROR_WINHTTP_UNRECOGNIZED_SCHEME:
     case ERROR_WINHTTP_INVALID_URL:
-      return "只能下载http或https地址";
+      return kNotWebAddress;
     case ERROR_WINHTTP_REDIRECT_FAILED:
-      return "重定向次数过多";
+      return kTooManyRedirects;
     default:
       return "下载出错（WinHTTP " + std::to_string(error) + "）";
   }
@@ -62,11 +49,9 @@ std::string failureOf(DWORD error) {
 
 }  // namespace
 
-std::string downloadBytes(std::string_view address) { return downloadScript(address).bytes; }
-
-Download downloadScript(std::string_view address) {
-  address = address.substr(0, address.find('#'));
-  if (!isWebAddress(address)) return {{}, "只能下载http或https地址"};
+Download downloadScript(std::string_view typed) {
+  const std::string_view address = webAddress(typed);
+  if (address.empty()) return {{}, kNotWebAddress};
   // A pasted address with a stray space goes out as %20, as a browser sends it; other control
   // characters are refused: a line break must never reach the request's header lines.
   std::string url;
@@ -74,7 +59,7 @@ Download downloadScript(std::string_view address) {
     if (ch == ' ') {
       url += "%20";
     } else {
-      if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F) return {{}, "只能下载http或https地址"};
+      if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F) return {{}, kNotWebAddress};
       url += ch;
     }
   }
@@ -90,15 +75,16 @@ Download downloadScript(std::string_view address) {
   parts.dwPasswordLength = 256;
   parts.dwUrlPathLength = static_cast<DWORD>(-1);
   parts.dwExtraInfoLength = static_cast<DWORD>(-1);
-  if (!WinHttpCrackUrl(wideUrl.c_str(), 0, 0, &parts)) return {{}, "只能下载http或https地址"};
+  if (!WinHttpCrackUrl(wideUrl.c_str(), 0, 0, &parts)) return {{}, kNotWebAddress};
   std::wstring path(parts.lpszUrlPath, parts.dwUrlPathLength);
   path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
   if (path.empty()) path = L"/";
 
   Handle session(WinHttpOpen(wide(kDownloadUserAgent).c_str(), WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
                              WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
-  if (!session) return {{}, "无法开始下载"};
-  WinHttpSetTimeouts(session.get(), kConnectTimeoutMs, kConnectTimeoutMs, kStallMs, kStallMs);
+  if (!session) return {{}, kCannotStart};
+  WinHttpSetTimeouts(session.get(), kConnectTimeoutSeconds * 1000, kConnectTimeoutSeconds * 1000, kStallSeconds * 1000,
+                     kStallSeconds * 1000);
   DWORD redirects = kMaxRedirects;
   WinHttpSetOption(session.get(), WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects, sizeof redirects);
   Handle connection(WinHttpConnect(session.get(), host, parts.nPort, 0));
@@ -126,12 +112,11 @@ Download downloadScript(std::string_view address) {
     announced = _wtoi64(lengthText);
 
   Download result;
-  if (announced > 0)
-    result.bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(announced), kMaxReserve));
+  result.bytes.reserve(reserveFor(announced));
   std::string chunk(kReadSize, '\0');
   for (;;) {
     DWORD got = 0;
-    if (!WinHttpReadData(request.get(), chunk.data(), kReadSize, &got)) {
+    if (!WinHttpReadData(request.get(), chunk.data(), static_cast<DWORD>(kReadSize), &got)) {
       const DWORD error = GetLastError();
       if (error == ERROR_WINHTTP_TIMEOUT) {
         result.failure = failureOf(error);
@@ -143,15 +128,14 @@ Download downloadScript(std::string_view address) {
     const std::size_t room = kMaxDownloadBytes - result.bytes.size();
     result.bytes.append(chunk.data(), std::min<std::size_t>(got, room));
     if (got > room) {
-      result.failure = "超过256MB，不是脚本";
+      result.failure = kTooLarge;
       return result;
     }
   }
   if (announced >= 0 && static_cast<long long>(result.bytes.size()) < announced) {
-    result.failure = "传输中断：收到 " + std::to_string(result.bytes.size()) + " 字节，服务器说有 " +
-                     std::to_string(announced) + " 字节";
+    result.failure = brokenOff(result.bytes.size(), announced);
   } else if (status >= 400) {
-    result.failure = "服务器返回错误状态 " + std::to_string(status);
+    result.failure = errorStatus(static_cast<long>(status));
   }
   return result;
 }

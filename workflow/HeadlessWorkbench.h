@@ -24,26 +24,28 @@ class HeadlessWorkbench : public Workbench {
  public:
   HeadlessWorkbench();
 
-  void clearLog() override;
-  void appendLog(const std::string& text) override;
-  std::string logText() override;
-  void scrollLogToTop() override;
-  std::string callBoxText() override;
+  // The window's controls are the public fields below.
+  void clearLog() override { log.clear(); }
+  void appendLog(const std::string& text) override { log += text; }
+  std::string logText() override { return log; }
+  void scrollLogToTop() override { ++logScrolledToTop; }
+  std::string callBoxText() override { return callBox; }
   std::u32string callBoxLostCharacters() override { return callBoxLost; }
-  void setCallBoxText(const std::string& text) override;
-  std::string findBoxText() override;
-  void setFindBoxText(const std::string& text) override;
-  std::string v8BufferLengthText() override;
-  std::string urlBoxText() override;
-  bool searchDownChecked() override;
+  void setCallBoxText(const std::string& text) override { callBox = text; }
+  std::string findBoxText() override { return findBox; }
+  void setFindBoxText(const std::string& text) override { findBox = text; }
+  std::string v8BufferLengthText() override { return v8BufferLength; }
+  std::string urlBoxText() override { return urlBox; }
+  bool searchDownChecked() override { return searchDown; }
   bool browserEnvironmentOn() override { return browserEnvironment; }
-  EditorOperations& editor() override;
+  EditorOperations& editor() override { return memoryEditor; }
+  std::string clipboardText() override { return clipboard; }
+  void setClipboardText(const std::string& text) override { clipboard = text; }
+
   void setFocus(Control control) override;
   void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
   bool askQuestion(const std::string& text, const std::string& yes,
                    const std::string& no) override;
-  std::string clipboardText() override;
-  void setClipboardText(const std::string& text) override;
   void runOnGuiThread(const std::function<void()>& work) override;
 
   // Public so tests and the CLI set up and inspect the window's state directly.

@@ -222,23 +222,6 @@ void MemoryEditor::redo() {
   anchor_ = caret_ = std::min(caret_, getLength());
 }
 
-void MemoryEditor::styleSetFont(int, const std::string&) {}
-void MemoryEditor::styleSetSize(int, int) {}
-void MemoryEditor::styleSetFore(int, int) {}
-void MemoryEditor::styleSetBack(int, int) {}
-void MemoryEditor::setMarginType(int margin, int type) { marginType_[margin] = type; }
-void MemoryEditor::setMarginWidth(int margin, int pixels) { marginWidth_[margin] = pixels; }
-int MemoryEditor::getMarginType(int margin) { return marginType_[margin]; }
-int MemoryEditor::getMarginWidth(int margin) { return marginWidth_[margin]; }
-void MemoryEditor::setLexer(int) {}
-void MemoryEditor::setKeywords(int, const std::string&) {}
-
-void MemoryEditor::braceHighlight(int a, int b) {
-  highlightA = a;
-  highlightB = b;
-}
-void MemoryEditor::braceBadLight(int pos) { badLight = pos; }
-
 int MemoryEditor::braceMatch(int pos) {
   static const std::string open = "([{", close = ")]}";
   if (pos < 0 || pos >= getLength()) return -1;
@@ -254,12 +237,5 @@ int MemoryEditor::braceMatch(int pos) {
   }
   return -1;
 }
-
-void MemoryEditor::setHighlightGuide(int column) { highlightGuide = column; }
-
-void MemoryEditor::setSetting(EditorSetting setting, int value) {
-  settings_[static_cast<int>(setting)] = value;
-}
-int MemoryEditor::getSetting(EditorSetting setting) { return settings_[static_cast<int>(setting)]; }
 
 }  // namespace jsdebug::workflow

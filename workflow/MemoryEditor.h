@@ -48,24 +48,31 @@ class MemoryEditor : public EditorOperations {
   void setSavePoint() override;
   bool isModified() override;
 
-  void styleSetFont(int style, const std::string& font) override;
-  void styleSetSize(int style, int points) override;
-  void styleSetFore(int style, int bgr) override;
-  void styleSetBack(int style, int bgr) override;
-  void setMarginType(int margin, int type) override;
-  void setMarginWidth(int margin, int pixels) override;
-  int getMarginType(int margin) override;
-  int getMarginWidth(int margin) override;
-  void setLexer(int lexer) override;
-  void setKeywords(int list, const std::string& words) override;
+  // Nothing is drawn: styles and lexing are dropped, margins and settings only remembered.
+  void styleSetFont(int, const std::string&) override {}
+  void styleSetSize(int, int) override {}
+  void styleSetFore(int, int) override {}
+  void styleSetBack(int, int) override {}
+  void setLexer(int) override {}
+  void setKeywords(int, const std::string&) override {}
+  void setMarginType(int margin, int type) override { marginType_[margin] = type; }
+  void setMarginWidth(int margin, int pixels) override { marginWidth_[margin] = pixels; }
+  int getMarginType(int margin) override { return marginType_[margin]; }
+  int getMarginWidth(int margin) override { return marginWidth_[margin]; }
+  void setSetting(EditorSetting setting, int value) override {
+    settings_[static_cast<std::size_t>(setting)] = value;
+  }
+  int getSetting(EditorSetting setting) override {
+    return settings_[static_cast<std::size_t>(setting)];
+  }
 
-  void braceHighlight(int a, int b) override;
-  void braceBadLight(int pos) override;
+  void braceHighlight(int a, int b) override {
+    highlightA = a;
+    highlightB = b;
+  }
+  void braceBadLight(int pos) override { badLight = pos; }
   int braceMatch(int pos) override;
-  void setHighlightGuide(int column) override;
-
-  void setSetting(EditorSetting setting, int value) override;
-  int getSetting(EditorSetting setting) override;
+  void setHighlightGuide(int column) override { highlightGuide = column; }
 
   // What the brace and guide operations were last asked, for tests.
   int highlightA = -1, highlightB = -1, badLight = -1, highlightGuide = 0;

@@ -399,40 +399,34 @@ struct Around {
   }
   bool isName(std::ptrdiff_t delta) const { return isWord(delta) && !isReserved(get(delta)->text); }
 
-  // Whether the bracket this token sits directly in opens a function's parameters: walks back
-  // over balanced brackets to the unmatched "(" and looks before it.
-  bool inParameters() const {
+  // The bracket this token sits directly in, walking back over balanced ones: its distance
+  // from here and its text, or nothing at the top level.
+  std::optional<std::pair<std::ptrdiff_t, std::string_view>> enclosingBracket() const {
     int depth = 0;
     for (std::ptrdiff_t d = -1; get(d); --d) {
       const std::string_view t = get(d)->kind == Kind::Punct ? get(d)->text : std::string_view();
       if (t == ")" || t == "]" || t == "}") ++depth;
-      if (t == "(" || t == "[" || t == "{") {
-        if (depth-- > 0) continue;
-        if (t != "(") return false;
-        return is(d - 1, "function") || (isWord(d - 1) && is(d - 2, "function"));
-      }
+      if ((t == "(" || t == "[" || t == "{") && depth-- == 0) return std::make_pair(d, t);
     }
-    return false;
+    return std::nullopt;
   }
-  // Whether this token sits directly in an object literal: the unmatched "{" before it follows
-  // something after which only an expression can come.
+  // Whether the bracket this token sits directly in opens a function's parameters.
+  bool inParameters() const {
+    const auto bracket = enclosingBracket();
+    if (!bracket || bracket->second != "(") return false;
+    const std::ptrdiff_t d = bracket->first;
+    return is(d - 1, "function") || (isWord(d - 1) && is(d - 2, "function"));
+  }
+  // Whether this token sits directly in an object literal: the "{" it sits in follows something
+  // after which only an expression can come.
   bool inObjectLiteral() const {
-    int depth = 0;
-    for (std::ptrdiff_t d = -1; get(d); --d) {
-      const std::string_view t = get(d)->kind == Kind::Punct ? get(d)->text : std::string_view();
-      if (t == ")" || t == "]" || t == "}") ++depth;
-      if (t == "(" || t == "[" || t == "{") {
-        if (depth-- > 0) continue;
-        if (t != "{") return false;
-        const Token* before = get(d - 1);
-        if (!before) return false;
-        if (before->kind == Kind::Word) return before->text == "return";
-        static constexpr std::string_view kOpeners[] = {"=", "(", ",", ":", "[", "?", "||", "&&"};
-        return std::find(std::begin(kOpeners), std::end(kOpeners), before->text) !=
-               std::end(kOpeners);
-      }
-    }
-    return false;
+    const auto bracket = enclosingBracket();
+    if (!bracket || bracket->second != "{") return false;
+    const Token* before = get(bracket->first - 1);
+    if (!before) return false;
+    if (before->kind == Kind::Word) return before->text == "return";
+    static constexpr std::string_view kOpeners[] = {"=", "(", ",", ":", "[", "?", "||", "&&"};
+    return std::find(std::begin(kOpeners), std::end(kOpeners), before->text) != std::end(kOpeners);
   }
 };
 
@@ -553,9 +547,8 @@ const LibraryName* globalNamed(std::string_view name) {
   return nullptr;
 }
 
-// The statement a run-time error names: from its start to the end of its line; the engine
-// names where the failing statement starts, and the member it lacked is on that line in all
-// but long chains of calls, so the following lines are read only when the first holds none.
+// The lines a run-time error's statement may span, from where the engine says it starts: the
+// member it lacked is on that first line in all but long chains of calls.
 constexpr int kStatementLines = 20;
 
 std::string_view linesFrom(std::string_view s, std::size_t offset, int lines) {
@@ -601,15 +594,11 @@ std::string runTimeCause(const ScriptError& error, std::string_view script, std:
     // A call is one short expression, usually naming only the script's function: a library
     // member in it is the likelier culprit than one on the script line its error names.
     if (const auto use = firstMemberUse(call)) return libraryWords(*use->entry) + kInCall;
-    // The statement's own line first, then the whole line (a statement named a little off still
-    // shares its line with the culprit), then the lines after it.
-    const std::size_t lineStart = offsetOf(script, line, 0);
+    // The error names the statement that failed: the first library member from there on, within
+    // the lines a statement may span.
     const std::size_t at = offsetOf(script, line, column);
-    for (const auto& [from, lines] : {std::pair{at, 1}, std::pair{lineStart, 1},
-                                      std::pair{at, kStatementLines}}) {
-      if (const auto use = firstMemberUse(linesFrom(script, from, lines)))
-        return libraryWords(*use->entry) + where(lineOf(script, from + use->offset));
-    }
+    if (const auto use = firstMemberUse(linesFrom(script, at, kStatementLines)))
+      return libraryWords(*use->entry) + where(lineOf(script, at + use->offset));
   }
   return {};
 }

@@ -15,25 +15,17 @@
 #include <vector>
 
 #include "engine/ScriptEngine.h"
-#include "engine/V8Bridge.h"
 #include "rewrite/Background.h"
 #include "rewrite/Deobfuscate.h"
 #include "rewrite/Rewriter.h"
 #include "rewrite/ToJScript.h"
+#include "tests/support/V8Bridge.h"
 #include "workflow/HeadlessWorkbench.h"
 #include "workflow/OutputLog.h"
 
 using namespace jsdebug;
 
 namespace {
-
-engine::V8Bridge& startedBridge() {
-  static engine::V8Bridge& bridge = []() -> engine::V8Bridge& {
-    engine::v8Bridge().initializeV8(engine::startupPath());
-    return engine::v8Bridge();
-  }();
-  return bridge;
-}
 
 engine::ScriptEngine& systemEngine() {
   static engine::ScriptEngine engine([](const std::string&) {});
@@ -451,13 +443,13 @@ TEST(ToJScriptCommand, ComparesTheCallWithV8AndSaysWhenTheyDiffer) {
   workflow::HeadlessWorkbench bench;
   bench.editor().setText("const f = (s) => `<${s}>`;\nfunction test(s) { return f(s); }");
   bench.callBox = "test('中文')";
-  ASSERT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), &startedBridge()));
+  ASSERT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), &testsupport::startedV8Bridge()));
   EXPECT_NE(std::string::npos, bench.log.find("验证 test('中文')：两个引擎的结果相同：<中文>\r\n\r\n"));
 
   // What the stand-in cannot do shows as a difference, not as agreement.
   bench.editor().setText("function test() { var a = new Uint8Array(1); a[0] = 300; return a[0]; }");
   bench.callBox = "test()";
-  ASSERT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), &startedBridge()));
+  ASSERT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), &testsupport::startedV8Bridge()));
   EXPECT_NE(std::string::npos,
             bench.log.find("验证 test()：两个引擎的结果不同\r\nV8（原代码）：44\r\n系统引擎（转换后）：300\r\n"));
 }
@@ -528,7 +520,7 @@ TEST(ToJScriptLibraries, ConvertAndGiveV8sAnswerInTheSystemEngine) {
     bench.browserEnvironment = lib.browser;
     bench.callBox = lib.call;
     bench.editor().setText(original + "\n" + lib.caller + "\n");
-    EXPECT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), &startedBridge()));
+    EXPECT_EQ(rewrite::ToJScriptOutcome::Converted, rewrite::toJScriptCommand(bench, systemEngine(), &testsupport::startedV8Bridge()));
     EXPECT_NE(std::string::npos, bench.log.find(std::string("：") + rewrite::kAnswersAgree + "："))
         << bench.log;
   }

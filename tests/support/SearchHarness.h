@@ -11,6 +11,7 @@
 
 #include "workflow/FindReplace.h"
 #include "workflow/HeadlessWorkbench.h"
+#include "workflow/QuickFind.h"
 
 namespace jsdebug::testing {
 
@@ -59,11 +60,23 @@ class SearchTest : public ::testing::TestWithParam<EditorFactory> {
   std::string lastMessage() const {
     return bench.messages.empty() ? std::string() : bench.messages.back().text;
   }
+  // The toolbar's quick find and the find window's "查找下一个", pressed once: the selection
+  // after.
+  std::pair<int, int> quickFind() {
+    workflow::quickFind(bench, quickFindState);
+    return selection();
+  }
+  std::pair<int, int> findNext() {
+    workflow::findNext(bench, history, panel);
+    return selection();
+  }
 
   std::unique_ptr<workflow::EditorOperations> editorPtr;
   workflow::EditorOperations& editor;
   SearchWorkbench bench;
   FakePanel panel;
+  workflow::QuickFindState quickFindState;
+  workflow::FindHistory history;
 };
 
 inline void PrintTo(const EditorFactory& factory, std::ostream* out) { *out << factory.name; }

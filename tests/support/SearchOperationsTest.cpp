@@ -17,103 +17,87 @@ const std::string kNotFoundAb = "未找到指定文本“ab”";
 TEST_P(SearchTest, QuickFindWalksEveryOccurrenceThenReportsNotFoundForever) {
   editor.setText("ab 中ab\r\nx ab");  // "ab" at 0, 5 and 11
   bench.findBox = "ab";
-  workflow::QuickFindState state;
   for (const Range& expected : {Range{0, 2}, Range{5, 7}, Range{11, 13}}) {
-    workflow::quickFind(bench, state);
-    EXPECT_EQ(expected, selection());
+    EXPECT_EQ(expected, quickFind());
   }
   EXPECT_TRUE(bench.messages.empty());
   for (int press = 0; press < 3; ++press) {
-    workflow::quickFind(bench, state);
+    quickFind();
     ASSERT_EQ(static_cast<std::size_t>(press + 1), bench.messages.size());
     EXPECT_EQ(kNotFoundAb, bench.messages.back().text);
     EXPECT_EQ("错误", bench.messages.back().title);
     EXPECT_EQ(workflow::MessageIcon::Error, bench.messages.back().icon);
   }
-  EXPECT_EQ(11, state.matchStart);  // unchanged by the failures: "向上" goes back from here
+  EXPECT_EQ(11, quickFindState.matchStart);  // unchanged by the failures: "向上" goes back from here
   bench.searchDown = false;
-  workflow::quickFind(bench, state);
-  EXPECT_EQ(Range(5, 7), selection());
+  EXPECT_EQ(Range(5, 7), quickFind());
 }
 
 TEST_P(SearchTest, QuickFindUpRightAfterAnEditIsNotFound) {
   editor.setText("ab ab ab");
   bench.findBox = "ab";
-  workflow::QuickFindState state;
-  workflow::quickFind(bench, state);
-  workflow::quickFind(bench, state);
-  EXPECT_EQ(Range(3, 5), selection());
+  quickFind();
+  EXPECT_EQ(Range(3, 5), quickFind());
 
   editor.setSelection(8, 8);
   editor.replaceSelection(" ab");
   bench.searchDown = false;
-  workflow::quickFind(bench, state);
+  quickFind();
   EXPECT_EQ(std::vector<std::string>{kNotFoundAb},
             std::vector<std::string>{lastMessage()});
   // The reset match is at offset 0, so "向下" starts over from the beginning.
   bench.searchDown = true;
-  workflow::quickFind(bench, state);
-  EXPECT_EQ(Range(0, 2), selection());
+  EXPECT_EQ(Range(0, 2), quickFind());
 }
 
 TEST_P(SearchTest, QuickFindIgnoresTheCaretAndAnUnchangedSetText) {
   editor.setText("ab ab ab");
   bench.findBox = "ab";
-  workflow::QuickFindState state;
-  workflow::quickFind(bench, state);
+  quickFind();
   editor.moveCaretToPos(7);
   editor.setText("ab ab ab");  // the same bytes: the copy does not differ, the match stays
-  workflow::quickFind(bench, state);
-  EXPECT_EQ(Range(3, 5), selection());
+  EXPECT_EQ(Range(3, 5), quickFind());
 }
 
 TEST_P(SearchTest, QuickFindNeverMatchesFromTheSecondByteOfACharacter) {
   // 癮 is B0 61: its second byte and the following "b" read "ab".
   editor.setText("癮b 癮b");
   bench.findBox = "ab";
-  workflow::QuickFindState state;
-  workflow::quickFind(bench, state);
+  quickFind();
   EXPECT_EQ(kNotFoundAb, lastMessage());
 
   // 字小 is D7 D6 D0 A1: "中" (D6 D0) seems to stand across the two, walking either way.
   editor.setText("中字小中");
   bench.findBox = "中";
   for (const Range& expected : {Range{0, 2}, Range{6, 8}}) {
-    workflow::quickFind(bench, state);
-    EXPECT_EQ(expected, selection());
+    EXPECT_EQ(expected, quickFind());
   }
   bench.searchDown = false;
-  workflow::quickFind(bench, state);
-  EXPECT_EQ(Range(0, 2), selection());
+  EXPECT_EQ(Range(0, 2), quickFind());
   bench.searchDown = true;
   bench.findBox = "ab";
 
   // A stray high byte hides the byte after it just as a lead byte does.
   editor.setText("\x80" "ab ab");
-  workflow::quickFind(bench, state);
-  EXPECT_EQ(Range(4, 6), selection());
+  EXPECT_EQ(Range(4, 6), quickFind());
   bench.searchDown = false;
-  workflow::quickFind(bench, state);
+  quickFind();
   EXPECT_EQ(2u, bench.messages.size());
 }
 
 TEST_P(SearchTest, QuickFindIsByteExactAndCaseSensitive) {
   editor.setText("AB 中文 ab");
-  workflow::QuickFindState state;
   bench.findBox = "中文";
-  workflow::quickFind(bench, state);
-  EXPECT_EQ(Range(3, 7), selection());
+  EXPECT_EQ(Range(3, 7), quickFind());
   bench.findBox = "ab";
-  workflow::quickFind(bench, state);
-  EXPECT_EQ(Range(8, 10), selection());
+  EXPECT_EQ(Range(8, 10), quickFind());
   EXPECT_TRUE(bench.messages.empty());
 }
 
 TEST_P(SearchTest, QuickFindWithAnEmptyFindBoxDoesNothing) {
   editor.setText("ab");
   editor.setSelection(1, 2);
-  workflow::QuickFindState state;
-  workflow::quickFind(bench, state);
+  quickFind();
   EXPECT_TRUE(bench.messages.empty());
   EXPECT_EQ(Range(1, 2), selection());
 }
@@ -122,17 +106,13 @@ TEST_P(SearchTest, QuickFindWithAnEmptyFindBoxDoesNothing) {
 
 TEST_P(SearchTest, FindNextSearchesFromTheSelectionInBothDirections) {
   editor.setText("ab 中ab ab ab");  // "ab" at 0, 5, 8, 11
-  workflow::FindHistory history;
   panel.find = "ab";
   editor.setSelection(5, 7);
-  workflow::findNext(bench, history, panel);
-  EXPECT_EQ(Range(8, 10), selection());
+  EXPECT_EQ(Range(8, 10), findNext());
   panel.down = false;
   editor.setSelection(8, 12);  // the match at 5 ends before the selection's start
-  workflow::findNext(bench, history, panel);
-  EXPECT_EQ(Range(5, 7), selection());
-  workflow::findNext(bench, history, panel);
-  EXPECT_EQ(Range(0, 2), selection());
+  EXPECT_EQ(Range(5, 7), findNext());
+  EXPECT_EQ(Range(0, 2), findNext());
   EXPECT_TRUE(bench.messages.empty());
   EXPECT_EQ(std::vector<std::string>{"ab"}, history.entries());
   EXPECT_EQ(std::vector<std::string>{"ab"}, panel.list);
@@ -141,7 +121,6 @@ TEST_P(SearchTest, FindNextSearchesFromTheSelectionInBothDirections) {
 TEST_P(SearchTest, FindNextNotFoundLeavesSelectionAndShowsTheMessageBelowTheWindow) {
   editor.setText("中文 ab");
   editor.setSelection(5, 7);
-  workflow::FindHistory history;
   panel.find = "中";
   workflow::ReplaceMatch match{1, 2};
   workflow::findNext(bench, history, panel, &match);
@@ -157,10 +136,9 @@ TEST_P(SearchTest, FindNextNotFoundLeavesSelectionAndShowsTheMessageBelowTheWind
 
 TEST_P(SearchTest, FindNextWithAnEmptyTextIsNotFoundAndAddsNoHistory) {
   editor.setText("abc abc");
-  workflow::FindHistory history;
   for (int caret : {0, 4}) {
     editor.setSelection(caret, caret);
-    workflow::findNext(bench, history, panel);
+    findNext();
     EXPECT_EQ("没有找到与“”匹配的文本", lastMessage());
   }
   EXPECT_EQ(2u, bench.messages.size());
@@ -170,10 +148,9 @@ TEST_P(SearchTest, FindNextWithAnEmptyTextIsNotFoundAndAddsNoHistory) {
 
 TEST_P(SearchTest, FindNextHistoryIsSharedAndHasNoDuplicates) {
   editor.setText("a b");
-  workflow::FindHistory history;
   FakePanel replaceWindow;
   panel.find = "a";
-  workflow::findNext(bench, history, panel);
+  findNext();
   replaceWindow.find = "b";
   workflow::findNext(bench, history, replaceWindow);
   replaceWindow.find = "a";
@@ -184,44 +161,37 @@ TEST_P(SearchTest, FindNextHistoryIsSharedAndHasNoDuplicates) {
 
 TEST_P(SearchTest, FindNextFlags) {
   editor.setText("Abc abcd abc");
-  workflow::FindHistory history;
   panel.find = "abc";
   panel.matchCase = true;
-  workflow::findNext(bench, history, panel);
-  EXPECT_EQ(Range(4, 7), selection());
+  EXPECT_EQ(Range(4, 7), findNext());
   panel.wholeWord = true;
-  workflow::findNext(bench, history, panel);
-  EXPECT_EQ(Range(9, 12), selection());
+  EXPECT_EQ(Range(9, 12), findNext());
 
   // A zero-length match at position 0 is the only match that counts as not found.
   panel = FakePanel{};
   panel.regExp = true;
   panel.find = "x*";
   editor.setSelection(0, 0);
-  workflow::findNext(bench, history, panel);
+  findNext();
   EXPECT_EQ("没有找到与“x*”匹配的文本", lastMessage());
 }
 
 TEST_P(SearchTest, FindNextNeverMatchesFromTheSecondByteOfACharacter) {
   editor.setText("癮b ab");  // 癮 is B0 61
-  workflow::FindHistory history;
   panel.find = "ab";
-  workflow::findNext(bench, history, panel);
-  EXPECT_EQ(Range(4, 6), selection());
+  EXPECT_EQ(Range(4, 6), findNext());
   panel.down = false;
   editor.setSelection(4, 4);
-  workflow::findNext(bench, history, panel);
+  findNext();
   EXPECT_EQ("没有找到与“ab”匹配的文本", lastMessage());
 }
 
 TEST_P(SearchTest, FindNextSearchesBackwardsForTheHighestMatchEndingBeforeTheSelection) {
   editor.setText("ab ab ab");
-  workflow::FindHistory history;
   panel.find = "ab";
   panel.down = false;
   editor.setSelection(4, 8);  // the match at 3 straddles the selection's start
-  workflow::findNext(bench, history, panel);
-  EXPECT_EQ(Range(0, 2), selection());
+  EXPECT_EQ(Range(0, 2), findNext());
 }
 
 // ---- replace ----
@@ -331,7 +301,6 @@ TEST_P(SearchTest, ReplaceOneReplacesTheMatchItsWindowSelected) {
   panel.find = "ab";
   panel.replace = "x";
   workflow::ReplaceMatch match;
-  workflow::FindHistory history;
   editor.setSelection(1, 1);
   workflow::findNext(bench, history, panel, &match);
   EXPECT_EQ(Range(3, 5), selection());

@@ -8,8 +8,9 @@
 #include <memory>
 #include <thread>
 
-#include "engine/V8Bridge.h"
 #include "examples/SampleScript.h"
+#include "tests/support/Cases.h"
+#include "tests/support/V8Bridge.h"
 #include "transform/JsfuckDecoder.h"
 #include "transform/Utf8Decoding.h"
 #include "workflow/HeadlessWorkbench.h"
@@ -19,19 +20,13 @@ using namespace jsdebug;
 
 namespace {
 
-engine::V8Bridge& startedBridge() {
-  static engine::V8Bridge& bridge = []() -> engine::V8Bridge& {
-    engine::v8Bridge().initializeV8(engine::startupPath());
-    return engine::v8Bridge();
-  }();
-  return bridge;
-}
+using testsupport::expectEach;
 
 // Starts the command as the button does and returns a future for the worker's end.
 std::future<void> startJsfuck(workflow::HeadlessWorkbench& bench) {
   auto done = std::make_shared<std::promise<void>>();
   std::future<void> finished = done->get_future();
-  transform::jsfuckCommand(bench, startedBridge(), [done] { done->set_value(); });
+  transform::jsfuckCommand(bench, testsupport::startedV8Bridge(), [done] { done->set_value(); });
   return finished;
 }
 
@@ -59,13 +54,15 @@ bool nodeExpected() {
 
 TEST(Jsfuck, TheEditorReceivesTheValue) {
   if (!nodeExpected()) GTEST_SKIP() << "no node for this system";
-  EXPECT_EQ("f", decoded("(![]+[])[+[]]"));
-  EXPECT_EQ("2", decoded("1+1"));
-  // "true": t, r, u, e picked from !![]+[].
-  EXPECT_EQ("true", decoded("(!![]+[])[+[]]+(!![]+[])[+!![]]+(!![]+[])[!![]+!![]]+(!![]+[])[!![]+!![]+!![]]"));
-  EXPECT_EQ("undefined", decoded(""));
-  // GBK in the editor, GBK back.
-  EXPECT_EQ("中文", decoded("'中' + '文'"));
+  expectEach(decoded, {
+      {"(![]+[])[+[]]", "f"},
+      {"1+1", "2"},
+      // "true": t, r, u, e picked from !![]+[].
+      {"(!![]+[])[+[]]+(!![]+[])[+!![]]+(!![]+[])[!![]+!![]]+(!![]+[])[!![]+!![]+!![]]", "true"},
+      {"", "undefined"},
+      // GBK in the editor, GBK back.
+      {"'中' + '文'", "中文"},
+  });
 }
 
 // A text that runs as a program gives undefined: the program would be replaced by that word.
@@ -121,7 +118,7 @@ TEST(Utf8Decoding, ReinterpretsTheEditorBytes) {
   };
   for (const auto& [in, out] : cases) {
     bench.editor().setText(in);
-    transform::utf8DecodeCommand(bench, startedBridge());
+    transform::utf8DecodeCommand(bench, testsupport::startedV8Bridge());
     EXPECT_EQ(out, bench.editor().wholeText()) << in;
   }
   EXPECT_EQ("", bench.log);
@@ -144,7 +141,7 @@ TEST(Utf8Decoding, TextThatIsNotUtf8StaysAsItIs) {
     EXPECT_FALSE(transform::isWellFormedUtf8(text)) << text;
     workflow::HeadlessWorkbench bench;
     bench.editor().setText(text);
-    transform::utf8DecodeCommand(bench, startedBridge());
+    transform::utf8DecodeCommand(bench, testsupport::startedV8Bridge());
     EXPECT_EQ(text, bench.editor().wholeText());
     ASSERT_EQ(1u, bench.messages.size());
     EXPECT_EQ(transform::kNotUtf8Message, bench.messages[0].text);
@@ -172,7 +169,7 @@ TEST(V8Concurrency, GuiRunAndJsfuckWorkerEachGetTheirOwnResult) {
     finished.push_back(startJsfuck(*workers.back()));
 
     gui.callBox = std::string("test('abc',") + n + ")";
-    gui.runOnGuiThread([&] { workflow::v8RunCommand(gui, startedBridge(), ticks); });
+    gui.runOnGuiThread([&] { workflow::v8RunCommand(gui, testsupport::startedV8Bridge(), ticks); });
     EXPECT_EQ("代码运算成功!!执行时间：0\r\n" + sep + "\r\n\r\n返回内容：abc" + n + "\r\n\r\n" + sep,
               gui.log);
   }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/V8Bridge.h"
+#include "tests/support/V8Bridge.h"
 #include "tests/workflow/BrowserLibraries.h"
 #include "workflow/HeadlessWorkbench.h"
 #include "workflow/OutputLog.h"
@@ -19,14 +19,6 @@ using namespace jsdebug::workflow;
 namespace {
 
 using namespace browsertest;
-
-engine::V8Bridge& startedBridge() {
-  static engine::V8Bridge& bridge = []() -> engine::V8Bridge& {
-    engine::v8Bridge().initializeV8(engine::startupPath());
-    return engine::v8Bridge();
-  }();
-  return bridge;
-}
 
 // The body of the log's list block, names separated by line breaks; empty when there is none.
 std::string listed(const std::string& log) {
@@ -50,7 +42,7 @@ struct BrowserMissingNames : ::testing::Test {
   std::string v8(bool browser, const std::string& script, const std::string& call) {
     prepare(browser, script, call);
     bench.v8BufferLength = "4096";
-    v8RunCommand(bench, startedBridge(), ticks);
+    v8RunCommand(bench, testsupport::startedV8Bridge(), ticks);
     return bench.log;
   }
   void prepare(bool browser, const std::string& script, const std::string& call) {

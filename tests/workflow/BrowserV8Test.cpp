@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/V8Bridge.h"
+#include "tests/support/RunBlocks.h"
+#include "tests/support/V8Bridge.h"
 #include "tests/workflow/BrowserLibraries.h"
 #include "workflow/HeadlessWorkbench.h"
 #include "workflow/OutputLog.h"
@@ -18,21 +19,8 @@ namespace {
 
 using namespace browsertest;
 
-std::string success(const std::string& result) {
-  return "代码运算成功!!执行时间：5\r\n" + sep + "\r\n\r\n返回内容：" + result + "\r\n\r\n" + sep;
-}
-std::string failure(const std::string& line, const std::string& message) {
-  return "代码运算失败!!\r\n" + sep + "\r\n\r\n错误行:" + line + "\r\n\r\n错误信息:" + message +
-         "\r\n\r\n" + sep;
-}
-engine::V8Bridge& startedBridge() {
-  static engine::V8Bridge& bridge = []() -> engine::V8Bridge& {
-    engine::v8Bridge().initializeV8(engine::startupPath());
-    return engine::v8Bridge();
-  }();
-  return bridge;
-}
-
+std::string success(const std::string& result) { return testsupport::runSuccess("5", result); }
+using testsupport::runFailure;
 struct BrowserV8 : ::testing::Test {
   HeadlessWorkbench bench;
   std::uint32_t now = 1000;
@@ -45,7 +33,7 @@ struct BrowserV8 : ::testing::Test {
     bench.editor().setText(script);
     bench.callBox = call;
     bench.v8BufferLength = "4096";
-    v8RunCommand(bench, startedBridge(), ticks);
+    v8RunCommand(bench, testsupport::startedV8Bridge(), ticks);
     return bench.log;
   }
 };
@@ -70,11 +58,11 @@ TEST_F(BrowserV8, BlocksFollowTheRunsOwnBlock) {
        "f()", success("") + console("[warn] w\r\n[error] n=4% more\r\na\r\nb\r\nc")},
       {"lines before a failure are kept", false,
        "function f(){console.log('before'); throw new TypeError('bad')}", "f()",
-       failure("1", "TypeError: bad") + console("before")},
+       runFailure("1", "TypeError: bad") + console("before")},
       {"a cyclic value prints bounded", true, "function f(){var a = {n: -0}; a.self = a; console.log(a); return 3}",
        "f()", success("3") + console("{n: -0, self: {n: -0, self: {…}}}")},
       {"an undefined name is listed", true, "function f(){return navigatorx.appName}", "f()",
-       failure("1", "ReferenceError: navigatorx is not defined") + missing("navigatorx")},
+       runFailure("1", "ReferenceError: navigatorx is not defined") + missing("navigatorx")},
       {"missing properties are listed once, with their path", true,
        "function f(){var a = document.body.clientWidth + navigator.appName;"
        " var b = [document.body.scrollWidthX, document.body.scrollWidthX, navigator.gpu,"
@@ -184,8 +172,8 @@ TEST_F(BrowserV8, TheEnvironmentBehavesAsAPageWould) {
 TEST_F(BrowserV8, PromisesSettleWithinTheRun) {
   EXPECT_EQ(success("7"),
             run(true, "async function f(){ await new Promise(function(r){ setTimeout(r, 30) }); return 7 }", "f()"));
-  EXPECT_EQ(failure("1", "TypeError: no"), run(true, "function f(){ return Promise.reject(new TypeError('no')) }", "f()"));
-  EXPECT_EQ(failure("0", "Error: 调用返回的 Promise 在所有定时器运行完后仍未完成"),
+  EXPECT_EQ(runFailure("1", "TypeError: no"), run(true, "function f(){ return Promise.reject(new TypeError('no')) }", "f()"));
+  EXPECT_EQ(runFailure("0", "Error: 调用返回的 Promise 在所有定时器运行完后仍未完成"),
             run(true, "function f(){ return new Promise(function(){}) }", "f()"));
   // Off, a promise is a value like any other, as before.
   EXPECT_EQ(success("[object Promise]"), run(false, "async function f(){ return 7 }", "f()"));

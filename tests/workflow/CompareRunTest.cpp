@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/V8Bridge.h"
 #include "examples/SampleScript.h"
+#include "tests/support/V8Bridge.h"
 #include "workflow/CompareRun.h"
 #include "workflow/HeadlessWorkbench.h"
 
@@ -144,14 +144,6 @@ TEST(CompareRuns, AWholeNumberFromOneToAThousand) {
 
 namespace {
 
-engine::V8Bridge& startedBridge() {
-  static engine::V8Bridge& bridge = []() -> engine::V8Bridge& {
-    engine::v8Bridge().initializeV8(engine::startupPath());
-    return engine::v8Bridge();
-  }();
-  return bridge;
-}
-
 struct CompareRun : ::testing::Test {
   HeadlessWorkbench bench;
   engine::ScriptEngine engine{[](const std::string&) {}};
@@ -161,7 +153,7 @@ struct CompareRun : ::testing::Test {
   bool run(const std::string& script, const std::string& call, int runs) {
     bench.editor().setText(script);
     bench.callBox = call;
-    return compareRunCommand(bench, engine, startedBridge(), ticks, runs);
+    return compareRunCommand(bench, engine, testsupport::startedV8Bridge(), ticks, runs);
   }
 };
 

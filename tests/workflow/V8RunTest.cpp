@@ -2,8 +2,9 @@
 // its own.
 #include <gtest/gtest.h>
 
-#include "engine/V8Bridge.h"
 #include "examples/SampleScript.h"
+#include "tests/support/RunBlocks.h"
+#include "tests/support/V8Bridge.h"
 #include "workflow/CallBox.h"
 #include "workflow/HeadlessWorkbench.h"
 #include "workflow/V8Run.h"
@@ -13,25 +14,11 @@ using namespace jsdebug::workflow;
 
 namespace {
 
-const std::string sep(65, '-');
+const std::string& sep = testsupport::kRunSeparator;
 const std::string kDefaultCode = examples::kSampleScriptBytes;
 
-std::string success(const std::string& ms, const std::string& result) {
-  return "代码运算成功!!执行时间：" + ms + "\r\n" + sep + "\r\n\r\n返回内容：" + result + "\r\n\r\n" + sep;
-}
-
-std::string failure(const std::string& line, const std::string& message) {
-  return "代码运算失败!!\r\n" + sep + "\r\n\r\n错误行:" + line + "\r\n\r\n错误信息:" + message +
-         "\r\n\r\n" + sep;
-}
-
-engine::V8Bridge& startedBridge() {
-  static engine::V8Bridge& bridge = []() -> engine::V8Bridge& {
-    engine::v8Bridge().initializeV8(engine::startupPath());
-    return engine::v8Bridge();
-  }();
-  return bridge;
-}
+using testsupport::runFailure;
+using testsupport::runSuccess;
 
 struct V8Run : ::testing::Test {
   HeadlessWorkbench bench;
@@ -43,7 +30,7 @@ struct V8Run : ::testing::Test {
     bench.editor().moveCaretToPos(3);
     bench.callBox = "test('abc',123)";
   }
-  void run() { v8RunCommand(bench, startedBridge(), ticks); }
+  void run() { v8RunCommand(bench, testsupport::startedV8Bridge(), ticks); }
   // A script returning a text of `length` bytes, run with the given buffer-length box text.
   void runProducing(int length, const std::string& bufferBox) {
     bench.editor().setText("function big(n){return 'x'.repeat(n);}");
@@ -58,14 +45,14 @@ struct V8Run : ::testing::Test {
 TEST_F(V8Run, DefaultCodeSucceedsWithTheElapsedTime) {
   bench.log = "earlier run";
   run();
-  EXPECT_EQ(success("5", "abc123"), bench.log);
+  EXPECT_EQ(runSuccess("5", "abc123"), bench.log);
   EXPECT_TRUE(bench.focusHistory.empty());
   EXPECT_EQ(3, bench.editor().getCurrentPos());
   EXPECT_TRUE(bench.messages.empty());
   // The counter wraps like the system's; the difference does not.
   now = 0xFFFFFFFEu;
   run();
-  EXPECT_EQ(success("5", "abc123"), bench.log);
+  EXPECT_EQ(runSuccess("5", "abc123"), bench.log);
   // Nothing but the log changes.
   EXPECT_EQ(kDefaultCode, bench.editor().wholeText());
   EXPECT_EQ("test('abc',123)", bench.callBox);
@@ -75,7 +62,7 @@ TEST_F(V8Run, ErrorReportsItsLineAndMovesTheCaretThere) {
   bench.editor().setText("function test(a){\r\n  var x = null;\r\n  return x.y;\r\n}");
   bench.callBox = "test(1)";
   run();
-  EXPECT_EQ(failure("3", "TypeError: Cannot read properties of null (reading 'y')"), bench.log);
+  EXPECT_EQ(runFailure("3", "TypeError: Cannot read properties of null (reading 'y')"), bench.log);
   ASSERT_EQ(std::vector<Control>{Control::CodeEditor}, bench.focusHistory);
   EXPECT_EQ(2, bench.editor().lineFromPosition(bench.editor().getCurrentPos()));
   EXPECT_EQ(0, bench.editor().getColumn(bench.editor().getCurrentPos()));
@@ -85,7 +72,7 @@ TEST_F(V8Run, ErrorReportsItsLineAndMovesTheCaretThere) {
 TEST_F(V8Run, ErrorOutsideTheScriptFocusesTheEditorButLeavesTheCaret) {
   bench.callBox = "nothere(1)";
   run();
-  EXPECT_EQ(failure("0", "ReferenceError: nothere is not defined"), bench.log);
+  EXPECT_EQ(runFailure("0", "ReferenceError: nothere is not defined"), bench.log);
   EXPECT_EQ(std::vector<Control>{Control::CodeEditor}, bench.focusHistory);
   EXPECT_EQ(3, bench.editor().getCurrentPos());
 
@@ -93,7 +80,7 @@ TEST_F(V8Run, ErrorOutsideTheScriptFocusesTheEditorButLeavesTheCaret) {
   bench.focusHistory.clear();
   bench.callBox = "test('错误信息',1)";
   run();
-  EXPECT_EQ(failure("", ""), bench.log);
+  EXPECT_EQ(runFailure("", ""), bench.log);
   EXPECT_EQ(std::vector<Control>{Control::CodeEditor}, bench.focusHistory);
   EXPECT_EQ(3, bench.editor().getCurrentPos());
 }
@@ -126,7 +113,7 @@ TEST_F(V8Run, TheCallIsSplitAndRebuiltBeforeTheEngineSeesIt) {
   for (const Case& c : cases) {
     bench.callBox = c.box;
     run();
-    EXPECT_EQ(success("5", c.result), bench.log) << c.box;
+    EXPECT_EQ(runSuccess("5", c.result), bench.log) << c.box;
   }
   // The arguments end at the first ")|": f(')|') becomes f('), which does not parse.
   bench.callBox = "f(')|')";
@@ -193,7 +180,7 @@ TEST_F(V8Run, EveryAcceptedShortLengthShowsATooLongResultAsAFailure) {
   }
   // One that fits is still a success.
   runProducing(8, "8");
-  EXPECT_EQ(success("5", "xxxxxxxx"), bench.log);
+  EXPECT_EQ(runSuccess("5", "xxxxxxxx"), bench.log);
 }
 
 // "test('abc',123" would be split to test() and run without its arguments: it is refused as the
@@ -212,19 +199,19 @@ TEST_F(V8Run, ACallMissingItsParenthesisIsASyntaxError) {
     bench.focusHistory.clear();
     bench.callBox = row.box;
     run();
-    EXPECT_EQ(failure("0", row.message), bench.log) << row.box;
+    EXPECT_EQ(runFailure("0", row.message), bench.log) << row.box;
     EXPECT_EQ(std::vector<Control>{Control::CodeEditor}, bench.focusHistory);
     EXPECT_EQ(3, bench.editor().getCurrentPos());
   }
   // Parentheses inside quotes are text; a closed call runs.
   bench.callBox = "test('(',123)";
   run();
-  EXPECT_EQ(success("5", "(123"), bench.log);
+  EXPECT_EQ(runSuccess("5", "(123"), bench.log);
 }
 
 TEST_F(V8Run, ResultsAtAndPastTheBufferLength) {
   runProducing(1024, "1024");
-  EXPECT_EQ(success("5", std::string(1024, 'x')), bench.log);
+  EXPECT_EQ(runSuccess("5", std::string(1024, 'x')), bench.log);
 
   runProducing(1025, "1024");
   EXPECT_EQ(0u, bench.log.find("代码运算失败!!\r\n")) << bench.log;
@@ -239,7 +226,7 @@ TEST_F(V8Run, ResultsAtAndPastTheBufferLength) {
 
   // Full-width digits count: ２０４８ is 2048.
   runProducing(2048, "\xA3\xB2\xA3\xB0\xA3\xB4\xA3\xB8");
-  EXPECT_EQ(success("5", std::string(2048, 'x')), bench.log);
+  EXPECT_EQ(runSuccess("5", std::string(2048, 'x')), bench.log);
   runProducing(2049, "\xA3\xB2\xA3\xB0\xA3\xB4\xA3\xB8");
   EXPECT_EQ(0u, bench.log.find("代码运算失败!!\r\n"));
 }
@@ -251,6 +238,6 @@ TEST_F(V8Run, TenMegabyteResults) {
   EXPECT_NE(std::string::npos, bench.log.find(std::to_string(tenMb))) << bench.log;
 
   runProducing(tenMb, std::to_string(tenMb));
-  ASSERT_EQ(success("5", std::string(static_cast<std::size_t>(tenMb), 'x')).size(), bench.log.size());
+  ASSERT_EQ(runSuccess("5", std::string(static_cast<std::size_t>(tenMb), 'x')).size(), bench.log.size());
   EXPECT_EQ(0u, bench.log.find("代码运算成功!!"));
 }
