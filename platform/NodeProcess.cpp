@@ -1,21 +1,7 @@
 #include "platform/NodeProcess.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
 #include <cstdint>
-#include <vector>
-
-extern char** environ;
+#include <cstdlib>
 
 namespace jsdebug::platform {
 namespace {
@@ -32,43 +18,6 @@ int settingFromEnvironment(const char* name, int fallback) {
 constexpr int kDefaultTimeLimitMs = 10000;
 constexpr int kDefaultHeapLimitMb = 512;
 
-std::int64_t nowMs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
-}
-
-// Waits until the socket is ready for `events` or the deadline passed; false on time-out.
-bool waitFor(int fd, short events, std::int64_t deadline) {
-  for (;;) {
-    std::int64_t left = deadline - nowMs();
-    if (left <= 0) return false;
-    pollfd p{fd, events, 0};
-    int r = poll(&p, 1, static_cast<int>(left > 1000000 ? 1000000 : left));
-    if (r > 0) return true;  // ready, or hung up: the following read or write tells which
-    if (r < 0 && errno != EINTR) return true;
-  }
-}
-
-// The program's full path, looked up on PATH when the name has no slash; empty when none is
-// executable. Done here rather than left to posix_spawnp, which may report a failed exec only
-// as a child that exits at once.
-std::string findProgram(const std::string& program) {
-  if (program.find('/') != std::string::npos)
-    return access(program.c_str(), X_OK) == 0 ? program : std::string();
-  const char* path = std::getenv("PATH");
-  std::string dirs = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
-  for (std::size_t begin = 0; begin <= dirs.size();) {
-    std::size_t end = dirs.find(':', begin);
-    if (end == std::string::npos) end = dirs.size();
-    std::string dir = dirs.substr(begin, end - begin);
-    std::string candidate = (dir.empty() ? "." : dir) + "/" + program;
-    if (access(candidate.c_str(), X_OK) == 0) return candidate;
-    begin = end + 1;
-  }
-  return {};
-}
-
 }  // namespace
 
 std::string nodeProgram() {
@@ -79,133 +28,16 @@ std::string nodeProgram() {
 int nodeTimeLimitMs() { return settingFromEnvironment("JSDEBUG_V8_TIMEOUT_MS", kDefaultTimeLimitMs); }
 int nodeHeapLimitMb() { return settingFromEnvironment("JSDEBUG_V8_HEAP_MB", kDefaultHeapLimitMb); }
 
-int NodeProcess::start(const std::string& program, const std::string& runnerScript,
-                       int heapLimitMb) {
-  stop();
-  std::string path = findProgram(program);
-  if (path.empty()) return ENOENT;
-  int fds[2];
-  // A socket rather than pipes: sending with MSG_NOSIGNAL turns a dead child into EPIPE instead
-  // of a SIGPIPE that would end the host program.
-  if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) return errno;
+namespace detail {
 
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, fds[1], 0);
-  posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
-  // Node's own diagnostics (an out-of-memory trace) must not mix into the host's output.
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-
-  std::string heap = "--max-old-space-size=" + std::to_string(heapLimitMb);
-  std::vector<char*> argv = {const_cast<char*>(path.c_str()), const_cast<char*>(heap.c_str()),
-                             const_cast<char*>("-e"), const_cast<char*>(runnerScript.c_str()),
-                             nullptr};
-  pid_t pid = -1;
-  int error = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(fds[1]);
-  if (error != 0) {
-    close(fds[0]);
-    return error;
-  }
-  // The heap limit does not cover ArrayBuffer storage, which node keeps outside the V8 heap, so a
-  // script filling typed arrays would take the whole machine's memory. Bounding the child's
-  // writable data turns that into a RangeError in the script. Address space stays unbounded:
-  // WebAssembly reserves gigabytes of it without using them. Node has barely begun to boot when
-  // the limit arrives, far below it.
-  const rlim_t dataLimit = (static_cast<rlim_t>(heapLimitMb) + kDataBeyondHeapMb) * 1024 * 1024;
-  const rlimit data{dataLimit, dataLimit};
-  prlimit(pid, RLIMIT_DATA, &data, nullptr);
-  pid_ = pid;
-  socket_ = fds[0];
-  fcntl(socket_, F_SETFL, fcntl(socket_, F_GETFL) | O_NONBLOCK);
-  return 0;
+void AnswerFrame::append(const char* data, std::size_t size) {
+  frame_.append(data, size);
+  if (haveLength_ || frame_.size() < 4) return;
+  auto b = [&](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(frame_[i])); };
+  wanted_ = 4 + (b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24);
+  haveLength_ = true;
+  frame_.reserve(wanted_);
 }
 
-bool NodeProcess::alive() {
-  if (pid_ <= 0) return false;
-  int status = 0;
-  pid_t r = waitpid(pid_, &status, WNOHANG);
-  if (r == 0) return true;
-  // Ended (or not ours any more): forget it, the socket with it.
-  pid_ = -1;
-  stop();
-  return false;
-}
-
-namespace {
-
-// One send or recv on the non-blocking socket, tried again after an interruption and, until the
-// deadline, whenever the socket was not ready. Returns the bytes it moved; 0 when the exchange is
-// over, with the reason in `failed`.
-template <typename Io>
-std::size_t moveSome(int socket, short ready, std::int64_t deadline, NodeProcess::Outcome& failed, Io io) {
-  for (;;) {
-    const ssize_t n = io();
-    if (n > 0) return static_cast<std::size_t>(n);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      if (waitFor(socket, ready, deadline)) continue;
-      failed = NodeProcess::Outcome::TimedOut;
-    } else {
-      failed = NodeProcess::Outcome::Died;
-    }
-    return 0;
-  }
-}
-
-}  // namespace
-
-NodeProcess::Outcome NodeProcess::exchange(const std::string& request, std::string& answer,
-                                           int waitMs) {
-  answer.clear();
-  if (socket_ < 0) return Outcome::Died;
-  std::int64_t deadline = nowMs() + waitMs;
-
-  Outcome failed = Outcome::Died;
-  for (std::size_t sent = 0; sent < request.size();) {
-    const std::size_t n = moveSome(socket_, POLLOUT, deadline, failed, [&] {
-      return send(socket_, request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
-    });
-    if (n == 0) return failed;
-    sent += n;
-  }
-
-  // Frame: u32 length (little endian), then that many bytes.
-  std::string frame;
-  std::size_t wanted = 4;
-  bool haveLength = false;
-  char chunk[65536];
-  for (;;) {
-    if (frame.size() >= wanted) {
-      if (haveLength) break;
-      auto b = [&](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(frame[i])); };
-      wanted = 4 + (b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24);
-      haveLength = true;
-      frame.reserve(wanted);
-      continue;
-    }
-    const std::size_t n =
-        moveSome(socket_, POLLIN, deadline, failed, [&] { return recv(socket_, chunk, sizeof chunk, 0); });
-    if (n == 0) return failed;
-    frame.append(chunk, n);
-  }
-  if (frame.size() != wanted) return Outcome::Died;  // more than one answer: out of step
-  answer = frame.substr(4);
-  return Outcome::Answered;
-}
-
-void NodeProcess::stop() {
-  if (socket_ >= 0) {
-    close(socket_);
-    socket_ = -1;
-  }
-  if (pid_ > 0) {
-    kill(pid_, SIGKILL);
-    while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
-    }
-    pid_ = -1;
-  }
-}
-
+}  // namespace detail
 }  // namespace jsdebug::platform

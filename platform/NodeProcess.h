@@ -1,13 +1,13 @@
 #pragma once
-// One `node` child process running a script of ours, talked to over a socket that is its
-// standard input and output, with the settings every such child shares: the program (JSDEBUG_NODE
-// or `node` on PATH), the time limit (JSDEBUG_V8_TIMEOUT_MS) and the heap cap (JSDEBUG_V8_HEAP_MB).
-// The script rewriting keeps one. The engine library still carries v8engine/NodeProcess, the
-// same child: built on this copy it left an allocation LeakSanitizer reports at exit, not yet
-// explained. POSIX only for now.
+// One `node` child process running a script of ours, talked to over its standard input and
+// output, with the settings every such child shares: the program (JSDEBUG_NODE or `node` on
+// PATH), the time limit (JSDEBUG_V8_TIMEOUT_MS) and the heap cap (JSDEBUG_V8_HEAP_MB). The engine
+// library and the script rewriting keep one each. On POSIX the channel is a socket; on Windows
+// two pipes, the child in a job object that bounds its memory and takes it down with its owner.
 
+#include <cstddef>
+#include <memory>
 #include <string>
-#include <sys/types.h>
 
 namespace jsdebug::platform {
 
@@ -20,17 +20,18 @@ int nodeHeapLimitMb();
 
 class NodeProcess {
  public:
-  NodeProcess() = default;
+  NodeProcess();
   NodeProcess(const NodeProcess&) = delete;
   NodeProcess& operator=(const NodeProcess&) = delete;
-  ~NodeProcess() { stop(); }
+  ~NodeProcess();
 
   // What the child may write beyond its V8 heap: ArrayBuffer storage, code, stacks, malloc.
   static constexpr int kDataBeyondHeapMb = 1024;
 
   // Starts `program` (a name looked up on PATH, or a path) with the runner script and the heap
-  // limit; its writable data is bounded at the heap limit plus kDataBeyondHeapMb. Returns the errno of a failed start, 0 on success. Returns at once: node boots while
-  // the caller goes on, and the first request simply waits for it.
+  // limit; its writable data is bounded at the heap limit plus kDataBeyondHeapMb. Returns the
+  // errno of a failed start, 0 on success. Returns at once: node boots while the caller goes on,
+  // and the first request simply waits for it.
   int start(const std::string& program, const std::string& runnerScript, int heapLimitMb);
   // Started and not yet ended.
   bool alive();
@@ -43,8 +44,31 @@ class NodeProcess {
   void stop();
 
  private:
-  pid_t pid_ = -1;
-  int socket_ = -1;
+  // The system's hold on the running child; null when none runs.
+  struct Child;
+  std::unique_ptr<Child> child_;
 };
 
+namespace detail {
+
+// An answer as it arrives from the child in pieces: a u32 length (little endian), then that
+// many bytes.
+class AnswerFrame {
+ public:
+  // Takes the next piece read from the child.
+  void append(const char* data, std::size_t size);
+  // The whole frame is in (or more than it: see outOfStep).
+  bool complete() const { return haveLength_ && frame_.size() >= wanted_; }
+  // More arrived than one answer holds: the child and we disagree about where answers begin.
+  bool outOfStep() const { return frame_.size() > wanted_; }
+  // The answer without its length.
+  std::string body() const { return frame_.substr(4); }
+
+ private:
+  std::string frame_;
+  std::size_t wanted_ = 4;
+  bool haveLength_ = false;
+};
+
+}  // namespace detail
 }  // namespace jsdebug::platform

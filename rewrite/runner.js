@@ -16,24 +16,8 @@
 // The time limit is the library's: a request that takes too long gets this process killed.
 // Kept to ASCII.
 'use strict';
-const fs = require('fs');
-
-function readExact(n) {
-  const buffer = Buffer.allocUnsafe(n);
-  let got = 0;
-  while (got < n) {
-    let r;
-    try {
-      r = fs.readSync(0, buffer, got, n - got, null);
-    } catch (e) {
-      if (e.code === 'EAGAIN' || e.code === 'EINTR') continue;
-      process.exit(0);
-    }
-    if (r === 0) process.exit(0);  // the library closed the socket: it is done with us
-    got += r;
-  }
-  return buffer;
-}
+// The channel to the program, put here at build time: fs, readExact, writeAll.
+// __JSDEBUG_NODE_CHANNEL__
 
 function readFrame() {
   const length = readExact(4).readUInt32LE(0);
@@ -45,18 +29,6 @@ function readFrame() {
     at += 5 + size;
   }
   return records;
-}
-
-function writeAll(buffer) {
-  let done = 0;
-  while (done < buffer.length) {
-    try {
-      done += fs.writeSync(1, buffer, done, buffer.length - done);
-    } catch (e) {
-      if (e.code === 'EAGAIN' || e.code === 'EINTR') continue;
-      process.exit(0);
-    }
-  }
 }
 
 function u32(value) {

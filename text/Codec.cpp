@@ -48,37 +48,41 @@ char16_t decodeWithSystem(Cp936Decoder& decoder, const char* in, std::size_t inL
   return unit;
 }
 
+void fill(Tables* t) {
+  Cp936Decoder cd;
+  if (!cd.available()) return;  // ASCII and escapes still work
+  for (int b = 0x80; b <= 0xFF; ++b) {
+    char in = static_cast<char>(b);
+    t->single[b - 0x80] = decodeWithSystem(cd, &in, 1);
+  }
+  for (int lead = kLeadFirst; lead <= kLeadLast; ++lead) {
+    for (int trail = kTrailFirst; trail <= kTrailLast; ++trail) {
+      if (trail == kTrailGap) continue;
+      char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+      t->pair[pairIndex(lead, trail)] = decodeWithSystem(cd, in, 2);
+    }
+  }
+  // Reverse tables: the first CP936 form of a character wins, single bytes before pairs.
+  for (int b = 0x80; b <= 0xFF; ++b) {
+    char16_t u = t->single[b - 0x80];
+    if (u != 0 && t->encode[u] == 0) t->encode[u] = static_cast<std::uint16_t>(b);
+  }
+  for (int lead = kLeadFirst; lead <= kLeadLast; ++lead) {
+    for (int trail = kTrailFirst; trail <= kTrailLast; ++trail) {
+      if (trail == kTrailGap) continue;
+      char16_t u = t->pair[pairIndex(lead, trail)];
+      if (u != 0 && t->encode[u] == 0) t->encode[u] = static_cast<std::uint16_t>(lead << 8 | trail);
+    }
+  }
+}
+
 const Tables& tables() {
-  static const Tables* built = [] {
-    auto* t = new Tables();
-    Cp936Decoder cd;
-    if (!cd.available()) return t;  // ASCII and escapes still work
-    for (int b = 0x80; b <= 0xFF; ++b) {
-      char in = static_cast<char>(b);
-      t->single[b - 0x80] = decodeWithSystem(cd, &in, 1);
-    }
-    for (int lead = kLeadFirst; lead <= kLeadLast; ++lead) {
-      for (int trail = kTrailFirst; trail <= kTrailLast; ++trail) {
-        if (trail == kTrailGap) continue;
-        char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        t->pair[pairIndex(lead, trail)] = decodeWithSystem(cd, in, 2);
-      }
-    }
-    // Reverse tables: the first CP936 form of a character wins, single bytes before pairs.
-    for (int b = 0x80; b <= 0xFF; ++b) {
-      char16_t u = t->single[b - 0x80];
-      if (u != 0 && t->encode[u] == 0) t->encode[u] = static_cast<std::uint16_t>(b);
-    }
-    for (int lead = kLeadFirst; lead <= kLeadLast; ++lead) {
-      for (int trail = kTrailFirst; trail <= kTrailLast; ++trail) {
-        if (trail == kTrailGap) continue;
-        char16_t u = t->pair[pairIndex(lead, trail)];
-        if (u != 0 && t->encode[u] == 0) t->encode[u] = static_cast<std::uint16_t>(lead << 8 | trail);
-      }
-    }
-    return t;
-  }();
-  return *built;
+  // Static storage, not the heap: the engine library carries its own codec, and the program
+  // unloads that library; tables on the heap would stay behind, unreachable, at every unload.
+  static Tables built;
+  static const bool filled = (fill(&built), true);
+  (void)filled;
+  return built;
 }
 
 char16_t pairUnit(const Tables& t, unsigned char lead, unsigned char trail) {
@@ -145,6 +149,29 @@ char32_t readUtf8(std::string_view s, std::size_t& i, bool allowSurrogates = fal
   return cp;
 }
 
+// Calls `take` with each character of a GBK text, decoded, in turn.
+template <typename Take>
+void decodeEach(std::string_view gbk, Take take) {
+  const Tables& t = tables();
+  for (std::size_t i = 0; i < gbk.size();) {
+    int length = 1;
+    take(decodeAt(t, gbk, i, length));
+    i += length;
+  }
+}
+
+// The code point at `i`, a surrogate pair taken whole (`i` then left on its second half); a lone
+// surrogate stands for itself.
+char32_t codePointAt(std::u16string_view utf16, std::size_t& i) {
+  const char32_t cp = utf16[i];
+  if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+      utf16[i + 1] <= 0xDFFF) {
+    ++i;
+    return 0x10000 + ((cp - 0xD800) << 10) + (utf16[i] - 0xDC00);
+  }
+  return cp;
+}
+
 }  // namespace
 
 void appendUtf8(std::string& out, char32_t cp) {
@@ -194,14 +221,9 @@ bool isNonAsciiUtf8(std::string_view bytes) {
 }
 
 std::u16string toUtf16(std::string_view gbk) {
-  const Tables& t = tables();
   std::u16string out;
   out.reserve(gbk.size());
-  for (std::size_t i = 0; i < gbk.size();) {
-    int length = 1;
-    out.push_back(decodeAt(t, gbk, i, length));
-    i += length;
-  }
+  decodeEach(gbk, [&](char16_t c) { out.push_back(c); });
   return out;
 }
 
@@ -209,27 +231,14 @@ std::string fromUtf16(std::u16string_view utf16) {
   const Tables& t = tables();
   std::string out;
   out.reserve(utf16.size() * 2);
-  for (std::size_t i = 0; i < utf16.size(); ++i) {
-    char32_t cp = utf16[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
-        utf16[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
-      ++i;
-    }
-    appendEncoded(t, out, cp);
-  }
+  for (std::size_t i = 0; i < utf16.size(); ++i) appendEncoded(t, out, codePointAt(utf16, i));
   return out;
 }
 
 std::u32string unencodable(std::u16string_view utf16) {
   std::u32string lost;
   for (std::size_t i = 0; i < utf16.size(); ++i) {
-    char32_t cp = utf16[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
-        utf16[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
-      ++i;
-    }
+    const char32_t cp = codePointAt(utf16, i);
     std::string encoded;
     appendEncoded(tables(), encoded, cp);
     if (encoded == "?" && cp != U'?' && lost.find(cp) == std::u32string::npos) lost.push_back(cp);
@@ -238,14 +247,9 @@ std::u32string unencodable(std::u16string_view utf16) {
 }
 
 std::string toUtf8(std::string_view gbk) {
-  const Tables& t = tables();
   std::string out;
   out.reserve(gbk.size() * 3 / 2);
-  for (std::size_t i = 0; i < gbk.size();) {
-    int length = 1;
-    appendUtf8(out, decodeAt(t, gbk, i, length));
-    i += length;
-  }
+  decodeEach(gbk, [&](char16_t c) { appendUtf8(out, c); });
   return out;
 }
 

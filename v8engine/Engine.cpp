@@ -1,10 +1,12 @@
 #include "v8engine/Engine.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/NodeProcess.h"
 #include "platform/Paths.h"
 #include "text/Codec.h"
 #include "v8engine/Report.h"
@@ -16,27 +18,8 @@ extern const char* const kRunnerScript;
 
 namespace {
 
-int settingFromEnvironment(const char* name, int fallback) {
-  const char* text = std::getenv(name);
-  if (text == nullptr || *text == 0) return fallback;
-  char* end = nullptr;
-  long value = std::strtol(text, &end, 10);
-  if (*end != 0 || value <= 0 || value > 24L * 3600 * 1000) return fallback;
-  return static_cast<int>(value);
-}
-
-constexpr int kDefaultTimeLimitMs = 10000;
-constexpr int kDefaultHeapLimitMb = 512;
 // How much longer than a run's own limit the child may stay silent: room for node to boot.
 constexpr int kAnswerGraceMs = 5000;
-
-int timeLimitMs() { return settingFromEnvironment("JSDEBUG_V8_TIMEOUT_MS", kDefaultTimeLimitMs); }
-int heapLimitMb() { return settingFromEnvironment("JSDEBUG_V8_HEAP_MB", kDefaultHeapLimitMb); }
-
-std::string nodeProgram() {
-  const char* chosen = std::getenv("JSDEBUG_NODE");
-  return chosen != nullptr && *chosen != 0 ? chosen : "node";
-}
 
 void appendU32(std::string& out, std::size_t value) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
@@ -133,8 +116,8 @@ void writeResult(std::string_view result, char* buffer, int bufferLength) {
 
 std::string Engine::startLocked() {
   if (node_.alive()) return {};
-  std::string program = nodeProgram();
-  int error = node_.start(program, kRunnerScript, heapLimitMb());
+  std::string program = platform::nodeProgram();
+  int error = node_.start(program, kRunnerScript, platform::nodeHeapLimitMb());
   if (error == 0) return {};
   if (error == ENOENT)
     return errorReport(0, "Error: 找不到 node 程序“" + platform::nativeToGbk(program) +
@@ -157,7 +140,7 @@ RunOutcome Engine::run(std::string_view script, std::string_view call, std::stri
   std::lock_guard lock(mutex_);
   if (std::string failure = startLocked(); !failure.empty()) return {failure, {}};
 
-  int limit = timeLimitMs();
+  int limit = platform::nodeTimeLimitMs();
   std::string utf8Script = gbk::toUtf8(script);
   std::string utf8Call = gbk::toUtf8(call);
   std::string utf8Location = gbk::toUtf8(location);
@@ -176,22 +159,22 @@ RunOutcome Engine::run(std::string_view script, std::string_view call, std::stri
   // conversion stuck outside the limit, a boot that never finished).
   const int answerWithinMs = limit + kAnswerGraceMs;
   switch (node_.exchange(request, answer, answerWithinMs)) {
-    case NodeProcess::Outcome::Answered: {
+    case platform::NodeProcess::Outcome::Answered: {
       std::string_view body = answer;
       std::vector<Note> notes = takeNotes(body);
       return {answerToReport(body), std::move(notes)};
     }
-    case NodeProcess::Outcome::TimedOut:
+    case platform::NodeProcess::Outcome::TimedOut:
       node_.stop();
       return {errorReport(0, format("Error: V8 引擎超过 %lld 毫秒没有应答，已被终止；下次运行时重新启动",
                                    answerWithinMs)), {}};
-    case NodeProcess::Outcome::Died:
+    case platform::NodeProcess::Outcome::Died:
       break;
   }
   node_.stop();
   return {errorReport(0, format("Error: V8 引擎进程意外退出（脚本可能超出了 %lld MB 的内存上限）；"
                                 "下次运行时重新启动",
-                                heapLimitMb())),
+                                platform::nodeHeapLimitMb())),
           {}};
 }
 

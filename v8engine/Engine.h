@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "v8engine/NodeProcess.h"
+#include "platform/NodeProcess.h"
 
 namespace jsdebug::v8engine {
 
@@ -45,7 +45,7 @@ class Engine {
 
   // The GUI thread's run and the jsfuck worker share one child; requests must not interleave.
   std::mutex mutex_;
-  NodeProcess node_;
+  platform::NodeProcess node_;
 };
 
 Engine& engine();

@@ -16,40 +16,12 @@
 // Kept to ASCII: the library embeds this text in a C++ string literal.
 'use strict';
 const vm = require('vm');
-const fs = require('fs');
+// The channel to the program, put here at build time: fs, readExact, writeAll.
+// __JSDEBUG_NODE_CHANNEL__
 const crypto = require('crypto');
-
-function readExact(n) {
-  const buffer = Buffer.allocUnsafe(n);
-  let got = 0;
-  while (got < n) {
-    let r;
-    try {
-      r = fs.readSync(0, buffer, got, n - got, null);
-    } catch (e) {
-      if (e.code === 'EAGAIN' || e.code === 'EINTR') continue;
-      process.exit(0);
-    }
-    if (r === 0) process.exit(0);  // the library closed the pipe: it is done with us
-    got += r;
-  }
-  return buffer;
-}
 
 function readU32() {
   return readExact(4).readUInt32LE(0);
-}
-
-function writeAll(buffer) {
-  let done = 0;
-  while (done < buffer.length) {
-    try {
-      done += fs.writeSync(1, buffer, done, buffer.length - done);
-    } catch (e) {
-      if (e.code === 'EAGAIN' || e.code === 'EINTR') continue;
-      process.exit(0);
-    }
-  }
 }
 
 function u32(value) {

@@ -8,34 +8,18 @@ cmake_policy(VERSION 3.20)
 file(READ ${DUK_SOURCE_DIR}/duk_config.h config)
 file(READ ${OVERRIDES} overrides)
 
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/Marker.cmake)
 set(marker "/* __OVERRIDE_DEFINES__ */")
-string(FIND "${config}" "${marker}" at)
-if(at EQUAL -1)
-  message(FATAL_ERROR "${DUK_SOURCE_DIR}/duk_config.h has no ${marker} line to take our overrides")
-endif()
-string(REPLACE "${marker}" "${marker}\n${overrides}" config "${config}")
+jsdebug_replace_marker(config "${marker}" "${marker}\n${overrides}" ${DUK_SOURCE_DIR}/duk_config.h)
 
 file(WRITE ${OUT_DIR}/duk_config.h.tmp "${config}")
 # Only touch the outputs when they change, so a rerun does not rebuild Duktape.
 file(COPY_FILE ${OUT_DIR}/duk_config.h.tmp ${OUT_DIR}/duk_config.h ONLY_IF_DIFFERENT)
 file(REMOVE ${OUT_DIR}/duk_config.h.tmp)
 
-# The executor looks at the clock only every so many instructions. The shipped interval
-# (262,144) lets a loop whose instructions are slow natives (a large join, a sort) run minutes
-# past the time limit; a shorter one costs one clock read per interval. The patch must apply:
-# a Duktape update that moves the line has to be looked at, not silently lose the limit.
-file(READ ${DUK_SOURCE_DIR}/duktape.c engine)
-set(intctr_shipped "#define DUK_HTHREAD_INTCTR_DEFAULT (256L * 1024L)")
-set(intctr_ours "#define DUK_HTHREAD_INTCTR_DEFAULT (1L * 1024L)")
-string(FIND "${engine}" "${intctr_shipped}" at)
-if(at EQUAL -1)
-  message(FATAL_ERROR "${DUK_SOURCE_DIR}/duktape.c has no '${intctr_shipped}' line to shorten")
-endif()
-string(REPLACE "${intctr_shipped}" "${intctr_ours}" engine "${engine}")
-
-# JScript behaviour that only the engine itself can give, patched into the copied duktape.c.
-# Each patch names text that must occur exactly `count` times; a Duktape update that moves it
-# stops the build here rather than quietly dropping the behaviour.
+# What the engine itself must do differently, patched into the copied duktape.c. Each patch
+# names text that must occur exactly `count` times; a Duktape update that moves it stops the
+# build here rather than quietly dropping the behaviour.
 function(jsdebug_patch what count anchor replacement)
   set(rest "${engine}")
   set(found 0)
@@ -53,6 +37,17 @@ function(jsdebug_patch what count anchor replacement)
   string(REPLACE "${anchor}" "${replacement}" patched "${engine}")
   set(engine "${patched}" PARENT_SCOPE)
 endfunction()
+
+file(READ ${DUK_SOURCE_DIR}/duktape.c engine)
+
+# The executor looks at the clock only every so many instructions. The shipped interval
+# (262,144) lets a loop whose instructions are slow natives (a large join, a sort) run minutes
+# past the time limit; a shorter one costs one clock read per interval.
+jsdebug_patch("interrupt interval" 1
+  "#define DUK_HTHREAD_INTCTR_DEFAULT (256L * 1024L)"
+  "#define DUK_HTHREAD_INTCTR_DEFAULT (1L * 1024L)")
+
+# JScript behaviour that only the engine itself can give.
 
 # A string has no index properties: "abc"[1] is undefined, as in JScript 5.7 (charAt reads a
 # character). Primitive get, put and delete, then String objects.

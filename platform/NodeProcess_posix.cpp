@@ -1,4 +1,4 @@
-#include "v8engine/NodeProcess.h"
+#include "platform/NodeProcess.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -17,7 +17,7 @@
 
 extern char** environ;
 
-namespace jsdebug::v8engine {
+namespace jsdebug::platform {
 namespace {
 
 std::int64_t nowMs() {
@@ -159,27 +159,16 @@ NodeProcess::Outcome NodeProcess::exchange(const std::string& request, std::stri
     sent += n;
   }
 
-  // Frame: u32 length (little endian), then that many bytes.
-  std::string frame;
-  std::size_t wanted = 4;
-  bool haveLength = false;
+  detail::AnswerFrame frame;
   char chunk[65536];
-  for (;;) {
-    if (frame.size() >= wanted) {
-      if (haveLength) break;
-      auto b = [&](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(frame[i])); };
-      wanted = 4 + (b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24);
-      haveLength = true;
-      frame.reserve(wanted);
-      continue;
-    }
+  while (!frame.complete()) {
     const std::size_t n =
         moveSome(fd, POLLIN, deadline, failed, [&] { return recv(fd, chunk, sizeof chunk, 0); });
     if (n == 0) return failed;
     frame.append(chunk, n);
   }
-  if (frame.size() != wanted) return Outcome::Died;  // more than one answer: out of step
-  answer = frame.substr(4);
+  if (frame.outOfStep()) return Outcome::Died;
+  answer = frame.body();
   return Outcome::Answered;
 }
 
@@ -194,4 +183,4 @@ void NodeProcess::stop() {
   child_.reset();
 }
 
-}  // namespace jsdebug::v8engine
+}  // namespace jsdebug::platform

@@ -1,4 +1,4 @@
-#include "v8engine/NodeProcess.h"
+#include "platform/NodeProcess.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace jsdebug::v8engine {
+namespace jsdebug::platform {
 
 struct NodeProcess::Child {
   HANDLE process = nullptr;
@@ -145,22 +145,12 @@ NodeProcess::Outcome NodeProcess::exchange(const std::string& request, std::stri
   // The runner reads every request whole while it waits for one, so this write does not block.
   if (!writeAll(child_->input, request.data(), request.size())) return Outcome::Died;
 
-  // Frame: u32 length (little endian), then that many bytes. Anonymous pipes have no waiting
-  // with a time-out: the pipe is looked into until the bytes are there or the time is up.
-  std::string frame;
-  std::size_t wanted = 4;
-  bool haveLength = false;
+  // Anonymous pipes have no waiting with a time-out: the pipe is looked into until the bytes are
+  // there or the time is up.
+  detail::AnswerFrame frame;
   std::vector<char> chunk(65536);
   int idle = 0;
-  for (;;) {
-    if (frame.size() >= wanted) {
-      if (haveLength) break;
-      auto b = [&](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(frame[i])); };
-      wanted = 4 + (b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24);
-      haveLength = true;
-      frame.reserve(wanted);
-      continue;
-    }
+  while (!frame.complete()) {
     DWORD available = 0;
     if (!PeekNamedPipe(child_->output, nullptr, 0, nullptr, &available, nullptr)) return Outcome::Died;
     if (available == 0) {
@@ -174,8 +164,8 @@ NodeProcess::Outcome NodeProcess::exchange(const std::string& request, std::stri
     if (!ReadFile(child_->output, chunk.data(), want, &got, nullptr) || got == 0) return Outcome::Died;
     frame.append(chunk.data(), got);
   }
-  if (frame.size() != wanted) return Outcome::Died;  // more than one answer: out of step
-  answer = frame.substr(4);
+  if (frame.outOfStep()) return Outcome::Died;
+  answer = frame.body();
   return Outcome::Answered;
 }
 
@@ -192,4 +182,4 @@ void NodeProcess::stop() {
   child_.reset();
 }
 
-}  // namespace jsdebug::v8engine
+}  // namespace jsdebug::platform
