@@ -21,9 +21,14 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 cd "$build"
 ctest --output-on-failure --timeout 300 -j "$(nproc)"
+cd ..
+
+# The Windows programs and their tests under Wine, both widths. Where this kernel cannot run
+# 32-bit programs, the 32-bit build checks only its binary, and says so.
+./scripts/windows.sh x86_64
+./scripts/windows.sh i686
 
 # The fuzz targets, briefly: they keep building, and a minute of fresh inputs on every run.
-cd ..
 ./scripts/fuzz.sh 60
 
 # The carried scripts against a parser that is not ours, over a pinned slice of real packages.

@@ -19,6 +19,15 @@ LPCWSTR algorithm(DigestKind kind) {
   return BCRYPT_MD5_ALGORITHM;
 }
 
+// BCrypt takes lengths as ULONG, 32 bits also in 64-bit programs.
+template <typename Size>
+bool fitsUlong([[maybe_unused]] Size n) {
+  if constexpr (sizeof(Size) > sizeof(ULONG))
+    return n <= Size{0xFFFFFFFFu};
+  else
+    return true;
+}
+
 }  // namespace
 
 struct Hasher::State {
@@ -51,8 +60,7 @@ Hasher::Hasher(DigestKind kind, std::string_view key) : state_(std::make_unique<
   // HMAC pads a short key with zero bytes, so the empty key and a single zero byte are the same
   // key; the byte spares the provider a zero-length secret, which it may refuse.
   if (key.empty()) key = std::string_view("\0", 1);
-  // BCrypt takes the secret's length as a ULONG.
-  if (static_cast<unsigned long long>(key.size()) > 0xFFFFFFFFull) return;
+  if (!fitsUlong(key.size())) return;
   state_->open(kind, BCRYPT_ALG_HANDLE_HMAC_FLAG, key);
 }
 

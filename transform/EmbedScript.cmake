@@ -12,16 +12,17 @@ file(READ "${INPUT}" hex HEX)
 string(LENGTH "${hex}" hex_length)
 math(EXPR size "${hex_length} / 2")
 # A byte array rather than a string literal: no delimiter, escape or execution character set can
-# alter the text.
+# alter the text. The array is named for the constant, so generated files can share a unit in a
+# unity build.
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "'\\\\x\\1'," bytes "${hex}")
 file(WRITE "${OUTPUT}.tmp"
   "// Generated from ${INPUT} at build time; edit the script, not this file.\n"
   "#include \"${HEADER}\"\n\n"
   "namespace {\n"
-  "const char kBytes[${size} + 1] = {\n  ${bytes}'\\0'};\n"
+  "const char ${NAME}Bytes[${size} + 1] = {\n  ${bytes}'\\0'};\n"
   "}  // namespace\n\n"
   "namespace ${NAMESPACE} {\n"
-  "const std::string_view ${NAME}(kBytes, ${size});\n"
+  "const std::string_view ${NAME}(${NAME}Bytes, ${size});\n"
   "}  // namespace ${NAMESPACE}\n")
 file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
 file(REMOVE "${OUTPUT}.tmp")

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/ScriptEngine.h"
+#include "engine/SystemEngine.h"
 #include "engine/jscript/Refusal.h"
 
 namespace jsdebug::engine::jscript {
@@ -16,7 +17,13 @@ const std::string kHint = "可改用“V8运行”，或先用“工具”里的
 
 // Loads the script in a fresh engine, runs test(arguments) when the load succeeded, and gives
 // the reason for whichever failed; "ran: " and the value when nothing failed.
+// The causes are read from the JScript profile's reports: on Windows the system engine would
+// otherwise be the Script Control, whose reports are its own.
 std::string reasonFor(const std::string& script, const std::string& call) {
+  struct ProfileChosen {
+    ProfileChosen() { setSystemEngineSettings({SystemEngineChoice::Profile, false}); }
+    ~ProfileChosen() { setSystemEngineSettings({}); }
+  } profile;
   ScriptEngine engine{[](const std::string&) {}};
   engine.Reset();
   if (!engine.LoadCode(script)) {

@@ -30,6 +30,7 @@ check() {
 
 # A GBK script: 中文 is D6 D0 CE C4.
 printf "function f(a){return '\xd6\xd0\xce\xc4' + a}\r\n" >"$work/gbk.js"
+printf '\xd6\xd0\xce\xc4' >"$work/zh.txt"
 
 check "run the sample" 0 "返回内容：abc123" -- run "$src/examples/test.js" "test('abc',123)"
 check "run a GBK file" 0 "返回内容：中文1" -- run "$work/gbk.js" "f(1)"
@@ -49,8 +50,23 @@ check "a folder is refused" 1 "" -- load "$work"
 check "a device is refused" 1 "" -- load NUL
 check "fetch refuses other schemes" 1 "" -- fetch "ftp://example.org/a.js"
 check "fetch with nobody listening" 1 "" -- fetch "http://127.0.0.1:9/a.js"
+# The 编码工具's digests go through BCrypt here: the same answers as Linux's OpenSSL.
+check "encode sha256 of GBK" 0 "$(sha256sum <"$work/gbk.js" | cut -c1-64)" -- encode sha256 "$work/gbk.js"
+printf 'what do ya want for nothing?' >"$work/jefe.txt"
+check "encode hmac-md5" 0 "750c783e6ab0b503eaa86e310a5db738" -- encode hmac-md5 --key Jefe "$work/jefe.txt"
+check "encode base64 of GBK" 0 "1tDOxA==" -- encode base64 "$work/zh.txt"
 # No Windows node here: the V8 run reports it as its error, the program goes on.
 JSDEBUG_NODE='C:\no\node.exe' check "v8 without node" 1 "找不到 node 程序" -- v8 "$src/examples/test.js" "test('abc',123)"
+# The script rewriting starts its own node child the same way, and says on standard error that
+# it is missing.
+JSDEBUG_NODE='C:\no\node.exe' run to-jscript "$src/examples/test.js" >/dev/null
+status=$?
+if [ "$status" -eq 1 ] && iconv -f GBK -t UTF-8 <"$work/err" | grep -q "找不到 node 程序"; then
+  passed=$((passed + 1))
+else
+  echo "FAIL to-jscript without node: status $status (want 1), standard error:"; cat "$work/err"
+  failed=$((failed + 1))
+fi
 
 # The log's line ends reach standard output as CR LF, not CR CR LF.
 run run "$src/examples/test.js" "test('abc',123)" >"$work/raw"

@@ -6,6 +6,7 @@
 #   tests/windows/exports_test.sh OBJDUMP V8_DLL ARCH
 set -uo pipefail
 objdump=$1
+nm=${objdump%objdump}nm
 dll=$2
 arch=$3
 failed=0
@@ -20,7 +21,11 @@ if [ "$arch" = i686 ]; then
   # name, bytes of parameters: a pointer, then five and eight pointer-sized or int parameters.
   for entry in InitializeV8:4 ExecJavaScriptV8:20 JsdebugExecV8:32; do
     name=${entry%%:*} bytes=${entry##*:}
-    returns=$("$objdump" -d --disassemble="_${name}@${bytes}" "$dll" | grep -E '\sret' | awk '{$1=$1};1' | sed 's/.*\sret/ret/' | sort -u | tr '\n' ';')
+    # The function's code runs from its symbol to the next symbol by address: objdump alone would
+    # run on into the file-local functions an optimised build places after it.
+    bounds=$("$nm" -n "$dll" | awk -v sym="_${name}@${bytes}" 'found { print $1; exit } $3 == sym { printf "%s ", $1; found = 1 }')
+    start=${bounds%% *} stop=${bounds##* }
+    returns=$("$objdump" -d --start-address="0x$start" --stop-address="0x$stop" "$dll" | grep -E '\sret' | awk '{$1=$1};1' | sed 's/.*\sret/ret/' | sort -u | tr '\n' ';')
     want="ret \$0x$(printf '%x' "$bytes");"
     if [ "$returns" != "$want" ]; then
       echo "FAIL $name: returns with '$returns', want '$want'"
