@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "duktape.h"
+#include "engine/DebugTransport.h"
 #include "engine/DuktapeBrowser.h"
 #include "engine/DuktapeError.h"
 #include "engine/VariantText.h"
@@ -77,6 +78,17 @@ struct HeapState {
   void* mainThread = nullptr;           // the heap's own thread (coroutines come and go)
   duk_int_t* countdown = nullptr;  // its count of instructions to the executor's next check
   BrowserState* browser = nullptr;  // the host's, for the names the engine reports missing
+  DebugTransport* debugger = nullptr;  // the attached session, if any
+  bool stopped = false;                // the session asked the script to stop
+  // While the debugger evaluates an expression in the paused script, the script's own deadline
+  // waits here and the evaluation runs under a fresh one.
+  struct Evaluation {
+    bool active = false;
+    Deadline deadline;
+    bool refusing = false;
+    std::uint32_t began = 0;
+    std::uint64_t cpuBegan = 0;
+  } evaluation;
 };
 
 constexpr std::size_t kHeader = alignof(std::max_align_t);
@@ -178,7 +190,7 @@ void onFatal(void* /*udata*/, const char* message) {
 constexpr const char* kEvalFileName = "eval";
 
 std::string unitFileName(std::size_t index) {
-  return index == 0 ? "script.js" : "script" + std::to_string(index + 1) + ".js";
+  return index == 0 ? kFirstUnitFileName : "script" + std::to_string(index + 1) + ".js";
 }
 
 std::string fromEngine(duk_context* ctx, duk_idx_t index) {
@@ -360,6 +372,64 @@ std::string engineText(const jscript::CheckedSource& checked, std::vector<std::s
   return utf8;
 }
 
+// ---- The debugger's transport -----------------------------------------------------------------
+
+// Time spent waiting in read() is time paused: the script's deadline moves on by it.
+duk_size_t debugRead(void* udata, char* buffer, duk_size_t length) {
+  auto& heap = *static_cast<HeapState*>(udata);
+  if (!heap.debugger) return 0;
+  const std::uint32_t before = platform::tickCount();
+  const std::size_t n = heap.debugger->read(buffer, length);
+  heap.deadline.start += platform::tickCount() - before;
+  if (!heap.evaluation.active && heap.debugger->evaluating()) {
+    heap.evaluation.active = true;
+    heap.evaluation.deadline = heap.deadline;
+    heap.evaluation.refusing = heap.refusing;
+    heap.evaluation.began = platform::tickCount();
+    heap.evaluation.cpuBegan = Deadline::threadCpuMs();
+    heap.deadline.fired = false;
+    heap.deadline.start = heap.evaluation.began;
+    heap.deadline.cpuStart = heap.evaluation.cpuBegan;
+    heap.refusing = false;
+  }
+  return n;
+}
+
+// The first write after an evaluation began is its reply: the evaluation is over, and the
+// paused script gets its deadline back, moved on by the evaluation's time.
+duk_size_t debugWrite(void* udata, const char* data, duk_size_t length) {
+  auto& heap = *static_cast<HeapState*>(udata);
+  if (!heap.debugger) return 0;
+  if (heap.evaluation.active) {
+    const bool timedOut = heap.deadline.fired;
+    HeapState::Evaluation& e = heap.evaluation;
+    heap.deadline = e.deadline;
+    heap.deadline.start += platform::tickCount() - e.began;
+    heap.deadline.cpuStart += Deadline::threadCpuMs() - e.cpuBegan;
+    heap.refusing = e.refusing;
+    e.active = false;
+    heap.debugger->evaluationEnded(timedOut, static_cast<int>(heap.deadline.limit));
+  }
+  return heap.debugger->write(data, length);
+}
+
+duk_size_t debugPeek(void* udata) {
+  auto& heap = *static_cast<HeapState*>(udata);
+  return heap.debugger ? heap.debugger->peek() : 0;
+}
+
+// The session stays known after the engine let go of it: its stop request still ends the run.
+void debugDetached(duk_context* /*ctx*/, void* udata) {
+  auto& heap = *static_cast<HeapState*>(udata);
+  if (heap.debugger) heap.debugger->detached();
+}
+
+duk_ret_t attachTransport(duk_context* ctx, void* udata) {
+  duk_debugger_attach(ctx, debugRead, debugWrite, debugPeek, nullptr, nullptr, nullptr,
+                      debugDetached, udata);
+  return 0;
+}
+
 // ---- The host ---------------------------------------------------------------------------------
 
 class DuktapeHost final : public ScriptHost {
@@ -432,6 +502,24 @@ class DuktapeHost final : public ScriptHost {
   }
 
   ScriptError error() override { return error_; }
+
+  bool attachDebugger(DebugTransport* transport) override {
+    if (!ctx_) return false;
+    if (heap_.debugger) duk_debugger_detach(ctx_);  // harmless when the engine let go already
+    heap_.debugger = nullptr;
+    heap_.stopped = false;
+    if (!transport) return true;
+    heap_.debugger = transport;
+    /* [ ] */
+    if (duk_safe_call(ctx_, attachTransport, &heap_, 0, 1) != DUK_EXEC_SUCCESS) {
+      heap_.debugger = nullptr;
+      duk_pop(ctx_);
+      return false;
+    }
+    duk_pop(ctx_);
+    /* [ ] */
+    return true;
+  }
 
   bool installBrowserEnvironment(const std::string& location) override {
     if (!ctx_) return false;
@@ -561,6 +649,7 @@ class DuktapeHost final : public ScriptHost {
     // Past the deadline, whatever unwound the script (the executor's check, or an allocation
     // refused by it) is the time limit's doing.
     raw.timedOut = heap_.deadline.fired;
+    raw.stopped = heap_.stopped;
     return raw;
   }
 
@@ -597,7 +686,17 @@ extern "C" int jsdebug_duk_exec_timeout_check(void* udata, void* thread, duk_int
   auto* heap = static_cast<jsdebug::engine::HeapState*>(udata);
   if (!heap) return 0;
   if (thread == heap->mainThread) heap->countdown = countdown;
-  if (jsdebug::engine::busyHook) jsdebug::engine::busyHook();
+  if (heap->debugger) {
+    // A debugged run is on a thread of its own: the busy hook paints the window from the GUI
+    // thread's runs only.
+    if (!heap->evaluation.active && heap->debugger->stopRequested()) {
+      heap->stopped = true;
+      heap->deadline.fired = true;
+      return 1;
+    }
+  } else if (jsdebug::engine::busyHook) {
+    jsdebug::engine::busyHook();
+  }
   return heap->deadline.passed() ? 1 : 0;
 }
 

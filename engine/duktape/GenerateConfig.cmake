@@ -290,6 +290,20 @@ jsdebug_patch("missing name: in on the global" 1
 		                         DUK_HSTRING_GET_BYTELEN(key), 0);
 	}")
 
+# The executor skips its periodic check while the debugger evaluates an expression in a paused
+# script (a watch, a local's text), so a watch that loops would hang the paused run. The deadline
+# is still asked there; the host gives each evaluation a deadline of its own.
+jsdebug_patch("deadline checked while the debugger evaluates" 1
+  [=[		DUK_DD(DUK_DDPRINT("nested executor interrupt, ignoring"));]=]
+  [=[		DUK_DD(DUK_DDPRINT("nested executor interrupt, ignoring"));
+		if (thr->heap->dbg_processing && DUK_USE_EXEC_TIMEOUT_CHECK(thr->heap->heap_udata)) {
+			/* jsdebug: an evaluation past its deadline fails, the paused script stays */
+			thr->interrupt_init = 0;
+			thr->interrupt_counter = 0;
+			DUK_ERROR_RANGE(thr, "execution timeout");
+			DUK_WO_NORETURN(return 0;);
+		}]=])
+
 file(WRITE ${OUT_DIR}/duktape.c.tmp "${engine}")
 file(COPY_FILE ${OUT_DIR}/duktape.c.tmp ${OUT_DIR}/duktape.c ONLY_IF_DIFFERENT)
 file(REMOVE ${OUT_DIR}/duktape.c.tmp)
