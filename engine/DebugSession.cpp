@@ -447,8 +447,14 @@ void DebugSession::resume(DebugStep step) {
 
 void DebugSession::stop() {
   std::lock_guard lock(mutex_);
+  if (paused_ && !ended_ && !detached_) {
+    // One more instruction in the engine's checked mode brings its periodic check, which
+    // ends the script right there; letting go of it at once would run on up to a check's
+    // interval of instructions, maybe to the end.
+    queueLocked(stepRequest(DebugStep::Into), false);
+    pausedTotal_ += platform::tickCount() - pausedSince_;
+  }
   stop_ = true;
-  if (paused_) pausedTotal_ += platform::tickCount() - pausedSince_;
   paused_ = false;
   changed_.notify_all();
 }
@@ -471,7 +477,7 @@ void DebugSession::runEnded() {
 std::size_t DebugSession::read(char* buffer, std::size_t length) {
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [&] { return !inbox_.empty() || stop_; });
-  if (stop_) return 0;  // the engine lets go; the host's check then ends the script
+  if (inbox_.empty()) return 0;  // stopped: the engine lets go; the host's check ends the script
   const std::size_t n = std::min(length, inbox_.size());
   std::memcpy(buffer, inbox_.data(), n);
   inbox_.erase(0, n);
@@ -485,7 +491,9 @@ std::size_t DebugSession::read(char* buffer, std::size_t length) {
 
 std::size_t DebugSession::peek() {
   std::lock_guard lock(mutex_);
-  return stop_ ? 1 : inbox_.size();  // a stop must reach read(), which ends the connection
+  // A stop needs nothing read: the host's periodic check ends the script; a pause after it
+  // reads nothing and lets go of the engine.
+  return inbox_.size();
 }
 
 std::size_t DebugSession::write(const char* data, std::size_t length) {
@@ -542,7 +550,7 @@ void DebugSession::handleMessageLocked(Message message) {
   if (marker != kNotify || message.size() < 3 || intOf(message[1]) != kStatus) return;
   // [ NFY 1 state fileName funcName line pc EOM ]
   const bool pausedNow = intOf(message[2]) == 1;
-  if (!pausedNow) return;
+  if (!pausedNow || stop_) return;
   if (paused_) return;  // the same pause told again
   const std::string file = message.size() > 3 ? message[3].text : std::string();
   const int line = message.size() > 5 ? static_cast<int>(intOf(message[5])) : 0;
