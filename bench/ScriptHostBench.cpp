@@ -9,6 +9,7 @@
 
 #include "duktape.h"
 #include "workflow/UrlLoading.h"
+#include "engine/DebugSession.h"
 #include "engine/ScriptEngine.h"
 #include "engine/ScriptHost.h"
 #include "platform/Ticks.h"
@@ -77,6 +78,21 @@ void BM_JsMd5Over100KB(benchmark::State& state) {
   if (digest.size() != 32) state.SkipWithError("no digest");
 }
 
+// The same MD5 with a debugging session attached and no breakpoint set (调试运行 without
+// breakpoints): what being debuggable costs a run.
+void BM_JsMd5Over100KBDebugged(benchmark::State& state) {
+  jsdebug::engine::ScriptEngine engine([](const std::string&) {});
+  jsdebug::engine::DebugSession session;
+  engine.AttachDebugger(&session);
+  engine.Reset();
+  if (!engine.LoadCode(kJsMd5)) state.SkipWithError("MD5 script did not load");
+  std::string digest;
+  for (auto _ : state) digest = engine.CallFunction("md5", "input");
+  engine.AttachDebugger(nullptr);
+  session.runEnded();
+  if (digest.size() != 32) state.SkipWithError("no digest");
+}
+
 // The host's share of a run: a fresh heap (with the JScript profile), the default code, the call.
 void BM_HostResetLoadCall(benchmark::State& state) {
   auto host = jsdebug::engine::createScriptHost(jsdebug::engine::kScriptControlProgId);
@@ -124,5 +140,6 @@ BENCHMARK(BM_HostResetLoadCall)->Unit(benchmark::kMicrosecond)->Repetitions(7)->
 BENCHMARK(BM_RawDuktapeResetLoadCall)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SystemEngineRun)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_JsMd5Over100KB)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_JsMd5Over100KBDebugged)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();

@@ -289,11 +289,6 @@ void DebugSession::removeBreakpoint(int line) {
   }
 }
 
-void DebugSession::setListener(std::function<void()> listener) {
-  std::lock_guard lock(mutex_);
-  listener_ = std::move(listener);
-}
-
 bool DebugSession::waitForPause() {
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [&] { return paused_ || ended_; });
@@ -460,16 +455,11 @@ void DebugSession::stop() {
 }
 
 void DebugSession::runEnded() {
-  std::function<void()> listener;
-  {
-    std::lock_guard lock(mutex_);
-    if (paused_) pausedTotal_ += platform::tickCount() - pausedSince_;
-    ended_ = true;
-    paused_ = false;
-    listener = listener_;
-    changed_.notify_all();
-  }
-  if (listener) listener();
+  std::lock_guard lock(mutex_);
+  if (paused_) pausedTotal_ += platform::tickCount() - pausedSince_;
+  ended_ = true;
+  paused_ = false;
+  changed_.notify_all();
 }
 
 // ---- The transport, on the script's thread ----------------------------------------------------
@@ -497,7 +487,6 @@ std::size_t DebugSession::peek() {
 }
 
 std::size_t DebugSession::write(const char* data, std::size_t length) {
-  std::function<void()> listener;
   try {
     std::lock_guard lock(mutex_);
     outbox_.append(data, length);
@@ -508,7 +497,6 @@ std::size_t DebugSession::write(const char* data, std::size_t length) {
       outbox_.erase(0, lf + 1);
       greeted_ = true;
     }
-    const bool wasPaused = paused_;
     for (;;) {
       Message message;
       std::size_t at = 0;
@@ -527,11 +515,9 @@ std::size_t DebugSession::write(const char* data, std::size_t length) {
       outbox_.erase(0, at);
       handleMessageLocked(std::move(message));
     }
-    if (paused_ && !wasPaused) listener = listener_;
   } catch (...) {
     return 0;  // out of memory: the engine detaches rather than unwinding through this
   }
-  if (listener) listener();
   return length;
 }
 

@@ -8,7 +8,6 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -81,10 +80,6 @@ class DebugSession final : public DebugTransport {
   // code, else the next line with code, 0 when none follows.
   int lineWithCode(int line) const;
 
-  // Called on the script's thread each time it pauses, and once when the run has ended; it
-  // must not call back into the session on that thread.
-  void setListener(std::function<void()> listener);
-
   // Waits until the script pauses (true) or the run ends (false).
   bool waitForPause();
   bool paused() const;
@@ -132,7 +127,6 @@ class DebugSession final : public DebugTransport {
 
   mutable std::mutex mutex_;
   std::condition_variable changed_;
-  std::function<void()> listener_;
 
   std::string inbox_;    // bytes for the engine
   std::string outbox_;   // bytes from the engine not yet read as a message

@@ -9,6 +9,7 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "duktape.h"
@@ -66,6 +67,9 @@ struct Deadline {
 
 std::size_t defaultHeapLimit = kDefaultHeapLimitBytes;
 void (*busyHook)() = nullptr;
+// The hook paints the window: only runs on the thread that set it may call it (a debugged run
+// is on a worker of its own).
+std::thread::id busyThread;
 
 // What the heap's udata points at: the deadline and the memory the heap holds. Every block
 // carries its size in a header, so that a free or a shrinking realloc can be counted.
@@ -666,7 +670,10 @@ class DuktapeHost final : public ScriptHost {
 
 void setHeapLimit(std::size_t bytes) { defaultHeapLimit = bytes; }
 
-void setBusyHook(void (*hook)()) { busyHook = hook; }
+void setBusyHook(void (*hook)()) {
+  busyThread = std::this_thread::get_id();
+  busyHook = hook;
+}
 
 std::unique_ptr<ScriptHost> createDuktapeHost() {
   auto host = std::make_unique<DuktapeHost>();
@@ -686,17 +693,13 @@ extern "C" int jsdebug_duk_exec_timeout_check(void* udata, void* thread, duk_int
   auto* heap = static_cast<jsdebug::engine::HeapState*>(udata);
   if (!heap) return 0;
   if (thread == heap->mainThread) heap->countdown = countdown;
-  if (heap->debugger) {
-    // A debugged run is on a thread of its own: the busy hook paints the window from the GUI
-    // thread's runs only.
-    if (!heap->evaluation.active && heap->debugger->stopRequested()) {
-      heap->stopped = true;
-      heap->deadline.fired = true;
-      return 1;
-    }
-  } else if (jsdebug::engine::busyHook) {
-    jsdebug::engine::busyHook();
+  if (heap->debugger && !heap->evaluation.active && heap->debugger->stopRequested()) {
+    heap->stopped = true;
+    heap->deadline.fired = true;
+    return 1;
   }
+  if (jsdebug::engine::busyHook && std::this_thread::get_id() == jsdebug::engine::busyThread)
+    jsdebug::engine::busyHook();
   return heap->deadline.passed() ? 1 : 0;
 }
 
