@@ -111,10 +111,12 @@ const std::vector<NamedCommand>& mainWindowCommands() {
       {"浏览器环境", [](MainWindow&) {}},
 
       // The 工具 drop-down's commands.
+      // Seconds of node and Babel on a large script: a worker of their own, the window stays live.
       {"转为JScript",
        [](MainWindow& w) {
-         BusyScope busy(w);
-         rewrite::toJScriptCommand(w, w.services().engine, &w.services().bridge);
+         startTrackedWorker(w, [&w](std::function<void()> finished) {
+           rewrite::toJScriptInBackground(w, w.services().engine, &w.services().bridge, std::move(finished));
+         });
        }},
       {"对比运行",
        [](MainWindow& w) {
@@ -124,8 +126,9 @@ const std::vector<NamedCommand>& mainWindowCommands() {
       {"编码工具", [](MainWindow& w) { w.openEncodeWindow(workflow::selectionOrLastResult(w)); }},
       {"反混淆",
        [](MainWindow& w) {
-         BusyScope busy(w);
-         rewrite::deobfuscateCommand(w, &w.services().bridge);
+         startTrackedWorker(w, [&w](std::function<void()> finished) {
+           rewrite::deobfuscateInBackground(w, &w.services().bridge, std::move(finished));
+         });
        }},
       {"调试运行", [](MainWindow& w) { w.debugRun(); }},
       {"求值选中",

@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "engine/SystemEngine.h"
 #include "workflow/OutputLog.h"
 #include "workflow/V8Run.h"
 
@@ -70,6 +71,8 @@ void writeWelcome(workflow::Workbench& bench) {
   bench.appendLog(kInitialisedText);
   bench.appendLog(workflow::kLogSeparator + "\r\n");
   bench.appendLog(welcomeText());
+  if (const std::string engineLine = engine::systemEngineWelcomeLine(); !engineLine.empty())
+    bench.appendLog(engineLine);
 }
 
 }  // namespace jsdebug::app

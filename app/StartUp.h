@@ -30,7 +30,8 @@ std::string welcomeText();
 // margins, the lexer and its colours, the two keyword lists.
 void setUpEditor(workflow::EditorOperations& editor);
 
-// The three texts of a fresh output log: initialised, a separator line, the welcome text.
+// The three texts of a fresh output log: initialised, a separator line, the welcome text; on
+// Windows, where the system engine is a choice, the line naming it follows.
 void writeWelcome(workflow::Workbench& bench);
 
 }  // namespace jsdebug::app

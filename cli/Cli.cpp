@@ -42,16 +42,39 @@ bool Context::readScript(const std::string& path, std::string& bytes) {
   return true;
 }
 
-bool Context::readBytes(const std::string& path, std::string& bytes) {
-  const std::error_code error = path == "-" ? platform::readScriptStream(stdin, bytes)
-                                            : platform::readScriptFile(path, bytes);
-  if (error) {
-    std::string reason = error.message();
-    if (error == std::errc::not_supported) reason = "not a regular file";
-    if (error == std::errc::file_too_large) reason = "larger than 256 MB";
-    this->error("cannot read " + path + ": " + reason);
-    return false;
+bool Context::scanScript(const std::string& path,
+                         const std::function<void(std::string_view)>& piece) {
+  std::size_t total = 0;
+  std::size_t kept = std::string_view::npos;  // where the first NUL is, once seen
+  auto scan = [&](std::string_view bytes) {
+    if (kept == std::string_view::npos) {
+      const std::size_t nul = bytes.find('\0');
+      piece(bytes.substr(0, nul));
+      if (nul != std::string_view::npos) kept = total + nul;
+    }
+    total += bytes.size();
+  };
+  const std::error_code error = path == "-" ? platform::readScriptStreamInPieces(stdin, scan)
+                                            : platform::readScriptFileInPieces(path, scan);
+  if (readFailed(path, error)) return false;
+  if (kept != std::string_view::npos) {
+    const std::string cut = workflow::nulCutNote(kept, total);
+    err_ << (utf8_ ? gbk::toUtf8(cut) : cut) << "\n";
   }
+  return true;
+}
+
+bool Context::readBytes(const std::string& path, std::string& bytes) {
+  return !readFailed(path, path == "-" ? platform::readScriptStream(stdin, bytes)
+                                       : platform::readScriptFile(path, bytes));
+}
+
+bool Context::readFailed(const std::string& path, std::error_code error) {
+  if (!error) return false;
+  std::string reason = error.message();
+  if (error == std::errc::not_supported) reason = "not a regular file";
+  if (error == std::errc::file_too_large) reason = "larger than 256 MB";
+  this->error("cannot read " + path + ": " + reason);
   return true;
 }
 

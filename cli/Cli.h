@@ -6,6 +6,8 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "engine/ScriptEngine.h"
@@ -29,6 +31,8 @@ class Context {
   // Reads FILE as raw bytes ("-" is standard input) up to its first NUL, the script the
   // window's editor would hold; false (with a message on standard error) when it cannot be read.
   bool readScript(const std::string& path, std::string& bytes);
+  // The same script in pieces as it is read, for a command that looks at each byte once.
+  bool scanScript(const std::string& path, const std::function<void(std::string_view)>& piece);
   // The whole file, NUL bytes included.
   bool readBytes(const std::string& path, std::string& bytes);
   // The same script into the editor.
@@ -48,6 +52,8 @@ class Context {
   bool refusedInput() const;
 
  private:
+  bool readFailed(const std::string& path, std::error_code error);
+
   bool utf8_;
   std::ostream& out_;
   std::ostream& err_;

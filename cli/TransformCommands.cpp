@@ -3,6 +3,7 @@
 // status is 1.
 
 #include "cli/Cli.h"
+#include "platform/Md5.h"
 #include "transform/Md5.h"
 #include "transform/ScriptTransforms.h"
 
@@ -28,10 +29,13 @@ std::vector<Command> transformCommands() {
       editorCommand("unpack", transform::unpackCommand),
       {"md5", "FILE", 1, 1,
        [](Context& c, const std::vector<std::string>& a) {
-         // The digest of what the editor would hold, without the editor's copy of 100 MB.
-         std::string bytes;
-         if (!c.readScript(a[0], bytes)) return kExitFailure;
-         transform::showMd5(c.bench, bytes);
+         // The digest of what the editor would hold, taken as the file is read: no copy of
+         // the file is ever whole in memory.
+         platform::Md5Stream stream;
+         if (!c.scanScript(a[0], [&stream](std::string_view piece) { stream.add(piece); }))
+           return kExitFailure;
+         platform::Md5Digest digest{};
+         transform::showMd5Hex(c.bench, stream.finish(digest) ? transform::hexDigits(digest) : "");
          c.write(c.bench.log);
          return kExitSuccess;
        }},

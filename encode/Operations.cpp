@@ -1,12 +1,16 @@
 #include "encode/Operations.h"
 
-#include "encode/Digests.h"
 #include "encode/Encodings.h"
 #include "encode/Json.h"
 #include "encode/Timestamp.h"
+#include "platform/Digests.h"
 
 namespace jsdebug::encode {
 namespace {
+
+using platform::DigestKind;
+using platform::digest;
+using platform::hmac;
 
 Outcome decodedText(const Outcome& decoded, const Options& o) {
   return decoded.ok ? bytesToText(decoded.output, o.charset) : decoded;

@@ -1,15 +1,19 @@
 #include "engine/DuktapeHost.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "duktape.h"
@@ -93,6 +97,7 @@ struct HeapState {
     std::uint32_t began = 0;
     std::uint64_t cpuBegan = 0;
   } evaluation;
+  bool adopted = false;  // a host runs scripts on it (a heap still being prepared does not)
 };
 
 constexpr std::size_t kHeader = alignof(std::max_align_t);
@@ -190,6 +195,120 @@ void onFatal(void* /*udata*/, const char* message) {
   std::fflush(stderr);
   std::abort();
 }
+
+// A heap with the JScript profile on it and the state its allocator counts in, not yet any
+// host's. The state lives on the free store: the heap keeps its address as udata.
+struct PreparedHeap {
+  std::unique_ptr<HeapState> state;
+  duk_context* ctx = nullptr;
+
+  PreparedHeap() = default;
+  PreparedHeap(std::unique_ptr<HeapState> s, duk_context* c) : state(std::move(s)), ctx(c) {}
+  // A heap has one owner: the one moved from holds none.
+  PreparedHeap(PreparedHeap&& other) noexcept
+      : state(std::move(other.state)), ctx(std::exchange(other.ctx, nullptr)) {}
+  PreparedHeap& operator=(PreparedHeap&& other) noexcept {
+    state = std::move(other.state);
+    ctx = std::exchange(other.ctx, nullptr);
+    return *this;
+  }
+};
+
+PreparedHeap prepareHeap() {
+  PreparedHeap heap;
+  heap.state = std::make_unique<HeapState>();
+  heap.ctx = duk_create_heap(heapAlloc, heapRealloc, heapFree, heap.state.get(), onFatal);
+  heap.state->mainThread = heap.ctx;
+  if (heap.ctx) {
+    jscript::installErrorHooks(heap.ctx);
+    jscript::installProfile(heap.ctx);
+  }
+  return heap;
+}
+
+void discardHeap(PreparedHeap& heap) {
+  if (heap.ctx) duk_destroy_heap(heap.ctx);
+  heap.ctx = nullptr;
+  heap.state.reset();
+}
+
+// Most of a reset is building the next heap and its profile, and destroying the last one. A host
+// that has been reset once is one the user runs calls on, so from then on its next heap is built
+// on a thread of its own while the user reads the result, and the heap a reset lets go of is
+// destroyed there: a reset is then a swap. Each heap is still built from nothing, and no heap is
+// used by two threads at once.
+class HeapPreparer {
+ public:
+  HeapPreparer() : worker_([this] { work(); }) {}
+  ~HeapPreparer() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stopping_ = true;
+    }
+    wake_.notify_one();
+    worker_.join();
+    discardHeap(spare_);
+    discardHeap(retired_);
+  }
+  HeapPreparer(const HeapPreparer&) = delete;
+  HeapPreparer& operator=(const HeapPreparer&) = delete;
+
+  // The prepared heap (waiting while it is still being built) for `old`, which the worker
+  // destroys after it has built the next one.
+  PreparedHeap exchange(PreparedHeap old) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    ready_.wait(lock, [this] { return spareReady_; });
+    PreparedHeap taken = std::move(spare_);
+    spareReady_ = false;
+    discardLater(std::move(old), lock);
+    wake_.notify_one();
+    return taken;
+  }
+
+ private:
+  // A heap retired before the worker got to the previous one is destroyed here, on the caller's
+  // thread, rather than kept waiting.
+  void discardLater(PreparedHeap old, std::unique_lock<std::mutex>& lock) {
+    PreparedHeap earlier = std::move(retired_);
+    retired_ = std::move(old);
+    if (earlier.ctx) {
+      lock.unlock();
+      discardHeap(earlier);
+      lock.lock();
+    }
+  }
+
+  void work() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [this] { return stopping_ || !spareReady_ || retired_.ctx; });
+      if (stopping_) return;
+      const bool build = !spareReady_;
+      lock.unlock();
+      PreparedHeap fresh;
+      if (build) fresh = prepareHeap();
+      lock.lock();
+      if (build) {
+        spare_ = std::move(fresh);
+        spareReady_ = true;
+        ready_.notify_all();
+      }
+      PreparedHeap old = std::move(retired_);
+      lock.unlock();
+      discardHeap(old);
+      lock.lock();
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable wake_;   // the worker: a heap to build or to destroy, or stop
+  std::condition_variable ready_;  // the host: the spare is built
+  PreparedHeap spare_;
+  bool spareReady_ = false;
+  PreparedHeap retired_;
+  bool stopping_ = false;
+  std::thread worker_;  // last: it starts on the members above
+};
 
 constexpr const char* kEvalFileName = "eval";
 
@@ -440,6 +559,7 @@ class DuktapeHost final : public ScriptHost {
  public:
   DuktapeHost() { createHeap(); }
   ~DuktapeHost() override {
+    preparer_.reset();
     if (ctx_) duk_destroy_heap(ctx_);
   }
   DuktapeHost(const DuktapeHost&) = delete;
@@ -497,26 +617,36 @@ class DuktapeHost final : public ScriptHost {
   }
 
   void reset() override {
-    if (ctx_) duk_destroy_heap(ctx_);
+    PreparedHeap old{std::move(heap_), ctx_};
     ctx_ = nullptr;
+    if (old.state) old.state->browser = nullptr;
+    // The old heap goes away on another thread: it lets go of the session here.
+    if (old.state && old.state->debugger && old.ctx) duk_debugger_detach(old.ctx);
+    if (old.state) old.state->debugger = nullptr;
     units_.clear();
     conditional_ = {};
     browser_ = BrowserState();
-    createHeap();
+    if (!preparer_) {
+      discardHeap(old);
+      createHeap();
+      preparer_ = std::make_unique<HeapPreparer>();
+      return;
+    }
+    adopt(preparer_->exchange(std::move(old)));
   }
 
   ScriptError error() override { return error_; }
 
   bool attachDebugger(DebugTransport* transport) override {
-    if (!ctx_) return false;
-    if (heap_.debugger) duk_debugger_detach(ctx_);  // harmless when the engine let go already
-    heap_.debugger = nullptr;
-    heap_.stopped = false;
+    if (!ctx_ || !heap_) return false;
+    if (heap_->debugger) duk_debugger_detach(ctx_);  // harmless when the engine let go already
+    heap_->debugger = nullptr;
+    heap_->stopped = false;
     if (!transport) return true;
-    heap_.debugger = transport;
+    heap_->debugger = transport;
     /* [ ] */
-    if (duk_safe_call(ctx_, attachTransport, &heap_, 0, 1) != DUK_EXEC_SUCCESS) {
-      heap_.debugger = nullptr;
+    if (duk_safe_call(ctx_, attachTransport, heap_.get(), 0, 1) != DUK_EXEC_SUCCESS) {
+      heap_->debugger = nullptr;
       duk_pop(ctx_);
       return false;
     }
@@ -556,13 +686,22 @@ class DuktapeHost final : public ScriptHost {
   }
 
  private:
-  void createHeap() {
-    heap_ = HeapState{};
-    heap_.browser = &browser_;
-    ctx_ = duk_create_heap(heapAlloc, heapRealloc, heapFree, &heap_, onFatal);
-    heap_.mainThread = ctx_;
-    if (ctx_) jscript::installErrorHooks(ctx_);
-    if (ctx_) jscript::installProfile(ctx_);
+  void createHeap() { adopt(prepareHeap()); }
+
+  void adopt(PreparedHeap heap) {
+    if (!heap.ctx) {
+      // The spare could not be had (memory was short then): one more try, here and now.
+      discardHeap(heap);
+      heap = prepareHeap();
+    }
+    heap_ = std::move(heap.state);
+    ctx_ = heap.ctx;
+    if (heap_) {
+      // The cap in force now, which may have changed while the heap waited.
+      heap_->limit = std::max(defaultHeapLimit, heap_->used);
+      heap_->browser = &browser_;
+      heap_->adopted = true;
+    }
     error_ = noScriptError();
   }
 
@@ -578,13 +717,13 @@ class DuktapeHost final : public ScriptHost {
       error_ = describeScriptError(raw, units_, timeoutMs_);
       return;
     }
-    heap_.refusing = false;
-    DeadlineScope scope(heap_.deadline, timeoutMs_);
+    heap_->refusing = false;
+    DeadlineScope scope(heap_->deadline, timeoutMs_);
     /* [ ] */
     duk_int_t rc = duk_safe_call(ctx_, job, udata, 0, 1);
     scope.disarm();
-    heap_.refusing = false;
-    if (rc == DUK_EXEC_SUCCESS && heap_.deadline.fired) {
+    heap_->refusing = false;
+    if (rc == DUK_EXEC_SUCCESS && heap_->deadline.fired) {
       // The script caught what the deadline made fail and finished anyway: it still ran past
       // the limit, and its value may be what the failure left behind.
       RawScriptError raw;
@@ -652,13 +791,14 @@ class DuktapeHost final : public ScriptHost {
     /* [ err ] */
     // Past the deadline, whatever unwound the script (the executor's check, or an allocation
     // refused by it) is the time limit's doing.
-    raw.timedOut = heap_.deadline.fired;
-    raw.stopped = heap_.stopped;
+    raw.timedOut = heap_->deadline.fired;
+    raw.stopped = heap_->stopped;
     return raw;
   }
 
-  HeapState heap_;  // declared before ctx_: the heap's allocator uses it until the heap is gone
+  std::unique_ptr<HeapState> heap_;  // the heap's allocator uses it until the heap is gone
   duk_context* ctx_ = nullptr;
+  std::unique_ptr<HeapPreparer> preparer_;  // from the first reset on
   int timeoutMs_ = kDefaultTimeoutMs;
   std::vector<SourceUnit> units_;  // the code added since the last reset
   jscript::ConditionalState conditional_;  // conditional compilation, as the code set it
@@ -698,7 +838,9 @@ extern "C" int jsdebug_duk_exec_timeout_check(void* udata, void* thread, duk_int
     heap->deadline.fired = true;
     return 1;
   }
-  if (jsdebug::engine::busyHook && std::this_thread::get_id() == jsdebug::engine::busyThread)
+  // Only a host's heap, on the thread that set the hook: a spare is prepared on a thread that
+  // must not touch the window, and a debugged run is on a worker of its own.
+  if (heap->adopted && jsdebug::engine::busyHook && std::this_thread::get_id() == jsdebug::engine::busyThread)
     jsdebug::engine::busyHook();
   return heap->deadline.passed() ? 1 : 0;
 }

@@ -56,4 +56,9 @@ std::string systemEngineDescription() {
              : "Windows Script Control (MSScriptControl.ScriptControl)，安全子集";
 }
 
+std::string systemEngineWelcomeLine() {
+  if (!scriptcontrol::systemOffersScriptControl()) return {};
+  return "系统引擎：" + systemEngineDescription() + "\r\n";
+}
+
 }  // namespace jsdebug::engine

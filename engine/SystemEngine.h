@@ -41,4 +41,9 @@ std::unique_ptr<ScriptHost> createSystemEngineHost();
 // Says when the full object set is on.
 std::string systemEngineDescription();
 
+// The line that follows the output log's welcome text, naming the system engine, CR LF ended;
+// empty where there is no choice to name (Linux: the profile is the only system engine), so the
+// log there stays as it always was.
+std::string systemEngineWelcomeLine();
+
 }  // namespace jsdebug::engine

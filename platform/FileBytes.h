@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -24,6 +25,13 @@ inline constexpr std::size_t kMaxScriptBytes = std::size_t{256} << 20;
 std::error_code readScriptFile(const std::string& path, std::string& bytes);
 // The same for a stream already open (standard input), which need not be a regular file.
 std::error_code readScriptStream(std::FILE* stream, std::string& bytes);
+
+// The same checks and errors, for bytes that need to be seen only once: each piece read goes to
+// `piece` as it comes instead of being kept, so a file of any size costs one buffer. A failure
+// part way comes after some pieces have been handed over.
+using ScriptPiece = std::function<void(std::string_view)>;
+std::error_code readScriptFileInPieces(const std::string& path, const ScriptPiece& piece);
+std::error_code readScriptStreamInPieces(std::FILE* stream, const ScriptPiece& piece);
 
 // Creates the file or truncates an existing one and writes all bytes (none for an empty text).
 // Returns the reason when the file could not be created, written or closed completely.

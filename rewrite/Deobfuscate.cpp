@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/NodeProcess.h"
+#include "rewrite/Background.h"
 #include "text/Text.h"
 #include "v8engine/Report.h"
 #include "workflow/CallBox.h"
@@ -19,8 +20,7 @@ bool onlyWhitespace(const std::string& s) {
   return s.find_first_not_of(" \t\r\n\f\v") == std::string::npos;
 }
 
-bool hasCall(workflow::Workbench& bench) {
-  const std::string call = bench.callBoxText();
+bool hasCall(const std::string& call) {
   return !text::trimBlanks(call).empty() && call != workflow::kCallBoxCueText;
 }
 
@@ -29,11 +29,9 @@ std::string v8Answer(const std::string& result) {
   return "错误（第" + v8report::reportedLine(result) + "行）：" + v8report::reportedMessage(result);
 }
 
-std::string compareAnswers(workflow::Workbench& bench, engine::V8Bridge& bridge,
+std::string compareAnswers(const std::string& call, int length, engine::V8Bridge& bridge,
                            const std::string& original, const std::string& cleaned) {
-  const std::string call = bench.callBoxText();
   const workflow::CallToRun split = workflow::splitCallToRun(call);
-  const int length = text::toInteger(bench.v8BufferLengthText());
   const std::string before = v8Answer(bridge.executeV8(original, split.name, split.arguments, length));
   const std::string after = v8Answer(bridge.executeV8(cleaned, split.name, split.arguments, length));
   const std::string head = "验证 " + text::trimBlanks(call) + "：";
@@ -41,16 +39,25 @@ std::string compareAnswers(workflow::Workbench& bench, engine::V8Bridge& bridge,
   return head + kDeobfuscatedDiffer + kCrLf + "原代码：" + before + kCrLf + "反混淆后：" + after;
 }
 
+// Safe from a worker: the log and the caret are reached on the GUI thread.
 void refuse(workflow::Workbench& bench, const char* header, const std::string& body, long line) {
-  bench.clearLog();
-  workflow::appendFailureBlock(bench, header, body);
-  if (line > 0) workflow::jumpToReportedLine(bench, std::to_string(line));
+  bench.runOnGuiThread([&] {
+    bench.clearLog();
+    workflow::appendFailureBlock(bench, header, body);
+    if (line > 0) workflow::jumpToReportedLine(bench, std::to_string(line));
+  });
 }
 
 }  // namespace
 
 bool deobfuscateCommand(workflow::Workbench& bench, engine::V8Bridge* bridge, Rewriter& rewriter) {
-  const std::string original = bench.editor().wholeText();
+  std::string original, call;
+  int length = 0;
+  bench.runOnGuiThread([&] {
+    original = bench.editor().wholeText();
+    call = bench.callBoxText();
+    length = text::toInteger(bench.v8BufferLengthText());
+  });
   if (onlyWhitespace(original)) {
     refuse(bench, kDeobfuscateFailed, "编辑框中没有代码", 0);
     return false;
@@ -73,15 +80,30 @@ bool deobfuscateCommand(workflow::Workbench& bench, engine::V8Bridge* bridge, Re
   std::string body;
   for (const std::string& line : out.report) body += line + kCrLf;
   body += "验证：反混淆后的代码可以解析";
-  if (bridge != nullptr && hasCall(bench)) body += kCrLf + compareAnswers(bench, *bridge, original, out.text);
+  if (bridge != nullptr && hasCall(call)) body += kCrLf + compareAnswers(call, length, *bridge, original, out.text);
 
-  {
-    workflow::EditRun oneStep(bench.editor());
-    bench.editor().setText(out.text);
-  }
-  bench.clearLog();
-  workflow::appendFailureBlock(bench, kDeobfuscateDone, body);
-  return true;
+  bool written = false;
+  bench.runOnGuiThread([&] {
+    if (bench.editor().wholeText() != original) {
+      bench.clearLog();
+      workflow::appendFailureBlock(bench, kDeobfuscateFailed, kEditedMeanwhile);
+      return;
+    }
+    {
+      workflow::EditRun oneStep(bench.editor());
+      bench.editor().setText(out.text);
+    }
+    bench.clearLog();
+    workflow::appendFailureBlock(bench, kDeobfuscateDone, body);
+    written = true;
+  });
+  return written;
+}
+
+void deobfuscateInBackground(workflow::Workbench& bench, engine::V8Bridge* bridge,
+                             std::function<void()> finished) {
+  startRewrite(bench, "反混淆", [&bench, bridge] { deobfuscateCommand(bench, bridge); },
+               std::move(finished));
 }
 
 std::string literalCall(const std::string& expression) {

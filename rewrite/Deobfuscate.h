@@ -11,6 +11,7 @@
 // the selection by the value written as a literal (a string, a number, a boolean, null, an array or
 // object of those), one undo step.
 
+#include <functional>
 #include <string>
 
 #include "engine/V8Bridge.h"
@@ -31,6 +32,12 @@ inline constexpr const char* kDeobfuscatedDiffer = "原代码与反混淆后的�
 // is skipped when `bridge` is null. Returns whether the editor now holds the cleaned text.
 bool deobfuscateCommand(workflow::Workbench& bench, engine::V8Bridge* bridge,
                         Rewriter& rewriter = rewriter());
+
+// The window's 反混淆: the same on a worker of its own (see rewrite/Background.h); returns at once.
+// The editor, the log and the call box are reached only on the GUI thread; a text edited while
+// the passes ran is left alone. `finished` is the worker's last act.
+void deobfuscateInBackground(workflow::Workbench& bench, engine::V8Bridge* bridge,
+                             std::function<void()> finished);
 
 // The selection's bytes [start, end) of the editor's GBK text. A literal longer than the V8
 // buffer the box allows (at least 64 KB) is refused, not cut. Returns whether it replaced it.

@@ -1,6 +1,7 @@
 #include "rewrite/ToJScript.h"
 
 #include "engine/HostReport.h"
+#include "rewrite/Background.h"
 #include "text/Text.h"
 #include "v8engine/Report.h"
 #include "workflow/CallBox.h"
@@ -11,9 +12,18 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-bool hasCall(workflow::Workbench& bench) {
-  const std::string call = bench.callBoxText();
-  return !text::trimBlanks(call).empty() && call != workflow::kCallBoxCueText;
+// What the command reads from the window, taken at once on the GUI thread: the worker then
+// works on this copy, and the result lands only on the text it was made from.
+struct Snapshot {
+  std::string original;
+  std::string call;
+  bool browser = false;
+  std::string url;
+  int bufferLength = 0;
+};
+
+bool hasCall(const Snapshot& s) {
+  return !text::trimBlanks(s.call).empty() && s.call != workflow::kCallBoxCueText;
 }
 
 // A value or an error as one piece of the log: the error's message, marked as one.
@@ -23,50 +33,60 @@ std::string v8Answer(const std::string& result, bool& failed) {
   return "错误（第" + v8report::reportedLine(result) + "行）：" + v8report::reportedMessage(result);
 }
 
-// The call on both engines, as one line or three.
+// The call on both engines, as one line or three. V8 runs on the calling thread; the system
+// engine, which the window's own runs share, only on the GUI thread.
 std::string compareAnswers(workflow::Workbench& bench, engine::ScriptEngine& engine,
-                           engine::V8Bridge& bridge, const std::string& original) {
-  const std::string call = bench.callBoxText();
-  const workflow::CallToRun split = workflow::splitCallToRun(call);
+                           engine::V8Bridge& bridge, const Snapshot& s) {
+  const workflow::CallToRun split = workflow::splitCallToRun(s.call);
   bool v8Failed = false;
   // Both engines with the browser switch as it is set, as 对比运行 runs them.
-  const std::string location =
-      bench.browserEnvironmentOn() ? engine::pageAddress(bench.urlBoxText()) : "";
+  const std::string location = s.browser ? engine::pageAddress(s.url) : "";
   engine::BrowserNotes notes;
-  const std::string v8 = v8Answer(bridge.executeV8(original, split.name, split.arguments,
-                                                   text::toInteger(bench.v8BufferLengthText()), location, notes),
-                                  v8Failed);
-  std::string system = engine.CallFunction(split.name, split.arguments);
+  const std::string v8 = v8Answer(
+      bridge.executeV8(s.original, split.name, split.arguments, s.bufferLength, location, notes), v8Failed);
+  std::string system;
   bool systemFailed = false;
-  if (system.empty()) {
-    const std::string report = engine.ErrorReport();
-    if (engine::hostreport::isFailure(report)) {
-      systemFailed = true;
-      system = "错误（第" + engine::hostreport::reportedLine(report) + "行）：" +
-               text::TextBetween(report, "【", "】");
+  bench.runOnGuiThread([&] {
+    system = engine.CallFunction(split.name, split.arguments);
+    if (system.empty()) {
+      const std::string report = engine.ErrorReport();
+      if (engine::hostreport::isFailure(report)) {
+        systemFailed = true;
+        system = "错误（第" + engine::hostreport::reportedLine(report) + "行）：" +
+                 text::TextBetween(report, "【", "】");
+      }
     }
-  }
-  const std::string head = "验证 " + text::trimBlanks(call) + "：";
+  });
+  const std::string head = "验证 " + text::trimBlanks(s.call) + "：";
   if (!v8Failed && !systemFailed && v8 == system) return head + kAnswersAgree + "：" + v8;
   return head + kAnswersDiffer + kCrLf + "V8（原代码）：" + v8 + kCrLf + "系统引擎（转换后）：" + system;
 }
 
 void refuse(workflow::Workbench& bench, const std::string& body, long line) {
-  bench.clearLog();
-  workflow::appendFailureBlock(bench, kToJScriptFailed, body);
-  if (line > 0) workflow::jumpToReportedLine(bench, std::to_string(line));
+  bench.runOnGuiThread([&] {
+    bench.clearLog();
+    workflow::appendFailureBlock(bench, kToJScriptFailed, body);
+    if (line > 0) workflow::jumpToReportedLine(bench, std::to_string(line));
+  });
 }
 
 }  // namespace
 
 ToJScriptOutcome toJScriptCommand(workflow::Workbench& bench, engine::ScriptEngine& engine,
                                   engine::V8Bridge* bridge, Rewriter& rewriter) {
-  const std::string original = bench.editor().wholeText();
-  if (original.find_first_not_of(" \t\r\n") == std::string::npos) {
+  Snapshot s;
+  bench.runOnGuiThread([&] {
+    s.original = bench.editor().wholeText();
+    s.call = bench.callBoxText();
+    s.browser = bench.browserEnvironmentOn();
+    s.url = bench.urlBoxText();
+    s.bufferLength = text::toInteger(bench.v8BufferLengthText());
+  });
+  if (s.original.find_first_not_of(" \t\r\n") == std::string::npos) {
     refuse(bench, "编辑框中没有代码", 0);
     return ToJScriptOutcome::Refused;
   }
-  const Outcome converted = rewriter.run("to-jscript", original);
+  const Outcome converted = rewriter.run("to-jscript", s.original);
   if (!converted.ok()) {
     refuse(bench, converted.failure, 0);
     return ToJScriptOutcome::Refused;
@@ -79,29 +99,50 @@ ToJScriptOutcome toJScriptCommand(workflow::Workbench& bench, engine::ScriptEngi
   }
 
   // Loaded the way 加载代码 loads, the browser switch included.
-  engine.SetBrowserEnvironment(bench.browserEnvironmentOn(), engine::pageAddress(bench.urlBoxText()));
-  engine.Reset();
-  if (!engine.LoadCode(converted.text)) {
-    const std::string report = engine.ErrorReport();
-    engine.TakeBrowserNotes();
+  std::string loadFailure;
+  bench.runOnGuiThread([&] {
+    engine.SetBrowserEnvironment(s.browser, engine::pageAddress(s.url));
+    engine.Reset();
+    if (!engine.LoadCode(converted.text)) {
+      loadFailure = engine.ErrorReport();
+      engine.TakeBrowserNotes();
+    }
+  });
+  if (!loadFailure.empty()) {
     refuse(bench,
-           std::string("转换后的代码不能在系统引擎中加载，编辑框中的代码未改动：") + kCrLf + report, 0);
+           std::string("转换后的代码不能在系统引擎中加载，编辑框中的代码未改动：") + kCrLf + loadFailure, 0);
     return ToJScriptOutcome::Refused;
   }
 
   std::string body;
   for (const std::string& line : converted.report) body += line + kCrLf;
   body += "验证：转换后的代码在系统引擎中加载成功";
-  if (bridge != nullptr && hasCall(bench)) body += kCrLf + compareAnswers(bench, engine, *bridge, original);
-  engine.TakeBrowserNotes();
+  if (bridge != nullptr && hasCall(s)) body += kCrLf + compareAnswers(bench, engine, *bridge, s);
 
-  if (converted.text != original) {
-    workflow::EditRun oneStep(bench.editor());
-    bench.editor().setText(converted.text);
-  }
-  bench.clearLog();
-  workflow::appendFailureBlock(bench, kToJScriptDone, body);
-  return ToJScriptOutcome::Converted;
+  ToJScriptOutcome outcome = ToJScriptOutcome::Converted;
+  bench.runOnGuiThread([&] {
+    engine.TakeBrowserNotes();
+    if (bench.editor().wholeText() != s.original) {
+      bench.clearLog();
+      workflow::appendFailureBlock(bench, kToJScriptFailed, kEditedMeanwhile);
+      outcome = ToJScriptOutcome::Refused;
+      return;
+    }
+    if (converted.text != s.original) {
+      workflow::EditRun oneStep(bench.editor());
+      bench.editor().setText(converted.text);
+    }
+    bench.clearLog();
+    workflow::appendFailureBlock(bench, kToJScriptDone, body);
+  });
+  return outcome;
+}
+
+void toJScriptInBackground(workflow::Workbench& bench, engine::ScriptEngine& engine,
+                           engine::V8Bridge* bridge, std::function<void()> finished) {
+  startRewrite(
+      bench, "转为JScript", [&bench, &engine, bridge] { toJScriptCommand(bench, engine, bridge); },
+      std::move(finished));
 }
 
 }  // namespace jsdebug::rewrite

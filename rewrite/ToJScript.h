@@ -6,6 +6,8 @@
 // the converted text in the system engine and the log says whether the answers agree. Only then
 // does the converted text replace the editor's (one undo step).
 
+#include <functional>
+
 #include "engine/ScriptEngine.h"
 #include "engine/V8Bridge.h"
 #include "rewrite/Rewriter.h"
@@ -23,10 +25,19 @@ enum class ToJScriptOutcome {
   Refused,    // the editor is unchanged; the log says why (with lines) and the caret is there
 };
 
+// The command as the caller waits for it (the CLI, tests); it reaches the window only through
+// runOnGuiThread, so it may also run on a worker. When the editor text changed while the
+// conversion ran, the result is not written and the command answers Refused.
 // The log is replaced by one block: kToJScriptDone or kToJScriptFailed, then the separator and
 // the lines. Without a call (empty box or its cue text) only the load is verified. The V8 side is
 // skipped when `bridge` is null (the caller has no engine library).
 ToJScriptOutcome toJScriptCommand(workflow::Workbench& bench, engine::ScriptEngine& engine,
                                   engine::V8Bridge* bridge, Rewriter& rewriter = rewriter());
+
+// The window's command: the same on a worker of its own (see rewrite/Background.h); returns at
+// once. `finished` is the worker's last act. The workbench, the engine and the bridge must
+// outlive the worker, as the main window and the application's engine do.
+void toJScriptInBackground(workflow::Workbench& bench, engine::ScriptEngine& engine,
+                           engine::V8Bridge* bridge, std::function<void()> finished);
 
 }  // namespace jsdebug::rewrite

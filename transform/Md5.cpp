@@ -9,6 +9,10 @@ namespace jsdebug::transform {
 std::string md5Hex(std::string_view bytes) {
   platform::Md5Digest digest{};
   if (!platform::md5(bytes, digest)) return {};
+  return hexDigits(digest);
+}
+
+std::string hexDigits(const platform::Md5Digest& digest) {
   static constexpr char kDigits[] = "0123456789abcdef";
   std::string hex;
   hex.reserve(digest.size() * 2);
@@ -21,13 +25,14 @@ std::string md5Hex(std::string_view bytes) {
 
 void md5Command(workflow::Workbench& bench) { showMd5(bench, bench.editor().wholeText()); }
 
-void showMd5(workflow::Workbench& bench, std::string_view bytes) {
+void showMd5(workflow::Workbench& bench, std::string_view bytes) { showMd5Hex(bench, md5Hex(bytes)); }
+
+void showMd5Hex(workflow::Workbench& bench, const std::string& hex) {
   const std::string& separator = workflow::kLogSeparator;
   bench.clearLog();
   bench.appendLog("代码运算成功!!\r\n");
   bench.appendLog(separator + "\r\n\r\n");
-  bench.appendLog("返回内容：" + md5Hex(bytes) + "\r\n\r\n" +
-                      separator);
+  bench.appendLog("返回内容：" + hex + "\r\n\r\n" + separator);
 }
 
 }  // namespace jsdebug::transform

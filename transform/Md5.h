@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Md5.h"
+
 namespace jsdebug::workflow {
 class Workbench;
 }  // namespace jsdebug::workflow
@@ -12,11 +14,15 @@ namespace jsdebug::transform {
 
 // RFC 1321 digest of the bytes as 32 lower-case hexadecimal digits.
 std::string md5Hex(std::string_view bytes);
+// A digest in those digits.
+std::string hexDigits(const platform::Md5Digest& digest);
 
 // Empties the output log and writes the digest of the editor's whole text (its GBK bytes)
 // between separators. The editor is only read.
 void md5Command(workflow::Workbench& bench);
 // The same block for bytes already in hand, so the CLI digests a file without a second copy.
 void showMd5(workflow::Workbench& bench, std::string_view bytes);
+// The same block for a digest already taken (empty when there is none).
+void showMd5Hex(workflow::Workbench& bench, const std::string& hex);
 
 }  // namespace jsdebug::transform

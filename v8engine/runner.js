@@ -195,7 +195,10 @@ function makeHost(notes, location) {
 
 // Names looked up on the global object and found nowhere (an undeclared name, typeof of one,
 // 'name' in window) reach the end of its prototype chain: a stand-in there sees them, and only
-// them, without changing what the lookup finds.
+// them, without changing what the lookup finds. It has no get trap, though that would see
+// this.name too: node's interceptor reads every global name through this chain and takes any
+// answer of a get trap as a value found, so an undeclared name would stop throwing.
+// Without one, only V8's own lookup of a bare name asks (with has); this.name never does.
 function watchGlobalLookups(context, notes) {
   const global = vm.runInContext('this', context);
   Object.setPrototypeOf(global, new Proxy(Object.getPrototypeOf(global), {

@@ -70,8 +70,12 @@ std::string bytesToText(std::string_view bytes) {
 std::string nulCutNote(std::string_view bytes) {
   const std::size_t kept = bytes.find('\0');
   if (kept == std::string_view::npos) return {};
+  return nulCutNote(kept, bytes.size());
+}
+
+std::string nulCutNote(std::size_t kept, std::size_t total) {
   return "提示：这段脚本含有NUL字节（0x00），只保留了它前面的 " + std::to_string(kept) + " 字节（共 " +
-         std::to_string(bytes.size()) + " 字节），保存时也只写入这一部分。";
+         std::to_string(total) + " 字节），保存时也只写入这一部分。";
 }
 
 void noteLoadedScript(Workbench& bench, std::string_view bytes) {

@@ -28,6 +28,8 @@ inline constexpr const char* kUtf8ScriptNote =
 // The line (without a line break) for bytes cut at their first NUL: how many were kept of how
 // many. Empty when there is no NUL.
 std::string nulCutNote(std::string_view bytes);
+// The same line for `total` bytes whose first NUL is at `kept`.
+std::string nulCutNote(std::size_t kept, std::size_t total);
 
 // Appends, each on a line of its own, the NUL cut note and kUtf8ScriptNote when they apply to
 // the bytes of a script opened or downloaded; the text itself stays as it is.

@@ -75,6 +75,63 @@ duk_ret_t errorToString(duk_context* ctx) {
   return 1;
 }
 
+// hide(target, name, value): a writable, configurable, not enumerable data property, as
+// JScript's own built-ins are.
+duk_ret_t hide(duk_context* ctx) {
+  /* [ target name value ] */
+  duk_def_prop(ctx, 0,
+               DUK_DEFPROP_HAVE_VALUE | DUK_DEFPROP_SET_WRITABLE | DUK_DEFPROP_CLEAR_ENUMERABLE |
+                   DUK_DEFPROP_SET_CONFIGURABLE);
+  /* [ target ] */
+  return 0;
+}
+
+constexpr const char kRegExpStaticKey[] = "\x82RegExpStatic";
+
+// The getter of RegExp.$1 and its kin: the profile's reader, asked for the property's number
+// (the getter's magic).
+duk_ret_t regExpStaticGet(duk_context* ctx) {
+  duk_push_global_stash(ctx);
+  duk_get_prop_string(ctx, -1, kRegExpStaticKey);
+  duk_push_int(ctx, duk_get_current_magic(ctx));
+  /* [ stash reader which ] */
+  duk_call(ctx, 1);
+  /* [ stash value ] */
+  return 1;
+}
+
+duk_ret_t regExpStaticSet(duk_context* /*ctx*/) { return 0; }
+
+// regExpStatics(RegExp, names, reader): $1 to $9, then each of names, as accessors that read
+// through reader(number) and ignore assignment; not enumerable, configurable.
+duk_ret_t regExpStatics(duk_context* ctx) {
+  /* [ RegExp names reader ] */
+  duk_push_global_stash(ctx);
+  duk_dup(ctx, 2);
+  duk_put_prop_string(ctx, -2, kRegExpStaticKey);
+  duk_pop(ctx);
+  duk_push_c_function(ctx, regExpStaticSet, 1);
+  /* [ RegExp names reader setter ] */
+  const duk_idx_t setter = duk_get_top_index(ctx);
+  const duk_idx_t count = 9 + static_cast<duk_idx_t>(duk_get_length(ctx, 1));
+  for (duk_idx_t which = 1; which <= count; ++which) {
+    if (which <= 9) {
+      char name[3] = {'$', static_cast<char>('0' + which), '\0'};
+      duk_push_string(ctx, name);
+    } else {
+      duk_get_prop_index(ctx, 1, static_cast<duk_uarridx_t>(which - 10));
+    }
+    duk_push_c_function(ctx, regExpStaticGet, 0);
+    duk_set_magic(ctx, -1, static_cast<duk_int_t>(which));
+    duk_dup(ctx, setter);
+    /* [ RegExp names reader setter name getter setter ] */
+    duk_def_prop(ctx, 0,
+                 DUK_DEFPROP_HAVE_GETTER | DUK_DEFPROP_HAVE_SETTER | DUK_DEFPROP_CLEAR_ENUMERABLE |
+                     DUK_DEFPROP_SET_CONFIGURABLE);
+  }
+  return 0;
+}
+
 duk_ret_t install(duk_context* ctx, void* /*udata*/) {
   /* [ ] */
   duk_push_heap_stash(ctx);
@@ -107,6 +164,10 @@ duk_ret_t install(duk_context* ctx, void* /*udata*/) {
   duk_put_prop_string(ctx, -2, "setSource");
   duk_push_c_function(ctx, errorToString, 0);
   duk_put_prop_string(ctx, -2, "errorToString");
+  duk_push_c_function(ctx, hide, 3);
+  duk_put_prop_string(ctx, -2, "hide");
+  duk_push_c_function(ctx, regExpStatics, 3);
+  duk_put_prop_string(ctx, -2, "regExpStatics");
   /* [ global profile global natives ] */
   duk_call(ctx, 2);
   /* [ global result ] */

@@ -7,7 +7,7 @@ var NativeObject = Object, NativeDate = Date, NativeRegExp = RegExp, NativeError
 var ObjectProto = Object.prototype, ArrayProto = Array.prototype, StringProto = String.prototype;
 var DateProto = Date.prototype, FunctionProto = Function.prototype, RegExpProto = RegExp.prototype;
 var NumberProto = Number.prototype;
-var defineProperty = Object.defineProperty, hasOwn = ObjectProto.hasOwnProperty;
+var hasOwn = ObjectProto.hasOwnProperty;
 var nativeExec = RegExpProto.exec, nativeReplace = StringProto.replace;
 var nativeMatch = StringProto.match, nativeSearch = StringProto.search;
 var nativeSplit = StringProto.split, nativeSubstring = StringProto.substring;
@@ -16,9 +16,9 @@ var nativeParseInt = global.parseInt;
 var nativeDateParse = Date.parse, nativeUnshift = ArrayProto.unshift;
 var gc = global.Duktape.gc;
 
-function hide(target, name, value) {
-  defineProperty(target, name, { value: value, writable: true, enumerable: false, configurable: true });
-}
+// Writable, configurable and not enumerable; native, so that no descriptor object is made for
+// each of the many properties every heap gets.
+var hide = natives.hide;
 
 function remove(target, names) {
   for (var i = 0; i < names.length; i++) delete target[names[i]];
@@ -189,29 +189,22 @@ function currentMatch() {
   }
   return lastMatch;
 }
-function staticProperty(name, read) {
-  defineProperty(NativeRegExp, name, {
-    get: function () { var m = currentMatch(); return m === null ? read(null) : read(m); },
-    set: function () {},
-    enumerable: false, configurable: true
-  });
-}
-for (var group = 1; group <= 9; group++) {
-  (function (n) {
-    staticProperty('$' + n, function (m) { return m === null || m[n] === undefined ? '' : m[n]; });
-  })(group);
-}
-staticProperty('lastMatch', function (m) { return m === null ? '' : m[0]; });
-staticProperty('lastParen', function (m) {
-  return m === null || m.length < 2 || m[m.length - 1] === undefined ? '' : m[m.length - 1];
+// One reader for all of them: the accessors are natives that ask it by number (1 to 9 the
+// groups, then the names in the order listed), and assigning to one does nothing.
+natives.regExpStatics(NativeRegExp, ['lastMatch', 'lastParen', 'leftContext', 'rightContext',
+    'input', 'index', 'lastIndex'], function (which) {
+  var m = currentMatch();
+  if (which <= 9) return m === null || m[which] === undefined ? '' : m[which];
+  switch (which) {
+    case 10: return m === null ? '' : m[0];
+    case 11: return m === null || m.length < 2 || m[m.length - 1] === undefined ? '' : m[m.length - 1];
+    case 12: return m === null ? '' : nativeSubstring.call(lastInput, 0, m.index);
+    case 13: return m === null ? '' : nativeSubstring.call(lastInput, m.index + m[0].length);
+    case 14: return lastInput;
+    case 15: return m === null ? -1 : m.index;
+    default: return m === null ? -1 : m.index + m[0].length;
+  }
 });
-staticProperty('leftContext', function (m) { return m === null ? '' : nativeSubstring.call(lastInput, 0, m.index); });
-staticProperty('rightContext', function (m) {
-  return m === null ? '' : nativeSubstring.call(lastInput, m.index + m[0].length);
-});
-staticProperty('input', function (m) { return lastInput; });
-staticProperty('index', function (m) { return m === null ? -1 : m.index; });
-staticProperty('lastIndex', function (m) { return m === null ? -1 : m.index + m[0].length; });
 
 hide(RegExpProto, 'exec', function exec(s) {
   var m = nativeExec.call(this, s);

@@ -16,6 +16,10 @@ struct ScriptControlOptions {
   bool allowUnsafeObjects = false;
 };
 
+// Whether this system has a Script Control at all (Windows), so that which host is the system
+// engine is a choice worth naming to the user.
+bool systemOffersScriptControl();
+
 // The control, language set, safe subset as the options say; nullptr when it cannot be created.
 std::unique_ptr<ScriptHost> createScriptControlHost(const ScriptControlOptions& options);
 

@@ -2,6 +2,8 @@
 
 namespace jsdebug::engine::scriptcontrol {
 
+bool systemOffersScriptControl() { return false; }
+
 // No COM here: the JScript profile is the system engine.
 std::unique_ptr<ScriptHost> createScriptControlHost(const ScriptControlOptions&) { return nullptr; }
 

@@ -219,6 +219,8 @@ class ScriptControlHost final : public ScriptHost {
 
 }  // namespace
 
+bool systemOffersScriptControl() { return true; }
+
 std::unique_ptr<ScriptHost> createScriptControlHost(const ScriptControlOptions& options) {
   // The control lives in a single-threaded apartment; a thread already in one (the window's)
   // simply enters it once more.

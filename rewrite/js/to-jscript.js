@@ -10,6 +10,7 @@ var parsing = require('lib/parsing');
 var transforms = require('./jscript/transforms');
 var scan = require('./jscript/scan');
 var polyfills = require('./jscript/polyfills');
+var splice = require('./jscript/splice');
 
 // What a polyfill cannot do, said in the log when it is added.
 var limits = {
@@ -42,9 +43,15 @@ module.exports = function (text, options, api) {
   if (scanned.problems.length) return {errors: scanned.problems};
 
   var converted, counts = {};
-  try {
+  var typedArrays = typedArrayNames.some(function (n) { return scanned.used[n]; });
+  // An ES5 script only needs the ES3 pass, which its own text takes as a few edits.
+  var spliced = !scanned.modern ? splice.spliceES3(parsed.ast, text, typedArrays) : null;
+  if (spliced) {
+    converted = {code: spliced.code, ast: parsed.ast};
+    if (spliced.counts.charAt) counts.charAt = spliced.counts.charAt;
+  } else try {
     converted = transforms.toJScript(api.babel, parsed.ast, text, scanned.modern,
-                                     typedArrayNames.some(function (n) { return scanned.used[n]; }), counts);
+                                     typedArrays, counts);
   } catch (e) {
     var loc = e.loc || {line: 0, column: 0};
     var message = String(e.message || e).split('\n')[0].replace(/^[^:]*: /, '');

@@ -13,6 +13,7 @@
 #include "tests/cli/CliHarness.h"
 #include "tests/support/TempDir.h"
 #include "text/Codec.h"
+#include "transform/Md5.h"
 #include "workflow/V8Run.h"
 
 using namespace jsdebug;
@@ -303,6 +304,41 @@ TEST(CliTransform, AFileIsTheScriptUpToItsFirstNul) {
   const std::string loaded = dir.file("load.js", std::string("function test(){return 1}\0}}}", 29));
   EXPECT_EQ(runCommand({"minify", dir.file("plain.js", "function test(){return 1}")}).out,
             runCommand({"minify", loaded}).out);
+}
+
+// md5 reads a file a piece at a time: a file of several pieces, a NUL in a later piece, and a
+// second NUL after it, give the digest of the same bytes the editor would hold.
+TEST(CliTransform, Md5OfALargeFileIsTheDigestOfItsScript) {
+  ScratchDir dir;
+  std::string bytes(std::size_t{5} << 19, '\0');  // two and a half megabytes
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(1 + i % 251);
+  struct Row {
+    std::size_t firstNul;  // npos for none
+    std::size_t secondNul;
+  } rows[] = {
+      {std::string::npos, std::string::npos},
+      {(std::size_t{1} << 20) + 5, std::string::npos},
+      {(std::size_t{1} << 20) - 1, (std::size_t{2} << 20) + 7},
+      {0, 9},
+  };
+  for (const Row& row : rows) {
+    std::string file = bytes;
+    for (std::size_t at : {row.firstNul, row.secondNul})
+      if (at != std::string::npos) file[at] = '\0';
+    const std::string script = file.substr(0, row.firstNul);
+    Outcome o = runCommand({"md5", dir.file("large.bin", file)});
+    EXPECT_EQ(0, o.status) << row.firstNul;
+    EXPECT_EQ("代码运算成功!!\r\n" + sep + "\r\n\r\n返回内容：" + transform::md5Hex(script) +
+                  "\r\n\r\n" + sep,
+              o.out)
+        << row.firstNul;
+    const std::string note = row.firstNul == std::string::npos
+                                 ? ""
+                                 : "提示：这段脚本含有NUL字节（0x00），只保留了它前面的 " +
+                                       std::to_string(row.firstNul) + " 字节（共 " +
+                                       std::to_string(file.size()) + " 字节），保存时也只写入这一部分。\n";
+    EXPECT_EQ(note, o.err) << row.firstNul;
+  }
 }
 
 // The cut is said on standard error, with how many bytes were kept of how many, for every

@@ -62,6 +62,26 @@ TEST(SystemEngine, TheControlWhereItExistsElseTheProfile) {
   EXPECT_FALSE(parseSystemEngineChoice("Control", choice));
 }
 
+// The welcome text's engine line: named where there is a choice, absent on Linux, where the log
+// keeps its old text.
+TEST(SystemEngine, TheWelcomeLineNamesTheEngineOnlyWhereThereIsAChoice) {
+  const struct {
+    SystemEngineSettings settings;
+    const char* line;
+  } rows[] = {
+      {{SystemEngineChoice::Profile, false}, "系统引擎：JScript 模拟 (Duktape)\r\n"},
+      {{SystemEngineChoice::Automatic, false},
+       "系统引擎：Windows Script Control (MSScriptControl.ScriptControl)，安全子集\r\n"},
+      {{SystemEngineChoice::ScriptControl, true},
+       "系统引擎：Windows Script Control (MSScriptControl.ScriptControl)，完整对象集：脚本可创建访问文件和程序的对象\r\n"},
+  };
+  EXPECT_EQ(kControlExists, scriptcontrol::systemOffersScriptControl());
+  for (const auto& row : rows) {
+    SettingsScope scope(row.settings);
+    EXPECT_EQ(kControlExists ? row.line : "", systemEngineWelcomeLine());
+  }
+}
+
 class ScriptControl : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -184,6 +184,62 @@ TEST_F(HostTest, ResetForgetsCodeAndRunPassesArguments) {
   EXPECT_NE("0", host->error().Number);
 }
 
+// From the second reset on, a reset takes a heap built beforehand: it must be as fresh as one
+// built on the spot. Each row changes something in one run, and the next run must not see it;
+// several rounds, so that heaps built in the background are taken one after another.
+TEST_F(HostTest, NothingOfOneRunReachesTheNext) {
+  struct Case {
+    const char* change;
+    const char* probe;
+    const char* fresh;
+  } cases[] = {
+      {"var leaked = 1; implicit = 2;", "typeof leaked + typeof implicit", "undefinedundefined"},
+      {"String.prototype.substr = function () { return 'changed'; };", "'abcdef'.substr(-2, 2)", "ab"},
+      {"Object.prototype.extra = 1;", "typeof ({}).extra", "undefined"},
+      {"Array.prototype.sort = null;", "[3, 1, 2].sort().join()", "1,2,3"},
+      {"delete Math.floor; Date = 0;", "typeof Math.floor + typeof Date", "functionfunction"},
+      {"undefined = 5; NaN = 1;", "typeof undefined + (NaN === NaN)", "undefinedfalse"},
+      {"/(b)c/.test('abc');", "RegExp.$1 + RegExp.lastIndex", "-1"},
+      {"ScriptEngine = function () { return 'other'; };", "ScriptEngine()", "JScript"},
+  };
+  for (int round = 0; round < 3; ++round) {
+    for (const Case& c : cases) {
+      host->reset();
+      host->addCode(c.change);
+      ASSERT_EQ("0", host->error().Number) << c.change;
+      host->reset();
+      EXPECT_EQ(c.fresh, host->eval(c.probe)) << c.change << " / round " << round;
+      EXPECT_EQ("0", host->error().Number) << c.change;
+    }
+  }
+}
+
+// The error, the deadline and the memory cap belong to the run: a run stopped by its time limit
+// leaves nothing armed behind, and the cap in force when the heap is taken is the one that holds.
+TEST_F(HostTest, ResetLeavesNoErrorDeadlineOrStaleCap) {
+  host->reset();
+  host->setTimeout(200);
+  host->eval("(function () { for (;;) {} })()");
+  ASSERT_EQ("-2147467260", host->error().Number);
+  host->reset();
+  EXPECT_EQ("0", host->error().Number);
+  EXPECT_EQ("7", host->eval("3 + 4"));
+  host->eval("undefinedName");
+  ASSERT_NE("0", host->error().Number);
+  host->reset();
+  EXPECT_EQ("0", host->error().Number);
+
+  host->setTimeout(60000);
+  engine::setHeapLimit(64u << 20);
+  host->reset();
+  engine::setHeapLimit(engine::kDefaultHeapLimitBytes);
+  EXPECT_EQ("", host->eval("(function(){ var s = 'x'; for(;;) s = s + s })()"));
+  EXPECT_EQ("内存不足", host->error().Description);
+  host->reset();
+  EXPECT_EQ("1048576", host->eval("(function(){ var s = 'x'; for (var i = 0; i < 20; i++) s += s;"
+                                  " return s.length })()"));
+}
+
 TEST_F(HostTest, LargeScriptAndStrayBytesLoad) {
   std::string script = "var s = '\x80\xFF', n = 0;\n";
   while (script.size() < 5u * 1024 * 1024) script += "n = n + 1; // \xD7\xA2\xCA\xCD padding the line out\n";

@@ -373,18 +373,60 @@ TEST_F(MainWindowTest, ToolsDropDownHoldsTheAddedCommandsClearOfTheLink) {
   EXPECT_LT(button.right(), window->downloadLink()->geometry().left()) << button.left();
 }
 
-TEST_F(MainWindowTest, ToJScriptItemConvertsTheEditorTextInOneUndoStep) {
-  QAction* item = nullptr;
+QAction* toolsItem(MainWindow* window, const std::string& caption) {
   for (QAction* action : window->toolsMenu()->actions())
-    if (editor::fromQt(action->text()) == "转为JScript") item = action;
+    if (editor::fromQt(action->text()) == caption) return action;
+  return nullptr;
+}
+
+TEST_F(MainWindowTest, ToJScriptItemConvertsTheEditorTextInOneUndoStep) {
+  QAction* item = toolsItem(window, "转为JScript");
   ASSERT_NE(nullptr, item);
   EXPECT_EQ(QKeySequence("Ctrl+Shift+J"), item->shortcut());
   window->editor().setText("var f = x => x;");
   item->trigger();
+  ASSERT_TRUE(processEventsUntil([&] { return window->guiThread().activeWorkers() == 0; }, 60000));
   EXPECT_EQ("var f = function (x) {\n  return x;\n};\n", window->editor().wholeText());
   EXPECT_EQ(0u, window->logText().find("转为JScript成功!!"));
   window->editor().undo();
   EXPECT_EQ("var f = x => x;", window->editor().wholeText());
+}
+
+// 转为JScript and 反混淆 run on a worker: the click returns at once, the window keeps handling
+// events, a second click meanwhile starts nothing, and the result lands once, as one undo step.
+TEST_F(MainWindowTest, RewritesRunOffTheGuiThreadOneAtATime) {
+  struct Row {
+    const char* command;
+    const char* script;
+    const char* expected;
+  };
+  const Row rows[] = {
+      {"转为JScript", "var g = (a, b) => a * b;", "var g = function (a, b) {\n  return a * b;\n};\n"},
+      {"反混淆", "var s = 'a' + 'b';", "var s = 'ab';\n"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.command);
+    QAction* item = toolsItem(window, row.command);
+    ASSERT_NE(nullptr, item);
+    window->editor().setText(row.script);
+    item->trigger();
+    // The worker needs the GUI thread for its first read, so it is certainly still out here.
+    EXPECT_EQ(1, window->guiThread().activeWorkers());
+    EXPECT_EQ(nullptr, QApplication::overrideCursor());
+    EXPECT_NE(std::string::npos, window->logText().find("正在后台进行"));
+    bool timerFired = false;
+    QTimer::singleShot(0, window, [&] { timerFired = true; });
+    // Both rewrites share the one-at-a-time rule.
+    toolsItem(window, "转为JScript")->trigger();
+    toolsItem(window, "反混淆")->trigger();
+    EXPECT_NE(std::string::npos, window->logText().find("还在进行，这次点击没有启动新的处理"));
+    ASSERT_TRUE(processEventsUntil([&] { return window->guiThread().activeWorkers() == 0; }, 60000));
+    EXPECT_TRUE(timerFired);
+    EXPECT_EQ(row.expected, window->editor().wholeText());
+    EXPECT_EQ(std::string::npos, window->logText().find("还在进行"));
+    window->editor().undo();
+    EXPECT_EQ(row.script, window->editor().wholeText());
+  }
 }
 
 TEST_F(MainWindowTest, ToolbarHasTwentyThreeEntriesDockedAtTheTop) {

@@ -3,7 +3,12 @@
 // against V8's answer on the original.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <fstream>
+#include <functional>
+#include <mutex>
+#include <thread>
 #include <iterator>
 #include <set>
 #include <string>
@@ -11,6 +16,8 @@
 
 #include "engine/ScriptEngine.h"
 #include "engine/V8Bridge.h"
+#include "rewrite/Background.h"
+#include "rewrite/Deobfuscate.h"
 #include "rewrite/Rewriter.h"
 #include "rewrite/ToJScript.h"
 #include "workflow/HeadlessWorkbench.h"
@@ -315,6 +322,122 @@ TEST(ToJScriptCommand, AConvertedTextThatDoesNotLoadIsNotOffered) {
                                "\r\n\r\n转换后的代码不能在系统引擎中加载，编辑框中的代码未改动：\r\n错误代码："));
   EXPECT_NE(std::string::npos, bench.log.find("'setTimeout' 未定义"));
   EXPECT_EQ(original, bench.editor().wholeText());
+}
+
+// A workbench whose user types into the editor while the worker is out: the edit arrives just
+// before the command's second visit to the GUI thread.
+class TypingWorkbench : public workflow::HeadlessWorkbench {
+ public:
+  void runOnGuiThread(const std::function<void()>& work) override {
+    if (++visits == 2) editor().setText(typed);
+    HeadlessWorkbench::runOnGuiThread(work);
+  }
+  int visits = 0;
+  std::string typed = "var typed = 'by the user';";
+};
+
+TEST(RewriteCommands, AnEditMadeWhileTheyRunIsKeptAndTheResultNotWritten) {
+  const std::function<bool(workflow::Workbench&)> commands[] = {
+      [](workflow::Workbench& b) {
+        return rewrite::toJScriptCommand(b, systemEngine(), nullptr) == rewrite::ToJScriptOutcome::Converted;
+      },
+      [](workflow::Workbench& b) { return rewrite::deobfuscateCommand(b, nullptr); },
+  };
+  for (const auto& command : commands) {
+    TypingWorkbench bench;
+    bench.editor().setText("var f = x => 'a' + 'b';");
+    EXPECT_FALSE(command(bench));
+    EXPECT_EQ(bench.typed, bench.editor().wholeText());
+    EXPECT_NE(std::string::npos, bench.log.find(rewrite::kEditedMeanwhile)) << bench.log;
+    bench.editor().undo();
+    EXPECT_EQ("var f = x => 'a' + 'b';", bench.editor().wholeText());
+  }
+}
+
+// A workbench whose GUI thread is busy until the test opens the gate.
+class GatedWorkbench : public workflow::HeadlessWorkbench {
+ public:
+  void runOnGuiThread(const std::function<void()>& work) override {
+    {
+      std::unique_lock<std::mutex> lock(gateMutex);
+      gateChanged.wait(lock, [&] { return open; });
+    }
+    HeadlessWorkbench::runOnGuiThread(work);
+  }
+  void openGate() {
+    std::lock_guard<std::mutex> lock(gateMutex);
+    open = true;
+    gateChanged.notify_all();
+  }
+  std::mutex gateMutex;
+  std::condition_variable gateChanged;
+  bool open = false;
+};
+
+TEST(RewriteCommands, InTheBackgroundOneRunsAtATimeAndSaysSo) {
+  GatedWorkbench bench;
+  bench.editor().setText("var f = x => x;");
+  std::mutex m;
+  std::condition_variable cv;
+  int finished = 0;
+  auto done = [&] {
+    std::lock_guard<std::mutex> lock(m);
+    ++finished;
+    cv.notify_all();
+  };
+  rewrite::toJScriptInBackground(bench, systemEngine(), nullptr, done);
+  EXPECT_TRUE(rewrite::rewriteRunning());
+  rewrite::deobfuscateInBackground(bench, nullptr, done);
+  EXPECT_EQ(rewrite::startedNote("转为JScript") + rewrite::stillRunningNote("转为JScript"), bench.log);
+  bench.openGate();
+  std::unique_lock<std::mutex> lock(m);
+  ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(60), [&] { return finished == 2; }));
+  lock.unlock();
+  for (int i = 0; i < 1000 && rewrite::rewriteRunning(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_FALSE(rewrite::rewriteRunning());
+  EXPECT_EQ("var f = function (x) {\n  return x;\n};\n", bench.editor().wholeText());
+  EXPECT_EQ(0u, bench.log.find(rewrite::kToJScriptDone));
+}
+
+// An ES5 script only needs the ES3 pass, done as edits to its own text: its layout, comments
+// and line numbers stay, only the places JScript 5.7 cannot take change.
+TEST(ToJScript, AnES5ScriptKeepsItsLayoutAndChangesOnlyWhatJScriptCannotTake) {
+  struct Row {
+    const char* what;
+    const char* script;
+    const char* converted;
+  };
+  const Row rows[] = {
+      {"reserved words as member and key", "var o = {default: 1, 'x': 2}; // keep\nvar d = o.default + o\n  .class;",
+       "var o = {\"default\": 1, 'x': 2}; // keep\nvar d = o[\"default\"] + o\n  [\"class\"];\n"},
+      {"trailing commas", "var a = [1, 2,  ];\nvar o = {x: 1,\n};", "var a = [1, 2  ];\nvar o = {x: 1\n};\n"},
+      {"an unused function name is dropped", "var f = function g(a) { return a; };",
+       "var f = function (a) { return a; };\n"},
+      {"a used function name stays inside, on its line",
+       "var f = function fact(n) {\n  return n < 2 ? 1 : n * fact(n - 1);\n};\nvar z = 1;",
+       "var f = (function () { function fact(n) {\n  return n < 2 ? 1 : n * fact(n - 1);\n} return fact; })();\nvar z = 1;\n"},
+      {"a constant digit table", "var H = '0123456789abcdef';\nfunction hex(v) { return H[v >> 4] + H[v & 15]; }",
+       "var H = '0123456789abcdef';\nfunction hex(v) { return H.charAt(v >> 4) + H.charAt(v & 15); }\n"},
+      {"a table that is written is no constant", "var H = 'ab'; H = 'cd'; var c = H[1];", "var H = 'ab'; H = 'cd'; var c = H[1];"},
+      {"a table declared where the read cannot see it",
+       "function a() { var T = 'ab'; return T; } function b() { return T[0]; }",
+       "function a() { var T = 'ab'; return T; } function b() { return T[0]; }"},
+      {"names that are Object.prototype's are no reserved words",
+       "var o = {constructor: 1, toString: 2}; var c = o.constructor + o.hasOwnProperty('x');",
+       "var o = {constructor: 1, toString: 2}; var c = o.constructor + o.hasOwnProperty('x');"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    const rewrite::Outcome out = convert(row.script);
+    ASSERT_TRUE(out.ok()) << out.failure;
+    ASSERT_TRUE(out.problems.empty()) << out.problems.front().message;
+    EXPECT_EQ(row.converted, out.text);
+  }
+  // What the edits give runs in the system engine.
+  EXPECT_EQ("ab,120", runConverted(convert("var H = '0123456789abcdef', o = {default: function fact(n) {"
+                                           " return n < 2 ? 1 : n * fact(n - 1); },};\n"
+                                           "function test() { return H[10] + H[11] + ',' + o.default(5); }"),
+                                   "test()"));
 }
 
 TEST(ToJScriptCommand, EmptyEditorIsRefused) {

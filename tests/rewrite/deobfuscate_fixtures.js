@@ -7,29 +7,13 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const vm = require('vm');
 
 const args = process.argv.slice(2);
 const table = args[0] === '--table' ? args.shift() : null;
 const { deobfuscate } = require(path.resolve(args[0]));
 const root = args[1];
 const held = args[2] ? new Set(args[2].split(',')) : null;
-const Babel = require(process.env.JSDEBUG_BABEL || '/usr/share/nodejs/@babel/standalone/babel.js');
-
-function run(code) {
-    const noop = () => {};
-    const context = vm.createContext({ setInterval: noop, setTimeout: noop, console: { log: noop, warn: noop, error: noop } });
-    return vm.runInContext(`${code}\n;check()`, context, { timeout: 5000 });
-}
-
-function stringsOf(code) {
-    const out = [];
-    Babel.transform(code, {
-        babelrc: false, configFile: false, code: false, sourceType: 'script',
-        plugins: [() => ({ visitor: { StringLiteral(p) { out.push(p.node.value); } } })],
-    });
-    return out;
-}
+const { run, stringsOf, hasResidue, median } = require('./deobfuscate_measures');
 
 const presets = fs.readdirSync(root).filter((d) => d !== 'plain' && fs.statSync(path.join(root, d)).isDirectory()).sort();
 const plainFiles = fs.readdirSync(path.join(root, 'plain')).filter((f) => f.endsWith('.js')).sort();
@@ -44,7 +28,8 @@ for (const preset of presets) {
         const started = process.hrtime.bigint();
         let out;
         try {
-            out = deobfuscate(obf).code;
+            // A generous deadline: a loaded machine must not turn a slow run into a failed goal.
+            out = deobfuscate(obf, { timeoutMs: 300000 }).code;
         } catch (e) {
             console.log(`FAIL ${preset}/${file}: ${e.message}`);
             failures++;
@@ -64,14 +49,13 @@ for (const preset of presets) {
         const want = stringsOf(plain);
         row.stringsTotal += want.length;
         row.strings += want.filter((s) => got.has(s)).length;
-        const residue = /\b_0x[0-9a-f]+\(|while\s*\(\s*(true|!!\[\])\s*\)\s*\{\s*switch|\.split\('\|'\)/.test(out);
+        const residue = hasResidue(out);
         if (!residue) row.clean++;
         else if (table === null) console.log(`note ${preset}/${file}: decoder call or dispatcher left`);
         row.ratio.push(out.length / plain.length);
     }
     rows.push(row);
 }
-const median = (a) => { const s = a.slice().sort((x, y) => x - y); return s.length ? s[Math.floor(s.length / 2)] : 0; };
 let goalsMissed = 0;
 console.log('preset    cases  same   strings  clean  max-size  median-ms');
 for (const r of rows) {

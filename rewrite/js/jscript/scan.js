@@ -8,7 +8,8 @@
 var reserved = ('break case catch class const continue debugger default delete do else enum export extends ' +
                 'false finally for function if import in instanceof new null return super switch this throw ' +
                 'true try typeof var void while with').split(' ');
-var isReserved = {};
+// Without a prototype: a script's names include constructor and toString.
+var isReserved = Object.create(null);
 reserved.forEach(function (w) { isReserved[w] = true; });
 
 // Globals JScript 5.7 lacks and no polyfill here provides.
@@ -59,7 +60,7 @@ function formCounter() {
 
 // Every name the script declares: variables, functions, classes, parameters, catch bindings.
 function declaredNames(ast) {
-  var names = {};
+  var names = Object.create(null);
   function bind(pattern) {
     if (!pattern) return;
     if (pattern.type === 'Identifier') names[pattern.name] = true;

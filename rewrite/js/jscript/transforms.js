@@ -7,6 +7,8 @@
 // ES3 pass (reserved words as property names quoted, reserved words as names renamed, named
 // function expressions made safe for JScript's scoping). The generator writes no trailing commas.
 
+var walk = require('jscript/scan').walk;
+
 // In the order Babel's preset-env applies them.
 var modern = [
   ['proposal-class-static-block'],
@@ -39,6 +41,101 @@ var modern = [
   ['transform-block-scoping'],
   ['transform-new-target'],
 ];
+
+// Which ES2015+ passes a node calls for (each plugin's name without its options). A script gets
+// only the passes its syntax needs: every pass adds its visitors to the one traversal, and on a
+// large script the idle ones cost a third of the time. toJScript checks the result and runs the
+// full set when anything modern is left.
+var byType = {
+  ClassDeclaration: ['transform-classes', 'transform-object-super'],
+  ClassExpression: ['transform-classes', 'transform-object-super'],
+  ClassProperty: ['proposal-class-properties', 'transform-classes'],
+  ClassPrivateProperty: ['proposal-class-properties', 'proposal-private-methods', 'transform-classes'],
+  ClassPrivateMethod: ['proposal-private-methods', 'proposal-class-properties', 'transform-classes'],
+  PrivateName: ['proposal-private-property-in-object', 'proposal-class-properties', 'proposal-private-methods'],
+  StaticBlock: ['proposal-class-static-block', 'proposal-class-properties', 'transform-classes'],
+  ArrowFunctionExpression: ['transform-arrow-functions'],
+  TemplateLiteral: ['transform-template-literals'],
+  TaggedTemplateExpression: ['transform-template-literals'],
+  ObjectPattern: ['transform-destructuring', 'transform-parameters', 'proposal-object-rest-spread'],
+  ArrayPattern: ['transform-destructuring', 'transform-parameters'],
+  AssignmentPattern: ['transform-parameters', 'transform-destructuring'],
+  RestElement: ['transform-parameters', 'transform-destructuring', 'proposal-object-rest-spread'],
+  SpreadElement: ['transform-spread', 'proposal-object-rest-spread'],
+  ForOfStatement: ['transform-for-of'],
+  OptionalMemberExpression: ['proposal-optional-chaining'],
+  OptionalCallExpression: ['proposal-optional-chaining'],
+  ClassMethod: ['transform-classes'],
+  Super: ['transform-object-super', 'transform-classes'],
+  MetaProperty: ['transform-new-target'],
+  CatchClause: ['proposal-optional-catch-binding'],
+  NumericLiteral: ['transform-literals', 'proposal-numeric-separator'],
+  StringLiteral: ['transform-unicode-escapes', 'transform-literals'],
+  RegExpLiteral: ['transform-unicode-regex', 'transform-dotall-regex'],
+  ObjectMethod: ['transform-shorthand-properties'],
+};
+
+function needsOf(node, needs) {
+  var add = function (name) { needs[name] = true; };
+  switch (node.type) {
+    case 'VariableDeclaration':
+      if (node.kind !== 'var') ['transform-block-scoping', 'transform-block-scoped-functions'].forEach(add);
+      return;
+    case 'ObjectProperty':
+      if (node.shorthand) add('transform-shorthand-properties');
+      if (node.computed) ['transform-computed-properties', 'transform-duplicate-keys'].forEach(add);
+      return;
+    case 'ObjectMethod':
+      if (node.kind !== 'method') return;
+      break;
+    case 'LogicalExpression':
+      if (node.operator === '??') add('proposal-nullish-coalescing-operator');
+      return;
+    case 'AssignmentExpression':
+      if (node.operator === '**=') add('transform-exponentiation-operator');
+      if (/^(\|\||&&|\?\?)=$/.test(node.operator)) ['proposal-logical-assignment-operators', 'proposal-nullish-coalescing-operator'].forEach(add);
+      return;
+    case 'BinaryExpression':
+      if (node.operator === '**') add('transform-exponentiation-operator');
+      return;
+    case 'CatchClause':
+      if (node.param) return;
+      break;
+    case 'NumericLiteral':
+    case 'StringLiteral':
+    case 'RegExpLiteral':
+    case 'MetaProperty':
+      if (node.type === 'NumericLiteral' && !(node.extra && /^0[bBoO]|_/.test(node.extra.raw))) return;
+      if (node.type === 'StringLiteral' && !(node.extra && /\\u\{/.test(node.extra.raw))) return;
+      if (node.type === 'RegExpLiteral' && !/[us]/.test(node.flags)) return;
+      break;
+    case 'Identifier':
+      // An escaped identifier (\u{...}) is rare; the unicode pass reads names too.
+      return;
+  }
+  (byType[node.type] || []).forEach(add);
+}
+
+// The ES2015+ plugins a tree needs, in their order; null when the tree needs none.
+function modernPluginsFor(ast) {
+  var needs = Object.create(null), any = false;
+  walk(ast, function (node) { needsOf(node, needs); });
+  var list = modern.filter(function (p) { if (needs[p[0]]) any = true; return needs[p[0]]; });
+  return any ? list : null;
+}
+
+// Whether anything beyond ES5 is left in a converted tree.
+function stillModern(ast) {
+  var left = false;
+  walk(ast, function (node) {
+    if (left) return false;
+    var needs = Object.create(null);
+    needsOf(node, needs);
+    for (var k in needs) { left = true; return false; }
+    if (node.type === 'VariableDeclaration' && node.kind !== 'var') left = true;
+  });
+  return left;
+}
 
 // A function expression's name that nothing inside it uses is dropped: JScript would also
 // declare it in the enclosing scope, and Babel names every class method.
@@ -150,8 +247,16 @@ function typedArrayBuffer(api) {
 // receives how many string index reads became charAt (counts.charAt).
 function toJScript(babel, ast, text, modernToo, typedArrays, counts) {
   var local = es3.map(function (p) { return p === stringIndexToCharAt ? [p, {counts: counts}] : p; });
-  var plugins = (modernToo ? modern : []).concat(typedArrays ? [typedArrayBuffer] : [], local);
-  var result = babel.transformFromAst(ast, text, options(plugins, true, true));
+  var chosen = modernToo ? modernPluginsFor(ast) : null;
+  function run(modernPlugins, tree) {
+    counts.charAt = 0;
+    var plugins = modernPlugins.concat(typedArrays ? [typedArrayBuffer] : [], local);
+    return babel.transformFromAst(tree, text, options(plugins, true, true));
+  }
+  // The tree is consumed by the passes; the full run, if it comes to that, starts from a fresh parse.
+  var result = run(modernToo ? chosen || modern : [], ast);
+  if (modernToo && chosen && chosen.length < modern.length && stillModern(result.ast))
+    result = run(modern, require('lib/parsing').parse(babel, text).ast);
   return {code: result.code, ast: result.ast};
 }
 

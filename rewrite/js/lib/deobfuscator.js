@@ -704,7 +704,7 @@ const deadCodePass = {
                 if (path.scope.getFunctionParent() === null && !isObfuscatedName(id.name)) return;
                 const binding = path.scope.getBinding(id.name);
                 if (!binding || binding.referenced || !binding.constant) return;
-                if (init && !isDroppable(init)) return;
+                if (init && !isDroppable(init) && !callsGlobalFetcher(path.scope, init)) return;
                 if (init && init.type === 'FunctionExpression') removedFunction();
                 path.remove();
                 count++;
@@ -712,9 +712,17 @@ const deadCodePass = {
             ExpressionStatement(path) {
                 // what the passes above leave of injected calls: (function () {})();
                 const e = path.node.expression;
-                if (isDroppable(e) || (e.type === 'CallExpression' && e.arguments.every(isPure) &&
-                    e.callee.type === 'FunctionExpression' && e.callee.body.body.length === 0)) {
+                const idle = (x) => isDroppable(x) || (x.type === 'CallExpression' && x.arguments.every(isPure) &&
+                    x.callee.type === 'FunctionExpression' &&
+                    (x.callee.body.body.length === 0 || onlyFetchesTheGlobalObject(x.callee)));
+                if (idle(e)) {
                     path.remove();
+                    count++;
+                } else if (e.type === 'SequenceExpression' && e.expressions.some(idle)) {
+                    const kept = e.expressions.filter((x, i) => i === e.expressions.length - 1 || !idle(x));
+                    if (kept.length === 1 && idle(kept[0])) path.remove();
+                    else if (kept.length === 1) path.node.expression = kept[0];
+                    else e.expressions = kept;
                     count++;
                 }
             },
@@ -728,6 +736,57 @@ const deadCodePass = {
         return count;
     },
 };
+
+// `(function () { var g; try { g = Function('return (function() {}.constructor("return this")( ));')(); }
+// catch (e) { g = window; } })()`: what is left of an injected helper once the code that used the
+// global object it finds is gone. It writes only its own variables and calls only Function on a
+// text that returns `this`, so calling it changes nothing.
+function onlyFetchesTheGlobalObject(fn) {
+    if (fn.params.length || fn.generator || fn.async) return false;
+    const locals = new Set();
+    walk(fn.body, (n) => {
+        if (n.type === 'VariableDeclarator' && n.id.type === 'Identifier') locals.add(n.id.name);
+        if (n.type === 'CatchClause' && n.param && n.param.type === 'Identifier') locals.add(n.param.name);
+    });
+    let fetches = false;
+    let quiet = true;
+    const isGetter = (call) => call.type === 'CallExpression' && call.callee.type === 'Identifier' &&
+        call.callee.name === 'Function' && call.arguments.length === 1 &&
+        call.arguments[0].type === 'StringLiteral' && /return this/.test(call.arguments[0].value);
+    walk(fn.body, (n) => {
+        switch (n.type) {
+        case 'BlockStatement': case 'VariableDeclaration': case 'VariableDeclarator': case 'TryStatement':
+        case 'CatchClause': case 'ExpressionStatement': case 'StringLiteral': case 'ReturnStatement':
+            return;
+        case 'Identifier':
+            if (!locals.has(n.name) && n.name !== 'window' && n.name !== 'Function') quiet = false;
+            return;
+        case 'AssignmentExpression':
+            if (n.operator !== '=' || n.left.type !== 'Identifier' || !locals.has(n.left.name)) quiet = false;
+            return;
+        case 'CallExpression':
+            if (isGetter(n)) { fetches = true; return; }
+            if (isGetter(n.callee) || (n.callee.type === 'Identifier' && locals.has(n.callee.name) &&
+                n.arguments.length === 0)) return;
+            quiet = false;
+            return;
+        default:
+            quiet = false;
+        }
+    });
+    return fetches && quiet;
+}
+
+// `g()` where g is a constant function that onlyFetchesTheGlobalObject.
+function callsGlobalFetcher(scope, init) {
+    if (init.type !== 'CallExpression' || init.arguments.length || init.callee.type !== 'Identifier') return false;
+    const binding = scope.getBinding(init.callee.name);
+    if (!binding || !binding.constant) return false;
+    const node = binding.path.node;
+    const fn = node.type === 'VariableDeclarator' ? node.init : node;
+    return !!fn && (fn.type === 'FunctionExpression' || fn.type === 'FunctionDeclaration') &&
+        onlyFetchesTheGlobalObject(fn);
+}
 
 function canSpread(block, ifPath) {
     if (!(ifPath.parentPath.isBlockStatement() || ifPath.parentPath.isProgram() || ifPath.parentPath.isSwitchCase())) return false;
@@ -778,9 +837,14 @@ const protectionPass = {
                     !isCallOnceFactory(path.node.init)) return;
                 const binding = path.scope.getBinding(path.node.id.name);
                 if (!binding || !binding.constant) return;
-                if (!binding.referencePaths.every((ref) => ref.parentPath.isCallExpression() &&
-                    ref.parentPath.node.callee === ref.node)) return;
-                for (const ref of binding.referencePaths) {
+                const isCall = (ref) => ref.parentPath.isCallExpression() && ref.parentPath.node.callee === ref.node;
+                const calls = binding.referencePaths.filter(isCall);
+                // The console disabler names the factory inside the function it hands it
+                // (`factory.constructor.prototype.bind(factory)`): removed with that call.
+                const insideGuarded = (ref) => calls.some((c) => ref.findParent((p) => p.parentPath === c.parentPath &&
+                    p.listKey === 'arguments'));
+                if (!binding.referencePaths.every((ref) => isCall(ref) || insideGuarded(ref))) return;
+                for (const ref of calls) {
                     const call = ref.parentPath;
                     if (call.parentPath.isVariableDeclarator() && call.parentPath.node.id.type === 'Identifier') {
                         // var guard = factory(this, fn); guard();
@@ -850,19 +914,32 @@ const objectKeysPass = {
                 if (last.id.type !== 'Identifier' || !last.init || last.init.type !== 'ObjectExpression') return;
                 const name = last.id.name;
                 const siblings = path.getAllNextSiblings();
-                for (const sib of siblings) {
-                    const e = sib.node.type === 'ExpressionStatement' ? sib.node.expression : null;
+                const takes = (e) => {
                     if (!e || e.type !== 'AssignmentExpression' || e.operator !== '=' ||
                         e.left.type !== 'MemberExpression' || e.left.object.type !== 'Identifier' ||
-                        e.left.object.name !== name) break;
+                        e.left.object.name !== name) return false;
                     const key = constantKey(e.left);
-                    if (key === null) break;
-                    if (referencedIdentifiers(e.right).some((id) => id.name === name)) break;
-                    if (e.right.type === 'FunctionExpression' && usesName(e.right, name)) break;
-                    if (last.init.properties.some((p) => propertyKey(p) === key)) break;
+                    if (key === null) return false;
+                    if (referencedIdentifiers(e.right).some((id) => id.name === name)) return false;
+                    if (e.right.type === 'FunctionExpression' && usesName(e.right, name)) return false;
+                    if (last.init.properties.some((p) => propertyKey(p) === key)) return false;
                     last.init.properties.push(t.objectProperty(t.stringLiteral(key), e.right));
-                    sib.remove();
                     count++;
+                    return true;
+                };
+                for (const sib of siblings) {
+                    const e = sib.node.type === 'ExpressionStatement' ? sib.node.expression : null;
+                    // The high preset joins the assignments with commas: `o.a = 1, o.b = f;`.
+                    if (e && e.type === 'SequenceExpression') {
+                        let taken = 0;
+                        while (taken < e.expressions.length && takes(e.expressions[taken])) taken++;
+                        if (taken === e.expressions.length) { sib.remove(); continue; }
+                        if (taken > 0) e.expressions.splice(0, taken);
+                        if (e.expressions.length === 1) sib.node.expression = e.expressions[0];
+                        break;
+                    }
+                    if (!takes(e)) break;
+                    sib.remove();
                 }
             },
         });

@@ -13,9 +13,25 @@ var parserOptions = {
             'optionalCatchBinding', 'objectRestSpread', 'topLevelAwait', 'classStaticBlock'],
 };
 
+// Babel's own parser, reached through a plugin's parserOverride (standalone Babel offers it no
+// other way): parsing alone, without the File and the program-wide scope crawl that a transform
+// builds first and that cost a large script seconds.
+var rawParsers = typeof WeakMap === 'function' ? new WeakMap() : null;
+function rawParser(babel) {
+  var found = rawParsers && rawParsers.get(babel);
+  if (found) return found;
+  babel.transform('', {babelrc: false, configFile: false, code: false, plugins: [{
+    parserOverride: function (code, opts, parse) { found = parse; return parse(code, opts); },
+  }]});
+  if (found && rawParsers) rawParsers.set(babel, found);
+  return found;
+}
+
 function parse(babel, text) {
   try {
-    // No plugins: Babel only parses (standalone Babel offers its parser no other way).
+    var parser = rawParser(babel);
+    if (parser) return {ast: parser(text, parserOptions)};
+    // No plugins: Babel only parses.
     var result = babel.transform(text, {ast: true, code: false, babelrc: false, configFile: false,
                                         cloneInputAst: false, parserOpts: parserOptions});
     return {ast: result.ast};
