@@ -649,6 +649,9 @@ void CodeEditor::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   // Handing the focus on as a click in the margin at (8, 23) would: the line shown there is
   // selected and the button events fire, so whatever a release of the left button does runs.
+  // The margins take clicks for breakpoints; this one is to select, so they stop taking them
+  // meanwhile.
+  for (unsigned long margin : {0ul, 1ul}) send(Sci::SCI_SETMARGINSENSITIVEN, margin, 0L);
   QWidget* target = editing_->viewport();
   const QPointF point(8, 23);
   const QPointF global = target->mapToGlobal(point);
@@ -659,6 +662,7 @@ void CodeEditor::focusInEvent(QFocusEvent* event) {
   QMouseEvent release(QEvent::MouseButtonRelease, point, global, Qt::LeftButton, Qt::NoButton,
                       Qt::NoModifier);
   QCoreApplication::sendEvent(target, &release);
+  for (unsigned long margin : {0ul, 1ul}) send(Sci::SCI_SETMARGINSENSITIVEN, margin, 1);
 }
 
 void CodeEditor::resizeEvent(QResizeEvent* event) {

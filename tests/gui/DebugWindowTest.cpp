@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -73,6 +74,11 @@ TEST_F(DebugWindowTest, BreakpointsToggleFromTheMarginAndF9) {
   QTest::keyClick(window, Qt::Key_F9);
   EXPECT_EQ((std::vector<int>{2, 7}), code().breakpointLines());
   window->toggleBreakpoint(7);
+  EXPECT_EQ((std::vector<int>{2}), code().breakpointLines());
+  // Tab into the editor selects its first line as a margin click would, and toggles nothing.
+  window->control(workflow::Control::UrlBox)->setFocus();
+  code().setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
   EXPECT_EQ((std::vector<int>{2}), code().breakpointLines());
 }
 
