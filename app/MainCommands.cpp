@@ -130,6 +130,7 @@ const std::vector<NamedCommand>& mainWindowCommands() {
            rewrite::deobfuscateInBackground(w, &w.services().bridge, std::move(finished));
          });
        }},
+      {"调试运行", [](MainWindow& w) { w.debugRun(); }},
       {"求值选中",
        [](MainWindow& w) {
          BusyScope busy(w);
@@ -181,6 +182,7 @@ const std::vector<ToolMenuItem>& toolMenuItems() {
       {"编码工具", "Ctrl+Shift+B", "编码工具"},
       {"反混淆", "Ctrl+Shift+D", "反混淆"},
       {"求值选中", "Ctrl+Shift+E", "求值选中"},
+      {"调试运行", "Ctrl+F5", "调试运行"},
   };
   return items;
 }

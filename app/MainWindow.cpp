@@ -15,9 +15,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/DebugWindow.h"
 #include "app/EncodeWindow.h"
 #include "app/HyperlinkLabel.h"
 #include "app/Icons.h"
@@ -35,6 +37,10 @@
 #include "workflow/CallBox.h"
 #include "workflow/OutputLog.h"
 #include "workflow/V8Run.h"
+#include "workflow/DebugRun.h"
+#include "workflow/HeadlessWorkbench.h"
+#include "platform/Ticks.h"
+#include <thread>
 
 namespace jsdebug::app {
 
@@ -76,7 +82,21 @@ MainWindow::MainWindow(MainWindowServices services)
   exit_ = [] { QCoreApplication::exit(0); };
 }
 
+// A debugged run: the session, and the headless copy of the window's state the run works on
+// (the run is on a worker, which must not touch the controls); its log and caret come back to
+// the window when it ends.
+struct MainWindow::DebugRunState {
+  std::shared_ptr<engine::DebugSession> session = std::make_shared<engine::DebugSession>();
+  std::shared_ptr<workflow::HeadlessWorkbench> bench = std::make_shared<workflow::HeadlessWorkbench>();
+  std::shared_ptr<std::string> creationFailure = std::make_shared<std::string>();
+  std::uint64_t shownPause = 0;
+  std::string findBoxBefore;
+};
+
 MainWindow::~MainWindow() {
+  // A debugged run ends with its window; its worker keeps what it uses alive until then.
+  if (debugRun_) debugRun_->session->stop();
+  delete debugWindow_.data();
   // Workers still waiting for the GUI thread are let go before the controls disappear.
   guiThread_.close();
   searchWindows_.reset();
@@ -84,6 +104,122 @@ MainWindow::~MainWindow() {
 }
 
 EncodeWindow* MainWindow::encodeWindow() const { return encodeWindow_.data(); }
+
+// --- 调试运行 ----------------------------------------------------------------------------------
+
+DebugWindow* MainWindow::debugWindow() const { return debugWindow_.data(); }
+
+DebugWindow* MainWindow::openDebugWindow() {
+  if (debugWindow_) {
+    debugWindow_->bringToFront();
+  } else {
+    debugWindow_ = new DebugWindow(this);
+    debugWindow_->open();
+  }
+  return debugWindow_.data();
+}
+
+void MainWindow::toggleBreakpoint(int line) {
+  if (editor_->hasBreakpoint(line)) {
+    editor_->setBreakpoint(line, false);
+    if (debugRun_) debugRun_->session->removeBreakpoint(line);
+    return;
+  }
+  if (debugRun_) line = debugRun_->session->addBreakpoint(line);
+  if (line > 0) editor_->setBreakpoint(line, true);
+}
+
+void MainWindow::debugRun() {
+  if (debugRun_) {
+    openDebugWindow();
+    return;
+  }
+  if (workflow::refuseMissingCall(*this)) return;
+  auto run = std::make_shared<DebugRunState>();
+  workflow::HeadlessWorkbench& bench = *run->bench;
+  const std::string script = editor().wholeText();
+  bench.editor().setText(script);
+  bench.callBox = callBoxText();
+  bench.callBoxLost = callBoxLostCharacters();
+  bench.urlBox = urlBoxText();
+  bench.findBox = run->findBoxBefore = findBoxText();
+  bench.browserEnvironment = browserEnvironmentOn();
+
+  // The breakpoints go where the run takes them, the marks with them.
+  std::string notes;
+  const std::vector<int> asked = editor_->breakpointLines();
+  for (const engine::BreakpointMove& move : run->session->setBreakpoints(script, asked)) {
+    editor_->setBreakpoint(move.from, false);
+    if (move.to > 0) editor_->setBreakpoint(move.to, true);
+    std::string line = workflow::breakpointMoveLine(move);
+    notes += line.substr(0, line.size() - 2) + "　";
+  }
+
+  DebugWindow* window = openDebugWindow();
+  window->setSession(run->session);
+  window->setNotes(notes);
+  window->showRunning();
+  debugRun_ = run;
+  startTrackedWorker(*this, [run](std::function<void()> finished) {
+    std::thread([run, finished = std::move(finished)] {
+      {
+        engine::ScriptEngine engine([failure = run->creationFailure](const std::string& text) { *failure = text; });
+        workflow::debugRunCommand(*run->bench, engine, *run->session, platform::tickCount);
+      }
+      finished();
+    }).detach();
+  });
+  debugPoll_.setInterval(30);
+  debugPoll_.start();
+}
+
+void MainWindow::pollDebugRun() {
+  if (!debugRun_) {
+    debugPoll_.stop();
+    return;
+  }
+  engine::DebugSession& session = *debugRun_->session;
+  if (session.ended()) {
+    finishDebugRun();
+    return;
+  }
+  const std::uint64_t pause = session.pauseNumber();
+  if (pause == debugRun_->shownPause) return;
+  debugRun_->shownPause = pause;
+  const int line = pause ? session.pausedLine() : 0;
+  editor_->setPausedLine(line);
+  if (debugWindow_) {
+    if (line > 0) {
+      debugWindow_->showPaused(line);
+      debugWindow_->bringToFront();
+    } else {
+      debugWindow_->showRunning();
+    }
+  }
+}
+
+// The run's blocks, and where its failure points, as 系统引擎运行 would have left them.
+void MainWindow::finishDebugRun() {
+  debugPoll_.stop();
+  std::shared_ptr<DebugRunState> run = std::move(debugRun_);
+  debugRun_.reset();
+  editor_->setPausedLine(0);
+  if (debugWindow_) debugWindow_->showEnded();
+  if (!run->creationFailure->empty()) {
+    messageBox(*run->creationFailure, workflow::kDefaultMessageTitle, workflow::MessageIcon::None);
+    return;
+  }
+  workflow::HeadlessWorkbench& bench = *run->bench;
+  clearLog();
+  appendLog(bench.log);
+  if (bench.logScrolledToTop > 0) scrollLogToTop();
+  if (bench.findBox != run->findBoxBefore) setFindBoxText(bench.findBox);
+  const int caret = bench.editor().getCurrentPos();
+  if (caret > 0) {
+    setFocus(workflow::Control::CodeEditor);
+    editor().moveCaretToLine(bench.editor().lineFromPosition(caret));
+  }
+}
 
 EncodeWindow* MainWindow::openEncodeWindow(const std::string& input) {
   if (encodeWindow_) {
@@ -296,6 +432,27 @@ void MainWindow::wireCommands() {
     connect(toolActions[static_cast<int>(i)], &QAction::triggered, this,
             [this, run = found->second] { run(*this); });
   }
+
+  // Breakpoints: a click in the editor's margins, or F9 on the caret's line. While a debugged
+  // run is paused, the 调试 window's keys work from here too.
+  editor_->setBreakpointHandler([this](int line) { toggleBreakpoint(line); });
+  auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), this);
+  connect(f9, &QShortcut::activated, this,
+          [this] { toggleBreakpoint(editor_->lineFromPosition(editor_->getCurrentPos()) + 1); });
+  const std::pair<QKeySequence, engine::DebugStep> stepKeys[] = {
+      {QKeySequence(Qt::Key_F5), engine::DebugStep::Continue},
+      {QKeySequence(Qt::Key_F10), engine::DebugStep::Over},
+      {QKeySequence(Qt::Key_F11), engine::DebugStep::Into},
+      {QKeySequence(Qt::SHIFT | Qt::Key_F11), engine::DebugStep::Out},
+  };
+  for (const auto& [key, which] : stepKeys) {
+    auto* shortcut = new QShortcut(key, this);
+    const engine::DebugStep step = which;
+    connect(shortcut, &QShortcut::activated, this, [this, step] {
+      if (debugRun_ && debugWindow_) debugWindow_->step(step);
+    });
+  }
+  connect(&debugPoll_, &QTimer::timeout, this, [this] { pollDebugRun(); });
 
   // Both right-click menus open 编码工具 with their selection, or else the last result.
   editor_->setContextMenuExtension([this](QMenu* menu) {

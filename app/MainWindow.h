@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QRect>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -44,6 +45,7 @@ class ScriptFiles;
 
 namespace jsdebug::app {
 
+class DebugWindow;
 class EncodeWindow;
 class HyperlinkLabel;
 class OutputLogView;
@@ -96,6 +98,17 @@ class MainWindow : public FixedFrameWindow, public workflow::Workbench {
   // 编码工具 with this input: opened, or brought to the front with its input replaced.
   EncodeWindow* openEncodeWindow(const std::string& input);
   EncodeWindow* encodeWindow() const;
+
+  // 调试运行: the call box's call on the system engine with the editor's breakpoints, on a
+  // thread of its own; the 调试 window opens with it. A second start while a run is out brings
+  // that window to the front.
+  void debugRun();
+  DebugWindow* openDebugWindow();
+  DebugWindow* debugWindow() const;
+  bool debugRunActive() const { return debugRun_ != nullptr; }
+  // A click in the editor's margins or F9: the line's breakpoint on or off (moved to the next
+  // line with code while a run is out, as the run takes it).
+  void toggleBreakpoint(int line);
   OutputLogView* outputLog() const { return outputLog_; }
   workflow::QuickFindState& quickFindState() { return quickFind_; }
   workflow::ScriptFiles& scriptFiles() { return *scriptFiles_; }
@@ -161,6 +174,12 @@ class MainWindow : public FixedFrameWindow, public workflow::Workbench {
   workflow::QuickFindState quickFind_;
   std::unique_ptr<SearchWindows> searchWindows_;
   QPointer<EncodeWindow> encodeWindow_;
+  QPointer<DebugWindow> debugWindow_;
+  struct DebugRunState;
+  std::shared_ptr<DebugRunState> debugRun_;
+  QTimer debugPoll_;
+  void pollDebugRun();
+  void finishDebugRun();
   std::unique_ptr<workflow::ScriptFiles> scriptFiles_;
   std::function<void()> exit_;
 

@@ -12,6 +12,7 @@
 
 #include "duktape.h"
 #include "workflow/UrlLoading.h"
+#include "engine/DebugSession.h"
 #include "engine/ScriptEngine.h"
 #include "engine/ScriptHost.h"
 #include "platform/Ticks.h"
@@ -77,6 +78,21 @@ void BM_JsMd5Over100KB(benchmark::State& state) {
   if (!engine.LoadCode(kJsMd5)) state.SkipWithError("MD5 script did not load");
   std::string digest;
   for (auto _ : state) digest = engine.CallFunction("md5", "input");
+  if (digest.size() != 32) state.SkipWithError("no digest");
+}
+
+// The same MD5 with a debugging session attached and no breakpoint set (调试运行 without
+// breakpoints): what being debuggable costs a run.
+void BM_JsMd5Over100KBDebugged(benchmark::State& state) {
+  jsdebug::engine::ScriptEngine engine([](const std::string&) {});
+  jsdebug::engine::DebugSession session;
+  engine.AttachDebugger(&session);
+  engine.Reset();
+  if (!engine.LoadCode(kJsMd5)) state.SkipWithError("MD5 script did not load");
+  std::string digest;
+  for (auto _ : state) digest = engine.CallFunction("md5", "input");
+  engine.AttachDebugger(nullptr);
+  session.runEnded();
   if (digest.size() != 32) state.SkipWithError("no digest");
 }
 
@@ -179,5 +195,6 @@ BENCHMARK(BM_HostResetLoadCallApart)->Unit(benchmark::kMicrosecond)->UseManualTi
 BENCHMARK(BM_RawDuktapeResetLoadCallApart)->Unit(benchmark::kMicrosecond)->UseManualTime()->MeasureProcessCPUTime()->Iterations(100)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SystemRunApart)->Unit(benchmark::kMicrosecond)->UseManualTime()->MeasureProcessCPUTime()->Iterations(100)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_JsMd5Over100KB)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_JsMd5Over100KBDebugged)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();

@@ -128,7 +128,7 @@ std::vector<Command> allCommands() {
 
 // The commands that run a script, and so can run it in the browser environment.
 bool takesBrowser(const std::string& name) {
-  return name == "load" || name == "run" || name == "v8" || name == "compare" || name == "to-jscript";
+  return name == "load" || name == "run" || name == "debug" || name == "v8" || name == "compare" || name == "to-jscript";
 }
 
 void usage(std::ostream& err, const std::vector<Command>& commands) {
@@ -182,7 +182,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       return kExitUsage;
     }
     if (browser && !takesBrowser(c.name)) {
-      err << "jsdebug-cli: --browser applies to load, run, v8, compare and to-jscript only\n";
+      err << "jsdebug-cli: --browser applies to load, run, debug, v8, compare and to-jscript only\n";
       return kExitUsage;
     }
     Context context(utf8, out, err);

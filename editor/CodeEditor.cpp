@@ -117,6 +117,62 @@ CodeEditor::CodeEditor(QWidget* parent)
   positions_.reset(static_cast<int>(send(Sci::SCI_GETLENGTH)));
 
   for (const auto& [setting, value] : workflow::kInitialEditorSettings) setSetting(setting, value);
+
+  // Colours are BGR, as Scintilla takes them.
+  send(Sci::SCI_MARKERDEFINE, kBreakpointMarker, Sci::SC_MARK_CIRCLE);
+  send(Sci::SCI_MARKERSETFORE, kBreakpointMarker, 0x0000B0);
+  send(Sci::SCI_MARKERSETBACK, kBreakpointMarker, 0x1010E0);
+  send(Sci::SCI_MARKERDEFINE, kPausedMarker, Sci::SC_MARK_SHORTARROW);
+  send(Sci::SCI_MARKERSETFORE, kPausedMarker, 0L);
+  send(Sci::SCI_MARKERSETBACK, kPausedMarker, 0x00D7FF);
+  send(Sci::SCI_MARKERDEFINE, kPausedLineMarker, Sci::SC_MARK_BACKGROUND);
+  send(Sci::SCI_MARKERSETBACK, kPausedLineMarker, 0xB0F5FF);
+  // The number margin and the symbol margin both take clicks, for breakpoints; the marks show
+  // in the symbol margin.
+  for (unsigned long margin : {0ul, 1ul}) send(Sci::SCI_SETMARGINSENSITIVEN, margin, 1);
+  connect(editing_, &Sci::SCN_MARGINCLICK, this, [this](int position, int, int) {
+    const int line = static_cast<int>(send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
+    if (toggleBreakpoint_) toggleBreakpoint_(line + 1);
+  });
+}
+
+void CodeEditor::setBreakpoint(int line, bool on) {
+  if (line < 1 || line > getLineCount()) return;
+  const auto at = static_cast<unsigned long>(line - 1);
+  if (on == hasBreakpoint(line)) return;
+  if (on) send(Sci::SCI_MARKERADD, at, kBreakpointMarker);
+  else send(Sci::SCI_MARKERDELETE, at, kBreakpointMarker);
+}
+
+bool CodeEditor::hasBreakpoint(int line) const {
+  if (line < 1) return false;
+  return (send(Sci::SCI_MARKERGET, static_cast<unsigned long>(line - 1)) & (1L << kBreakpointMarker)) != 0;
+}
+
+std::vector<int> CodeEditor::breakpointLines() const {
+  std::vector<int> lines;
+  long at = send(Sci::SCI_MARKERNEXT, 0, 1L << kBreakpointMarker);
+  while (at >= 0) {
+    lines.push_back(static_cast<int>(at) + 1);
+    at = send(Sci::SCI_MARKERNEXT, static_cast<unsigned long>(at + 1), 1L << kBreakpointMarker);
+  }
+  return lines;
+}
+
+void CodeEditor::setPausedLine(int line) {
+  send(Sci::SCI_MARKERDELETEALL, kPausedMarker);
+  send(Sci::SCI_MARKERDELETEALL, kPausedLineMarker);
+  if (line < 1 || line > getLineCount()) return;
+  const auto at = static_cast<unsigned long>(line - 1);
+  send(Sci::SCI_MARKERADD, at, kPausedLineMarker);
+  send(Sci::SCI_MARKERADD, at, kPausedMarker);
+  send(Sci::SCI_ENSUREVISIBLEENFORCEPOLICY, at);
+  send(Sci::SCI_GOTOLINE, at);
+}
+
+int CodeEditor::pausedLine() const {
+  const long at = send(Sci::SCI_MARKERNEXT, 0, 1L << kPausedMarker);
+  return at < 0 ? 0 : static_cast<int>(at) + 1;
 }
 
 // The editing window goes first, while the position bookkeeping its notices reach still exists.
@@ -593,6 +649,9 @@ void CodeEditor::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   // Handing the focus on as a click in the margin at (8, 23) would: the line shown there is
   // selected and the button events fire, so whatever a release of the left button does runs.
+  // The margins take clicks for breakpoints; this one is to select, so they stop taking them
+  // meanwhile.
+  for (unsigned long margin : {0ul, 1ul}) send(Sci::SCI_SETMARGINSENSITIVEN, margin, 0L);
   QWidget* target = editing_->viewport();
   const QPointF point(8, 23);
   const QPointF global = target->mapToGlobal(point);
@@ -603,6 +662,7 @@ void CodeEditor::focusInEvent(QFocusEvent* event) {
   QMouseEvent release(QEvent::MouseButtonRelease, point, global, Qt::LeftButton, Qt::NoButton,
                       Qt::NoModifier);
   QCoreApplication::sendEvent(target, &release);
+  for (unsigned long margin : {0ul, 1ul}) send(Sci::SCI_SETMARGINSENSITIVEN, margin, 1);
 }
 
 void CodeEditor::resizeEvent(QResizeEvent* event) {

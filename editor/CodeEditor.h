@@ -93,6 +93,17 @@ class CodeEditor : public QWidget, public workflow::EditorOperations {
   // Items the window adds below the editor's own.
   void setContextMenuExtension(std::function<void(QMenu*)> extend) { extendMenu_ = std::move(extend); }
 
+  // Breakpoints (调试运行): a red dot in the symbol margin beside a line, 1-based lines. They
+  // move with the text as it is edited. A click in either margin toggles the line's breakpoint
+  // through the handler the window sets.
+  void setBreakpointHandler(std::function<void(int line)> toggle) { toggleBreakpoint_ = std::move(toggle); }
+  void setBreakpoint(int line, bool on);
+  bool hasBreakpoint(int line) const;
+  std::vector<int> breakpointLines() const;
+  // The line the debugged script is paused at, marked with an arrow and a shaded line; 0 for none.
+  void setPausedLine(int line);
+  int pausedLine() const;
+
   // A command of the window's at the end of the right-click menu (after the editor's own items
   // and a separator), enabled only while text is selected when `needsSelection`.
   void addContextCommand(const std::string& caption, std::function<void()> run, bool needsSelection);
@@ -146,6 +157,7 @@ class CodeEditor : public QWidget, public workflow::EditorOperations {
   GbkPositions& positions() const;
 
   EditingWindow* editing_;
+  std::function<void(int)> toggleBreakpoint_;
   mutable GbkPositions positions_;
   mutable Change pending_;
   std::function<void(QMenu*)> extendMenu_;
@@ -160,6 +172,10 @@ class CodeEditor : public QWidget, public workflow::EditorOperations {
   // Room beside the widest number: Scintilla keeps 3 pixels on its right, and a few more on
   // its left keep it off the margin's edge.
   static constexpr int kNumberMarginPadding = 8;
+  // Scintilla's marker numbers for the debugger's marks (below the fold markers, 25 and up).
+  static constexpr unsigned long kBreakpointMarker = 1;
+  static constexpr unsigned long kPausedMarker = 2;
+  static constexpr unsigned long kPausedLineMarker = 3;
 };
 
 }  // namespace jsdebug::editor

@@ -140,6 +140,10 @@ std::string withoutLineSuffix(const std::string& message, int line) {
 
 }  // namespace
 
+std::string timeoutDescription(int timeoutMs) {
+  return "脚本运行超时（超过 " + std::to_string(timeoutMs) + " 毫秒），已停止";
+}
+
 ScriptError noScriptError() { return ScriptError{"0", "", "", "", "0", "0"}; }
 
 std::string sourceLineText(std::string_view code, int line) { return lineOf(code, line); }
@@ -157,9 +161,12 @@ ScriptError describeScriptError(const RawScriptError& raw, const std::vector<Sou
   std::string identifier;
   const std::string message =
       raw.isErrorObject ? withoutLineSuffix(raw.message, raw.lineNumber) : raw.message;
-  if (raw.timedOut) {
+  if (raw.stopped) {
     error.Number = kTimedOut;
-    error.Description = "脚本运行超时（超过 " + std::to_string(timeoutMs) + " 毫秒），已停止";
+    error.Description = "脚本已被调试器停止";
+  } else if (raw.timedOut) {
+    error.Number = kTimedOut;
+    error.Description = timeoutDescription(timeoutMs);
   } else if (raw.hasNumber) {
     // The number the error carries, as the host reads a JScript error: the code alone for
     // JScript's own facility, a failure code as it is, and anything else (a script's

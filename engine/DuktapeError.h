@@ -31,6 +31,7 @@ struct FrameStatement {
 struct RawScriptError {
   bool compiling = false;  // raised while compiling, before any of the code ran
   bool timedOut = false;   // the host's time limit stopped the script
+  bool stopped = false;    // the debugger's 停止 ended the script
   bool isErrorObject = false;
   std::string name;        // "ReferenceError", ...; empty for a thrown plain value
   std::string message;     // the message, or the thrown value as text
@@ -43,6 +44,9 @@ struct RawScriptError {
   bool hasDescription = false;  // and its own `description`
   std::string description;
 };
+
+// What the time limit's error says, also where the debugger's evaluation ran out of time.
+std::string timeoutDescription(int timeoutMs);
 
 // The error object after a successful call: Number "0", Line and Column "0".
 ScriptError noScriptError();

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "duktape.h"
+#include "engine/DebugTransport.h"
 #include "engine/DuktapeBrowser.h"
 #include "engine/DuktapeError.h"
 #include "engine/VariantText.h"
@@ -71,6 +72,9 @@ struct Deadline {
 
 std::size_t defaultHeapLimit = kDefaultHeapLimitBytes;
 void (*busyHook)() = nullptr;
+// The hook paints the window: only runs on the thread that set it may call it (a debugged run
+// is on a worker of its own).
+std::thread::id busyThread;
 
 // What the heap's udata points at: the deadline and the memory the heap holds. Every block
 // carries its size in a header, so that a free or a shrinking realloc can be counted.
@@ -83,6 +87,17 @@ struct HeapState {
   void* mainThread = nullptr;           // the heap's own thread (coroutines come and go)
   duk_int_t* countdown = nullptr;  // its count of instructions to the executor's next check
   BrowserState* browser = nullptr;  // the host's, for the names the engine reports missing
+  DebugTransport* debugger = nullptr;  // the attached session, if any
+  bool stopped = false;                // the session asked the script to stop
+  // While the debugger evaluates an expression in the paused script, the script's own deadline
+  // waits here and the evaluation runs under a fresh one.
+  struct Evaluation {
+    bool active = false;
+    Deadline deadline;
+    bool refusing = false;
+    std::uint32_t began = 0;
+    std::uint64_t cpuBegan = 0;
+  } evaluation;
   bool adopted = false;  // a host runs scripts on it (a heap still being prepared does not)
 };
 
@@ -308,7 +323,7 @@ class HeapPreparer {
 constexpr const char* kEvalFileName = "eval";
 
 std::string unitFileName(std::size_t index) {
-  return index == 0 ? "script.js" : "script" + std::to_string(index + 1) + ".js";
+  return index == 0 ? kFirstUnitFileName : "script" + std::to_string(index + 1) + ".js";
 }
 
 std::string fromEngine(duk_context* ctx, duk_idx_t index) {
@@ -490,6 +505,64 @@ std::string engineText(const jscript::CheckedSource& checked, std::vector<std::s
   return utf8;
 }
 
+// ---- The debugger's transport -----------------------------------------------------------------
+
+// Time spent waiting in read() is time paused: the script's deadline moves on by it.
+duk_size_t debugRead(void* udata, char* buffer, duk_size_t length) {
+  auto& heap = *static_cast<HeapState*>(udata);
+  if (!heap.debugger) return 0;
+  const std::uint32_t before = platform::tickCount();
+  const std::size_t n = heap.debugger->read(buffer, length);
+  heap.deadline.start += platform::tickCount() - before;
+  if (!heap.evaluation.active && heap.debugger->evaluating()) {
+    heap.evaluation.active = true;
+    heap.evaluation.deadline = heap.deadline;
+    heap.evaluation.refusing = heap.refusing;
+    heap.evaluation.began = platform::tickCount();
+    heap.evaluation.cpuBegan = Deadline::threadCpuMs();
+    heap.deadline.fired = false;
+    heap.deadline.start = heap.evaluation.began;
+    heap.deadline.cpuStart = heap.evaluation.cpuBegan;
+    heap.refusing = false;
+  }
+  return n;
+}
+
+// The first write after an evaluation began is its reply: the evaluation is over, and the
+// paused script gets its deadline back, moved on by the evaluation's time.
+duk_size_t debugWrite(void* udata, const char* data, duk_size_t length) {
+  auto& heap = *static_cast<HeapState*>(udata);
+  if (!heap.debugger) return 0;
+  if (heap.evaluation.active) {
+    const bool timedOut = heap.deadline.fired;
+    HeapState::Evaluation& e = heap.evaluation;
+    heap.deadline = e.deadline;
+    heap.deadline.start += platform::tickCount() - e.began;
+    heap.deadline.cpuStart += Deadline::threadCpuMs() - e.cpuBegan;
+    heap.refusing = e.refusing;
+    e.active = false;
+    heap.debugger->evaluationEnded(timedOut, static_cast<int>(heap.deadline.limit));
+  }
+  return heap.debugger->write(data, length);
+}
+
+duk_size_t debugPeek(void* udata) {
+  auto& heap = *static_cast<HeapState*>(udata);
+  return heap.debugger ? heap.debugger->peek() : 0;
+}
+
+// The session stays known after the engine let go of it: its stop request still ends the run.
+void debugDetached(duk_context* /*ctx*/, void* udata) {
+  auto& heap = *static_cast<HeapState*>(udata);
+  if (heap.debugger) heap.debugger->detached();
+}
+
+duk_ret_t attachTransport(duk_context* ctx, void* udata) {
+  duk_debugger_attach(ctx, debugRead, debugWrite, debugPeek, nullptr, nullptr, nullptr,
+                      debugDetached, udata);
+  return 0;
+}
+
 // ---- The host ---------------------------------------------------------------------------------
 
 class DuktapeHost final : public ScriptHost {
@@ -557,6 +630,9 @@ class DuktapeHost final : public ScriptHost {
     PreparedHeap old{std::move(heap_), ctx_};
     ctx_ = nullptr;
     if (old.state) old.state->browser = nullptr;
+    // The old heap goes away on another thread: it lets go of the session here.
+    if (old.state && old.state->debugger && old.ctx) duk_debugger_detach(old.ctx);
+    if (old.state) old.state->debugger = nullptr;
     units_.clear();
     conditional_ = {};
     browser_ = BrowserState();
@@ -570,6 +646,24 @@ class DuktapeHost final : public ScriptHost {
   }
 
   ScriptError error() override { return error_; }
+
+  bool attachDebugger(DebugTransport* transport) override {
+    if (!ctx_ || !heap_) return false;
+    if (heap_->debugger) duk_debugger_detach(ctx_);  // harmless when the engine let go already
+    heap_->debugger = nullptr;
+    heap_->stopped = false;
+    if (!transport) return true;
+    heap_->debugger = transport;
+    /* [ ] */
+    if (duk_safe_call(ctx_, attachTransport, heap_.get(), 0, 1) != DUK_EXEC_SUCCESS) {
+      heap_->debugger = nullptr;
+      duk_pop(ctx_);
+      return false;
+    }
+    duk_pop(ctx_);
+    /* [ ] */
+    return true;
+  }
 
   bool installBrowserEnvironment(const std::string& location) override {
     if (!ctx_) return false;
@@ -708,6 +802,7 @@ class DuktapeHost final : public ScriptHost {
     // Past the deadline, whatever unwound the script (the executor's check, or an allocation
     // refused by it) is the time limit's doing.
     raw.timedOut = heap_->deadline.fired;
+    raw.stopped = heap_->stopped;
     return raw;
   }
 
@@ -725,7 +820,10 @@ class DuktapeHost final : public ScriptHost {
 
 void setHeapLimit(std::size_t bytes) { defaultHeapLimit = bytes; }
 
-void setBusyHook(void (*hook)()) { busyHook = hook; }
+void setBusyHook(void (*hook)()) {
+  busyThread = std::this_thread::get_id();
+  busyHook = hook;
+}
 
 std::unique_ptr<ScriptHost> createDuktapeHost() {
   auto host = std::make_unique<DuktapeHost>();
@@ -745,8 +843,15 @@ extern "C" int jsdebug_duk_exec_timeout_check(void* udata, void* thread, duk_int
   auto* heap = static_cast<jsdebug::engine::HeapState*>(udata);
   if (!heap) return 0;
   if (thread == heap->mainThread) heap->countdown = countdown;
-  // Only a host's heap: a spare is prepared on a thread that must not touch the window.
-  if (heap->adopted && jsdebug::engine::busyHook) jsdebug::engine::busyHook();
+  if (heap->debugger && !heap->evaluation.active && heap->debugger->stopRequested()) {
+    heap->stopped = true;
+    heap->deadline.fired = true;
+    return 1;
+  }
+  // Only a host's heap, on the thread that set the hook: a spare is prepared on a thread that
+  // must not touch the window, and a debugged run is on a worker of its own.
+  if (heap->adopted && jsdebug::engine::busyHook && std::this_thread::get_id() == jsdebug::engine::busyThread)
+    jsdebug::engine::busyHook();
   return heap->deadline.passed() ? 1 : 0;
 }
 

@@ -10,6 +10,8 @@
 namespace jsdebug::engine {
 
 inline constexpr int kDefaultTimeoutMs = 10000;
+// The file name the engine gives the first code added after a reset (the editor's script).
+inline constexpr const char* kFirstUnitFileName = "script.js";
 // What one heap may hold; past it allocations fail and the script ends in 7 "内存不足".
 inline constexpr std::size_t kDefaultHeapLimitBytes = std::size_t{1} << 30;
 

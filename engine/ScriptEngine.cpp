@@ -33,6 +33,13 @@ bool ScriptEngine::LoadCode(const std::string& code) {
 void ScriptEngine::Reset() {
   if (host_) host_->reset();
   if (host_ && browser_) host_->installBrowserEnvironment(location_);
+  if (host_ && debugger_) host_->attachDebugger(debugger_);
+}
+
+bool ScriptEngine::AttachDebugger(DebugTransport* transport) {
+  debugger_ = transport;
+  if (!transport) return host_ && host_->attachDebugger(nullptr);
+  return host_ != nullptr;
 }
 
 void ScriptEngine::SetBrowserEnvironment(bool on, const std::string& location) {

@@ -43,6 +43,11 @@ class ScriptEngine {
   // What the code printed and missed since the last Reset; empty while the switch is off.
   BrowserNotes TakeBrowserNotes();
 
+  // A debugging session for the runs from now on: attached to the fresh heap of every Reset
+  // (once the browser environment is in, so that only the user's code is debugged). nullptr
+  // detaches now. False without a host.
+  bool AttachDebugger(DebugTransport* transport);
+
   bool hasHost() const { return host_ != nullptr; }
   // The host lets scripts create objects that reach files and programs.
   bool AllowsUnsafeObjects() const { return host_ != nullptr && host_->allowsUnsafeObjects(); }
@@ -52,6 +57,7 @@ class ScriptEngine {
   std::optional<ScriptError> lastError_;
   bool browser_ = false;
   std::string location_;
+  DebugTransport* debugger_ = nullptr;
 };
 
 }  // namespace jsdebug::engine

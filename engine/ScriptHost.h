@@ -15,6 +15,8 @@
 
 namespace jsdebug::engine {
 
+class DebugTransport;
+
 inline constexpr std::string_view kScriptControlProgId = "ScriptControl";
 
 // The error object's properties, each read as text. Number is "0" after a successful call.
@@ -53,6 +55,10 @@ class ScriptHost {
   virtual bool installBrowserEnvironment(const std::string& /*location*/) { return false; }
   virtual void runTimers() {}
   virtual BrowserNotes takeBrowserNotes() { return {}; }
+
+  // Attaches a debugging session to the heap now in use (a reset drops it); nullptr detaches.
+  // False when the host cannot be debugged.
+  virtual bool attachDebugger(DebugTransport* /*transport*/) { return false; }
 
   // Whether scripts may create objects that reach files and programs (the Script Control with its
   // safe subset off). The JScript profile has no such objects.

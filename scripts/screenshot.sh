@@ -96,3 +96,29 @@ sleep 0.5
 import -window "$encode" "$out/window-encode.png"
 echo "$out/window-encode.png"
 xdotool key Escape
+sleep 0.3
+
+# 调试运行 (Ctrl+F5 in the 工具 drop-down): F9 puts a breakpoint on the default code's third
+# line, the run pauses there; a watch typed into the 调试 window, which is then pictured alone
+# (window-debug.png) and, moved aside, with the main window on the whole screen
+# (window-debug-paused.png). Esc closes the 调试 window, which stops the run.
+xdotool mousemove --window "$window" 400 300 click 1
+sleep 0.2
+xdotool key ctrl+Home Down Down F9
+xdotool key --window "$window" ctrl+F5
+sleep 3
+debugger=$(xdotool getactivewindow)
+xdotool mousemove --window "$debugger" 100 500 click 1
+sleep 0.2
+xdotool type --delay 20 "aa + bb"
+xdotool key Return
+sleep 1.5
+import -window "$debugger" "$out/window-debug.png"
+echo "$out/window-debug.png"
+xdotool windowmove "$debugger" 700 440
+sleep 0.7
+import -window root "$out/window-debug-paused.png"
+echo "$out/window-debug-paused.png"
+xdotool windowactivate --sync "$debugger" 2>/dev/null
+xdotool key Escape
+sleep 0.5

@@ -285,6 +285,38 @@ jsdebug_patch("missing name: in on the global" 1
 		                         DUK_HSTRING_GET_BYTELEN(key), 0);
 	}")
 
+# The executor skips its periodic check while the debugger evaluates an expression in a paused
+# script (a watch, a local's text), so a watch that loops would hang the paused run. The deadline
+# is still asked there; the host gives each evaluation a deadline of its own.
+jsdebug_patch("deadline checked while the debugger evaluates" 1
+  [=[		DUK_DD(DUK_DDPRINT("nested executor interrupt, ignoring"));]=]
+  [=[		DUK_DD(DUK_DDPRINT("nested executor interrupt, ignoring"));
+		if (thr->heap->dbg_processing && DUK_USE_EXEC_TIMEOUT_CHECK(thr->heap->heap_udata)) {
+			/* jsdebug: an evaluation past its deadline fails, the paused script stays */
+			thr->interrupt_init = 0;
+			thr->interrupt_counter = 0;
+			DUK_ERROR_RANGE(thr, "execution timeout");
+			DUK_WO_NORETURN(return 0;);
+		}]=])
+
+# With debugger support the compiler keeps every function's variable map and formal names, so
+# that a paused frame's locals can be listed. That is a cost on every compile and closure (the
+# profile's library is compiled on every reset): only code compiled while a debugger is attached
+# (the user's script under 调试运行) keeps them all; the rest keeps what the engine needs anyway.
+jsdebug_patch("variable maps only under the debugger" 1
+  [=[	DUK_DD(DUK_DDPRINT("keeping _Varmap because debugger support is enabled"));
+	keep_varmap = 1;]=]
+  [=[	/* jsdebug: all of them only for code compiled under the debugger */
+	keep_varmap = duk_debug_is_attached(thr->heap) || func->id_access_slow_own || func->id_access_arguments ||
+	              func->may_direct_eval || funcs_count > 0;]=])
+jsdebug_patch("formal names only under the debugger" 1
+  [=[	DUK_DD(DUK_DDPRINT("keeping _Formals because debugger support is enabled"));
+	keep_formals = 1;]=]
+  [=[	/* jsdebug: all of them only for code compiled under the debugger */
+	keep_formals = duk_debug_is_attached(thr->heap) ||
+	               duk_get_length(thr, func->argnames_idx) != (duk_size_t) h_res->nargs ||
+	               ((func->id_access_arguments || func->may_direct_eval) && duk_get_length(thr, func->argnames_idx) > 0);]=])
+
 file(WRITE ${OUT_DIR}/duktape.c.tmp "${engine}")
 file(COPY_FILE ${OUT_DIR}/duktape.c.tmp ${OUT_DIR}/duktape.c ONLY_IF_DIFFERENT)
 file(REMOVE ${OUT_DIR}/duktape.c.tmp)

@@ -80,3 +80,10 @@ void jsdebug_duk_missing_name(void *udata, const char *name, duk_size_t length, 
  * often. */
 #undef DUK_USE_HOBJECT_ARRAY_MINGROW_DIVISOR
 #define DUK_USE_HOBJECT_ARRAY_MINGROW_DIVISOR 2
+
+/* The debugger (调试运行): breakpoints, stepping, the call stack, locals and evaluation in a frame,
+ * spoken over in-process transport callbacks. A heap without a debugger attached runs as before:
+ * the executor looks at the debugger only at its periodic check and on entering a function.
+ * Throw notifications are not used by our session. */
+#define DUK_USE_DEBUGGER_SUPPORT
+#undef DUK_USE_DEBUGGER_THROW_NOTIFY
