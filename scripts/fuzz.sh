@@ -39,7 +39,7 @@ copy() {  # copy FILE: transcodes C++ sources, copies everything else
 # from folders it does not build (without their CMakeLists, so they stay out of the build); the
 # loopback server of the tests.
 while IFS= read -r -d '' f; do copy "${f#./}"; done < <(
-  find ./CMakeLists.txt ./text ./platform ./net ./engine ./workflow ./editor ./fuzz -type f \
+  find ./CMakeLists.txt ./cmake ./text ./platform ./net ./engine ./workflow ./editor ./fuzz -type f \
     ! -path './fuzz/corpus/*' ! -path './fuzz/differential/*' -print0
   find ./v8engine ./transform ./generate -name '*.h' -print0
   find ./transform -name '*.cmake' -print0
