@@ -48,9 +48,11 @@ module.exports = function (text, options, api) {
   // A modern script goes down to ES5 as edits to its own text where it can, the ES3 pass's edits
   // made on the way (Babel's traversal and printing take seconds a megabyte); an ES5 script only
   // needs the ES3 pass, which its text takes as a few edits. Babel's way for the rest.
-  var path = 'es5', helperTrees = [], es3 = splice.es3Edits(parsed.ast, text, typedArrays);
+  var path = 'es5', helperTrees = [], es3 = splice.es3Edits(parsed.ast, text, typedArrays, true);
   var lowered = null;
-  if (scanned.modern && es3) {
+  // The lowering also renames what JScript cannot name, which an ES5 script may need too.
+  var needsLowering = es3 && (scanned.modern || es3.reservedNames);
+  if (needsLowering) {
     lowered = lowering.lower(parsed.ast, text, {
       babel: api.babel, spliceES3: splice.spliceES3,
       parse: function (code) { return parsing.parse(api.babel, code).ast; },
@@ -59,7 +61,7 @@ module.exports = function (text, options, api) {
   } else if (!es3) {
     path = 'babel: the ES3 pass';
   }
-  if (!scanned.modern && es3) {
+  if (es3 && !needsLowering) {
     converted = {code: splice.applyEdits(text, es3.edits), ast: parsed.ast};
   } else if (lowered && lowered.code !== undefined) {
     converted = {code: lowered.code, ast: parsed.ast};

@@ -6,111 +6,20 @@
 //   functions (this as a variable of the function around), template literals, shorthand and
 //   computed properties, methods, default and rest parameters, destructuring in declarations,
 //   parameters and for...of heads, spread in calls, arrays and objects, for...of (Babel's helper),
-//   classes with extends, super, static members and instance fields, **, binary/octal/separated
-//   numbers, \u{...} escapes, catch without a binding.
-// Anything else (a let captured by a closure inside a loop, a name that hoisting would capture,
-// optional chaining, tagged templates, destructuring assignment, new.target, ...) makes it answer
-// null and the caller takes Babel's way for the whole script. The result is ES5; the ES3 pass runs
-// on it afterwards.
+//   classes with extends, super, static members and instance fields, optional chaining, ??,
+//   logical assignment, **, binary/octal/separated numbers, \u{...} escapes, catch without a
+//   binding.
+// The ES3 pass's edits (reserved words quoted, trailing commas, ...) are made as the text is
+// copied, so the result is what JScript takes. Anything else (a let captured by a closure inside
+// a loop, a name hoisting would capture, tagged templates, destructuring assignment, new.target,
+// private members, ...) makes it answer {unsupported}, and the caller takes Babel's way for the
+// whole script. Each case is in tests/rewrite/ToJScriptTest.cpp, run in the system engine against
+// V8's answer on the original.
 
-// Babel's own helpers, taken from its output for a sample that needs each, once per process, and
-// given the ES3 pass: {name: {text, ast, needs: [the helpers it calls]}}.
-var helperSample = 'class A extends B {}; var {a, ...b} = c; var d = {...e}; for (const x of y);';
-var helperCache = null;
-function babelHelpers(tools) {
-  var babel = tools.babel, parse = tools.parse;
-  if (helperCache) return helperCache;
-  var code = babel.transform(helperSample, {
-    babelrc: false, configFile: false, sourceType: 'script', assumptions: {setSpreadProperties: true},
-    plugins: [['transform-classes', {loose: true}], ['proposal-object-rest-spread', {loose: true, useBuiltIns: false}],
-              ['transform-for-of', {loose: true}], ['transform-destructuring', {loose: true}], 'transform-block-scoping'],
-  }).code;
-  var helpers = Object.create(null);
-  parse(code).program.body.forEach(function (node) {
-    if (node.type === 'FunctionDeclaration') helpers[node.id.name] = code.slice(node.start, node.end);
-  });
-  // What each helper calls of the others, so that one brings its own.
-  Object.keys(helpers).forEach(function (name) {
-    var calls = Object.keys(helpers).filter(function (other) {
-      return other !== name && new RegExp('\\b' + other + '\\(').test(helpers[name]);
-    });
-    var es3 = tools.spliceES3(parse(helpers[name]), helpers[name], false).code;
-    helpers[name] = {text: es3, ast: parse(es3), needs: calls};
-  });
-  helperCache = helpers;
-  return helpers;
-}
-
-function Unsupported(why) { this.why = why; }
-function giveUp(why) { throw new Unsupported(why); }
-
-// A scope: a function's (vars, parameters, functions) or a block's (let, const, class).
-function Scope(node, parent, isFunction, isLoop) {
-  this.node = node;
-  this.parent = parent;
-  this.isFunction = isFunction;
-  this.fn = isFunction ? this : parent.fn;
-  // Inside a loop of its own function: a binding here is a fresh one each turn.
-  this.inLoop = isLoop || (!isFunction && !!parent && parent.inLoop);
-  this.names = Object.create(null);
-  // For function scopes: the names read inside it (or deeper) that resolve outside it.
-  this.passing = isFunction ? Object.create(null) : null;
-  // For function scopes: every binding that lives in the function once hoisted, by name.
-  this.hoisted = isFunction ? Object.create(null) : null;
-}
-
-// A function as the output sees it: where its prologue goes, its `this` and its temporaries.
-function Fn(node, scope, arrow, outer) {
-  this.node = node;
-  this.scope = scope;
-  this.arrow = arrow;
-  this.thisOwner = arrow ? outer.thisOwner : this;
-  this.needsThis = false;
-  this.thisName = null;
-  this.temps = [];
-}
-
-var ES5_OR_HANDLED = {};
-('Program ExpressionStatement BlockStatement EmptyStatement DebuggerStatement WithStatement ReturnStatement ' +
- 'LabeledStatement BreakStatement ContinueStatement IfStatement SwitchStatement SwitchCase ThrowStatement ' +
- 'TryStatement CatchClause WhileStatement DoWhileStatement ForStatement ForInStatement ForOfStatement ' +
- 'FunctionDeclaration FunctionExpression ArrowFunctionExpression VariableDeclaration VariableDeclarator ' +
- 'ThisExpression ArrayExpression ObjectExpression ObjectProperty ObjectMethod UnaryExpression UpdateExpression ' +
- 'BinaryExpression AssignmentExpression LogicalExpression MemberExpression ConditionalExpression CallExpression ' +
- 'NewExpression SequenceExpression OptionalMemberExpression OptionalCallExpression Identifier StringLiteral NumericLiteral BooleanLiteral NullLiteral ' +
- 'RegExpLiteral TemplateLiteral TemplateElement SpreadElement ClassDeclaration ClassExpression ClassBody ' +
- 'ClassMethod ClassProperty Super ObjectPattern ArrayPattern AssignmentPattern RestElement Directive ' +
- 'DirectiveLiteral InterpreterDirective').split(' ').forEach(function (t) { ES5_OR_HANDLED[t] = true; });
-
-var childKeys = require('jscript/scan').childKeys;
-var codePointEscape = require('jscript/scan').codePointEscape;
+var scopes = require('jscript/scopes');
+var babelHelpers = require('jscript/helpers').babelHelpers;
 var notES3 = require('jscript/splice').notES3;
-var visitorKeys = require('lib/parsing').visitorKeys;
-
-// A node's children in the order of the text.
-function childNodes(node) {
-  var kids = [], keys = childKeys(node, visitorKeys());
-  for (var k = 0; k < keys.length; k++) {
-    var v = node[keys[k]];
-    if (!v || typeof v !== 'object') continue;
-    if (Array.isArray(v)) {
-      for (var i = 0; i < v.length; i++) if (v[i] && typeof v[i].type === 'string') kids.push(v[i]);
-    } else if (typeof v.type === 'string') {
-      kids.push(v);
-    }
-  }
-  kids.sort(function (a, b) { return a.start - b.start; });
-  return kids;
-}
-
-function isFunctionNode(node) {
-  return node.type === 'FunctionDeclaration' || node.type === 'FunctionExpression' ||
-         node.type === 'ArrowFunctionExpression' || node.type === 'ObjectMethod' || node.type === 'ClassMethod';
-}
-
-function isLoop(node) {
-  return /^(For|ForIn|ForOf|While|DoWhile)Statement$/.test(node.type);
-}
+var childNodes = scopes.childNodes, hasSpread = scopes.hasSpread, giveUp = scopes.giveUp;
 
 // A string literal for `value`: every character beyond ASCII as an escape, as Babel writes the
 // strings it makes (the program's texts are GBK).
@@ -143,381 +52,10 @@ function keyString(key) {
 // `es3`: the ES3 pass's edits on the same text ({edits, touched}), made as the text is copied.
 // `tools`: {babel, parse(code) -> tree, spliceES3}.
 function lowerES5(ast, text, tools, es3) {
-  var program = ast.type === 'File' ? ast.program : ast;
-  var taken = Object.create(null);
-  var dirty = new Set();
-  var parentOf = new Map();
-  var stack = [];
-  var fnOf = new Map();         // function node -> Fn
-  var thisTarget = new Map();   // ThisExpression in an arrow -> the Fn whose this it is
-  var superInfo = new Map();    // Super -> {cls, isStatic, fn}
-  var classInfo = new Map();    // class node -> {superName, name, fieldFn}
-  var voidInit = new Set();     // let declarators without a value that need `= void 0`
-  var refs = [];
-  var bindings = [];
+  var r = scopes.read(ast);
+  var program = r.program, programFn = r.programFn, taken = r.taken, dirty = r.dirty, parentOf = r.parentOf;
+  var fnOf = r.fnOf, thisTarget = r.thisTarget, superInfo = r.superInfo, classInfo = r.classInfo, voidInit = r.voidInit;
   var helpersUsed = Object.create(null);
-
-  // The nodes being read, from the root down; what changes marks itself and every node above it
-  // (which the rules may look up: the class's variable, the function a temporary goes in).
-  function markDirty() {
-    for (var i = stack.length - 1; i >= 0 && !dirty.has(stack[i]); i--) {
-      dirty.add(stack[i]);
-      parentOf.set(stack[i], stack[i - 1] || null);
-    }
-  }
-
-  function declare(scope, name, kind, node) {
-    var b = {name: name, kind: kind, scope: scope, node: node, closure: false};
-    if (!scope.names[name] || kind !== 'var') scope.names[name] = b;
-    taken[name] = true;
-    bindings.push(b);
-    // A class's own name inside its body stays the name of the function that stands for it.
-    if (kind === 'classname') return b;
-    var list = scope.fn.hoisted[name] || (scope.fn.hoisted[name] = []);
-    list.push(b);
-    return b;
-  }
-
-  // The identifiers a pattern binds, and the expressions inside it (defaults, computed keys).
-  function bindPattern(pattern, scope, kind, fn) {
-    stack.push(pattern);
-    switch (pattern.type) {
-      case 'Identifier':
-        declare(scope, pattern.name, kind, pattern);
-        break;
-      case 'AssignmentPattern':
-        markDirty();
-        bindPattern(pattern.left, scope, kind, fn);
-        visit(pattern.right, scope, fn);
-        break;
-      case 'ArrayPattern':
-        markDirty();
-        pattern.elements.forEach(function (e) { if (e) bindPattern(e, scope, kind, fn); });
-        break;
-      case 'ObjectPattern':
-        markDirty();
-        pattern.properties.forEach(function (p) {
-          if (p.type === 'RestElement') return bindPattern(p, scope, kind, fn);
-          if (p.computed) giveUp('computed key in a pattern');
-          bindPattern(p.value, scope, kind, fn);
-        });
-        break;
-      case 'RestElement':
-        markDirty();
-        bindPattern(pattern.argument, scope, kind, fn);
-        break;
-      default:
-        giveUp('pattern ' + pattern.type);
-    }
-    stack.pop();
-  }
-
-  function reference(name, scope, fn, node) {
-    taken[name] = true;
-    refs.push({name: name, scope: scope});
-    if (name === 'arguments' && fn.arrow) giveUp('arguments in an arrow function');
-  }
-
-  function visitFunction(node, outerScope, outerFn, method) {
-    var arrow = node.type === 'ArrowFunctionExpression';
-    if (node.generator || node.async) giveUp('generator or async');
-    var scope = new Scope(node, outerScope, true, false);
-    var fn = new Fn(node, scope, arrow, outerFn);
-    if (method) { fn.cls = method.cls; fn.isStatic = method.isStatic; }
-    fnOf.set(node, fn);
-    if (arrow) markDirty();
-    if (node.type === 'FunctionExpression' && node.id) declare(scope, node.id.name, 'fname', node.id);
-    node.params.forEach(function (p) { bindPattern(p, scope, 'param', fn); });
-    if (node.body.type === 'BlockStatement') {
-      stack.push(node.body);
-      node.body.body.forEach(function (s) { visit(s, scope, fn); });
-      stack.pop();
-    } else {
-      visit(node.body, scope, fn);
-    }
-  }
-
-  function visitClass(node, scope, fn) {
-    markDirty();
-    if (node.superClass) visit(node.superClass, scope, fn);
-    var inner = new Scope(node, scope, false, false);
-    if (node.id) declare(inner, node.id.name, 'classname', node.id);
-    var info = {fieldFn: new Fn(node, inner, false, fn), staticFieldFn: null, hasSuper: !!node.superClass};
-    info.fieldFn.thisOwner = info.fieldFn;
-    classInfo.set(node, info);
-    stack.push(node.body);
-    node.body.body.forEach(function (member) {
-      stack.push(member);
-      if (member.computed) giveUp('computed class member');
-      if (member.decorators && member.decorators.length) giveUp('decorators');
-      if (member.type === 'ClassMethod') {
-        if (member.kind !== 'method' && member.kind !== 'constructor') giveUp('accessor');
-        visitFunction(member, inner, fn, {cls: node, isStatic: !!member.static});
-      } else if (member.type === 'ClassProperty') {
-        if (member.static) {
-          // Set inside the class's function, where `this` is not the class.
-          var staticFn = new Fn(member, inner, false, fn);
-          staticFn.forbidThis = true;
-          if (member.value) visit(member.value, inner, staticFn);
-        } else if (member.value) {
-          visit(member.value, inner, info.fieldFn);
-        }
-      } else {
-        giveUp('class member ' + member.type);
-      }
-      stack.pop();
-    });
-    stack.pop();
-  }
-
-  function parentOfChain(nodes) {
-    return nodes[nodes.length - 2];
-  }
-
-  function visitAll(nodes, scope, fn) {
-    for (var i = 0; i < nodes.length; i++) if (nodes[i]) visit(nodes[i], scope, fn);
-  }
-
-  function visit(node, scope, fn) {
-    var type = node.type;
-    if (!ES5_OR_HANDLED[type]) giveUp(type);
-    stack.push(node);
-    switch (type) {
-      case 'Identifier':
-        reference(node.name, scope, fn, node);
-        break;
-      case 'FunctionDeclaration':
-        declare(scope.fn, node.id.name, 'function', node.id);
-        visitFunction(node, scope, fn);
-        break;
-      case 'FunctionExpression':
-      case 'ArrowFunctionExpression':
-        visitFunction(node, scope, fn);
-        break;
-      case 'ClassDeclaration':
-        declare(scope, node.id.name, 'class', node.id);
-        visitClass(node, scope, fn);
-        break;
-      case 'ClassExpression':
-        visitClass(node, scope, fn);
-        break;
-      case 'VariableDeclaration':
-        if (node.kind !== 'var') markDirty();
-        node.declarations.forEach(function (d) {
-          stack.push(d);
-          if (node.kind !== 'var') markDirty();
-          bindPattern(d.id, node.kind === 'var' ? scope.fn : scope, node.kind, fn);
-          if (d.init) visit(d.init, scope, fn);
-          stack.pop();
-        });
-        break;
-      case 'BlockStatement': {
-        var block = new Scope(node, scope, false, false);
-        visitAll(node.body, block, fn);
-        break;
-      }
-      case 'ForStatement':
-      case 'ForInStatement':
-      case 'ForOfStatement':
-      case 'WhileStatement':
-      case 'DoWhileStatement': {
-        if (type === 'ForOfStatement') {
-          if (node.await) giveUp('for await');
-          markDirty();
-        }
-        var head = new Scope(node, scope, false, true);
-        var left = node.init || node.left;
-        if (left) {
-          if (left.type === 'VariableDeclaration') {
-            if (type === 'ForInStatement' && left.declarations[0].id.type !== 'Identifier') giveUp('pattern in for...in');
-            visit(left, head, fn);
-          } else if (left.type === 'ObjectPattern' || left.type === 'ArrayPattern') {
-            giveUp('destructuring assignment');
-          } else {
-            visit(left, head, fn);
-          }
-        }
-        if (node.test) visit(node.test, head, fn);
-        if (node.update) visit(node.update, head, fn);
-        if (node.right) visit(node.right, scope, fn);
-        visit(node.body, head, fn);
-        break;
-      }
-      case 'SwitchStatement': {
-        visit(node.discriminant, scope, fn);
-        var cases = new Scope(node, scope, false, false);
-        node.cases.forEach(function (c) {
-          stack.push(c);
-          if (c.test) visit(c.test, cases, fn);
-          visitAll(c.consequent, cases, fn);
-          stack.pop();
-        });
-        break;
-      }
-      case 'CatchClause': {
-        var catchScope = new Scope(node, scope, false, false);
-        if (!node.param) markDirty();
-        else if (node.param.type !== 'Identifier') giveUp('pattern in catch');
-        // JScript leaks the caught name into the function: it counts as the function's own.
-        else declare(catchScope, node.param.name, 'catch', node.param);
-        stack.push(node.body);
-        visitAll(node.body.body, catchScope, fn);
-        stack.pop();
-        break;
-      }
-      case 'LabeledStatement':
-        visit(node.body, scope, fn);
-        break;
-      case 'BreakStatement':
-      case 'ContinueStatement':
-        break;
-      case 'ThisExpression':
-        if (fn.thisOwner.forbidThis || fn.forbidThis) giveUp('this in a static field');
-        if (fn.arrow || fn.thisOwner !== fn) {
-          markDirty();
-          fn.thisOwner.needsThis = true;
-          thisTarget.set(node, fn.thisOwner);
-        }
-        break;
-      case 'Super': {
-        var owner = fn.thisOwner;
-        var method = owner.node;
-        if (!owner.cls || !classInfo.get(owner.cls).hasSuper) giveUp('super outside a derived class method');
-        markDirty();
-        if (fn !== owner) owner.needsThis = true;
-        superInfo.set(node, {cls: owner.cls, isStatic: owner.isStatic, owner: owner, inArrow: fn !== owner,
-                             inConstructor: method.kind === 'constructor'});
-        break;
-      }
-      case 'OptionalMemberExpression':
-      case 'OptionalCallExpression':
-        markDirty();
-        if (type === 'OptionalCallExpression' && hasSpread(node.arguments)) giveUp('spread in an optional call');
-        if (parentOfChain(stack) && parentOfChain(stack).type === 'UnaryExpression' && parentOfChain(stack).operator === 'delete')
-          giveUp('delete of an optional chain');
-        // falls through
-      case 'MemberExpression':
-        if (node.object) {
-          visit(node.object, scope, fn);
-          if (node.computed) visit(node.property, scope, fn);
-        } else {
-          visit(node.callee, scope, fn);
-          visitAll(node.arguments, scope, fn);
-        }
-        break;
-      case 'ObjectProperty':
-        if (node.computed) { markDirty(); visit(node.key, scope, fn); }
-        if (node.shorthand) markDirty();
-        visit(node.value, scope, fn);
-        break;
-      case 'ObjectMethod':
-        if (node.kind !== 'method') giveUp('accessor');
-        markDirty();
-        if (node.computed) visit(node.key, scope, fn);
-        visitFunction(node, scope, fn);
-        break;
-      case 'ObjectExpression':
-      case 'ArrayExpression':
-      case 'CallExpression':
-      case 'NewExpression': {
-        var items = node.properties || node.elements || node.arguments;
-        if (items.some(function (i) { return i && i.type === 'SpreadElement'; })) {
-          if (type === 'NewExpression') giveUp('spread in new');
-          markDirty();
-        }
-        if (type === 'CallExpression' || type === 'NewExpression') visit(node.callee, scope, fn);
-        visitAll(items, scope, fn);
-        break;
-      }
-      case 'SpreadElement':
-        visit(node.argument, scope, fn);
-        break;
-      case 'AssignmentExpression':
-        if (node.left.type === 'ObjectPattern' || node.left.type === 'ArrayPattern') giveUp('destructuring assignment');
-        if (/^(\|\||&&|\?\?)=$/.test(node.operator)) {
-          // The target is read and written again: only where reading it twice is harmless.
-          var target = node.left;
-          if (!(target.type === 'Identifier' || target.type === 'MemberExpression' && !target.computed &&
-                (target.object.type === 'Identifier' || target.object.type === 'ThisExpression')))
-            giveUp('logical assignment to ' + target.type);
-          markDirty();
-        }
-        if (node.operator === '**=') {
-          if (node.left.type !== 'Identifier') giveUp('**= on a member');
-          markDirty();
-        }
-        visit(node.left, scope, fn);
-        visit(node.right, scope, fn);
-        break;
-      case 'BinaryExpression':
-        if (node.operator === '**') markDirty();
-        visit(node.left, scope, fn);
-        visit(node.right, scope, fn);
-        break;
-      case 'LogicalExpression':
-        if (node.operator === '??') markDirty();
-        visit(node.left, scope, fn);
-        visit(node.right, scope, fn);
-        break;
-      case 'TemplateLiteral':
-        markDirty();
-        visitAll(node.expressions, scope, fn);
-        break;
-      case 'NumericLiteral':
-        if (node.extra && /^0[bBoO]|_/.test(node.extra.raw)) markDirty();
-        break;
-      case 'StringLiteral':
-        if (node.extra && codePointEscape.test(node.extra.raw)) markDirty();
-        break;
-      case 'RegExpLiteral':
-        if (/[uysdv]/.test(node.flags)) giveUp('regular expression flags');
-        break;
-      default:
-        visitAll(childNodes(node), scope, fn);
-    }
-    stack.pop();
-  }
-
-  // Reads the tree: scopes, bindings, references, what changes.
-  var programScope = new Scope(program, null, true, false);
-  var programFn = new Fn(program, programScope, false, null);
-  programFn.thisOwner = programFn;
-  fnOf.set(program, programFn);
-  stack.push(ast);
-  stack.push(program);
-  visitAll(program.body, programScope, programFn);
-
-  // Each reference resolved: which binding it reads, and which functions it passes through.
-  refs.forEach(function (r) {
-    var s = r.scope, found = null;
-    for (; s; s = s.parent) {
-      if (s.names[r.name]) { found = s.names[r.name]; break; }
-    }
-    var stopAt = found ? found.scope.fn : null;
-    for (var f = r.scope.fn; f && f !== stopAt; f = f.parent ? f.parent.fn : null) f.passing[r.name] = true;
-    if (found && found.scope.fn !== r.scope.fn) found.closure = true;
-  });
-
-  // let, const and class become var: each must mean the same thing hoisted to its function.
-  bindings.forEach(function (b) {
-    if (b.kind !== 'let' && b.kind !== 'const' && b.kind !== 'class') return;
-    var fnScope = b.scope.fn, nested = b.scope !== fnScope;
-    if (b.scope.inLoop && b.closure) giveUp('a closure in a loop reads ' + b.name);
-    var same = fnScope.hoisted[b.name];
-    if (same.length > 1) {
-      var clash = same.some(function (o) {
-        if (o === b) return false;
-        if (o.kind !== 'let' && o.kind !== 'const' && o.kind !== 'class') return true;
-        if (o.closure || b.closure) return true;
-        for (var s = o.scope; s; s = s.parent) if (s === b.scope) return true;
-        for (var t = b.scope; t; t = t.parent) if (t === o.scope) return true;
-        return false;
-      });
-      if (clash) giveUp('two bindings of ' + b.name + ' in one function');
-    }
-    if (nested && fnScope.passing[b.name]) giveUp('hoisting ' + b.name + ' would capture a name from outside');
-    if (nested && b.kind === 'let' && b.node.type === 'Identifier') voidInit.add(b.node);
-  });
 
   // Writing: each node's own text with its changed parts rewritten.
   // Each base counts on from its last number: a large script asks for _this thousands of times.
@@ -543,6 +81,17 @@ function lowerES5(ast, text, tools, es3) {
     fn.temps.push(name);
     return name;
   }
+  // Renamed bindings: each declaration and reference by its new name (a class's inner name with
+  // the class's).
+  var newNames = new Map();
+  r.renamed.forEach(function (b) {
+    if (!b.sameAs) b.newName = uid('_' + b.name);
+  });
+  r.renamed.forEach(function (b) {
+    var name = (b.sameAs || b).newName;
+    newNames.set(b.node, name);
+    b.refs.forEach(function (n) { newNames.set(n, name); });
+  });
   function thisNameOf(fn) {
     if (!fn.thisName) fn.thisName = uid('_this');
     return fn.thisName;
@@ -552,6 +101,18 @@ function lowerES5(ast, text, tools, es3) {
     if (!dirty.has(node)) return text.slice(node.start, node.end);
     var rule = rules[node.type];
     return rule ? rule(node) : copy(node);
+  }
+  // A node's own text leaves out the parentheses around it: written where an argument or a value
+  // goes, a comma expression needs them back; written before a member access, anything that is
+  // not a primary expression does.
+  function arg(node) {
+    var code = emit(node);
+    return node.type === 'SequenceExpression' ? '(' + code + ')' : code;
+  }
+  var primaryTypes = /^(Identifier|ThisExpression|MemberExpression|CallExpression|OptionalMemberExpression|OptionalCallExpression|StringLiteral|NumericLiteral|BooleanLiteral|NullLiteral|RegExpLiteral|ArrayExpression)$/;
+  function primary(node) {
+    var code = emit(node);
+    return primaryTypes.test(node.type) ? code : '(' + code + ')';
   }
   // The text from start to end with the children given written by their rules and the ES3
   // edits inside made, each once (an insertion at a child's edge goes with the first to reach it).
@@ -651,7 +212,7 @@ function lowerES5(ast, text, tools, es3) {
       base = base.object;
     }
     var fn = fnAround(end);
-    var checks = [], cur = emit(base), plain = base.type === 'Identifier' || base.type === 'ThisExpression';
+    var checks = [], cur = primary(base), plain = base.type === 'Identifier' || base.type === 'ThisExpression';
     var object = null;
     function hold() {
       var held = temp(fn, '_ref');
@@ -673,7 +234,7 @@ function lowerES5(ast, text, tools, es3) {
         }
       }
       if (isCall) {
-        var args = link.arguments.map(emit);
+        var args = link.arguments.map(arg);
         if (callThis !== null) args.unshift(callThis);
         cur += '(' + args.join(', ') + ')';
         object = null;
@@ -728,10 +289,10 @@ function lowerES5(ast, text, tools, es3) {
   function params(fn, node) {
     var names = [], prologue = [];
     node.params.forEach(function (p, index) {
-      if (p.type === 'Identifier') return names.push(p.name);
+      if (p.type === 'Identifier') return names.push(emit(p));
       if (p.type === 'RestElement') {
         var len = uid('_len'), key = uid('_key');
-        var target = p.argument.type === 'Identifier' ? p.argument.name : uid('_rest');
+        var target = p.argument.type === 'Identifier' ? emit(p.argument) : uid('_rest');
         var size = index ? len + ' > ' + index + ' ? ' + len + ' - ' + index + ' : 0' : len;
         prologue.push('for (var ' + len + ' = arguments.length, ' + target + ' = new Array(' + size + '), ' + key + ' = ' +
                       index + '; ' + key + ' < ' + len + '; ' + key + '++) ' + target + '[' + key +
@@ -742,8 +303,8 @@ function lowerES5(ast, text, tools, es3) {
       var pattern = p, name;
       if (p.type === 'AssignmentPattern') {
         pattern = p.left;
-        name = pattern.type === 'Identifier' ? pattern.name : uid('_ref');
-        prologue.push('if (' + name + ' === void 0) ' + name + ' = ' + emit(p.right) + ';');
+        name = pattern.type === 'Identifier' ? emit(pattern) : uid('_ref');
+        prologue.push('if (' + name + ' === void 0) ' + name + ' = ' + arg(p.right) + ';');
       } else {
         name = uid('_ref');
       }
@@ -762,13 +323,13 @@ function lowerES5(ast, text, tools, es3) {
   function destructure(pattern, source, pairs) {
     switch (pattern.type) {
       case 'Identifier':
-        pairs.push(pattern.name + ' = ' + source);
+        pairs.push(emit(pattern) + ' = ' + source);
         return;
       case 'AssignmentPattern': {
         var value = uid('_value');
         pairs.push(value + ' = ' + source);
-        var defaulted = value + ' === void 0 ? ' + emit(pattern.right) + ' : ' + value;
-        if (pattern.left.type === 'Identifier') pairs.push(pattern.left.name + ' = ' + defaulted);
+        var defaulted = value + ' === void 0 ? ' + arg(pattern.right) + ' : ' + value;
+        if (pattern.left.type === 'Identifier') pairs.push(emit(pattern.left) + ' = ' + defaulted);
         else {
           var held = uid('_ref');
           pairs.push(held + ' = ' + defaulted);
@@ -781,7 +342,7 @@ function lowerES5(ast, text, tools, es3) {
         pattern.properties.forEach(function (p) {
           if (p.type === 'RestElement') {
             if (p.argument.type !== 'Identifier') giveUp('pattern after ...');
-            pairs.push(p.argument.name + ' = ' + helper('_objectWithoutPropertiesLoose') + '(' + source + ', [' +
+            pairs.push(emit(p.argument) + ' = ' + helper('_objectWithoutPropertiesLoose') + '(' + source + ', [' +
                        keys.map(quote).join(', ') + '])');
             return;
           }
@@ -795,7 +356,7 @@ function lowerES5(ast, text, tools, es3) {
           if (!e) return;
           if (e.type === 'RestElement') {
             if (e.argument.type !== 'Identifier') giveUp('pattern after ...');
-            pairs.push(e.argument.name + ' = ' + source + '.slice(' + i + ')');
+            pairs.push(emit(e.argument) + ' = ' + source + '.slice(' + i + ')');
             return;
           }
           sub(e, source + '[' + i + ']', pairs);
@@ -830,16 +391,13 @@ function lowerES5(ast, text, tools, es3) {
     function flush() { if (plain.length) groups.push('[' + plain.join(', ') + ']'); plain = []; }
     items.forEach(function (item) {
       if (item === null) return plain.push('');
-      if (item.type === 'SpreadElement') { flush(); groups.push(emit(item.argument)); }
-      else plain.push(emit(item));
+      if (item.type === 'SpreadElement') { flush(); groups.push(arg(item.argument)); }
+      else plain.push(arg(item));
     });
     flush();
     if (items.length === 1 && items[0].type === 'SpreadElement') return groups[0];
     if (items[0] && items[0].type === 'SpreadElement') return '[].concat(' + groups.join(', ') + ')';
     return groups[0] + (groups.length > 1 ? '.concat(' + groups.slice(1).join(', ') + ')' : '');
-  }
-  function hasSpread(items) {
-    return items.some(function (i) { return i && i.type === 'SpreadElement'; });
   }
 
   function fnAround(node) {
@@ -858,8 +416,8 @@ function lowerES5(ast, text, tools, es3) {
 
   function classText(node) {
     var info = classInfo.get(node), parent = parentFor(node);
-    var name = node.id ? node.id.name :
-               parent && parent.type === 'VariableDeclarator' && parent.id.type === 'Identifier' ? parent.id.name :
+    var name = node.id ? emit(node.id) :
+               parent && parent.type === 'VariableDeclarator' && parent.id.type === 'Identifier' ? emit(parent.id) :
                uid('_class');
     info.superName = node.superClass ? uid(node.superClass.type === 'Identifier' ? '_' + node.superClass.name : '_Super') : null;
     var members = node.body.body;
@@ -869,7 +427,7 @@ function lowerES5(ast, text, tools, es3) {
       else if (m.type === 'ClassProperty') (m.static ? statics : fields).push(m);
     });
     var fieldText = fields.map(function (f) {
-      return 'this' + memberFor(f.key) + ' = ' + (f.value ? emit(f.value) : 'void 0') + ';';
+      return 'this' + memberFor(f.key) + ' = ' + (f.value ? arg(f.value) : 'void 0') + ';';
     });
     var fieldFn = info.fieldFn;
     var fieldLead = prologueText(fieldFn, fieldText);
@@ -914,7 +472,7 @@ function lowerES5(ast, text, tools, es3) {
     });
     out += text.slice(at, node.body.end - 1);
     statics.forEach(function (f) {
-      out += ' ' + name + memberFor(f.key) + ' = ' + (f.value ? emit(f.value) : 'void 0') + ';';
+      out += ' ' + name + memberFor(f.key) + ' = ' + (f.value ? arg(f.value) : 'void 0') + ';';
     });
     var parentClass = node.superClass ? emit(node.superClass) : '';
     if (node.superClass && !/^(Identifier|MemberExpression|CallExpression)$/.test(node.superClass.type))
@@ -925,6 +483,9 @@ function lowerES5(ast, text, tools, es3) {
   }
 
   var rules = {
+    Identifier: function (node) {
+      return newNames.get(node) || text.slice(node.start, node.end);
+    },
     VariableDeclaration: function (node) {
       var out = span(node.start, node.end, node.declarations);
       return node.kind === 'var' ? out : 'var' + out.slice(node.kind.length);
@@ -932,14 +493,14 @@ function lowerES5(ast, text, tools, es3) {
     VariableDeclarator: function (node) {
       var id = node.id;
       if (id.type === 'Identifier') {
-        if (node.init) return span(node.start, node.end, [node.init]);
+        if (node.init) return span(node.start, node.end, [id, node.init]);
         // Not in a for...in head, which takes no value.
         var head = parentFor(parentFor(node));
         var fresh = voidInit.has(id) && !(head && head.type === 'ForInStatement' && head.left === parentFor(node));
-        return text.slice(node.start, node.end) + (fresh ? ' = void 0' : '');
+        return span(node.start, node.end, [id]) + (fresh ? ' = void 0' : '');
       }
       var pairs = [], source = uid('_ref');
-      pairs.push(source + ' = ' + emit(node.init));
+      pairs.push(source + ' = ' + arg(node.init));
       destructure(id, source, pairs);
       return pairs.join(', ');
     },
@@ -962,7 +523,7 @@ function lowerES5(ast, text, tools, es3) {
         var groups = [], plain = [];
         var flush = function () { if (plain.length) groups.push('{' + plain.join(', ') + '}'); plain = []; };
         props.forEach(function (p) {
-          if (p.type === 'SpreadElement') { flush(); groups.push(emit(p.argument)); }
+          if (p.type === 'SpreadElement') { flush(); groups.push(arg(p.argument)); }
           else plain.push(emit(p));
         });
         flush();
@@ -975,7 +536,7 @@ function lowerES5(ast, text, tools, es3) {
       var parts = [obj + ' = {' + head.join(', ') + '}'];
       props.slice(firstComputed).forEach(function (p) {
         var key = p.computed ? '[' + emit(p.key) + ']' : memberFor(p.key);
-        var value = p.type === 'ObjectMethod' ? functionText(p, 'function ') : emit(p.value);
+        var value = p.type === 'ObjectMethod' ? functionText(p, 'function ') : arg(p.value);
         parts.push(obj + key + ' = ' + value);
       });
       parts.push(obj);
@@ -992,7 +553,7 @@ function lowerES5(ast, text, tools, es3) {
     },
     ArrayExpression: function (node) {
       if (!hasSpread(node.elements)) return copy(node);
-      if (node.elements.length === 1) return '[].concat(' + emit(node.elements[0].argument) + ')';
+      if (node.elements.length === 1) return '[].concat(' + arg(node.elements[0].argument) + ')';
       return spreadArray(node.elements);
     },
     CallExpression: function (node) {
@@ -1003,13 +564,13 @@ function lowerES5(ast, text, tools, es3) {
         var thisText = sup.inArrow ? thisNameOf(sup.owner) : 'this';
         return hasSpread(node.arguments)
             ? cls.superName + '.apply(' + thisText + ', ' + spreadArray(node.arguments) + ')'
-            : cls.superName + '.call(' + [thisText].concat(node.arguments.map(emit)).join(', ') + ')';
+            : cls.superName + '.call(' + [thisText].concat(node.arguments.map(arg)).join(', ') + ')';
       }
       if (callee.type === 'MemberExpression' && callee.object.type === 'Super') {
         var method = superTarget(callee.object) + (callee.computed ? '[' + emit(callee.property) + ']' : dot(callee.property.name));
         return hasSpread(node.arguments)
             ? method + '.apply(' + superThis(callee.object) + ', ' + spreadArray(node.arguments) + ')'
-            : method + '.call(' + [superThis(callee.object)].concat(node.arguments.map(emit)).join(', ') + ')';
+            : method + '.call(' + [superThis(callee.object)].concat(node.arguments.map(arg)).join(', ') + ')';
       }
       if (!hasSpread(node.arguments)) return copy(node);
       var args = spreadArray(node.arguments);
@@ -1032,6 +593,16 @@ function lowerES5(ast, text, tools, es3) {
     },
     ThisExpression: function (node) {
       return thisNameOf(thisTarget.get(node));
+    },
+    // tag`a${b}`: the strings array made once per place, as the language makes it.
+    TaggedTemplateExpression: function (node) {
+      var quasis = node.quasi.quasis;
+      var cooked = quasis.map(function (q) { return q.value.cooked == null ? 'void 0' : quote(q.value.cooked); });
+      var raw = quasis.map(function (q) { return quote(q.value.raw); });
+      var held = temp(programFn, '_templateObject');
+      var strings = held + ' || (' + held + ' = ' + helper('_taggedTemplateLiteralLoose') + '([' + cooked.join(', ') +
+                    '], [' + raw.join(', ') + ']))';
+      return primary(node.tag) + '(' + [strings].concat(node.quasi.expressions.map(arg)).join(', ') + ')';
     },
     TemplateLiteral: function (node) {
       var parts = [];
@@ -1064,22 +635,23 @@ function lowerES5(ast, text, tools, es3) {
         value = temp(fnAround(node), '_ref');
         check = '(' + value + ' = ' + left + ')';
       }
-      return wrappedLow(node, check + ' != null ? ' + value + ' : ' + emit(node.right), parentFor(node));
+      return wrappedLow(node, check + ' != null ? ' + value + ' : ' + arg(node.right), parentFor(node));
     },
     BinaryExpression: function (node) {
       if (node.operator !== '**') return copy(node);
-      return 'Math.pow(' + emit(node.left) + ', ' + emit(node.right) + ')';
+      return 'Math.pow(' + arg(node.left) + ', ' + arg(node.right) + ')';
     },
     AssignmentExpression: function (node) {
       var logical = /^(\|\||&&|\?\?)=$/.exec(node.operator);
       if (logical) {
-        var target = emit(node.left), set = '(' + target + ' = ' + emit(node.right) + ')';
+        var target = emit(node.left), set = '(' + target + ' = ' + arg(node.right) + ')';
         var code = node.operator === '??=' ? target + ' != null ? ' + target + ' : ' + set
                                            : target + ' ' + node.operator.slice(0, 2) + ' ' + set;
         return wrappedLow(node, code, parentFor(node));
       }
       if (node.operator !== '**=') return copy(node);
-      return node.left.name + ' = Math.pow(' + node.left.name + ', ' + emit(node.right) + ')';
+      var target = emit(node.left);
+      return target + ' = Math.pow(' + target + ', ' + arg(node.right) + ')';
     },
     NumericLiteral: function (node) {
       var code = String(node.value);
@@ -1093,12 +665,12 @@ function lowerES5(ast, text, tools, es3) {
     },
     ForOfStatement: function (node) {
       var iterator = uid('_iterator'), step = uid('_step');
-      var head = 'for (var ' + iterator + ' = ' + helper('_createForOfIteratorHelperLoose') + '(' + emit(node.right) + '), ' +
+      var head = 'for (var ' + iterator + ' = ' + helper('_createForOfIteratorHelperLoose') + '(' + arg(node.right) + '), ' +
                  step + '; !(' + step + ' = ' + iterator + '()).done;) ';
       var left = node.left, value = step + '.value', first;
       if (left.type === 'VariableDeclaration') {
         var id = left.declarations[0].id;
-        first = id.type === 'Identifier' ? 'var ' + id.name + ' = ' + value + ';' : declaration(id, value);
+        first = id.type === 'Identifier' ? 'var ' + emit(id) + ' = ' + value + ';' : declaration(id, value);
       } else {
         first = emit(left) + ' = ' + value + ';';
       }
@@ -1144,9 +716,9 @@ function lower(ast, text, tools, es3) {
   try {
     return lowerES5(ast, text, tools, es3);
   } catch (e) {
-    if (e instanceof Unsupported) return {unsupported: e.why};
+    if (e instanceof scopes.Unsupported) return {unsupported: e.why};
     throw e;
   }
 }
 
-module.exports = {lower: lower, babelHelpers: babelHelpers};
+module.exports = {lower: lower};

@@ -65,10 +65,11 @@ function writesOrCalls(node, parent) {
 
 // The edits the ES3 pass makes, each {start, end, text} on the script's own text, sorted, with
 // the nodes that hold one (so that a rewriter copying the text knows where to look), or null when
-// Babel's pass must do it.
-function es3Edits(ast, text, typedArrays) {
+// Babel's pass must do it. A variable with a name JScript reserves (char, byte) needs scopes to
+// rename: with `leaveNames` it is left for the caller and `reservedNames` says so, else null.
+function es3Edits(ast, text, typedArrays, leaveNames) {
   var edits = [], touched = new Set();
-  var giveUp = false;
+  var reservedNames = false;
   var current = null, currentParents = null;
   function edit(start, end, replacement) {
     edits.push({start: start, end: end, text: replacement, order: edits.length});
@@ -110,11 +111,11 @@ function es3Edits(ast, text, typedArrays) {
         if (node.left.type === 'Identifier') written[node.left.name] = true;
         break;
       case 'Identifier':
-        if (notES3[node.name] && isVariable(node, parent)) giveUp = true;
+        if (notES3[node.name] && isVariable(node, parent)) reservedNames = true;
         break;
     }
   });
-  if (giveUp) return null;
+  if (reservedNames && !leaveNames) return null;
 
   function isStringConstant(node, parents) {
     if (node.type === 'StringLiteral') return true;
@@ -205,7 +206,7 @@ function es3Edits(ast, text, typedArrays) {
 
   edits.sort(function (a, b) { return a.start - b.start || a.end - b.end || a.order - b.order; });
   for (var i = 1; i < edits.length; i++) if (edits[i].start < edits[i - 1].end) return null;
-  return {edits: edits, touched: touched, counts: counts};
+  return {edits: edits, touched: touched, counts: counts, reservedNames: reservedNames};
 }
 
 function applyEdits(text, edits) {
