@@ -316,6 +316,10 @@ const LoweredCase kLowered[] = {
     {"arguments in an arrow takes Babel's way", "babel",
      "function f() { var g = () => arguments.length; return g(1, 2, 3); } function test() { return f(7, 8); }",
      "test()"},
+    {"lines without semicolons", "lowered",
+     "function test() {\n  var a = [1], o = {p: {m: function () { return arguments.length }}}, s = ''\n  s += 'x'\n"
+     "  o.p.m(...a, ...a)\n  s += o.p.m(...a)\n  var t = `${s}`\n  return s + t\n}",
+     "test()"},
     {"one strings array per place", "lowered",
      "function id(s) { return s; } function f() { return id`a${1}b`; } function test() { return (f() === f()) + ',' + (f() === id`a${1}b`); }",
      "test()"},

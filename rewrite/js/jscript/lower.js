@@ -483,6 +483,12 @@ function lowerES5(ast, text, tools, es3) {
   }
 
   var rules = {
+    // A statement that now starts with a parenthesis or a bracket would continue the line before
+    // when that line has no semicolon: `a = b\n(_ref = o.p).m.apply(...)` calls b.
+    ExpressionStatement: function (node) {
+      var out = copy(node);
+      return /^[(\[]/.test(out) && !/^[(\[]/.test(text.charAt(node.start)) ? ';' + out : out;
+    },
     Identifier: function (node) {
       return newNames.get(node) || text.slice(node.start, node.end);
     },
