@@ -655,6 +655,44 @@ TEST(ToJScript, AnES5ScriptKeepsItsLayoutAndChangesOnlyWhatJScriptCannotTake) {
                                    "test()"));
 }
 
+// A modern script taken down by edits keeps its comments and its lines: what changes is
+// rewritten where it stands, prologues go on the line of their brace.
+TEST(ToJScript, AModernScriptKeepsItsCommentsAndLines) {
+  struct Row {
+    const char* what;
+    const char* script;
+    const char* converted;
+  };
+  const Row rows[] = {
+      {"arrow, let/const and a template",
+       "// comment kept\nconst add = (a, b) => a + b; // and this one\nlet n = 1;\n\nfunction f() {\n  return `n=${n}`;\n}",
+       "// comment kept\nvar add = function (a, b) { return a + b; }; // and this one\nvar n = 1;\n\nfunction f() {\n  return \"n=\" + n;\n}\n"},
+      {"line breaks inside an arrow and a template",
+       "var f = (x) =>\n  x + 1;\nvar s = `a\nb`;\nvar t = 1;",
+       "var f = function (x) { \nreturn x + 1; };\nvar s = \"a\\nb\"\n;\nvar t = 1;\n"},
+      {"patterns, defaults and rest in parameters",
+       "function g({a, b = 2}, ...rest) {\n  const [c] = rest;\n  return a + b + c;\n}",
+       "function g(_ref) { var a = _ref.a, _value = _ref.b, b = _value === void 0 ? 2 : _value; for (var _len = arguments.length,"
+       " rest = new Array(_len > 1 ? _len - 1 : 0), _key = 1; _key < _len; _key++) rest[_key - 1] = arguments[_key];\n"
+       "  var _ref2 = rest, c = _ref2[0];\n  return a + b + c;\n}\n"},
+      {"shorthand, a method, optional chaining and ??",
+       "var o = {n, m() { return this.n; }};\nvar v = o?.m() ?? 0;",
+       "var _ref; var o = {n: n, m: function () { return this.n; }};\nvar v = (_ref = (o == null ? void 0 : o.m())) != null ? _ref : 0;\n"},
+      {"a class, member by member",
+       "class A {\n  constructor(x) {\n    this.x = x;\n  }\n  get2() { return this.x * 2; }\n}\nlet a = new A(2);",
+       "var A = function () { var _proto = A.prototype;\n  function A(x) {\n    this.x = x;\n  }\n"
+       "  _proto.get2 = function () { return this.x * 2; };\n return A; }();\nvar a = new A(2);\n"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    const rewrite::Outcome out = convert(row.script);
+    ASSERT_TRUE(out.ok()) << out.failure;
+    ASSERT_TRUE(out.problems.empty()) << out.problems.front().message;
+    EXPECT_EQ("lowered", out.fact("path"));
+    EXPECT_EQ(row.converted, out.text);
+  }
+}
+
 TEST(ToJScriptCommand, EmptyEditorIsRefused) {
   workflow::HeadlessWorkbench bench;
   bench.editor().setText(" \r\n");

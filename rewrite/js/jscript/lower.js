@@ -380,7 +380,10 @@ function lowerES5(ast, text, tools, es3) {
     else {
       var value = emit(node.body);
       var lead = prologueText(fn, p.prologue);
-      block = '{ ' + (lead ? lead + ' ' : '') + 'return ' + value + '; }';
+      // The line breaks between the arrow and its value stay, before the return.
+      var arrowAt = text.lastIndexOf('=>', node.body.start);
+      var breaks = text.slice(arrowAt + 2, node.body.start).replace(/[^\n]/g, '');
+      block = '{ ' + (lead ? lead + ' ' : '') + breaks + 'return ' + value + '; }';
     }
     return head + '(' + p.list + ') ' + block;
   }
@@ -480,6 +483,12 @@ function lowerES5(ast, text, tools, es3) {
     out += ' return ' + name + '; }(' + parentClass + ')';
     if (node.type === 'ClassDeclaration') return 'var ' + name + ' = ' + out + ';';
     return '(' + out + ')';
+  }
+
+  // A template's own line breaks, written after what stands for it, so that the lines below
+  // keep their numbers.
+  function lineBreaks(quasis) {
+    return quasis.map(function (q) { return q.value.raw; }).join('').replace(/\r\n?/g, '\n').replace(/[^\n]/g, '');
   }
 
   var rules = {
@@ -608,7 +617,7 @@ function lowerES5(ast, text, tools, es3) {
       var held = temp(programFn, '_templateObject');
       var strings = held + ' || (' + held + ' = ' + helper('_taggedTemplateLiteralLoose') + '([' + cooked.join(', ') +
                     '], [' + raw.join(', ') + ']))';
-      return primary(node.tag) + '(' + [strings].concat(node.quasi.expressions.map(arg)).join(', ') + ')';
+      return primary(node.tag) + '(' + [strings].concat(node.quasi.expressions.map(arg)).join(', ') + ')' + lineBreaks(quasis);
     },
     TemplateLiteral: function (node) {
       var parts = [];
@@ -623,6 +632,7 @@ function lowerES5(ast, text, tools, es3) {
           parts.push(code);
         }
       });
+      parts[parts.length - 1] += lineBreaks(node.quasis);
       if (parts.length === 1) return parts[0];
       return wrapped(node, parts.join(' + '), parentFor(node));
     },
@@ -713,7 +723,7 @@ function lowerES5(ast, text, tools, es3) {
   })(Object.keys(helpersUsed).sort());
   var before = code.slice(0, cut), after = code.slice(cut);
   if (before) before += '\n';
-  return {code: before + helperText + (lead ? lead + '\n' : '') + after,
+  return {code: before + helperText + (lead ? lead + ' ' : '') + after,
           helpers: Object.keys(added).map(function (n) { return helpers[n].ast; })};
 }
 
