@@ -7,13 +7,14 @@
 //   computed properties, methods, default and rest parameters, destructuring in declarations,
 //   parameters and for...of heads, spread in calls, arrays and objects, for...of (Babel's helper),
 //   classes with extends, super, static members and instance fields, optional chaining, ??,
-//   logical assignment, **, binary/octal/separated numbers, \u{...} escapes, catch without a
-//   binding.
-// The ES3 pass's edits (reserved words quoted, trailing commas, ...) are made as the text is
-// copied, so the result is what JScript takes. Anything else (a let captured by a closure inside
-// a loop, a name hoisting would capture, tagged templates, destructuring assignment, new.target,
-// private members, ...) makes it answer {unsupported}, and the caller takes Babel's way for the
-// whole script. Each case is in tests/rewrite/ToJScriptTest.cpp, run in the system engine against
+//   logical assignment, tagged templates, **, binary/octal/separated numbers, \u{...} escapes,
+//   catch without a binding.
+// A loop whose closures read a let of its turn gets its body as a function called each turn.
+// Bindings that would clash once hoisted, and names JScript reserves, are renamed. The ES3
+// pass's edits (reserved words quoted, trailing commas, ...) are made as the text is copied, so
+// the result is what JScript takes. Anything else (such a loop body that breaks, returns or uses
+// its function's this, destructuring assignment, new.target, private members, ...) makes it
+// answer {unsupported}, and the caller takes Babel's way for the whole script. Each case is in tests/rewrite/ToJScriptTest.cpp, run in the system engine against
 // V8's answer on the original.
 
 var scopes = require('jscript/scopes');
@@ -92,6 +93,25 @@ function lowerES5(ast, text, tools, es3) {
     newNames.set(b.node, name);
     b.refs.forEach(function (n) { newNames.set(n, name); });
   });
+  // Loops whose body becomes a function called each turn, and the continues that become returns.
+  var turnOf = new Map(), continues = new Set();
+  r.turned.forEach(function (loop) {
+    turnOf.set(loop.node, loop);
+    loop.continues.forEach(function (n) { continues.add(n); });
+  });
+  // The loop's body as that function: its parameters are the head's bindings, given each turn.
+  function turnText(loop, params, prologue) {
+    var b = loop.node.body;
+    var inner = b.type === 'BlockStatement' ? span(b.start + 1, b.end - 1, childNodes(b)) : ' ' + emit(b) + ' ';
+    return 'function (' + params.join(', ') + ') {' + (prologue ? ' ' + prologue : '') + inner + '}';
+  }
+  function headNames(declaration) {
+    if (!declaration || declaration.type !== 'VariableDeclaration' || declaration.kind === 'var') return [];
+    return declaration.declarations.map(function (d) {
+      if (d.id.type !== 'Identifier') giveUp('a pattern in the head of a loop made a function');
+      return emit(d.id);
+    });
+  }
   function thisNameOf(fn) {
     if (!fn.thisName) fn.thisName = uid('_this');
     return fn.thisName;
@@ -679,11 +699,50 @@ function lowerES5(ast, text, tools, es3) {
       if (node.param) return copy(node);
       return 'catch (' + uid('_unused') + ') ' + emit(node.body);
     },
+    ContinueStatement: function (node) {
+      return continues.has(node) ? 'return;' : copy(node);
+    },
+    ForStatement: function (node) {
+      var loop = turnOf.get(node);
+      if (!loop) return copy(node);
+      var name = uid('_loop'), heads = headNames(node.init), fn = turnText(loop, heads, ''), init;
+      if (!node.init) init = 'var ' + name + ' = ' + fn;
+      else if (node.init.type === 'VariableDeclaration') init = 'var ' + name + ' = ' + fn + ', ' + emit(node.init).replace(/^var\s*/, '');
+      else {
+        name = temp(fnAround(node), name);
+        init = name + ' = ' + fn + ', ' + arg(node.init);
+      }
+      return 'for (' + init + '; ' + (node.test ? emit(node.test) : '') + '; ' + (node.update ? emit(node.update) : '') + ') { ' +
+             name + '(' + heads.join(', ') + '); }';
+    },
+    ForInStatement: function (node) {
+      var loop = turnOf.get(node);
+      if (!loop) return copy(node);
+      var name = temp(fnAround(node), '_loop'), heads = headNames(node.left);
+      return 'for (' + emit(node.left) + ' in (' + name + ' = ' + turnText(loop, heads, '') + ', ' + arg(node.right) + ')) { ' +
+             name + '(' + heads.join(', ') + '); }';
+    },
     ForOfStatement: function (node) {
       var iterator = uid('_iterator'), step = uid('_step');
+      var left = node.left, value = step + '.value', first;
+      var loop = turnOf.get(node), turn = '';
+      if (loop) {
+        // Each turn's binding is the function's parameter, destructured inside it.
+        var name = uid('_loop'), param = '', prologue = '';
+        if (left.type === 'VariableDeclaration' && left.kind !== 'var') {
+          var bound = left.declarations[0].id;
+          param = bound.type === 'Identifier' ? emit(bound) : uid('_ref');
+          if (bound.type !== 'Identifier') prologue = declaration(bound, param);
+          first = '';
+        } else {
+          first = (left.type === 'VariableDeclaration' ? 'var ' + emit(left.declarations[0].id) : emit(left)) + ' = ' + value + '; ';
+        }
+        turn = name + ' = ' + turnText(loop, param ? [param] : [], prologue) + ', ';
+        return 'for (var ' + turn + iterator + ' = ' + helper('_createForOfIteratorHelperLoose') + '(' + arg(node.right) + '), ' +
+               step + '; !(' + step + ' = ' + iterator + '()).done;) { ' + first + name + '(' + (param ? value : '') + '); }';
+      }
       var head = 'for (var ' + iterator + ' = ' + helper('_createForOfIteratorHelperLoose') + '(' + arg(node.right) + '), ' +
                  step + '; !(' + step + ' = ' + iterator + '()).done;) ';
-      var left = node.left, value = step + '.value', first;
       if (left.type === 'VariableDeclaration') {
         var id = left.declarations[0].id;
         first = id.type === 'Identifier' ? 'var ' + emit(id) + ' = ' + value + ';' : declaration(id, value);

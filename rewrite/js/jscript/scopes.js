@@ -21,6 +21,8 @@ function Scope(node, parent, isFunction, isLoop) {
   this.fn = isFunction ? this : parent.fn;
   // Inside a loop of its own function: a binding here is a fresh one each turn.
   this.inLoop = isLoop || (!isFunction && !!parent && parent.inLoop);
+  // The loop whose turn a binding here belongs to (its head or its body).
+  this.loop = isFunction ? null : parent ? parent.loop : null;
   this.names = Object.create(null);
   // For function scopes: the names read inside it (or deeper) that resolve outside it.
   this.passing = isFunction ? Object.create(null) : null;
@@ -28,9 +30,24 @@ function Scope(node, parent, isFunction, isLoop) {
   this.hoisted = isFunction ? Object.create(null) : null;
 }
 
+// A loop whose turns need bindings of their own (a closure reads a let of its turn) gets its body
+// as a function called each turn, as Babel does; only when nothing in the body needs the loop's
+// own function: no break or return out of it, no this, arguments or var of that function, no
+// write to a head binding. Continue becomes return.
+function Loop(node, parent) {
+  this.node = node;
+  this.parent = parent;
+  this.headScope = null;
+  this.blocked = node.type === 'WhileStatement' || node.type === 'DoWhileStatement' ? 'a while loop' : null;
+  this.continues = [];
+  this.needsFunction = false;
+}
+
 // A function as the output sees it: where its prologue goes, its `this` and its temporaries.
 function Fn(node, scope, arrow, outer) {
   this.node = node;
+  // The statements a break or continue may leave, innermost last: {node, labels, loop}.
+  this.jumps = [];
   this.scope = scope;
   this.arrow = arrow;
   this.thisOwner = arrow ? outer.thisOwner : this;
@@ -67,6 +84,10 @@ function childNodes(node) {
   return kids;
 }
 
+function isLoopNode(node) {
+  return /^(For|ForIn|ForOf|While|DoWhile)Statement$/.test(node.type);
+}
+
 function hasSpread(items) {
   return items.some(function (i) { return i && i.type === 'SpreadElement'; });
 }
@@ -87,6 +108,27 @@ function read(ast) {
   var voidInit = new Set();     // let declarators without a value that need `= void 0`
   var refs = [];
   var dynamic = false;  // with or eval: names looked up at run time
+  var writes = [];      // assignments to plain names, with the loop they are in
+  var loops = [];
+  var labels = [];      // the labels of the statement about to be visited
+  function innermostLoop(fn) {
+    for (var i = fn.jumps.length - 1; i >= 0; i--) if (fn.jumps[i].loop) return fn.jumps[i].loop;
+    return null;
+  }
+  // What the loops of this function around here cannot have in a body made a function.
+  function blockLoops(fn, why, from) {
+    for (var i = from || 0; i < fn.jumps.length; i++) if (fn.jumps[i].loop && !fn.jumps[i].loop.blocked) fn.jumps[i].loop.blocked = why;
+  }
+  function jump(node, fn) {
+    var name = node.label && node.label.name, isBreak = node.type === 'BreakStatement';
+    for (var i = fn.jumps.length - 1; i >= 0; i--) {
+      var j = fn.jumps[i];
+      if (name ? j.labels.indexOf(name) < 0 : !(j.loop || (isBreak && j.node.type === 'SwitchStatement'))) continue;
+      if (isBreak || !j.loop) blockLoops(fn, 'a break out of it', i);
+      else { blockLoops(fn, 'a continue of an outer loop', i + 1); j.loop.continues.push(node); }
+      return;
+    }
+  }
   var bindings = [];
 
   // The nodes being read, from the root down; what changes marks itself and every node above it
@@ -149,6 +191,7 @@ function read(ast) {
     refs.push({name: name, scope: scope, node: node});
     if (name === 'eval') dynamic = true;
     if (name === 'arguments' && fn.arrow) giveUp('arguments in an arrow function');
+    if (name === 'arguments') blockLoops(fn, 'arguments');
   }
 
   function visitFunction(node, outerScope, outerFn, method) {
@@ -227,6 +270,7 @@ function read(ast) {
         reference(node.name, scope, fn, node);
         break;
       case 'FunctionDeclaration':
+        blockLoops(fn, 'a function declared in it');
         declare(scope.fn, node.id.name, 'function', node.id);
         visitFunction(node, scope, fn);
         break;
@@ -242,6 +286,7 @@ function read(ast) {
         break;
       case 'VariableDeclaration':
         if (node.kind !== 'var') markDirty();
+        else blockLoops(fn, 'a var');
         node.declarations.forEach(function (d) {
           stack.push(d);
           if (node.kind !== 'var') markDirty();
@@ -264,7 +309,12 @@ function read(ast) {
           if (node.await) giveUp('for await');
           markDirty();
         }
+        var loop = new Loop(node, innermostLoop(fn));
+        loop.labels = labels.splice(0);
+        loops.push(loop);
         var head = new Scope(node, scope, false, true);
+        head.loop = loop;
+        loop.headScope = head;
         var left = node.init || node.left;
         if (left) {
           if (left.type === 'VariableDeclaration') {
@@ -279,11 +329,14 @@ function read(ast) {
         if (node.test) visit(node.test, head, fn);
         if (node.update) visit(node.update, head, fn);
         if (node.right) visit(node.right, scope, fn);
+        fn.jumps.push({node: node, labels: loop.labels, loop: loop});
         visit(node.body, head, fn);
+        fn.jumps.pop();
         break;
       }
       case 'SwitchStatement': {
         visit(node.discriminant, scope, fn);
+        fn.jumps.push({node: node, labels: labels.splice(0), loop: null});
         var cases = new Scope(node, scope, false, false);
         node.cases.forEach(function (c) {
           stack.push(c);
@@ -291,6 +344,7 @@ function read(ast) {
           visitAll(c.consequent, cases, fn);
           stack.pop();
         });
+        fn.jumps.pop();
         break;
       }
       case 'CatchClause': {
@@ -304,14 +358,28 @@ function read(ast) {
         stack.pop();
         break;
       }
-      case 'LabeledStatement':
-        visit(node.body, scope, fn);
+      case 'LabeledStatement': {
+        labels.push(node.label.name);
+        if (isLoopNode(node.body) || node.body.type === 'LabeledStatement') {
+          visit(node.body, scope, fn);
+        } else {
+          fn.jumps.push({node: node, labels: labels.splice(0), loop: null});
+          visit(node.body, scope, fn);
+          fn.jumps.pop();
+        }
         break;
+      }
       case 'BreakStatement':
       case 'ContinueStatement':
+        jump(node, fn);
+        break;
+      case 'ReturnStatement':
+        blockLoops(fn, 'a return');
+        if (node.argument) visit(node.argument, scope, fn);
         break;
       case 'ThisExpression':
         if (fn.thisOwner.forbidThis || fn.forbidThis) giveUp('this in a static field');
+        if (!fn.arrow) blockLoops(fn, 'this');
         if (fn.arrow || fn.thisOwner !== fn) {
           markDirty();
           fn.thisOwner.needsThis = true;
@@ -324,6 +392,7 @@ function read(ast) {
         if (!owner.cls || !classInfo.get(owner.cls).hasSuper) giveUp('super outside a derived class method');
         markDirty();
         if (fn !== owner) owner.needsThis = true;
+        else blockLoops(fn, 'super');
         superInfo.set(node, {cls: owner.cls, isStatic: owner.isStatic, owner: owner, inArrow: fn !== owner,
                              inConstructor: method.kind === 'constructor'});
         break;
@@ -385,6 +454,7 @@ function read(ast) {
           if (node.left.type !== 'Identifier') giveUp('**= on a member');
           markDirty();
         }
+        if (node.left.type === 'Identifier') writes.push({name: node.left.name, scope: scope, loop: innermostLoop(fn)});
         visit(node.left, scope, fn);
         visit(node.right, scope, fn);
         break;
@@ -416,6 +486,10 @@ function read(ast) {
       case 'RegExpLiteral':
         if (/[uysdv]/.test(node.flags)) giveUp('regular expression flags');
         break;
+      case 'UpdateExpression':
+        if (node.argument.type === 'Identifier') writes.push({name: node.argument.name, scope: scope, loop: innermostLoop(fn)});
+        visit(node.argument, scope, fn);
+        break;
       default:
         visitAll(childNodes(node), scope, fn);
     }
@@ -432,11 +506,12 @@ function read(ast) {
   visitAll(program.body, programScope, programFn);
 
   // Each reference resolved: which binding it reads, and which functions it passes through.
+  function lookup(name, scope) {
+    for (var s = scope; s; s = s.parent) if (s.names[name]) return s.names[name];
+    return null;
+  }
   refs.forEach(function (r) {
-    var s = r.scope, found = null;
-    for (; s; s = s.parent) {
-      if (s.names[r.name]) { found = s.names[r.name]; break; }
-    }
+    var found = lookup(r.name, r.scope);
     var stopAt = found ? found.scope.fn : null;
     for (var f = r.scope.fn; f && f !== stopAt; f = f.parent ? f.parent.fn : null) f.passing[r.name] = true;
     if (found && found.scope.fn !== r.scope.fn) found.closure = true;
@@ -455,12 +530,17 @@ function read(ast) {
     // A class's name inside its body is the same function: both go by the new name.
     if (b.inner) { b.inner.renamed = true; b.inner.sameAs = b; renamed.push(b.inner); }
   }
-  // What is renamed, and every node above it, changes.
-  function markRenamed() {
+  // What is renamed, the loops made functions and their continues, and every node above them,
+  // change.
+  function markNodes() {
     var targets = new Set();
     renamed.forEach(function (b) {
       targets.add(b.node);
       b.refs.forEach(function (n) { targets.add(n); });
+    });
+    turned.forEach(function (l) {
+      targets.add(l.node);
+      l.continues.forEach(function (n) { targets.add(n); });
     });
     walk(program, function (node, parents) {
       if (!targets.has(node)) return;
@@ -473,14 +553,26 @@ function read(ast) {
     });
   }
 
+  // A head binding written in its loop's body cannot be a parameter of the turn's function.
+  writes.forEach(function (w) {
+    var b = lookup(w.name, w.scope);
+    var loop = b && b.scope.loop;
+    if (!loop || b.scope !== loop.headScope) return;
+    for (var l = w.loop; l; l = l.parent) if (l === loop && !loop.blocked) loop.blocked = 'a write to ' + b.name;
+  });
+
   // let, const and class become var: each must mean the same thing hoisted to its function.
   bindings.forEach(function (b) {
     if (b.kind !== 'let' && b.kind !== 'const' && b.kind !== 'class') return;
     var fnScope = b.scope.fn, nested = b.scope !== fnScope;
-    if (b.scope.inLoop && b.closure) giveUp('a closure in a loop reads ' + b.name);
-    var same = fnScope.hoisted[b.name];
+    if (b.scope.inLoop && b.closure) {
+      var loop = b.scope.loop;
+      if (loop.blocked) giveUp('a closure in a loop reads ' + b.name + ' (' + loop.blocked + ')');
+      loop.needsFunction = true;
+    }
+    var same = fnScope.hoisted[b.name], clash = false;
     if (same.length > 1) {
-      var clash = same.some(function (o) {
+      clash = same.some(function (o) {
         if (o === b) return false;
         if (o.kind !== 'let' && o.kind !== 'const' && o.kind !== 'class') return true;
         if (o.closure || b.closure) return true;
@@ -488,19 +580,20 @@ function read(ast) {
         for (var t = b.scope; t; t = t.parent) if (t === o.scope) return true;
         return false;
       });
-      if (clash) return rename(b);
     }
-    if (nested && fnScope.passing[b.name]) return rename(b);
     if (nested && b.kind === 'let' && b.node.type === 'Identifier') voidInit.add(b.node);
+    if (clash || nested && fnScope.passing[b.name]) rename(b);
   });
   // A name JScript 5.7 reserves (byte, char, int, ...) is renamed wherever it is bound.
   bindings.forEach(function (b) {
     if (notES3[b.name] && !b.renamed) rename(b);
   });
-  if (renamed.length) markRenamed();
+  var turned = loops.filter(function (l) { return l.needsFunction; });
+  if (renamed.length || turned.length) markNodes();
 
   return {program: program, programFn: programFn, taken: taken, dirty: dirty, parentOf: parentOf, fnOf: fnOf,
-          thisTarget: thisTarget, superInfo: superInfo, classInfo: classInfo, voidInit: voidInit, renamed: renamed};
+          thisTarget: thisTarget, superInfo: superInfo, classInfo: classInfo, voidInit: voidInit, renamed: renamed,
+          turned: turned};
 }
 
 module.exports = {read: read, childNodes: childNodes, hasSpread: hasSpread, giveUp: giveUp, Unsupported: Unsupported};
