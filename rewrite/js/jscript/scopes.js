@@ -1,8 +1,9 @@
 // Reads a modern script before it goes down to ES5 by edits: its scopes, which names each
 // reference reads, what each arrow's `this` is, and which nodes change (each with every node above
-// it). A binding of let, const or class that would mean something else hoisted to its function
-// (a closure in a loop, a second binding of the name, a name from outside it would capture), and
-// any form the edits do not take, throw Unsupported: the caller then takes Babel's way.
+// it). A let, const or class binding becomes a var of its function: one that would clash there
+// with another binding, or capture a name from outside, is renamed; one that a closure reads in
+// a loop makes the loop's body a function called each turn. Where neither can be done, and for
+// any form the edits do not take, it throws Unsupported: the caller then takes Babel's way.
 
 var childKeys = require('jscript/scan').childKeys;
 var codePointEscape = require('jscript/scan').codePointEscape;
@@ -94,7 +95,8 @@ function hasSpread(items) {
 
 // {program, programFn, taken (every name), dirty, parentOf (for what changes), fnOf (function
 // node -> Fn), thisTarget (this in an arrow -> the Fn whose it is), superInfo, classInfo,
-// voidInit (let declarators without a value that need `= void 0`)}.
+// voidInit (let declarators without a value that need `= void 0`), renamed (the bindings that
+// get new names, each with its declaration and references), turned (the loops made functions)}.
 function read(ast) {
   var program = ast.type === 'File' ? ast.program : ast;
   var taken = Object.create(null);
@@ -107,6 +109,7 @@ function read(ast) {
   var classInfo = new Map();    // class node -> {superName, name, fieldFn}
   var voidInit = new Set();     // let declarators without a value that need `= void 0`
   var refs = [];
+  var bindings = [];
   var dynamic = false;  // with or eval: names looked up at run time
   var writes = [];      // assignments to plain names, with the loop they are in
   var loops = [];
@@ -129,7 +132,6 @@ function read(ast) {
       return;
     }
   }
-  var bindings = [];
 
   // The nodes being read, from the root down; what changes marks itself and every node above it
   // (which the rules may look up: the class's variable, the function a temporary goes in).
@@ -221,7 +223,7 @@ function read(ast) {
       var own = declare(inner, node.id.name, 'classname', node.id);
       if (outer) outer.inner = own;
     }
-    var info = {fieldFn: new Fn(node, inner, false, fn), staticFieldFn: null, hasSuper: !!node.superClass};
+    var info = {fieldFn: new Fn(node, inner, false, fn), hasSuper: !!node.superClass};
     info.fieldFn.thisOwner = info.fieldFn;
     classInfo.set(node, info);
     stack.push(node.body);
@@ -247,10 +249,6 @@ function read(ast) {
       stack.pop();
     });
     stack.pop();
-  }
-
-  function parentOfChain(nodes) {
-    return nodes[nodes.length - 2];
   }
 
   function visitAll(nodes, scope, fn) {
@@ -401,8 +399,8 @@ function read(ast) {
       case 'OptionalCallExpression':
         markDirty();
         if (type === 'OptionalCallExpression' && hasSpread(node.arguments)) giveUp('spread in an optional call');
-        if (parentOfChain(stack) && parentOfChain(stack).type === 'UnaryExpression' && parentOfChain(stack).operator === 'delete')
-          giveUp('delete of an optional chain');
+        var above = stack[stack.length - 2];
+        if (above.type === 'UnaryExpression' && above.operator === 'delete') giveUp('delete of an optional chain');
         // falls through
       case 'MemberExpression':
         if (node.object) {
