@@ -70,10 +70,13 @@ function lowerES5(ast, text, tools, es3) {
     return name;
   }
   var helpers = babelHelpers(tools);
-  Object.keys(helpers).forEach(function (h) {
-    if (taken[h]) giveUp('the script has a name of Babel\'s helpers: ' + h);
-  });
+  var scriptNames = Object.assign(Object.create(null), taken);
   function helper(name) {
+    // Babel's helpers call each other by name: none may be the script's own.
+    (function check(h) {
+      if (scriptNames[h]) giveUp('the script has a name of Babel\'s helpers: ' + h);
+      helpers[h].needs.forEach(check);
+    })(name);
     helpersUsed[name] = true;
     return name;
   }
@@ -129,7 +132,7 @@ function lowerES5(ast, text, tools, es3) {
     var code = emit(node);
     return node.type === 'SequenceExpression' ? '(' + code + ')' : code;
   }
-  var primaryTypes = /^(Identifier|ThisExpression|MemberExpression|CallExpression|OptionalMemberExpression|OptionalCallExpression|StringLiteral|NumericLiteral|BooleanLiteral|NullLiteral|RegExpLiteral|ArrayExpression)$/;
+  var primaryTypes = /^(Identifier|ThisExpression|MemberExpression|CallExpression|StringLiteral|NumericLiteral|BooleanLiteral|NullLiteral|RegExpLiteral|ArrayExpression)$/;
   function primary(node) {
     var code = emit(node);
     return primaryTypes.test(node.type) ? code : '(' + code + ')';
