@@ -119,8 +119,8 @@ TEST(ToJScript, EachSyntaxFormRunsInTheSystemEngine) {
 }
 
 // Rows beyond the forms above: each takes the path named ("lowered": edits to the script's own
-// text; "babel": Babel's passes, for what the edits do not take; "es5": only the ES3 pass), and
-// the converted script answers in the system engine as the original does in V8.
+// text; "babel: why": Babel's passes, for what the edits do not take; "es5": only the ES3 pass),
+// and the converted script answers in the system engine as the original does in V8.
 struct LoweredCase {
   const char* what;
   const char* path;
@@ -341,6 +341,45 @@ const LoweredCase kLowered[] = {
      "function test() {\n  var a = [1], o = {p: {m: function () { return arguments.length }}}, s = ''\n  s += 'x'\n"
      "  o.p.m(...a, ...a)\n  s += o.p.m(...a)\n  var t = `${s}`\n  return s + t\n}",
      "test()"},
+    {"a loop body that returns", "babel: a closure in a loop reads i (a return)",
+     "function f() { var fs = []; for (let i = 0; i < 3; i++) { fs.push(() => i); if (i === 1) return fs; } } function test() { return f()[1](); }",
+     "test()"},
+    {"a loop body that uses this", "babel: a closure in a loop reads i (this)",
+     "var o = {k: 1, f: function () { var fs = []; for (let i = 0; i < 2; i++) fs.push(function () { return i; }, this.k); return fs[0](); }}; function test() { return o.f(); }",
+     "test()"},
+    {"a loop body that reads arguments", "babel: arguments in an arrow",
+     "function f() { var fs = []; for (let i = 0; i < 2; i++) fs.push(() => i + arguments[0]); return fs[1](); } function test() { return f(5); }",
+     "test()"},
+    {"a loop body with a var", "babel: a closure in a loop reads i (a var)",
+     "function test() { var fs = []; for (let i = 0; i < 2; i++) { var last = i; fs.push(() => i); } return fs[1]() + last; }",
+     "test()"},
+    {"a while loop", "babel: a closure in a loop reads k (a while loop)",
+     "function test() { var fs = [], n = 0; while (n < 2) { let k = n++; fs.push(() => k); } return fs[0]() + fs[1](); }",
+     "test()"},
+    {"arguments in an arrow", "babel: arguments in an arrow",
+     "function f() { return (() => arguments.length)(); } function test() { return f(1, 2); }",
+     "test()"},
+    {"a computed class member", "babel: computed class member",
+     "var k = 'm'; class A { [k]() { return 1; } } function test() { return new A().m(); }",
+     "test()"},
+    {"destructuring assignment", "babel: destructuring assignment",
+     "function test() { var a = 1, b = 2; [a, b] = [b, a]; return a + '' + b; }",
+     "test()"},
+    {"spread in new", "babel: spread in new",
+     "function P(a, b) { this.s = a + b; } function test() { return new P(...[1, 2]).s; }",
+     "test()"},
+    {"a static field that reads this", "babel: this in a static field",
+     "class A { static a = 1; static b = this.a + 1; } function test() { return A.b; }",
+     "test()"},
+    {"a renaming next to eval", "babel: renaming x next to with or eval",
+     "function test() { var r = ''; { let x = 1; r += x; } var x = 2; return r + eval('x'); }",
+     "test()"},
+    {"the script's own name for one of Babel's helpers", "babel: the script has a name of Babel's helpers: _extends",
+     "function _extends() { return 'mine'; } function test() { var o = {...{a: 1}}; return o.a + _extends(); }",
+     "test()"},
+    {"a regular expression flag u", "babel: regular expression flags",
+     "function test() { return /\\u{61}/u.test('a'); }",
+     "'' + test()"},
     {"one strings array per place", "lowered",
      "function id(s) { return s; } function f() { return id`a${1}b`; } function test() { return (f() === f()) + ',' + (f() === id`a${1}b`); }",
      "test()"},
