@@ -1,18 +1,18 @@
 #include "transform/Md5.h"
 
-#include "platform/Md5.h"
+#include "platform/Digests.h"
 #include "workflow/OutputLog.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug::transform {
 
 std::string md5Hex(std::string_view bytes) {
-  platform::Md5Digest digest{};
-  if (!platform::md5(bytes, digest)) return {};
-  return hexDigits(digest);
+  // No digest is better than a wrong one: a provider that failed (out of memory) shows nothing.
+  const std::optional<std::string> digest = platform::digest(platform::DigestKind::Md5, bytes);
+  return digest ? hexDigits(*digest) : std::string();
 }
 
-std::string hexDigits(const platform::Md5Digest& digest) {
+std::string hexDigits(std::string_view digest) {
   static constexpr char kDigits[] = "0123456789abcdef";
   std::string hex;
   hex.reserve(digest.size() * 2);
