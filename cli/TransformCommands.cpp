@@ -3,6 +3,7 @@
 // status is 1.
 
 #include "cli/Cli.h"
+#include "encode/Encodings.h"
 #include "platform/Digests.h"
 #include "transform/Md5.h"
 #include "transform/ScriptTransforms.h"
@@ -35,7 +36,7 @@ std::vector<Command> transformCommands() {
          if (!c.scanScript(a[0], [&hasher](std::string_view piece) { hasher.update(piece); }))
            return kExitFailure;
          const std::optional<std::string> digest = hasher.finish();
-         transform::showMd5Hex(c.bench, digest ? transform::hexDigits(*digest) : "");
+         transform::showMd5Hex(c.bench, digest ? encode::hexEncode(*digest) : "");
          c.write(c.bench.log);
          return kExitSuccess;
        }},

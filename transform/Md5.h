@@ -12,8 +12,6 @@ namespace jsdebug::transform {
 
 // RFC 1321 digest of the bytes as 32 lower-case hexadecimal digits.
 std::string md5Hex(std::string_view bytes);
-// Raw digest bytes in those digits.
-std::string hexDigits(std::string_view digest);
 
 // Empties the output log and writes the digest of the editor's whole text (its GBK bytes)
 // between separators. The editor is only read.
