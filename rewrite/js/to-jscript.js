@@ -11,6 +11,7 @@ var transforms = require('./jscript/transforms');
 var scan = require('./jscript/scan');
 var polyfills = require('./jscript/polyfills');
 var splice = require('./jscript/splice');
+var lowering = require('./jscript/lower');
 
 // What a polyfill cannot do, said in the log when it is added.
 var limits = {
@@ -44,23 +45,43 @@ module.exports = function (text, options, api) {
 
   var converted, counts = {};
   var typedArrays = typedArrayNames.some(function (n) { return scanned.used[n]; });
-  // An ES5 script only needs the ES3 pass, which its own text takes as a few edits.
-  var spliced = !scanned.modern ? splice.spliceES3(parsed.ast, text, typedArrays) : null;
-  if (spliced) {
-    converted = {code: spliced.code, ast: parsed.ast};
-    if (spliced.counts.charAt) counts.charAt = spliced.counts.charAt;
+  // A modern script goes down to ES5 as edits to its own text where it can, the ES3 pass's edits
+  // made on the way (Babel's traversal and printing take seconds a megabyte); an ES5 script only
+  // needs the ES3 pass, which its text takes as a few edits. Babel's way for the rest.
+  var path = 'es5', helperTrees = [], es3 = splice.es3Edits(parsed.ast, text, typedArrays, true);
+  var lowered = null;
+  // The lowering also renames what JScript cannot name, which an ES5 script may need too.
+  var needsLowering = es3 && (scanned.modern || es3.reservedNames);
+  if (needsLowering) {
+    lowered = lowering.lower(parsed.ast, text, {
+      babel: api.babel, spliceES3: splice.spliceES3,
+      parse: function (code) { return parsing.parse(api.babel, code).ast; },
+    }, es3);
+    path = lowered.code !== undefined ? 'lowered' : 'babel: ' + lowered.unsupported;
+  } else if (!es3) {
+    path = 'babel: the ES3 pass';
+  }
+  if (es3 && !needsLowering) {
+    converted = {code: splice.applyEdits(text, es3.edits), ast: parsed.ast};
+  } else if (lowered && lowered.code !== undefined) {
+    converted = {code: lowered.code, ast: parsed.ast};
+    helperTrees = lowered.helpers;
+  }
+  if (converted) {
+    if (es3.counts.charAt) counts.charAt = es3.counts.charAt;
   } else try {
-    converted = transforms.toJScript(api.babel, parsed.ast, text, scanned.modern,
-                                     typedArrays, counts);
+    converted = transforms.toJScript(api.babel, parsed.ast, text, scanned.modern, typedArrays, counts);
   } catch (e) {
     var loc = e.loc || {line: 0, column: 0};
     var message = String(e.message || e).split('\n')[0].replace(/^[^:]*: /, '');
     return {errors: [{line: loc.line, column: loc.column, message: '无法转换：' + message + (loc.line ? '（第' + loc.line + '行）' : '')}]};
   }
 
-  var needed = polyfills.needed(converted.ast, scanned.declared);
+  // What the converted code uses: the script's own tree and the helpers the lowering added.
+  var needed = polyfills.needed(helperTrees.length ? {type: 'File', program: {type: 'Program', directives: [],
+                                body: [converted.ast].concat(helperTrees)}} : converted.ast, scanned.declared);
   if (counts.charAt) scanned.forms.push(['字符串下标 s[i]', counts.charAt]);
-  var facts = [], report = [], library = '';
+  var facts = [['path', path]], report = [], library = '';
   scanned.forms.forEach(function (f) { facts.push(['form', f[0] + ' ' + f[1]]); });
   needed.forEach(function (name) {
     var source = banner(name, api.file('polyfills/' + name));
@@ -71,10 +92,11 @@ module.exports = function (text, options, api) {
   if (needed.some(function (n) { return prototypeNames.test(n); }))
     facts.push(['limit', '加到原型上的方法在 for…in 中可见']);
 
-  var code = converted.code;
+  // JScript reads no #! line: it stays as a comment.
+  var code = converted.code.replace(/^#!/, '//#!');
   var result = library + code + (/\n$/.test(code) ? '' : '\n');
   // Nothing to convert: the script stays as it was written rather than as Babel would lay it out.
-  if (!scanned.forms.length && !needed.length) result = text;
+  if (!scanned.forms.length && !needed.length && !parsed.ast.program.interpreter) result = text;
   // The script's own line breaks: CR LF in, CR LF out.
   else if (/\r\n/.test(text)) result = result.replace(/\r?\n/g, '\r\n');
   facts.push(['size', String(gbkSize(result))]);

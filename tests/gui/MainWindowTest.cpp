@@ -374,7 +374,7 @@ TEST_F(MainWindowTest, ToJScriptItemConvertsTheEditorTextInOneUndoStep) {
   window->editor().setText("var f = x => x;");
   item->trigger();
   ASSERT_TRUE(processEventsUntil([&] { return window->guiThread().activeWorkers() == 0; }, 60000));
-  EXPECT_EQ("var f = function (x) {\n  return x;\n};\n", window->editor().wholeText());
+  EXPECT_EQ("var f = function (x) { return x; };\n", window->editor().wholeText());
   EXPECT_EQ(0u, window->logText().find("转为JScript成功!!"));
   window->editor().undo();
   EXPECT_EQ("var f = x => x;", window->editor().wholeText());
@@ -389,7 +389,7 @@ TEST_F(MainWindowTest, RewritesRunOffTheGuiThreadOneAtATime) {
     const char* expected;
   };
   const Row rows[] = {
-      {"转为JScript", "var g = (a, b) => a * b;", "var g = function (a, b) {\n  return a * b;\n};\n"},
+      {"转为JScript", "var g = (a, b) => a * b;", "var g = function (a, b) { return a * b; };\n"},
       {"反混淆", "var s = 'a' + 'b';", "var s = 'ab';\n"},
   };
   for (const Row& row : rows) {

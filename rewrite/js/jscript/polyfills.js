@@ -44,9 +44,12 @@ catalogue.forEach(function (entry) {
   (entry.methods || []).forEach(function (m) { (byMethod[m] = byMethod[m] || []).push(entry.name); });
 });
 
+var childKeys = require('jscript/scan').childKeys;
+var visitorKeys = require('lib/parsing').visitorKeys;
+
 // Walks a Babel AST without Babel's traversal (no scopes needed, and several times quicker).
 function walk(node, visit) {
-  var stack = [node];
+  var stack = [node], table = visitorKeys();
   while (stack.length) {
     var n = stack.pop();
     if (Array.isArray(n)) {
@@ -55,10 +58,9 @@ function walk(node, visit) {
     }
     if (typeof n.type !== 'string') continue;
     visit(n);
-    for (var key in n) {
-      if (key === 'loc' || key === 'extra' || key === 'leadingComments' || key === 'trailingComments' ||
-          key === 'innerComments' || key === 'start' || key === 'end') continue;
-      var v = n[key];
+    var keys = childKeys(n, table);
+    for (var k = 0; k < keys.length; k++) {
+      var v = n[keys[k]];
       if (v && typeof v === 'object') stack.push(v);
     }
   }

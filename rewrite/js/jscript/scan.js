@@ -39,6 +39,10 @@ var es5Types = {};
   es5Types[t] = true;
 });
 
+// A \u{...} escape in a literal's source: an odd run of backslashes before the u (\\u{ is a
+// backslash and the letters).
+var codePointEscape = /(^|[^\\])(\\\\)*\\u\{/;
+
 var builtinParents = /^(Array|Error|TypeError|RangeError|SyntaxError|RegExp|Date|Function|Map|Set|Promise)$/;
 var skipKeys = {loc: true, extra: true, leadingComments: true, trailingComments: true, innerComments: true,
                 start: true, end: true, comments: true, tokens: true};
@@ -80,15 +84,28 @@ function declaredNames(ast) {
   return names;
 }
 
+var parsing = require('lib/parsing');
+
+// A node's child fields: Babel's own table where it is known, else every field but positions
+// and comments.
+function childKeys(node, table) {
+  var keys = table && table[node.type];
+  if (keys) return keys;
+  keys = [];
+  for (var key in node) if (!skipKeys[key]) keys.push(key);
+  return keys;
+}
+
 // Calls visit(node, parents) for every node, parents[parents.length - 1] being its parent.
 function walk(root, visit) {
   var parents = [];
+  var table = parsing.visitorKeys();
   (function descend(node) {
     if (visit(node, parents) === false) return;
     parents.push(node);
-    for (var key in node) {
-      if (skipKeys[key]) continue;
-      var v = node[key];
+    var keys = childKeys(node, table);
+    for (var k = 0; k < keys.length; k++) {
+      var v = node[keys[k]];
       if (!v || typeof v !== 'object') continue;
       if (Array.isArray(v)) {
         for (var i = 0; i < v.length; i++) if (v[i] && typeof v[i].type === 'string') descend(v[i]);
@@ -161,6 +178,9 @@ function scan(ast, text) {
     var parent = parents[parents.length - 1];
     var type = node.type;
     if (!es5Types[type]) modern = true;
+    var last = type === 'NewExpression' ? node.arguments[node.arguments.length - 1] :
+               node.params ? node.params[node.params.length - 1] : null;
+    if (last && /^\s*,/.test(text.slice(last.end, last.end + 64))) forms.add('末尾逗号');
     if (/Function|Method/.test(type)) {
       if (node.generator) problem(node, '生成器函数 function*：需要 regenerator 运行库，无法转换');
       if (node.async) problem(node, 'async 函数：需要 regenerator 运行库，无法转换');
@@ -238,13 +258,14 @@ function scan(ast, text) {
         break;
       case 'ObjectExpression':
       case 'ArrayExpression':
+      case 'CallExpression':
         if (node.extra && node.extra.trailingComma) forms.add('末尾逗号');
         break;
       case 'NumericLiteral':
         if (node.extra && /^0[bBoO]|_/.test(node.extra.raw)) form('二进制/八进制/分隔符数字');
         break;
       case 'StringLiteral':
-        if (node.extra && /\\u\{/.test(node.extra.raw)) form('\\u{…} 转义');
+        if (node.extra && codePointEscape.test(node.extra.raw)) form('\\u{…} 转义');
         break;
       case 'CatchClause':
         if (!node.param) form('省略 catch 参数');
@@ -317,4 +338,4 @@ function scan(ast, text) {
   return {problems: problems, forms: forms.list(), modern: modern, declared: declared, used: used};
 }
 
-module.exports = {scan: scan, walk: walk, isReserved: isReserved};
+module.exports = {scan: scan, walk: walk, childKeys: childKeys, isReserved: isReserved, codePointEscape: codePointEscape};

@@ -42,7 +42,11 @@ function isVariable(node, parent) {
     case 'ObjectProperty':
       return parent.value === node || parent.computed;
     case 'ObjectMethod':
-      return parent.computed && parent.key === node;
+    case 'ClassMethod':
+    case 'ClassProperty':
+      return parent.computed ? parent.key === node || parent.value === node : parent.key !== node;
+    case 'OptionalMemberExpression':
+      return parent.object === node || parent.computed;
     case 'LabeledStatement':
     case 'BreakStatement':
     case 'ContinueStatement':
@@ -59,12 +63,19 @@ function writesOrCalls(node, parent) {
          (parent.type === 'UnaryExpression' && parent.operator === 'delete');
 }
 
-// Returns {code, counts: {charAt}} or null when Babel's pass must do it.
-function spliceES3(ast, text, typedArrays) {
-  var edits = [];
-  var giveUp = false;
+// The edits the ES3 pass makes, each {start, end, text} on the script's own text, sorted, with
+// the nodes that hold one (so that a rewriter copying the text knows where to look), or null when
+// Babel's pass must do it. A variable with a name JScript reserves (char, byte) needs scopes to
+// rename: with `leaveNames` it is left for the caller and `reservedNames` says so, else null.
+function es3Edits(ast, text, typedArrays, leaveNames) {
+  var edits = [], touched = new Set();
+  var reservedNames = false;
+  var current = null, currentParents = null;
   function edit(start, end, replacement) {
     edits.push({start: start, end: end, text: replacement, order: edits.length});
+    if (!current || touched.has(current)) return;
+    touched.add(current);
+    for (var i = currentParents.length - 1; i >= 0 && !touched.has(currentParents[i]); i--) touched.add(currentParents[i]);
   }
 
   // First walk: which names are constant strings where they are declared, and which are bound
@@ -100,11 +111,11 @@ function spliceES3(ast, text, typedArrays) {
         if (node.left.type === 'Identifier') written[node.left.name] = true;
         break;
       case 'Identifier':
-        if (notES3[node.name] && isVariable(node, parent)) giveUp = true;
+        if (notES3[node.name] && isVariable(node, parent)) reservedNames = true;
         break;
     }
   });
-  if (giveUp) return null;
+  if (reservedNames && !leaveNames) return null;
 
   function isStringConstant(node, parents) {
     if (node.type === 'StringLiteral') return true;
@@ -132,8 +143,17 @@ function spliceES3(ast, text, typedArrays) {
     }
   }
 
+  // A trailing comma the parser does not record: after the last argument of `new` or the last
+  // parameter, before the closing parenthesis.
+  function commaAfter(last) {
+    var m = /^\s*,/.exec(text.slice(last.end, last.end + 64));
+    if (m) edit(last.end + m[0].length - 1, last.end + m[0].length, '');
+  }
+
   var counts = {charAt: 0};
   walk(ast, function (node, parents) {
+    current = node;
+    currentParents = parents;
     var parent = parents[parents.length - 1];
     switch (node.type) {
       case 'MemberExpression':
@@ -158,9 +178,20 @@ function spliceES3(ast, text, typedArrays) {
         break;
       case 'ObjectExpression':
       case 'ArrayExpression':
+      case 'CallExpression':
         trailingComma(node);
         break;
+      case 'NewExpression':
+        if (node.arguments.length) commaAfter(node.arguments[node.arguments.length - 1]);
+        break;
+      case 'FunctionDeclaration':
+      case 'ArrowFunctionExpression':
+      case 'ObjectMethod':
+      case 'ClassMethod':
+        if (node.params.length) commaAfter(node.params[node.params.length - 1]);
+        break;
       case 'FunctionExpression':
+        if (node.params.length) commaAfter(node.params[node.params.length - 1]);
         if (!node.id) break;
         if (!usesName(node.body, node.id.name)) {
           edit(node.id.start, node.id.end, '');
@@ -174,15 +205,24 @@ function spliceES3(ast, text, typedArrays) {
   });
 
   edits.sort(function (a, b) { return a.start - b.start || a.end - b.end || a.order - b.order; });
-  var out = [], at = 0;
-  for (var i = 0; i < edits.length; i++) {
-    var e = edits[i];
-    if (e.start < at) return null;
-    out.push(text.slice(at, e.start), e.text);
-    at = e.end;
-  }
-  out.push(text.slice(at));
-  return {code: out.join(''), counts: counts};
+  for (var i = 1; i < edits.length; i++) if (edits[i].start < edits[i - 1].end) return null;
+  return {edits: edits, touched: touched, counts: counts, reservedNames: reservedNames};
 }
 
-module.exports = {spliceES3: spliceES3};
+function applyEdits(text, edits) {
+  var out = [], at = 0;
+  edits.forEach(function (e) {
+    out.push(text.slice(at, e.start), e.text);
+    at = e.end;
+  });
+  out.push(text.slice(at));
+  return out.join('');
+}
+
+// Returns {code, counts: {charAt}} or null when Babel's pass must do it.
+function spliceES3(ast, text, typedArrays) {
+  var found = es3Edits(ast, text, typedArrays);
+  return found && {code: applyEdits(text, found.edits), counts: found.counts};
+}
+
+module.exports = {spliceES3: spliceES3, es3Edits: es3Edits, applyEdits: applyEdits, notES3: notES3};

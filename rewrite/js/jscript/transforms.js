@@ -8,6 +8,7 @@
 // function expressions made safe for JScript's scoping). The generator writes no trailing commas.
 
 var walk = require('jscript/scan').walk;
+var codePointEscape = require('jscript/scan').codePointEscape;
 
 // In the order Babel's preset-env applies them.
 var modern = [
@@ -106,7 +107,7 @@ function needsOf(node, needs) {
     case 'RegExpLiteral':
     case 'MetaProperty':
       if (node.type === 'NumericLiteral' && !(node.extra && /^0[bBoO]|_/.test(node.extra.raw))) return;
-      if (node.type === 'StringLiteral' && !(node.extra && /\\u\{/.test(node.extra.raw))) return;
+      if (node.type === 'StringLiteral' && !(node.extra && codePointEscape.test(node.extra.raw))) return;
       if (node.type === 'RegExpLiteral' && !/[us]/.test(node.flags)) return;
       break;
     case 'Identifier':
@@ -260,4 +261,4 @@ function toJScript(babel, ast, text, modernToo, typedArrays, counts) {
   return {code: result.code, ast: result.ast};
 }
 
-module.exports = {toJScript: toJScript};
+module.exports = {toJScript: toJScript, stillModern: stillModern};

@@ -17,14 +17,22 @@ var parserOptions = {
 // other way): parsing alone, without the File and the program-wide scope crawl that a transform
 // builds first and that cost a large script seconds.
 var rawParsers = typeof WeakMap === 'function' ? new WeakMap() : null;
+var keysTable = null;
 function rawParser(babel) {
   var found = rawParsers && rawParsers.get(babel);
   if (found) return found;
-  babel.transform('', {babelrc: false, configFile: false, code: false, plugins: [{
-    parserOverride: function (code, opts, parse) { found = parse; return parse(code, opts); },
+  babel.transform('', {babelrc: false, configFile: false, code: false, plugins: [function (api) {
+    keysTable = api.types && api.types.VISITOR_KEYS || keysTable;
+    return {parserOverride: function (code, opts, parse) { found = parse; return parse(code, opts); }};
   }]});
   if (found && rawParsers) rawParsers.set(babel, found);
   return found;
+}
+
+// Babel's table of each node type's child fields, known once a parse has run (null before):
+// walking by it is several times quicker than enumerating every field of every node.
+function visitorKeys() {
+  return keysTable;
 }
 
 function parse(babel, text) {
@@ -44,4 +52,4 @@ function parse(babel, text) {
   }
 }
 
-module.exports = {parse: parse, parserOptions: parserOptions};
+module.exports = {parse: parse, parserOptions: parserOptions, visitorKeys: visitorKeys};
