@@ -3,7 +3,8 @@
 // status is 1.
 
 #include "cli/Cli.h"
-#include "platform/Md5.h"
+#include "encode/Encodings.h"
+#include "platform/Digests.h"
 #include "transform/Md5.h"
 #include "transform/ScriptTransforms.h"
 
@@ -31,11 +32,11 @@ std::vector<Command> transformCommands() {
        [](Context& c, const std::vector<std::string>& a) {
          // The digest of what the editor would hold, taken as the file is read: no copy of
          // the file is ever whole in memory.
-         platform::Md5Stream stream;
-         if (!c.scanScript(a[0], [&stream](std::string_view piece) { stream.add(piece); }))
+         platform::Hasher hasher(platform::DigestKind::Md5);
+         if (!c.scanScript(a[0], [&hasher](std::string_view piece) { hasher.update(piece); }))
            return kExitFailure;
-         platform::Md5Digest digest{};
-         transform::showMd5Hex(c.bench, stream.finish(digest) ? transform::hexDigits(digest) : "");
+         const std::optional<std::string> digest = hasher.finish();
+         transform::showMd5Hex(c.bench, digest ? encode::hexEncode(*digest) : "");
          c.write(c.bench.log);
          return kExitSuccess;
        }},

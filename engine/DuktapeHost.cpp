@@ -647,6 +647,8 @@ class DuktapeHost final : public ScriptHost {
 
   ScriptError error() override { return error_; }
 
+  bool canPause() const override { return true; }
+
   bool attachDebugger(DebugTransport* transport) override {
     if (!ctx_ || !heap_) return false;
     if (heap_->debugger) duk_debugger_detach(ctx_);  // harmless when the engine let go already

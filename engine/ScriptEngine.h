@@ -47,6 +47,8 @@ class ScriptEngine {
   // (once the browser environment is in, so that only the user's code is debugged). nullptr
   // detaches now. False without a host.
   bool AttachDebugger(DebugTransport* transport);
+  // Whether an attached session can pause the runs; false without a host.
+  bool CanPause() const { return host_ != nullptr && host_->canPause(); }
 
   bool hasHost() const { return host_ != nullptr; }
   // The host lets scripts create objects that reach files and programs.

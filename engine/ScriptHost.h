@@ -59,6 +59,9 @@ class ScriptHost {
   // Attaches a debugging session to the heap now in use (a reset drops it); nullptr detaches.
   // False when the host cannot be debugged.
   virtual bool attachDebugger(DebugTransport* /*transport*/) { return false; }
+  // Whether a debugging session can pause this host at all: the Script Control offers no way in,
+  // so a debugged call runs on it to the end.
+  virtual bool canPause() const { return false; }
 
   // Whether scripts may create objects that reach files and programs (the Script Control with its
   // safe subset off). The JScript profile has no such objects.

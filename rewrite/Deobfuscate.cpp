@@ -4,6 +4,7 @@
 
 #include "platform/NodeProcess.h"
 #include "rewrite/Background.h"
+#include "rewrite/CommandLog.h"
 #include "text/Text.h"
 #include "v8engine/Report.h"
 #include "workflow/CallBox.h"
@@ -12,7 +13,8 @@
 namespace jsdebug::rewrite {
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
+using workflow::kCrLf;
+
 // Enough room for a large decoded table; the V8 box's own value is used when it is larger.
 constexpr int kLiteralBufferLength = 64 * 1024;
 
@@ -20,32 +22,14 @@ bool onlyWhitespace(const std::string& s) {
   return s.find_first_not_of(" \t\r\n\f\v") == std::string::npos;
 }
 
-bool hasCall(const std::string& call) {
-  return !text::trimBlanks(call).empty() && call != workflow::kCallBoxCueText;
-}
-
-std::string v8Answer(const std::string& result) {
-  if (!v8report::isFailure(result)) return result;
-  return "错误（第" + v8report::reportedLine(result) + "行）：" + v8report::reportedMessage(result);
-}
-
 std::string compareAnswers(const std::string& call, int length, engine::V8Bridge& bridge,
                            const std::string& original, const std::string& cleaned) {
   const workflow::CallToRun split = workflow::splitCallToRun(call);
   const std::string before = v8Answer(bridge.executeV8(original, split.name, split.arguments, length));
   const std::string after = v8Answer(bridge.executeV8(cleaned, split.name, split.arguments, length));
-  const std::string head = "验证 " + text::trimBlanks(call) + "：";
+  const std::string head = verifyHead(call);
   if (before == after) return head + kDeobfuscatedAgree + "：" + before;
   return head + kDeobfuscatedDiffer + kCrLf + "原代码：" + before + kCrLf + "反混淆后：" + after;
-}
-
-// Safe from a worker: the log and the caret are reached on the GUI thread.
-void refuse(workflow::Workbench& bench, const char* header, const std::string& body, long line) {
-  bench.runOnGuiThread([&] {
-    bench.clearLog();
-    workflow::appendFailureBlock(bench, header, body);
-    if (line > 0) workflow::jumpToReportedLine(bench, std::to_string(line));
-  });
 }
 
 }  // namespace
@@ -80,7 +64,8 @@ bool deobfuscateCommand(workflow::Workbench& bench, engine::V8Bridge* bridge, Re
   std::string body;
   for (const std::string& line : out.report) body += line + kCrLf;
   body += "验证：反混淆后的代码可以解析";
-  if (bridge != nullptr && hasCall(call)) body += kCrLf + compareAnswers(call, length, *bridge, original, out.text);
+  if (bridge != nullptr && workflow::callBoxHoldsCall(call))
+    body += kCrLf + compareAnswers(call, length, *bridge, original, out.text);
 
   bool written = false;
   bench.runOnGuiThread([&] {

@@ -2,6 +2,7 @@
 
 #include "engine/HostReport.h"
 #include "rewrite/Background.h"
+#include "rewrite/CommandLog.h"
 #include "text/Text.h"
 #include "v8engine/Report.h"
 #include "workflow/CallBox.h"
@@ -10,7 +11,7 @@
 namespace jsdebug::rewrite {
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
+using workflow::kCrLf;
 
 // What the command reads from the window, taken at once on the GUI thread: the worker then
 // works on this copy, and the result lands only on the text it was made from.
@@ -22,28 +23,19 @@ struct Snapshot {
   int bufferLength = 0;
 };
 
-bool hasCall(const Snapshot& s) {
-  return !text::trimBlanks(s.call).empty() && s.call != workflow::kCallBoxCueText;
-}
-
-// A value or an error as one piece of the log: the error's message, marked as one.
-std::string v8Answer(const std::string& result, bool& failed) {
-  failed = v8report::isFailure(result);
-  if (!failed) return result;
-  return "错误（第" + v8report::reportedLine(result) + "行）：" + v8report::reportedMessage(result);
-}
-
 // The call on both engines, as one line or three. V8 runs on the calling thread; the system
 // engine, which the window's own runs share, only on the GUI thread.
 std::string compareAnswers(workflow::Workbench& bench, engine::ScriptEngine& engine,
                            engine::V8Bridge& bridge, const Snapshot& s) {
   const workflow::CallToRun split = workflow::splitCallToRun(s.call);
-  bool v8Failed = false;
   // Both engines with the browser switch as it is set, as 对比运行 runs them.
   const std::string location = s.browser ? engine::pageAddress(s.url) : "";
   engine::BrowserNotes notes;
-  const std::string v8 = v8Answer(
-      bridge.executeV8(s.original, split.name, split.arguments, s.bufferLength, location, notes), v8Failed);
+  const std::string v8Result =
+      bridge.executeV8(s.original, split.name, split.arguments, s.bufferLength, location, notes);
+  // An error's message could read like the other engine's value: which one failed counts too.
+  const bool v8Failed = v8report::isFailure(v8Result);
+  const std::string v8 = v8Answer(v8Result);
   std::string system;
   bool systemFailed = false;
   bench.runOnGuiThread([&] {
@@ -52,22 +44,13 @@ std::string compareAnswers(workflow::Workbench& bench, engine::ScriptEngine& eng
       const std::string report = engine.ErrorReport();
       if (engine::hostreport::isFailure(report)) {
         systemFailed = true;
-        system = "错误（第" + engine::hostreport::reportedLine(report) + "行）：" +
-                 text::TextBetween(report, "【", "】");
+        system = failedAnswer(engine::hostreport::reportedLine(report), text::TextBetween(report, "【", "】"));
       }
     }
   });
-  const std::string head = "验证 " + text::trimBlanks(s.call) + "：";
+  const std::string head = verifyHead(s.call);
   if (!v8Failed && !systemFailed && v8 == system) return head + kAnswersAgree + "：" + v8;
   return head + kAnswersDiffer + kCrLf + "V8（原代码）：" + v8 + kCrLf + "系统引擎（转换后）：" + system;
-}
-
-void refuse(workflow::Workbench& bench, const std::string& body, long line) {
-  bench.runOnGuiThread([&] {
-    bench.clearLog();
-    workflow::appendFailureBlock(bench, kToJScriptFailed, body);
-    if (line > 0) workflow::jumpToReportedLine(bench, std::to_string(line));
-  });
 }
 
 }  // namespace
@@ -83,18 +66,18 @@ ToJScriptOutcome toJScriptCommand(workflow::Workbench& bench, engine::ScriptEngi
     s.bufferLength = text::toInteger(bench.v8BufferLengthText());
   });
   if (s.original.find_first_not_of(" \t\r\n") == std::string::npos) {
-    refuse(bench, "编辑框中没有代码", 0);
+    refuse(bench, kToJScriptFailed, "编辑框中没有代码", 0);
     return ToJScriptOutcome::Refused;
   }
   const Outcome converted = rewriter.run("to-jscript", s.original);
   if (!converted.ok()) {
-    refuse(bench, converted.failure, 0);
+    refuse(bench, kToJScriptFailed, converted.failure, 0);
     return ToJScriptOutcome::Refused;
   }
   if (!converted.problems.empty() || !converted.hasText) {
     std::string body = "以下内容无法转换为 JScript 5.7，编辑框中的代码未改动：";
     for (const Problem& p : converted.problems) body += kCrLf + p.message;
-    refuse(bench, body, converted.problems.empty() ? 0 : converted.problems.front().line);
+    refuse(bench, kToJScriptFailed, body, converted.problems.empty() ? 0 : converted.problems.front().line);
     return ToJScriptOutcome::Refused;
   }
 
@@ -109,7 +92,7 @@ ToJScriptOutcome toJScriptCommand(workflow::Workbench& bench, engine::ScriptEngi
     }
   });
   if (!loadFailure.empty()) {
-    refuse(bench,
+    refuse(bench, kToJScriptFailed,
            std::string("转换后的代码不能在系统引擎中加载，编辑框中的代码未改动：") + kCrLf + loadFailure, 0);
     return ToJScriptOutcome::Refused;
   }
@@ -117,7 +100,8 @@ ToJScriptOutcome toJScriptCommand(workflow::Workbench& bench, engine::ScriptEngi
   std::string body;
   for (const std::string& line : converted.report) body += line + kCrLf;
   body += "验证：转换后的代码在系统引擎中加载成功";
-  if (bridge != nullptr && hasCall(s)) body += kCrLf + compareAnswers(bench, engine, *bridge, s);
+  if (bridge != nullptr && workflow::callBoxHoldsCall(s.call))
+    body += kCrLf + compareAnswers(bench, engine, *bridge, s);
 
   ToJScriptOutcome outcome = ToJScriptOutcome::Converted;
   bench.runOnGuiThread([&] {

@@ -1,26 +1,16 @@
 #include "transform/Md5.h"
 
-#include "platform/Md5.h"
+#include "encode/Encodings.h"
+#include "platform/Digests.h"
 #include "workflow/OutputLog.h"
 #include "workflow/Workbench.h"
 
 namespace jsdebug::transform {
 
 std::string md5Hex(std::string_view bytes) {
-  platform::Md5Digest digest{};
-  if (!platform::md5(bytes, digest)) return {};
-  return hexDigits(digest);
-}
-
-std::string hexDigits(const platform::Md5Digest& digest) {
-  static constexpr char kDigits[] = "0123456789abcdef";
-  std::string hex;
-  hex.reserve(digest.size() * 2);
-  for (unsigned char byte : digest) {
-    hex += kDigits[byte >> 4];
-    hex += kDigits[byte & 0x0F];
-  }
-  return hex;
+  // No digest is better than a wrong one: a provider that failed (out of memory) shows nothing.
+  const std::optional<std::string> digest = platform::digest(platform::DigestKind::Md5, bytes);
+  return digest ? encode::hexEncode(*digest) : std::string();
 }
 
 void md5Command(workflow::Workbench& bench) { showMd5(bench, bench.editor().wholeText()); }

@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Md5.h"
-
 namespace jsdebug::workflow {
 class Workbench;
 }  // namespace jsdebug::workflow
@@ -14,8 +12,6 @@ namespace jsdebug::transform {
 
 // RFC 1321 digest of the bytes as 32 lower-case hexadecimal digits.
 std::string md5Hex(std::string_view bytes);
-// A digest in those digits.
-std::string hexDigits(const platform::Md5Digest& digest);
 
 // Empties the output log and writes the digest of the editor's whole text (its GBK bytes)
 // between separators. The editor is only read.

@@ -18,6 +18,10 @@ bool refuseMissingCall(Workbench& bench) {
   return true;
 }
 
+bool callBoxHoldsCall(const std::string& callBoxText) {
+  return !text::trimBlanks(callBoxText).empty() && callBoxText != kCallBoxCueText;
+}
+
 void callBoxFocusIn(Workbench& bench) {
   if (bench.callBoxText() == kCallBoxCueText) bench.setCallBoxText("");
 }

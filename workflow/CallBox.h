@@ -20,6 +20,9 @@ inline constexpr const char* kMissingCallMessage =
 // When the call box is empty or shows its cue text: the message box (error icon), the focus to
 // the call box, and true. Commands that need a call stop when this returns true.
 bool refuseMissingCall(Workbench& bench);
+// Whether the call box holds a call worth running unasked (the rewrites check their work with
+// it): more than blanks, and not the cue text.
+bool callBoxHoldsCall(const std::string& callBoxText);
 
 void callBoxFocusIn(Workbench& bench);
 void callBoxFocusOut(Workbench& bench);

@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "workflow/CallBox.h"
+#include "workflow/OutputLog.h"
 
 namespace jsdebug::workflow {
 namespace {
@@ -40,7 +41,8 @@ void debugRunCommand(Workbench& bench, engine::ScriptEngine& engine, engine::Deb
   SessionEnd end{engine, session};
   engine.AttachDebugger(&session);
   const TickCounter runningTicks = [&] { return ticks() - session.pausedMilliseconds(); };
-  systemRunCommand(bench, engine, runningTicks);
+  if (systemRunCommand(bench, engine, runningTicks) && engine.hasHost() && !engine.CanPause())
+    appendLogLine(bench, kCannotPauseNote);
 }
 
 std::string breakpointMoveLine(const engine::BreakpointMove& move) {

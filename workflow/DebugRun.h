@@ -13,9 +13,15 @@
 
 namespace jsdebug::workflow {
 
+// Said after the run's blocks when the system engine cannot pause (the Script Control).
+inline constexpr const char* kCannotPauseNote =
+    "提示：系统引擎是 Windows Script Control，调试运行不能在断点暂停或单步，调用已直接运行到结束；"
+    "断点和单步需要内置的 JScript 模拟引擎（jsdebug-cli 用 --engine=profile）\r\n";
+
 // Runs on the calling thread, which is not the one driving the session: resets, loads and calls
 // as 系统引擎运行 does, writing the same blocks, and ends the session when the run is over. The
-// elapsed time leaves out the time spent paused.
+// elapsed time leaves out the time spent paused. A host that cannot pause runs the call to the
+// end, and the log says so after the run's blocks.
 void debugRunCommand(Workbench& bench, engine::ScriptEngine& engine, engine::DebugSession& session,
                      const TickCounter& ticks);
 

@@ -81,10 +81,11 @@ bool loadCodeCommand(Workbench& bench, engine::ScriptEngine& engine) {
   return loaded;
 }
 
-void systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const TickCounter& ticks) {
-  if (refuseMissingCall(bench)) return;
+bool systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const TickCounter& ticks) {
+  if (refuseMissingCall(bench)) return false;
   systemRun(bench, engine, ticks);
   noteUnsafeObjects(bench, engine);
+  return true;
 }
 
 }  // namespace jsdebug::workflow

@@ -17,7 +17,7 @@ using TickCounter = std::function<std::uint32_t()>;
 bool loadCodeCommand(Workbench& bench, engine::ScriptEngine& engine);
 
 // Resets the engine, loads the editor text and evaluates the call box's call, logging the value
-// with the elapsed milliseconds or the error report.
-void systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const TickCounter& ticks);
+// with the elapsed milliseconds or the error report. False when there was no call to run.
+bool systemRunCommand(Workbench& bench, engine::ScriptEngine& engine, const TickCounter& ticks);
 
 }  // namespace jsdebug::workflow

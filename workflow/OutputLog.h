@@ -10,6 +10,8 @@
 namespace jsdebug::workflow {
 
 inline const std::string kLogSeparator(65, '-');
+// The log's line break: the Windows edit control the log stands for breaks lines only at CR LF.
+inline constexpr const char* kCrLf = "\r\n";
 
 inline constexpr const char* kLoadFailedHeader = "代码加载失败!!\r\n";
 inline constexpr const char* kRunFailedHeader = "代码运算失败!!\r\n";

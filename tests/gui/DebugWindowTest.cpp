@@ -10,31 +10,17 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include <memory>
-
-#include "app/Application.h"
 #include "app/DebugWindow.h"
 #include "app/MainWindow.h"
 #include "editor/CodeEditor.h"
-#include "engine/ScriptHost.h"
 #include "tests/gui/GuiTestEnvironment.h"
+#include "tests/support/DebugScripts.h"
+#include "tests/support/MainWindowFixture.h"
 
 using namespace jsdebug;
 using namespace jsdebug::app;
 
 namespace {
-
-const char* const kScript =
-    "function add(a, b) {\r\n"   // 1
-    "  var s = a + b;\r\n"       // 2
-    "  return s;\r\n"            // 3
-    "}\r\n"                      // 4
-    "\r\n"                       // 5
-    "function test(x, y) {\r\n"  // 6
-    "  var r = add(x, y);\r\n"   // 7
-    "  r = r * 2;\r\n"           // 8
-    "  return r;\r\n"            // 9
-    "}\r\n";                     // 10
 
 std::string text(QLabel* label) { return editor::fromQt(label->text()); }
 
@@ -44,25 +30,15 @@ std::vector<std::string> column(QTreeWidget* table, int col) {
   return cells;
 }
 
-class DebugWindowTest : public ::testing::Test {
+class DebugWindowTest : public testsupport::MainWindowFixture {
  protected:
   void SetUp() override {
-    app = std::make_unique<Application>();
-    window = &app->window();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    window->editor().setText(kScript);
+    MainWindowFixture::SetUp();
+    ASSERT_NO_FATAL_FAILURE(showActive());
+    window->editor().setText(testsupport::kDebugScript);
     window->setCallBoxText("test(1,2)");
   }
-  void TearDown() override {
-    app.reset();
-    engine::setScriptHostFactory({});
-  }
   editor::CodeEditor& code() { return *window->codeEditor(); }
-
-  std::unique_ptr<Application> app;
-  MainWindow* window = nullptr;
 };
 
 }  // namespace
@@ -91,16 +67,22 @@ TEST_F(DebugWindowTest, PausesStepsAndEndsWithTheRunsBlock) {
   EXPECT_EQ((std::vector<int>{7}), code().breakpointLines());
   EXPECT_NE(std::string::npos, text(debug.statusLabel()).find("已暂停：第 7 行"));
   EXPECT_NE(std::string::npos, text(debug.statusLabel()).find("断点：第 5 行没有代码，改设在第 7 行"));
-  QTRY_VERIFY_WITH_TIMEOUT(debug.localsView()->topLevelItemCount() == 3, 20000);
+  QTRY_VERIFY_WITH_TIMEOUT(debug.localsView()->topLevelItemCount() == 4, 20000);
   EXPECT_EQ((std::vector<std::string>{"test"}), column(debug.stackView(), 0));
-  EXPECT_EQ((std::vector<std::string>{"x", "y", "r"}), column(debug.localsView(), 0));
-  EXPECT_EQ((std::vector<std::string>{"number", "number", "undefined"}), column(debug.localsView(), 1));
-  EXPECT_EQ((std::vector<std::string>{"1", "2", ""}), column(debug.localsView(), 2));
+  EXPECT_EQ((std::vector<std::string>{"x", "y", "o", "r"}), column(debug.localsView(), 0));
+  EXPECT_EQ((std::vector<std::string>{"number", "number", "undefined", "undefined"}), column(debug.localsView(), 1));
+  EXPECT_EQ((std::vector<std::string>{"1", "2", "", ""}), column(debug.localsView(), 2));
 
-  // Into add from the main window's key, then the 调试 window's button.
+  // Over the object's line, then into add, from the main window's keys; an object local reads
+  // as its string conversion.
+  QTest::keyClick(window, Qt::Key_F10);
+  QTRY_VERIFY_WITH_TIMEOUT(code().pausedLine() == 8, 20000);
+  QTRY_VERIFY_WITH_TIMEOUT(column(debug.localsView(), 2) == (std::vector<std::string>{"1", "2", "[object Object]", ""}), 20000);
+  EXPECT_EQ((std::vector<std::string>{"number", "number", "object", "undefined"}), column(debug.localsView(), 1));
   QTest::keyClick(window, Qt::Key_F11);
   QTRY_VERIFY_WITH_TIMEOUT(code().pausedLine() == 2, 20000);
   QTRY_VERIFY_WITH_TIMEOUT(column(debug.stackView(), 0) == (std::vector<std::string>{"add", "test"}), 20000);
+  // Then on to the end from the 调试 window's button.
   debug.stepButton(engine::DebugStep::Continue)->click();
   QTRY_VERIFY_WITH_TIMEOUT(!window->debugRunActive(), 20000);
   EXPECT_EQ(0, code().pausedLine());

@@ -14,16 +14,13 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <memory>
-
-#include "app/Application.h"
 #include "app/EncodeWindow.h"
 #include "app/MainWindow.h"
 #include "app/OutputLogView.h"
 #include "editor/CodeEditor.h"
 #include "encode/Operations.h"
-#include "engine/ScriptHost.h"
 #include "tests/gui/GuiTestEnvironment.h"
+#include "tests/support/MainWindowFixture.h"
 #include "workflow/OutputLog.h"
 
 using namespace jsdebug;
@@ -39,24 +36,14 @@ QAction* itemCaptioned(QMenu* menu, const QString& caption) {
 
 std::string text(QLabel* label) { return editor::fromQt(label->text()); }
 
-class EncodeWindowTest : public ::testing::Test {
+class EncodeWindowTest : public testsupport::MainWindowFixture {
  protected:
   void SetUp() override {
-    app = std::make_unique<Application>();
-    window = &app->window();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    MainWindowFixture::SetUp();
+    ASSERT_NO_FATAL_FAILURE(showActive());
     window->clearLog();
     workflow::appendResultBlock(*window, "1", "结果abc");
   }
-  void TearDown() override {
-    app.reset();
-    engine::setScriptHostFactory({});
-  }
-
-  std::unique_ptr<Application> app;
-  MainWindow* window = nullptr;
 };
 
 }  // namespace

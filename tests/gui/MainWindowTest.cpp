@@ -40,6 +40,7 @@
 #include "editor/CodeEditor.h"
 #include "engine/ScriptHost.h"
 #include "tests/gui/GuiTestEnvironment.h"
+#include "tests/support/MainWindowFixture.h"
 #include "text/Text.h"
 #include "transform/Md5.h"
 #include "workflow/CallBox.h"
@@ -56,23 +57,12 @@ std::string welcomeLog() {
   return std::string("初始化成功！！\r\n") + workflow::kLogSeparator + "\r\n" + welcomeText();
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testsupport::MainWindowFixture {
  protected:
   void SetUp() override {
     recordedMessages().clear();
-    app = std::make_unique<Application>();
-    window = &app->window();
+    MainWindowFixture::SetUp();
     window->setExitHandler([this] { ++exits; });
-  }
-  void TearDown() override {
-    app.reset();
-    engine::setScriptHostFactory({});
-  }
-
-  void showActive() {
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }
 
   QLineEdit* box(workflow::Control c) { return static_cast<QLineEdit*>(window->control(c)); }
@@ -108,8 +98,6 @@ class MainWindowTest : public ::testing::Test {
     return false;
   }
 
-  std::unique_ptr<Application> app;
-  MainWindow* window = nullptr;
   int exits = 0;
 };
 

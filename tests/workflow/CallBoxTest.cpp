@@ -21,6 +21,22 @@ TEST(CallBoxCue, FocusEmptiesCueTextAndLeavingRestoresIt) {
   EXPECT_EQ("test(1)", bench.callBox);
 }
 
+// What the rewrites take for a call to check their work with.
+TEST(CallBoxCue, OnlyBlanksAndTheCueHoldNoCall) {
+  const struct Row {
+    std::string box;
+    bool holds;
+  } rows[] = {
+      {"", false},
+      {" ", false},
+      {"\xA1\xA1 \xA1\xA1", false},
+      {kCallBoxCueText, false},
+      {"test(1)", true},
+      {" f() ", true},
+  };
+  for (const Row& row : rows) EXPECT_EQ(row.holds, callBoxHoldsCall(row.box)) << "[" << row.box << "]";
+}
+
 TEST(SplitCallTest, NameBeforeFirstParenArgumentsToFirstCloseBar) {
   EXPECT_EQ("test", splitCallToRun("test('abc',123)").name);
   EXPECT_EQ("'abc',123", splitCallToRun("test('abc',123)").arguments);

@@ -8,6 +8,8 @@
 #include <regex>
 #include <thread>
 
+#include "FakeScriptHost.h"
+#include "tests/support/DebugScripts.h"
 #include "workflow/DebugRun.h"
 #include "workflow/HeadlessWorkbench.h"
 
@@ -28,37 +30,7 @@ std::string withoutTime(const std::string& text) {
   return std::regex_replace(text, std::regex("执行时间：[0-9]+"), "执行时间：N");
 }
 
-const char* const kCalls =
-    "function add(a, b) {\r\n"       // 1
-    "  var s = a + b;\r\n"           // 2
-    "  return s;\r\n"                // 3
-    "}\r\n"                          // 4
-    "\r\n"                           // 5
-    "function test(x, y) {\r\n"      // 6
-    "  var o = {k: 1};\r\n"          // 7
-    "  var r = add(x, y);\r\n"       // 8
-    "  r = r * 2;\r\n"               // 9
-    "  return r;\r\n"                // 10
-    "}\r\n"                          // 11
-    "function fact(n) {\r\n"         // 12
-    "  if (n <= 1) return 1;\r\n"    // 13
-    "  return n * fact(n - 1);\r\n"  // 14
-    "}\r\n"                          // 15
-    "function boom(v) {\r\n"         // 16
-    "  var t = v.x.y;\r\n"           // 17
-    "  return t;\r\n"                // 18
-    "}\r\n"                          // 19
-    "function safe(v) {\r\n"         // 20
-    "  try {\r\n"                    // 21
-    "    return boom(v);\r\n"        // 22
-    "  } catch (e) {\r\n"            // 23
-    "    return 'caught';\r\n"       // 24
-    "  }\r\n"                        // 25
-    "}\r\n"                          // 26
-    "function spin() {\r\n"          // 27
-    "  var i = 0;\r\n"               // 28
-    "  while (true) { i++; }\r\n"    // 29
-    "}\r\n";                         // 30
+const char* const kCalls = testsupport::kDebugScript;
 
 struct Row {
   const char* name;
@@ -254,6 +226,53 @@ TEST_F(DebugRun, StopEndsTheRunPausedOrRunning) {
   }
   // The engine runs normally afterwards.
   EXPECT_EQ(success("3"), plain(kCalls, "add(1,2)"));
+}
+
+// The Script Control gives a debugger no way in. A debugged call on such a host runs to the end
+// with the plain run's blocks, whatever they are, and one line after them says why nothing
+// paused; a call refused before the run says nothing more. A stand-in plays the Script Control.
+TEST(DebugRunOnAHostThatCannotPause, RunsToTheEndAndSaysWhyAfterTheBlocks) {
+  jsdebug::testing::FakeHostScript script;
+  jsdebug::testing::FakeHostGuard guard{script};
+  script.values["test(1,2)"] = "6";
+  script.errors["boom({})"] = {"5007", "Microsoft JScript 运行时错误", "缺少对象", "", "17", "2"};
+  const engine::ScriptError loaded{"0", "", "", "", "", ""};
+  const engine::ScriptError syntax{"1002", "Microsoft JScript 编译错误", "语法错误", "b = ;", "3", "4"};
+  HeadlessWorkbench bench;
+  engine::ScriptEngine engine{[](const std::string&) { FAIL() << "host creation failed"; }};
+  ASSERT_TRUE(engine.hasHost());
+  EXPECT_FALSE(engine.CanPause());
+  const TickCounter ticks = [] { return std::uint32_t{7}; };
+  const std::string note = kCannotPauseNote;
+
+  const struct Row {
+    const char* name;
+    engine::ScriptError load;
+    const char* call;
+    bool noted;
+  } rows[] = {
+      {"a value", loaded, "test(1,2)", true},
+      {"an error in the call", loaded, "boom({})", true},
+      {"a script that does not load", syntax, "test(1,2)", true},
+      {"no call", loaded, "", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    script.loadError = row.load;
+    bench.editor().setText(kCalls);
+    bench.callBox = row.call;
+    bench.log = "before";
+    bench.messages.clear();
+    systemRunCommand(bench, engine, ticks);
+    const std::string plain = bench.log;
+    bench.log = "before";
+    std::string out;
+    scriptedDebugRun(bench, engine, {{8}, {DebugStep::Over}, {"x"}}, ticks,
+                     [&](const std::string& text) { out += text; });
+    EXPECT_EQ("", out);  // no pause, so no pause block
+    EXPECT_EQ(row.noted ? plain + "\r\n" + note : plain, bench.log);
+    EXPECT_EQ(row.noted ? 0u : 2u, bench.messages.size());  // the missing call's box, once a run
+  }
 }
 
 TEST(DebugActions, ParseTheCliList) {
