@@ -175,48 +175,37 @@ function lowerES5(ast, text, tools, es3) {
     return span(node.start, node.end, childNodes(node));
   }
 
-  // Where a concatenation or a conditional stands in for a primary expression, parentheses keep
-  // the meaning unless the place around takes any expression.
-  function wrapped(node, code, parent) {
-    if (node.extra && node.extra.parenthesized) return code;
-    switch (parent && parent.type) {
-      case 'VariableDeclarator': case 'ReturnStatement': case 'ThrowStatement': case 'ExpressionStatement':
-      case 'ArrayExpression': case 'SequenceExpression': case 'SpreadElement': case 'TemplateLiteral':
-      case 'ObjectProperty': case 'SwitchCase': case 'IfStatement': case 'WhileStatement': case 'DoWhileStatement':
-        return code;
-      case 'AssignmentExpression':
-        if (parent.right === node) return code;
-        break;
-      case 'CallExpression': case 'NewExpression':
-        if (parent.callee !== node) return code;
-        break;
-      case 'ConditionalExpression':
-        if (parent.test !== node) return code;
-        break;
-      case 'BinaryExpression':
-        if (parent.operator === '+' && parent.left === node) return code;
-        if (/^(==|!=|===|!==|<|>|<=|>=|in|instanceof)$/.test(parent.operator)) return code;
-        break;
-      case 'LogicalExpression':
-        return code;
-    }
-    return '(' + code + ')';
-  }
-  // The same for a conditional, which binds looser than any operator.
-  function wrappedLow(node, code, parent) {
+  // Whether the place around a node takes any expression there, a conditional or a comma-free
+  // assignment included: parentheses around what stands for the node would change nothing.
+  function takesAny(node, parent) {
     switch (parent && parent.type) {
       case 'VariableDeclarator': case 'ReturnStatement': case 'ThrowStatement': case 'ExpressionStatement':
       case 'ArrayExpression': case 'SequenceExpression': case 'SpreadElement': case 'ObjectProperty':
       case 'SwitchCase': case 'IfStatement': case 'WhileStatement': case 'DoWhileStatement':
-        return code;
+        return true;
       case 'AssignmentExpression':
-        if (parent.right === node) return code;
-        break;
+        return parent.right === node;
       case 'CallExpression': case 'NewExpression':
-        if (parent.callee !== node) return code;
-        break;
+        return parent.callee !== node;
       case 'ConditionalExpression':
-        if (parent.test !== node) return code;
+        return parent.test !== node;
+    }
+    return false;
+  }
+  // A conditional standing in for a node: it binds looser than any operator.
+  function wrappedLow(node, code, parent) {
+    return takesAny(node, parent) ? code : '(' + code + ')';
+  }
+  // A concatenation standing in for a node: also fine as the left side of another +, beside a
+  // comparison or a logical operator, which bind looser.
+  function wrapped(node, code, parent) {
+    if (node.extra && node.extra.parenthesized || takesAny(node, parent)) return code;
+    switch (parent && parent.type) {
+      case 'TemplateLiteral': case 'LogicalExpression':
+        return code;
+      case 'BinaryExpression':
+        if (parent.operator === '+' && parent.left === node) return code;
+        if (/^(==|!=|===|!==|<|>|<=|>=|in|instanceof)$/.test(parent.operator)) return code;
         break;
     }
     return '(' + code + ')';
