@@ -45,27 +45,29 @@ module.exports = function (text, options, api) {
 
   var converted, counts = {};
   var typedArrays = typedArrayNames.some(function (n) { return scanned.used[n]; });
-  // A modern script goes down to ES5 as edits to its own text where it can, the ES3 pass's edits
-  // made on the way (Babel's traversal and printing take seconds a megabyte); an ES5 script only
-  // needs the ES3 pass, which its text takes as a few edits. Babel's way for the rest.
-  var path = 'es5', helperTrees = [], es3 = splice.es3Edits(parsed.ast, text, typedArrays, true);
-  var lowered = null;
-  // The lowering also renames what JScript cannot name, which an ES5 script may need too.
-  var needsLowering = es3 && (scanned.modern || es3.reservedNames);
-  if (needsLowering) {
-    lowered = lowering.lower(parsed.ast, text, {
+  // Three ways, the quickest that can do it: an ES5 script only needs the ES3 pass, which its own
+  // text takes as a few edits; a modern one (or one with names JScript reserves) goes down to ES5
+  // by edits as well, the ES3 pass's made on the way; what the edits do not take goes through
+  // Babel's passes, which take seconds a megabyte.
+  var es3 = splice.es3Edits(parsed.ast, text, typedArrays, true);
+  var path, helperTrees = [];
+  if (es3 && !scanned.modern && !es3.reservedNames) {
+    path = 'es5';
+    converted = {code: splice.applyEdits(text, es3.edits), ast: parsed.ast};
+  } else if (es3) {
+    var lowered = lowering.lower(parsed.ast, text, {
       babel: api.babel, spliceES3: splice.spliceES3,
       parse: function (code) { return parsing.parse(api.babel, code).ast; },
     }, es3);
-    path = lowered.code !== undefined ? 'lowered' : 'babel: ' + lowered.unsupported;
-  } else if (!es3) {
-    path = 'babel: the ES3 pass';
-  }
-  if (es3 && !needsLowering) {
-    converted = {code: splice.applyEdits(text, es3.edits), ast: parsed.ast};
-  } else if (lowered && lowered.code !== undefined) {
-    converted = {code: lowered.code, ast: parsed.ast};
-    helperTrees = lowered.helpers;
+    if (lowered.code !== undefined) {
+      path = 'lowered';
+      converted = {code: lowered.code, ast: parsed.ast};
+      helperTrees = lowered.helpers;
+    } else {
+      path = 'babel: ' + lowered.unsupported;
+    }
+  } else {
+    path = 'babel: ES3 edits that meet';
   }
   if (converted) {
     if (es3.counts.charAt) counts.charAt = es3.counts.charAt;

@@ -5,6 +5,8 @@
 // library is read in a fraction of the time scopes would take. A name the script declares
 // anywhere (a local called Symbol or Map) is taken for its own, not for the missing global.
 
+var parsing = require('lib/parsing');
+
 var reserved = ('break case catch class const continue debugger default delete do else enum export extends ' +
                 'false finally for function if import in instanceof new null return super switch this throw ' +
                 'true try typeof var void while with').split(' ');
@@ -83,8 +85,6 @@ function declaredNames(ast) {
   });
   return names;
 }
-
-var parsing = require('lib/parsing');
 
 // A node's child fields: Babel's own table where it is known, else every field but positions
 // and comments.
